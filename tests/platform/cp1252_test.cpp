@@ -6,7 +6,7 @@ namespace ohmira {
 
 TEST(Cp1252, AccentsAndEuroRoundTrip)
 {
-    const std::string bytes = "Trac\xE7" "age mod\xE8le \x80 \x93" "x\x94";
+    const std::string bytes = "Tra\xE7" "age mod\xE8le \x80 \x93" "x\x94";
     const std::string text = cp1252_to_utf8(bytes);
     EXPECT_EQ(text, "Traçage modèle € “x”");
     EXPECT_EQ(utf8_to_cp1252(text), bytes);
