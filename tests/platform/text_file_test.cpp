@@ -1,5 +1,6 @@
 #include "platform/text_file.h"
 
+#include <cerrno>
 #include <fstream>
 #include <sstream>
 
@@ -297,6 +298,48 @@ TEST_F(TextFileTest, AppendAddsToTheEnd) {
         f.close();
     }
     EXPECT_EQ(bytes_of(p), "a\r\n1,\"b\"\r\n");
+}
+
+} // namespace ohmira
+
+namespace ohmira {
+
+TEST(FileErrorNumber, SystemErrorsMapToRuntimeNumbers) {
+    const auto here = fs::temp_directory_path();
+    struct Case {
+        int errno_value;
+        fs::path path;
+        int number;
+    };
+    const Case cases[] = {
+        {ENOENT, here / "missing.QD3", 53},
+        {ENOENT, here / "no_such_dir" / "a.QD3", 76},
+        {ENOENT, "relative.QD3", 53},
+        {ENOTDIR, here / "a", 76},
+        {EACCES, here / "a", 75},
+        {EROFS, here / "a", 75},
+        {EISDIR, here / "a", 75},
+        {ETXTBSY, here / "a", 70},
+        {ENOSPC, here / "a", 61},
+        {EDQUOT, here / "a", 61},
+        {ENAMETOOLONG, here / "a", 52},
+        {EMFILE, here / "a", 67},
+        {ENXIO, here / "a", 68},
+        {EIO, here / "a", 57},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(file_error_number(c.errno_value, c.path), c.number) << c.errno_value;
+}
+
+TEST(RuntimeErrorText, DescriptionsOfTheRuntime) {
+    EXPECT_EQ(error_description(53), "File not found");
+    EXPECT_EQ(error_description(62), "Input past end of file");
+    EXPECT_EQ(error_description(75), "Path/File access error");
+    EXPECT_EQ(error_description(76), "Path not found");
+    EXPECT_EQ(error_description(999), "Application-defined or object-defined error");
+    const RuntimeError e(err::DiskFull);
+    EXPECT_EQ(e.number, 61);
+    EXPECT_STREQ(e.what(), "Disk full");
 }
 
 } // namespace ohmira
