@@ -100,6 +100,11 @@ TEST(Files, AtomicWriteReplacesWholeFileAndLeavesNoTemporary) {
     EXPECT_EQ(read_file(f), "new\r\n");
     EXPECT_EQ(list_files(dir.path()), std::vector<std::string>{"sheet.QD3"});
     EXPECT_TRUE(write_file_atomically(dir / "sub/dir/new.txt", "x")); // folders created
+    std::filesystem::create_symlink(f, dir / "link.QD3");
+    ASSERT_TRUE(write_file_atomically(dir / "link.QD3", "through link"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.QD3"));
+    EXPECT_EQ(read_file(f), "through link");
+    std::filesystem::remove(dir / "link.QD3");
     EXPECT_FALSE(write_file_atomically("/proc/ohmira-cannot-write/x", "x"));
     // A target that cannot be replaced: the write fails and leaves nothing behind.
     std::filesystem::create_directory(dir / "taken");
