@@ -1,6 +1,7 @@
 #include "platform/form.h"
 
 #include "platform/controls.h"
+#include "platform/menu.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -119,6 +120,16 @@ void Form::set_default_button(CommandButton* b) {
 }
 
 void Form::user_key(int key_code, int shift, int key_ascii) {
+    // A menu shortcut takes the key before any control sees it.
+    if (shift != 0 && key_code >= 'A' && key_code <= 'Z') {
+        for (Control* c : controls_) {
+            auto* item = dynamic_cast<MenuItem*>(c);
+            if (item && item->Shortcut() == MenuShortcut{key_code, shift} && item->reachable()) {
+                item->user_click();
+                return;
+            }
+        }
+    }
     Control* target = active_;
     if (key_code == vbKeyReturn && default_button_) {
         const auto* text = dynamic_cast<TextBox*>(target);
