@@ -1,6 +1,7 @@
 #include "platform/form.h"
 
 #include "platform/controls.h"
+#include "platform/dialog_host.h"
 #include "platform/menu.h"
 
 #include <algorithm>
@@ -8,13 +9,6 @@
 #include <utility>
 
 namespace ohmira {
-
-namespace {
-Form::ModalRunner& modal_runner() {
-    static Form::ModalRunner runner;
-    return runner;
-}
-} // namespace
 
 Form::Form(std::string name, std::string caption)
     : Control(std::move(name)), caption_(std::move(caption)) {
@@ -75,8 +69,7 @@ void Form::Show(int style) {
         return;
     modal_ = true;
     mark_changed();
-    if (modal_runner())
-        modal_runner()(*this);
+    dialog_host().show_modal(*this);
     modal_ = false;
     mark_changed();
 }
@@ -147,7 +140,5 @@ void Form::user_key(int key_code, int shift, int key_ascii) {
     if (key_ascii != 0)
         target->user_key_press(key_ascii);
 }
-
-void Form::set_modal_runner(ModalRunner runner) { modal_runner() = std::move(runner); }
 
 } // namespace ohmira
