@@ -39,6 +39,10 @@
 
 namespace ohmira::qt {
 
+namespace {
+constexpr int face_colour = 0xF0F0F0;
+}
+
 // --- the common part ------------------------------------------------------------------------
 
 ControlView::ControlView(Control &control, QWidget *widget) : control_(control) {
@@ -86,7 +90,13 @@ void ControlView::apply_common() {
     else
         w->setCursor(cursor_shape(c.MousePointer()));
     QPalette pal = w->palette();
-    pal.setColor(back_role(), win_colour(c.BackColor()));
+    // Controls in the platform's face colour take their container's background, as they blend
+    // with it on the original; another colour is painted.
+    const bool face = back_role() == QPalette::Window && c.BackColor() == face_colour;
+    if (back_role() == QPalette::Window)
+        w->setAutoFillBackground(!face);
+    if (!face)
+        pal.setColor(back_role(), win_colour(c.BackColor()));
     // Disabled text keeps the style's grey.
     pal.setColor(QPalette::Active, fore_role(), win_colour(c.ForeColor()));
     pal.setColor(QPalette::Inactive, fore_role(), win_colour(c.ForeColor()));
@@ -153,7 +163,6 @@ class LabelView : public ControlView {
     LabelView(Label &l, QWidget *parent) : ControlView(l, new QLabel(parent)), label_(l) {
         auto *w = static_cast<QLabel *>(widget());
         w->setWordWrap(true);
-        w->setAutoFillBackground(true);
         w->setTextFormat(Qt::PlainText);
     }
 
@@ -270,8 +279,11 @@ class CheckView : public ControlView {
   public:
     CheckView(CheckBox &c, QWidget *parent) : ControlView(c, new QCheckBox(parent)), check_(c) {
         auto *w = static_cast<QCheckBox *>(widget());
-        w->setAutoFillBackground(true);
-        QObject::connect(w, &QCheckBox::clicked, [this] { run([&] { check_.user_click(); }); });
+        // The widget toggled itself; the model decides, so the widget is set again from it.
+        QObject::connect(w, &QCheckBox::clicked, [this] {
+            run([&] { check_.user_click(); });
+            sync(true);
+        });
     }
 
   protected:
@@ -294,8 +306,10 @@ class OptionView : public ControlView {
         : ControlView(o, new QRadioButton(parent)), option_(o) {
         auto *w = static_cast<QRadioButton *>(widget());
         w->setAutoExclusive(false); // the model keeps its group exclusive
-        w->setAutoFillBackground(true);
-        QObject::connect(w, &QRadioButton::clicked, [this] { run([&] { option_.user_click(); }); });
+        QObject::connect(w, &QRadioButton::clicked, [this] {
+            run([&] { option_.user_click(); });
+            sync(true);
+        });
     }
 
   protected:
@@ -312,7 +326,6 @@ class OptionView : public ControlView {
 class FrameView : public ControlView {
   public:
     FrameView(Frame &f, QWidget *parent) : ControlView(f, new QGroupBox(parent)), frame_(f) {
-        widget()->setAutoFillBackground(true);
     }
 
   protected:

@@ -16,6 +16,7 @@ namespace ohmira::qt {
 namespace {
 
 constexpr double twips_per_point = 20.0;
+constexpr double twips_per_mm = 1440.0 / 25.4;
 
 } // namespace
 
@@ -32,10 +33,10 @@ QPrinter &shared_printer() {
 void apply_settings(const PrintSettings &s, QPrinter &printer) {
     if (!s.printer_name.empty() && printer.outputFormat() == QPrinter::NativeFormat)
         printer.setPrinterName(qstr(s.printer_name));
-    const double w = std::min(s.paper_width, s.paper_height) / twips_per_point;
-    const double h = std::max(s.paper_width, s.paper_height) / twips_per_point;
+    const double w = std::min(s.paper_width, s.paper_height) / twips_per_mm;
+    const double h = std::max(s.paper_width, s.paper_height) / twips_per_mm;
     if (w > 0 && h > 0)
-        printer.setPageSize(QPageSize(QSizeF(w, h), QPageSize::Point, QString(),
+        printer.setPageSize(QPageSize(QSizeF(w, h), QPageSize::Millimeter, QString(),
                                       QPageSize::FuzzyOrientationMatch));
     printer.setPageOrientation(s.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     printer.setPageMargins(QMarginsF(s.margin_left, s.margin_top, s.margin_right,
@@ -53,9 +54,9 @@ void apply_settings(const PrintSettings &s, QPrinter &printer) {
 
 void read_settings(const QPrinter &printer, PrintSettings &s) {
     const QPageLayout layout = printer.pageLayout();
-    const QRectF paper = layout.fullRect(QPageLayout::Point); // oriented
-    s.paper_width = std::round(paper.width() * twips_per_point);
-    s.paper_height = std::round(paper.height() * twips_per_point);
+    const QRectF paper = layout.fullRect(QPageLayout::Millimeter); // oriented
+    s.paper_width = std::round(paper.width() * twips_per_mm);
+    s.paper_height = std::round(paper.height() * twips_per_mm);
     s.landscape = layout.orientation() == QPageLayout::Landscape;
     const QMarginsF m = layout.margins(QPageLayout::Point);
     s.margin_left = std::round(m.left() * twips_per_point);
@@ -106,9 +107,9 @@ bool write_pdf(const std::vector<DisplayList> &pages, double paper_width, double
     pdf.setOutputFileName(qstr(path));
     pdf.setFullPage(true);
     const bool landscape = paper_width > paper_height;
-    pdf.setPageSize(QPageSize(QSizeF(std::min(paper_width, paper_height) / twips_per_point,
-                                     std::max(paper_width, paper_height) / twips_per_point),
-                              QPageSize::Point, QString(), QPageSize::FuzzyOrientationMatch));
+    pdf.setPageSize(QPageSize(QSizeF(std::min(paper_width, paper_height) / twips_per_mm,
+                                     std::max(paper_width, paper_height) / twips_per_mm),
+                              QPageSize::Millimeter, QString(), QPageSize::FuzzyOrientationMatch));
     pdf.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     return print_pages(pages.empty() ? std::vector<DisplayList>{DisplayList{}} : pages, pdf);

@@ -117,7 +117,7 @@ bool uses_enter(const Control *c) {
 
 bool QtUi::handle_key(QWidget *receiver, QEvent *ev) {
     // A key event goes to the focus widget first and then up its parents: take it once.
-    if (QApplication::focusWidget() && receiver != QApplication::focusWidget())
+    if (QWidget *focus = QApplication::focusWidget(); focus && receiver != focus && receiver->isAncestorOf(focus))
         return false;
     FormView *fv = form_view_of(receiver);
     if (!fv || !fv->isEnabled())
@@ -142,9 +142,10 @@ bool QtUi::handle_key(QWidget *receiver, QEvent *ev) {
     // Enter clicks the default button unless the focused control takes it.
     if (code == vbKeyReturn && form.default_button() &&
         !uses_enter(view ? &view->control() : nullptr)) {
+        // Only Click: the focus stays where the user is typing.
         CommandButton *b = form.default_button();
-        if (b->Visible() && b->Enabled())
-            run([&] { b->user_click(); });
+        if (b->Visible() && b->Enabled() && b->Click)
+            run([&] { b->Click(); });
         return true;
     }
     if (!view)
@@ -165,7 +166,7 @@ bool QtUi::handle_mouse(QWidget *receiver, QEvent *ev) {
     ControlView *view = view_of(receiver);
     if (!view || !view->widget())
         return false;
-    const QPointF pos = view->widget()->mapFrom(receiver, e.position());
+    const QPointF pos = receiver->mapTo(view->widget(), e.position());
     run([&] { view->mouse(e, pos); });
     return false;
 }

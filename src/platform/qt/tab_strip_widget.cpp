@@ -24,6 +24,7 @@ QWidget *TabStripWidget::page(int page) {
     while (static_cast<int>(pages_.size()) <= page) {
         auto *w = new QWidget(this);
         w->setObjectName(QStringLiteral("page%1").arg(pages_.size()));
+        w->setVisible(static_cast<int>(pages_.size()) == tabs_.Tab());
         pages_.push_back(w);
         layout_pages();
     }
