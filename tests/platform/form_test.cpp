@@ -1,4 +1,5 @@
 #include "platform/image_list.h"
+#include "platform/screen.h"
 #include "platform/scripted_dialog_host.h"
 #include "sample_form.h"
 
@@ -16,7 +17,7 @@ TEST(Form, LoadRunsOnceAndUnloadMayBeCancelled) {
     int loads = 0, unloads = 0;
     int cancel_with = 1;
     f.Form_Load = [&] { ++loads; };
-    f.Form_Unload = [&](int& cancel) {
+    f.Form_Unload = [&](int &cancel) {
         ++unloads;
         cancel = cancel_with;
     };
@@ -40,8 +41,8 @@ TEST(Form, LoadRunsOnceAndUnloadMayBeCancelled) {
 
 TEST(Form, ModalShowGoesThroughTheDialogHost) {
     SampleForm f;
-    ScriptedDialogHost host{answer_form([](Form& shown) {
-        auto& s = static_cast<SampleForm&>(shown);
+    ScriptedDialogHost host{answer_form([](Form &shown) {
+        auto &s = static_cast<SampleForm &>(shown);
         EXPECT_TRUE(s.modal());
         EXPECT_TRUE(s.Visible());
         s.Ok.user_click();
@@ -60,12 +61,22 @@ TEST(Form, ModalShowGoesThroughTheDialogHost) {
     EXPECT_EQ(host.records()[0].form, &f);
 }
 
+TEST(Form, ScreenPointerNotifiesOnChangeOnly) {
+    int notified = 0;
+    Screen.on_state_changed = [&] { ++notified; };
+    Screen.MousePointer(vbHourglass);
+    Screen.MousePointer(vbHourglass);
+    Screen.MousePointer(vbDefault);
+    Screen.on_state_changed = nullptr;
+    EXPECT_EQ(notified, 2);
+}
+
 TEST(Form, EnterClicksTheDefaultButtonUnlessTheFocusedControlUsesIt) {
     SampleForm f;
     int ok = 0, cancel = 0, entry_keys = 0;
     f.Ok.Click = [&] { ++ok; };
     f.Cancel.Click = [&] { ++cancel; };
-    f.Entry.KeyDown = [&](int&, int) { ++entry_keys; };
+    f.Entry.KeyDown = [&](int &, int) { ++entry_keys; };
     f.Cancel.Default(true);
     f.Ok.Default(true);
     EXPECT_FALSE(f.Cancel.Default()) << "one default button per form";
@@ -150,13 +161,13 @@ TEST(Menu, TreeShortcutsAndReachability) {
     f.Sep.Click = [&] { log += "sep "; };
     f.Hidden.Visible(false);
     int grid_keys = 0;
-    f.Grid.KeyDown = [&](int&, int) { ++grid_keys; };
+    f.Grid.KeyDown = [&](int &, int) { ++grid_keys; };
     f.Grid.SetFocus();
 
     f.user_key('N', vbCtrlMask);
     f.user_key('K', vbCtrlMask); // hidden item: the key goes on to the grid
     f.user_key('N', 0, 'n');     // no Ctrl: a plain key
-    f.Info.user_click();          // a menu-bar item without submenu
+    f.Info.user_click();         // a menu-bar item without submenu
     f.Sep.user_click();
     f.Hidden.user_click();
     f.File.Enabled(false);
@@ -173,7 +184,7 @@ TEST(Menu, TreeShortcutsAndReachability) {
 
 TEST(Menu, ShortcutTexts) {
     struct Case {
-        const char* text;
+        const char *text;
         MenuShortcut expected;
     } cases[] = {{"Ctrl+N", {'N', vbCtrlMask}},
                  {"Ctrl+Shift+x", {'X', vbCtrlMask | vbShiftMask}},
@@ -181,24 +192,24 @@ TEST(Menu, ShortcutTexts) {
                  {"N", {}},
                  {"Ctrl+", {}},
                  {"Ctrl+F1", {}}};
-    for (const auto& c : cases)
+    for (const auto &c : cases)
         EXPECT_EQ(parse_shortcut(c.text), c.expected) << c.text;
 }
 
 TEST(Toolbar, ButtonClickPassesThePressedButton) {
     MenuForm f;
     const struct {
-        const char* key;
+        const char *key;
         int style;
-    } design[] = {{"", tbrSeparator}, {"open", tbrDefault}, {"stop", tbrDefault},
-                  {"combo1", tbrPlaceholder}};
-    for (const auto& d : design)
+    } design[] = {
+        {"", tbrSeparator}, {"open", tbrDefault}, {"stop", tbrDefault}, {"combo1", tbrPlaceholder}};
+    for (const auto &d : design)
         ASSERT_NE(f.Bar.Buttons.Add(d.key, d.style, d.key), nullptr);
     EXPECT_EQ(f.Bar.Buttons.Add("open"), nullptr) << "keys are unique";
     f.Bar.Buttons("combo1")->Width(1500);
     f.Bar.Buttons(2)->ToolTipText("Open File");
     std::string pressed;
-    f.Bar.ButtonClick = [&](ToolbarButton& b) { pressed += b.Key() + std::to_string(b.Index()); };
+    f.Bar.ButtonClick = [&](ToolbarButton &b) { pressed += b.Key() + std::to_string(b.Index()); };
     f.Bar.user_click_button(1);
     f.Bar.user_click_button("open");
     f.Bar.user_click_button("combo1");

@@ -19,7 +19,7 @@ TEST_F(SevFormTest, GroupsReadAsControlsOfOneForm) {
     EXPECT_EQ(SEV.control("BuildGrid"), &SEV.BuildGrid);
     EXPECT_EQ(SEV.control("Bilog"), &SEV.Bilog);
     EXPECT_EQ(SEV.control("SSTab1"), &SEV.SSTab1);
-    EXPECT_EQ(&SEV.BuildGrid.form(), &static_cast<Form&>(SEV));
+    EXPECT_EQ(&SEV.BuildGrid.form(), &static_cast<Form &>(SEV));
     EXPECT_EQ(SEV.BuildGrid.Container(), &SEV.Frame16);
     EXPECT_EQ(SEV.Frame16.Container(), &SEV.SSTab1);
     EXPECT_EQ(SEV.Slider1.Container(), &SEV.Frame15);
@@ -27,7 +27,7 @@ TEST_F(SevFormTest, GroupsReadAsControlsOfOneForm) {
 
 TEST_F(SevFormTest, ContainersExistAndComeBeforeTheirControls) {
     std::set<std::string> seen;
-    for (const Control* c : SEV.controls()) {
+    for (const Control *c : SEV.controls()) {
         if (!c->container_name().empty()) {
             EXPECT_TRUE(seen.count(c->container_name()))
                 << c->Name() << " sits in " << c->container_name();
@@ -38,7 +38,7 @@ TEST_F(SevFormTest, ContainersExistAndComeBeforeTheirControls) {
 }
 
 TEST_F(SevFormTest, TabStripHasTheDesignCaptions) {
-    const char* captions[] = {"Main", "Print", "Setup", "Profile data", "Make SEV Profile"};
+    const char *captions[] = {"Main", "Print", "Setup", "Profile data", "Make SEV Profile"};
     ASSERT_EQ(SEV.SSTab1.Tabs(), 5);
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(SEV.SSTab1.TabCaption(i), captions[i]);
