@@ -158,7 +158,8 @@ public:
     MouseEvent MouseMove;
     MouseEvent MouseUp;
 
-    // User actions. A disabled control ignores them.
+    // User actions. A disabled control ignores them. A double click raises DblClick only: its
+    // first press arrives before it as a click.
     virtual void user_click();
     virtual void user_double_click();
     // Key pressed: KeyDown, then the control's own handling of the key unless cancelled
