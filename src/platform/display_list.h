@@ -140,4 +140,11 @@ struct DisplayList {
     std::vector<std::string> text_strings() const;
 };
 
+// One print job: the pages sent to the printer, in order (page numbers of the document).
+struct PrintJob {
+    int from_page = 0;
+    int to_page = 0;
+    std::vector<DisplayList> pages;
+};
+
 } // namespace ohmira

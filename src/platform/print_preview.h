@@ -82,13 +82,6 @@ struct TableTrace {
     int last_page = 0;
 };
 
-// One print job: the pages sent, in order.
-struct PrintJob {
-    int from_page = 0;
-    int to_page = 0;
-    std::vector<DisplayList> pages;
-};
-
 class VSPrinter : public Control {
   public:
     VSPrinter(Form &owner, std::string name, int left = 0, int top = 0, int width = 0,

@@ -54,6 +54,7 @@ class ScaledCanvas {
     double ScaleWidth() const { return scale().width(); }
     double ScaleHeight() const { return scale().height(); }
 
+    // Between user units and twips of the surface (the display list's coordinates).
     PointTw to_twips(double x, double y) const;
     PointTw to_user(double twips_x, double twips_y) const;
 
@@ -104,6 +105,8 @@ class ScaledCanvas {
     virtual void canvas_changed() {}
     // Brings the extent of the scale up to date (a control may have been resized).
     virtual void update_extent(UserScale &) const {}
+    // Where the scaled area starts on the surface, in twips (the printable area on paper).
+    virtual PointTw surface_origin() const { return {0, 0}; }
     const UserScale &scale() const {
         update_extent(scale_);
         return scale_;
