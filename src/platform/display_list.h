@@ -16,9 +16,15 @@ using Colour = std::uint32_t;
 constexpr Colour rgb(int r, int g, int b) {
     return static_cast<Colour>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
-constexpr int red_of(Colour c) { return static_cast<int>(c & 0xFF); }
-constexpr int green_of(Colour c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int blue_of(Colour c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int red_of(Colour c) {
+    return static_cast<int>(c & 0xFF);
+}
+constexpr int green_of(Colour c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int blue_of(Colour c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}
 
 constexpr Colour colour_black = 0x000000;
 constexpr Colour colour_white = 0xFFFFFF;

@@ -7,7 +7,9 @@
 
 namespace ohmira {
 
-SystemPrinter::SystemPrinter() { reset(); }
+SystemPrinter::SystemPrinter() {
+    reset();
+}
 
 void SystemPrinter::reset() {
     available_ = true;
@@ -35,8 +37,8 @@ void SystemPrinter::reset() {
 bool SystemPrinter::set_paper(double width, double height, double printable_left,
                               double printable_top, double printable_width,
                               double printable_height) {
-    const double v[] = {width, height, printable_left, printable_top, printable_width,
-                        printable_height};
+    const double v[] = {width,         height,          printable_left,
+                        printable_top, printable_width, printable_height};
     for (double x : v)
         if (!std::isfinite(x) || x < 0 || x > 1.0e6)
             return false;

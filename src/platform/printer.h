@@ -13,7 +13,7 @@
 namespace ohmira {
 
 class SystemPrinter : public ScaledCanvas {
-  public:
+public:
     SystemPrinter();
 
     // Back to the start state: no printer document, A4 upright, default font, twips scale.
@@ -71,7 +71,7 @@ class SystemPrinter : public ScaledCanvas {
     const std::vector<PrintJob> &jobs() const { return jobs_; }
     std::function<bool(const PrintJob &)> print_sink;
 
-  protected:
+protected:
     DisplayList &canvas_list() override;
     Colour canvas_fore_colour() const override { return fore_colour_; }
     Font canvas_font() const override { return font_; }
@@ -81,7 +81,7 @@ class SystemPrinter : public ScaledCanvas {
     }
     PointTw surface_origin() const override { return {printable_left_, printable_top_}; }
 
-  private:
+private:
     DisplayList blank_page() const;
 
     bool available_ = true;

@@ -14,16 +14,24 @@ constexpr double max_twips = 1.0e7;
 
 } // namespace
 
-PrintItem print_zone() { return PrintItem(PrintItem::Kind::Zone, 0); }
-PrintItem print_tab(int column) { return PrintItem(PrintItem::Kind::Tab, column < 1 ? 1 : column); }
+PrintItem print_zone() {
+    return PrintItem(PrintItem::Kind::Zone, 0);
+}
+PrintItem print_tab(int column) {
+    return PrintItem(PrintItem::Kind::Tab, column < 1 ? 1 : column);
+}
 
 bool ScaledCanvas::Scale(double x1, double y1, double x2, double y2) {
     return scale_.set(x1, y1, x2, y2);
 }
 
-void ScaledCanvas::Scale() { scale_.set_mode(static_cast<int>(ScaleUnit::Twips)); }
+void ScaledCanvas::Scale() {
+    scale_.set_mode(static_cast<int>(ScaleUnit::Twips));
+}
 
-bool ScaledCanvas::ScaleMode(int mode) { return scale_.set_mode(mode); }
+bool ScaledCanvas::ScaleMode(int mode) {
+    return scale_.set_mode(mode);
+}
 
 PointTw ScaledCanvas::to_twips(double x, double y) const {
     const PointTw o = surface_origin();
@@ -73,8 +81,8 @@ bool ScaledCanvas::PSet(double x, double y, std::optional<Colour> colour) {
     PointTw p;
     if (!map(x, y, p))
         return false;
-    canvas_list().add(PointOp{p.x, p.y, colour.value_or(canvas_fore_colour()),
-                              draw_width_ * dot_twips()});
+    canvas_list().add(
+        PointOp{p.x, p.y, colour.value_or(canvas_fore_colour()), draw_width_ * dot_twips()});
     current_x_ = x;
     current_y_ = y;
     canvas_changed();
@@ -129,7 +137,9 @@ void ScaledCanvas::new_line_after_print() {
     current_y_ = to_user(p.x, p.y + line_height(canvas_font())).y;
 }
 
-void ScaledCanvas::move_to_twips_x(double tx) { current_x_ = to_user(tx, 0).x; }
+void ScaledCanvas::move_to_twips_x(double tx) {
+    current_x_ = to_user(tx, 0).x;
+}
 
 void ScaledCanvas::Print(std::string_view text, bool new_line) {
     print_text(text);

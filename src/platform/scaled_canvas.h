@@ -24,7 +24,7 @@ struct PrintItem {
     PrintItem(std::string_view t) : text(t) {}
     PrintItem(const char *t) : text(t) {}
 
-  private:
+private:
     friend PrintItem print_zone();
     friend PrintItem print_tab(int column);
     PrintItem(Kind k, int col) : kind(k), column(col) {}
@@ -38,7 +38,7 @@ enum class LineShape { Line, Box, FilledBox };
 constexpr int print_zone_columns = 14;
 
 class ScaledCanvas {
-  public:
+public:
     virtual ~ScaledCanvas() = default;
 
     // --- scale ---------------------------------------------------------------------------------
@@ -97,7 +97,7 @@ class ScaledCanvas {
     double TextWidth(std::string_view text) const;
     double TextHeight(std::string_view text = "") const;
 
-  protected:
+protected:
     virtual DisplayList &canvas_list() = 0;
     virtual Colour canvas_fore_colour() const = 0;
     virtual Font canvas_font() const = 0;
@@ -114,7 +114,7 @@ class ScaledCanvas {
 
     mutable UserScale scale_;
 
-  private:
+private:
     bool map(double x, double y, PointTw &out) const;
     Pen pen(Colour c) const;
     void print_text(std::string_view text);
