@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "platform/dialog_host.h"
 #include "platform/text_metrics.h"
 
 namespace ohmira {
@@ -646,9 +647,32 @@ bool VSPrinter::PrintDoc(int from_page, int to_page) {
 }
 
 bool VSPrinter::PrintDialog(int type) {
-    if (!dialog_host)
+    if (type != 0 && type != 1) {
+        raise(vspBadArgument);
         return false;
-    return dialog_host(*this, type);
+    }
+    PrintSettings s;
+    s.printer_name = device_;
+    s.paper_width = paper_width_;
+    s.paper_height = paper_height_;
+    s.landscape = orientation_ == orLandscape;
+    s.margin_left = margin_left_;
+    s.margin_top = margin_top_;
+    s.margin_right = margin_right_;
+    s.margin_bottom = margin_bottom_;
+    const bool accepted =
+        type == 1 ? dialog_host().page_setup_dialog(s) : dialog_host().printer_dialog(s);
+    if (!accepted)
+        return false;
+    device_ = s.printer_name;
+    paper_size(s.paper_width, s.paper_height);
+    Orientation(s.landscape ? orLandscape : orPortrait);
+    MarginLeft(s.margin_left);
+    MarginTop(s.margin_top);
+    MarginRight(s.margin_right);
+    MarginBottom(s.margin_bottom);
+    mark_changed();
+    return true;
 }
 
 } // namespace ohmira

@@ -226,10 +226,10 @@ public:
     // The window layer's printer; without one the jobs are only recorded.
     std::function<bool(const PrintJob &)> print_sink;
 
-    // Printer (0) or page set-up (1) dialog through the window layer; false when none is set or
-    // it was cancelled.
+    // Printer (0) or page set-up (1) dialog through the dialog host; when the user accepts, the
+    // paper, orientation, printer name and margins it returns are applied. False when cancelled.
     bool PrintDialog(int type);
-    std::function<bool(VSPrinter &, int type)> dialog_host;
+    const std::string &Device() const { return device_; }
 
     int LastError() const { return last_error_; }
 
@@ -293,6 +293,7 @@ private:
     int preview_page_ = 0;
     int thumbnail_pages_ = 6;
     int last_error_ = vspNoError;
+    std::string device_;
 };
 
 } // namespace ohmira
