@@ -6,11 +6,13 @@
 #include "core/qd3_file.h"
 #include "core/sounding.h"
 #include "platform/dialog_host.h"
+#include "platform/files.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
 #include "platform/text_file.h"
 #include "shell/app_title.h"
 #include "shell/language.h"
+#include "shell/sev_form.h"
 
 namespace ohmira {
 
@@ -140,6 +142,21 @@ void Load_SEV(std::string& path) {
         Nb_Points = static_cast<std::int16_t>(n >= 0 ? std::min(points_read, n) : points_read);
         show_file_read_error();
     }
+}
+
+void Bak_M_Click() {
+    auto& dialog = SEV.CmDialog1;
+    dialog.Flags = cdlOFNExplorer;
+    dialog.Filter = "Ohmira 6(*.BAK)|*.BAK";
+    dialog.DialogTitle = "OHMIRA Backup File selection";
+    dialog.FileName = "*.BAK";
+    if (!dialog.ShowOpen())
+        return;
+    File_Name = dialog.FileTitle;
+    const std::string from = dialog.FileName;
+    const std::string to = from.substr(0, from.size() >= 3 ? from.size() - 3 : 0) + "QD3";
+    if (MsgBox("Rename " + from + " as " + to, vbOKCancel + vbQuestion, "Backup to QD3") == vbOK)
+        rename_file(from, to); // refuses to replace an existing QD3 file, and then does nothing
 }
 
 } // namespace ohmira
