@@ -42,7 +42,7 @@ void raise_max_ab2(double spacing) {
 
 } // namespace
 
-void Load_QDE(std::string& path) {
+void Load_QDE(std::string &path) {
     Max_AB2 = 1;
     int points_read = 0;
     try {
@@ -69,22 +69,22 @@ void Load_QDE(std::string& path) {
             Model_Layers(3, j) = depth;
         }
         // Texts missing at the end leave their variables as they were.
-        for (auto* text :
+        for (auto *text :
              {&Comment, &Data_Source, &Graph_Title, &X_Coord, &Y_Coord, &Z_Coord, &Azimuth}) {
             try {
                 *text = in.input_text();
-            } catch (const RuntimeError&) {
+            } catch (const RuntimeError &) {
             }
         }
         in.close();
-    } catch (const RuntimeError&) {
+    } catch (const RuntimeError &) {
         close_all_files();
         Nb_Points = static_cast<std::int16_t>(points_read);
         show_file_read_error();
     }
 }
 
-void Load_SEV(std::string& path) {
+void Load_SEV(std::string &path) {
     if (File_Name.empty()) {
         MsgBox(by_language("Sélectionnez d'abord un fichier ", "Primero, seleccione un fichero ",
                            "First select a File "),
@@ -133,11 +133,11 @@ void Load_SEV(std::string& path) {
             points_read = k;
         }
         in.close();
-        for (auto* text : {&Data_Source, &Comment, &X_Coord, &Y_Coord, &Z_Coord, &Azimuth})
+        for (auto *text : {&Data_Source, &Comment, &X_Coord, &Y_Coord, &Z_Coord, &Azimuth})
             text->clear();
         // A provisional decade exponent; the open command raises it again to the largest spacing.
         Max_AB2 = CInt_or_throw(std::log(static_cast<double>(Max_AB2)) * 0.4343);
-    } catch (const RuntimeError&) {
+    } catch (const RuntimeError &) {
         close_all_files();
         Nb_Points = static_cast<std::int16_t>(n >= 0 ? std::min(points_read, n) : points_read);
         show_file_read_error();
@@ -145,7 +145,7 @@ void Load_SEV(std::string& path) {
 }
 
 void Bak_M_Click() {
-    auto& dialog = SEV.CmDialog1;
+    auto &dialog = SEV.CmDialog1;
     dialog.Flags = cdlOFNExplorer;
     dialog.Filter = "Ohmira 6(*.BAK)|*.BAK";
     dialog.DialogTitle = "OHMIRA Backup File selection";

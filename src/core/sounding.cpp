@@ -10,18 +10,17 @@ namespace ohmira {
 namespace {
 
 // Runs one step of a procedure whose failing steps are skipped.
-template <typename Step>
-void skipping_errors(Step step) {
+template <typename Step> void skipping_errors(Step step) {
     try {
         step();
-    } catch (const RuntimeError&) {
+    } catch (const RuntimeError &) {
     }
 }
 
 // Empties the typed values (columns 2 to 6, rows 1 to 50) of the field grid, cell by cell
 // through the current cell as the grid's own editing does; cells the grid lacks are skipped.
 void clear_field_grid_values() {
-    auto& grid = SEV.BuildGrid;
+    auto &grid = SEV.BuildGrid;
     for (int c = 2; c <= 6; ++c)
         for (int r = 1; r <= 50; ++r)
             if (c < grid.Cols() && r < grid.Rows())
@@ -38,7 +37,8 @@ void reset_core_state() {
     File_Path.clear();
     File_Name.clear();
     Chemin.clear();
-    for (auto* text : {&Comment, &Data_Source, &Graph_Title, &X_Coord, &Y_Coord, &Z_Coord, &Azimuth})
+    for (auto *text :
+         {&Comment, &Data_Source, &Graph_Title, &X_Coord, &Y_Coord, &Z_Coord, &Azimuth})
         text->clear();
     Field_Data.clear();
     Nb_Points = 0;

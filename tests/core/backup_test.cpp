@@ -23,7 +23,7 @@ TEST_F(BackupTest, RenamesTheBackupAsQd3) {
     host_.expect(answer_open({bak}));
     host_.expect(answer_box(vbOK));
     Bak_M_Click();
-    const auto& records = host_.records();
+    const auto &records = host_.records();
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[0].title, "OHMIRA Backup File selection");
     EXPECT_EQ(records[0].filter, "Ohmira 6(*.BAK)|*.BAK");

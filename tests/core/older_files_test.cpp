@@ -75,7 +75,7 @@ TEST_F(OlderFilesTest, ReadsTheSevSampleWithoutStaleLayers) {
 
 TEST_F(OlderFilesTest, MalformedFilesShowTheReadError) {
     struct Case {
-        const char* name;
+        const char *name;
         bool sev;
         std::string bytes;
         int points;
@@ -89,7 +89,7 @@ TEST_F(OlderFilesTest, MalformedFilesShowTheReadError) {
         {"layers.SEV", true, "T\r\nx\r\n1,30,21\r\n", 0},
         {"short.SEV", true, "T\r\nx\r\n1,3,1\r\n1,1,120,1.5,100,2,0\r\n2,1,110,2\r\n", 2},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         reset_core_state();
         Nb_Points = 9;
         File_Name = c.name;
@@ -112,11 +112,11 @@ TEST_F(OlderFilesTest, MalformedFilesShowTheReadError) {
 TEST_F(OlderFilesTest, SevNeedsAFileName) {
     struct Case {
         char lang;
-        const char* text;
+        const char *text;
     } cases[] = {{'E', "First select a File "},
                  {'F', "Sélectionnez d'abord un fichier "},
                  {'S', "Primero, seleccione un fichero "}};
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         set_language(c.lang);
         ScriptedDialogHost host{answer_box(vbOK)};
         DialogHostGuard guard(host);

@@ -53,7 +53,7 @@ protected:
         EXPECT_EQ(Fresh_Load, vbTrue);
         EXPECT_EQ(Superpose, -1);
         EXPECT_EQ(Nb_Layers, 0);
-        for (const auto* text : {&Comment, &Graph_Title, &X_Coord, &Y_Coord, &Z_Coord, &Azimuth})
+        for (const auto *text : {&Comment, &Graph_Title, &X_Coord, &Y_Coord, &Z_Coord, &Azimuth})
             EXPECT_EQ(*text, "");
         for (int i = 0; i <= 51; ++i)
             for (int c = 0; c <= 7; ++c)
@@ -109,7 +109,7 @@ TEST(BoundedTable, IndexOutsideTheBoundsIsASubscriptError) {
         try {
             (void)Field_Data(i, 1);
             FAIL() << i;
-        } catch (const RuntimeError& e) {
+        } catch (const RuntimeError &e) {
             EXPECT_EQ(e.number, 9);
         }
     }

@@ -13,7 +13,7 @@ TEST(TextUtils, CutAtNul) {
     struct Case {
         std::string text, expected;
     } cases[] = {{"abc\0xyz"s, "abc"}, {"abc", ""}, {"\0abc"s, ""}, {"", ""}, {"a\0b\0"s, "a"}};
-    for (const auto& c : cases)
+    for (const auto &c : cases)
         EXPECT_EQ(Cut_At_Nul(c.text), c.expected);
 }
 
@@ -25,13 +25,13 @@ TEST(TextUtils, ReplaceAll) {
         {"1 2  3", "  ", "", "1 23"},
         {"a.b.c", ".", ",", "a,b,c"},
         {"aaa", "a", "bb", "bbbbbb"},
-        {"abc", "", "x", "abc"},     // nothing to find: unchanged
+        {"abc", "", "x", "abc"},       // nothing to find: unchanged
         {"abab", "b", "bb", "abbabb"}, // the replacement holds find: ends
         {"x", "x", "axa", "axa"},
         {"Élan élan", "é", "e", "Élan elan"}, // exact, case-sensitive
         {"", "a", "b", ""},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         std::string text = c.text;
         Replace_All(text, c.find, c.repl);
         EXPECT_EQ(text, c.expected) << "'" << c.text << "' '" << c.find << "' '" << c.repl << "'";
@@ -41,7 +41,7 @@ TEST(TextUtils, ReplaceAll) {
 TEST(TextUtils, FilterKey) {
     struct Case {
         int key;
-        const char* allowed;
+        const char *allowed;
         int with_backspace;
         int expected;
     } cases[] = {
@@ -57,7 +57,7 @@ TEST(TextUtils, FilterKey) {
         {0, "-.0123456789", -1, 0},
         {300, "-.0123456789", -1, 0},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         reset_beep_count();
         EXPECT_EQ(Filter_Key(c.key, c.allowed, c.with_backspace), c.expected) << c.key;
         EXPECT_EQ(beep_count(), c.expected == 0 ? 1 : 0) << c.key;
@@ -74,11 +74,17 @@ TEST_F(FileExistsTest, OrdinaryVisibleFilesOnly) {
         std::string path;
         int expected;
     } cases[] = {
-        {path("site.QD3"), 1},  {path("none.QD3"), 0},  {path("*.QD3"), 1},
-        {path("s?te.*"), 1},    {path("*.ESW"), 0},     {path(".hidden.QD3"), 0},
-        {path("folder.QD3"), 0}, {path("missing/site.QD3"), 0}, {"", 0},
+        {path("site.QD3"), 1},
+        {path("none.QD3"), 0},
+        {path("*.QD3"), 1},
+        {path("s?te.*"), 1},
+        {path("*.ESW"), 0},
+        {path(".hidden.QD3"), 0},
+        {path("folder.QD3"), 0},
+        {path("missing/site.QD3"), 0},
+        {"", 0},
     };
-    for (const auto& c : cases)
+    for (const auto &c : cases)
         EXPECT_EQ(File_Exists(c.path), c.expected) << c.path;
 }
 
