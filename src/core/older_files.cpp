@@ -78,7 +78,6 @@ void Load_QDE(std::string &path) {
         }
         in.close();
     } catch (const RuntimeError &) {
-        close_all_files();
         Nb_Points = static_cast<std::int16_t>(points_read);
         show_file_read_error();
     }
