@@ -8,10 +8,10 @@
 namespace ohmira::test {
 namespace {
 
-int error_number(const std::function<void()>& f) {
+int error_number(const std::function<void()> &f) {
     try {
         f();
-    } catch (const GridIndexError& e) {
+    } catch (const GridIndexError &e) {
         return e.number;
     }
     return 0;
@@ -19,11 +19,11 @@ int error_number(const std::function<void()>& f) {
 
 TEST(FlexGrid, AccessOutsideTheGridIsAReportedError) {
     SampleForm f;
-    FlexGrid& g = f.Table;
+    FlexGrid &g = f.Table;
     g.Rows(3);
     g.Cols(4);
     struct Case {
-        const char* what;
+        const char *what;
         std::function<void()> access;
         int number;
     } cases[] = {
@@ -42,7 +42,7 @@ TEST(FlexGrid, AccessOutsideTheGridIsAReportedError) {
         {"Rows = 0", [&] { g.Rows(0); }, 380},
         {"FixedRows > Rows", [&] { g.FixedRows(4); }, 380},
     };
-    for (const auto& c : cases)
+    for (const auto &c : cases)
         EXPECT_EQ(error_number(c.access), c.number) << c.what;
     EXPECT_EQ(g.Rows(), 3);
     EXPECT_EQ(g.TextMatrix(2, 3), "x");
@@ -52,12 +52,12 @@ TEST(FlexGrid, AccessOutsideTheGridIsAReportedError) {
 
 TEST(FlexGrid, ArrowKeysMoveUnlessKeyDownCancels) {
     SampleForm f;
-    FlexGrid& g = f.Table;
+    FlexGrid &g = f.Table;
     g.Rows(4);
     g.Cols(3);
     std::vector<int> seen;
     bool cancel_down = false;
-    g.KeyDown = [&](int& code, int) {
+    g.KeyDown = [&](int &code, int) {
         seen.push_back(code);
         if (cancel_down && code == vbKeyDown)
             code = 0;
@@ -67,14 +67,14 @@ TEST(FlexGrid, ArrowKeysMoveUnlessKeyDownCancels) {
         bool cancel;
         int row, col;
     } steps[] = {
-        {vbKeyUp, false, 1, 1},    // first non-fixed row: stays
-        {vbKeyLeft, false, 1, 1},  // first non-fixed column: stays
-        {vbKeyDown, false, 2, 1},  {vbKeyDown, true, 2, 1}, {vbKeyDown, false, 3, 1},
-        {vbKeyDown, false, 3, 1},  // last row: stays
+        {vbKeyUp, false, 1, 1},   // first non-fixed row: stays
+        {vbKeyLeft, false, 1, 1}, // first non-fixed column: stays
+        {vbKeyDown, false, 2, 1},  {vbKeyDown, true, 2, 1},   {vbKeyDown, false, 3, 1},
+        {vbKeyDown, false, 3, 1}, // last row: stays
         {vbKeyRight, false, 3, 2}, {vbKeyRight, false, 3, 2}, {vbKeyHome, false, 3, 1},
         {vbKeyEnd, false, 3, 2},   {'5', false, 3, 2},
     };
-    for (const auto& s : steps) {
+    for (const auto &s : steps) {
         cancel_down = s.cancel;
         const int left = g.user_key_down(s.key, 0);
         EXPECT_EQ(left, s.cancel ? 0 : s.key);
@@ -86,7 +86,7 @@ TEST(FlexGrid, ArrowKeysMoveUnlessKeyDownCancels) {
 
 TEST(FlexGrid, ClicksMoveTheCurrentCellThenRaiseClick) {
     SampleForm f;
-    FlexGrid& g = f.Table;
+    FlexGrid &g = f.Table;
     g.Rows(5);
     g.Cols(3);
     std::string log;
@@ -108,7 +108,7 @@ TEST(FlexGrid, ClicksMoveTheCurrentCellThenRaiseClick) {
 
 TEST(FlexGrid, ResizingKeepsCellsAndClampsTheCursor) {
     SampleForm f;
-    FlexGrid& g = f.Table;
+    FlexGrid &g = f.Table;
     g.Rows(4);
     g.Cols(4);
     g.TextMatrix(1, 1, "a");
@@ -127,11 +127,11 @@ TEST(FlexGrid, ResizingKeepsCellsAndClampsTheCursor) {
 
 TEST(FlexGrid, FormatStringSetsHeadersAndAlignments) {
     SampleForm f;
-    FlexGrid& g = f.Table;
+    FlexGrid &g = f.Table;
     g.Rows(21);
     g.FormatString(">a |>a |> a|> ");
     EXPECT_EQ(g.Cols(), 4);
-    const char* headers[] = {"a ", "a ", " a", " "};
+    const char *headers[] = {"a ", "a ", " a", " "};
     for (int c = 0; c < 4; ++c) {
         EXPECT_EQ(g.TextMatrix(0, c), headers[c]);
         EXPECT_EQ(g.ColAlignment(c), flexAlignRightCenter);
@@ -145,7 +145,7 @@ TEST(FlexGrid, FormatStringSetsHeadersAndAlignments) {
 
 TEST(FlexGrid, AddAndRemoveRowsMoveWholeRows) {
     SampleForm f;
-    FlexGrid& g = f.Table;
+    FlexGrid &g = f.Table;
     g.Rows(1);
     g.Cols(3);
     g.AddItem("1\tfirst\tA");
@@ -165,7 +165,7 @@ TEST(FlexGrid, AddAndRemoveRowsMoveWholeRows) {
 
 TEST(FlexGrid, CellColoursBelongToTheCurrentCell) {
     SampleForm f;
-    FlexGrid& g = f.Table;
+    FlexGrid &g = f.Table;
     g.Rows(3);
     g.Cols(3);
     std::vector<std::pair<int, int>> changed;
@@ -186,7 +186,7 @@ TEST(FlexGrid, CellColoursBelongToTheCurrentCell) {
 
 TEST(FlexGrid, UserEditsOnlyAnEditableGrid) {
     SampleForm f;
-    FlexGrid& g = f.Table;
+    FlexGrid &g = f.Table;
     int edits = 0;
     g.AfterEdit = [&](int r, int c) {
         ++edits;

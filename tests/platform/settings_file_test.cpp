@@ -145,6 +145,18 @@ TEST(SettingsFile, FailedWriteLeavesFileUntouched) {
     EXPECT_EQ(bytes_of(ini), "[Ohmira]\r\nLangue=F\r\n");
 }
 
+TEST(SettingsFile, UnreadableFileIsNotReplaced) {
+    TempFolder dir;
+    // A settings "file" that cannot be read (here a folder): writing must not replace it with a
+    // file holding only the new key.
+    std::string ini = dir / "Ohmira6.ini";
+    std::filesystem::create_directory(ini);
+    dir.write("Ohmira6.ini/inside", "kept");
+    EXPECT_FALSE(write_profile_string("Ohmira", "Langue", "E", ini));
+    EXPECT_EQ(bytes_of(dir / "Ohmira6.ini/inside"), "kept");
+    EXPECT_EQ(read_profile_string("Ohmira", "Langue", "E", 0, ini), "E");
+}
+
 TEST(SettingsFile, PathFollowsXdgConfigHome) {
     const char *saved = std::getenv("XDG_CONFIG_HOME");
     std::string saved_value = saved ? saved : "";
