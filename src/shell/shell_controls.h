@@ -1,6 +1,7 @@
 #pragma once
 // Controls of the main window that belong to the application shell: tab strip, toolbar, menus,
 // language list. One control per line: type, name, container, design position and size (twips).
+#include "platform/common_dialog.h"
 #include "platform/controls.h"
 #include "platform/form.h"
 #include "platform/image_list.h"
@@ -58,6 +59,8 @@ struct ShellControls {
     MenuItem contact{owner, "contact", "NAuteur", "Contact Brenkal"};
     MenuItem Help_US{owner, "Help_US", "NAuteur", "Ohmira Help"};
     MenuItem video{owner, "video", "NAuteur", "Video"};
+
+    CommonDialog CmDialog1; // every open, save and colour dialog of the main window
 };
 
 } // namespace ohmira
