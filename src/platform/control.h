@@ -168,9 +168,11 @@ public:
     // Character typed: KeyPress, then the control's own handling unless cancelled (0).
     // Returns the character left after the handler.
     virtual int user_key_press(int key_ascii);
-    void user_mouse_down(int button, int shift, double x, double y);
-    void user_mouse_move(int button, int shift, double x, double y);
-    void user_mouse_up(int button, int shift, double x, double y);
+    // Mouse at a position in twips of the control's client area; a control with a user scale
+    // converts it before its handlers see it.
+    virtual void user_mouse_down(int button, int shift, double x, double y);
+    virtual void user_mouse_move(int button, int shift, double x, double y);
+    virtual void user_mouse_up(int button, int shift, double x, double y);
 
     // Change tracking for the window layer: the revision grows on every change of state, and
     // `on_state_changed` (if set) is called after it.

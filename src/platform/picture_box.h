@@ -24,9 +24,9 @@ public:
 
     // Mouse events from the window layer, at a position in twips of the client area; the
     // handlers receive it in the user scale.
-    void user_mouse_down(int button, int shift, double twips_x, double twips_y);
-    void user_mouse_move(int button, int shift, double twips_x, double twips_y);
-    void user_mouse_up(int button, int shift, double twips_x, double twips_y);
+    void user_mouse_down(int button, int shift, double twips_x, double twips_y) override;
+    void user_mouse_move(int button, int shift, double twips_x, double twips_y) override;
+    void user_mouse_up(int button, int shift, double twips_x, double twips_y) override;
 
     // Font name, size, bold and italic are the control's (Font(), FontName(...), ...); the
     // foreground colour is ForeColor.
