@@ -5,6 +5,12 @@
 
 namespace ohmira {
 
+std::string app_version()
+{
+    return std::to_string(AppInfo::Major) + "." + std::to_string(AppInfo::Minor) + "." +
+           std::to_string(AppInfo::Revision);
+}
+
 std::string app_path()
 {
     std::error_code ec;

@@ -11,6 +11,9 @@ struct AppInfo {
     static constexpr int Revision = 1;
 };
 
+// "6.5.1"
+std::string app_version();
+
 // Folder of the running executable, with a trailing "/"; "./" when it cannot be found.
 std::string app_path();
 
