@@ -18,7 +18,7 @@ public:
 };
 
 // Installs a backend (not owned); nullptr puts the in-process store back.
-void set_clipboard_backend(ClipboardBackend* backend);
+void set_clipboard_backend(ClipboardBackend *backend);
 
 void clipboard_clear();
 std::string clipboard_text();

@@ -4,13 +4,11 @@
 
 namespace ohmira {
 
-FileDialogRequest CommonDialog::request() const
-{
+FileDialogRequest CommonDialog::request() const {
     return {DialogTitle, Filter, FilterIndex, FileName, InitDir, Flags};
 }
 
-bool CommonDialog::take(const FileDialogResult& result)
-{
+bool CommonDialog::take(const FileDialogResult &result) {
     if (result.cancelled || result.files.empty())
         return false;
     selected_ = result.files;
@@ -24,7 +22,7 @@ bool CommonDialog::take(const FileDialogResult& result)
     if (folder.size() > 1 && folder.back() == '/')
         folder.pop_back();
     FileName = folder;
-    for (const auto& file : selected_) {
+    for (const auto &file : selected_) {
         FileName += '\0';
         FileName += name_of(file);
     }
@@ -32,18 +30,15 @@ bool CommonDialog::take(const FileDialogResult& result)
     return true;
 }
 
-bool CommonDialog::ShowOpen()
-{
+bool CommonDialog::ShowOpen() {
     return take(dialog_host().open_file(request()));
 }
 
-bool CommonDialog::ShowSave()
-{
+bool CommonDialog::ShowSave() {
     return take(dialog_host().save_file(request()));
 }
 
-bool CommonDialog::ShowColor()
-{
+bool CommonDialog::ShowColor() {
     ColorDialogResult result = dialog_host().choose_color({DialogTitle, Color});
     if (result.cancelled)
         return false;

@@ -18,7 +18,7 @@ public:
     std::string DialogTitle;
     std::string Filter;
     int FilterIndex = 1;
-    std::string FileName; // in: the proposal; out: the chosen path (see ShowOpen)
+    std::string FileName;  // in: the proposal; out: the chosen path (see ShowOpen)
     std::string FileTitle; // out: the chosen name without folder
     std::string InitDir;
     int MaxFileSize = 260;
@@ -33,11 +33,11 @@ public:
     bool ShowColor();
 
     // The chosen files as full paths (one or several), from the last accepted dialog.
-    const std::vector<std::string>& SelectedFiles() const { return selected_; }
+    const std::vector<std::string> &SelectedFiles() const { return selected_; }
 
 private:
     FileDialogRequest request() const;
-    bool take(const FileDialogResult& result);
+    bool take(const FileDialogResult &result);
 
     std::vector<std::string> selected_;
 };

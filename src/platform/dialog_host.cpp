@@ -6,8 +6,7 @@
 
 namespace ohmira {
 
-MsgButtons msg_buttons(int flags)
-{
+MsgButtons msg_buttons(int flags) {
     switch (flags & 0x7) {
     case vbOKCancel:
         return MsgButtons::OKCancel;
@@ -20,8 +19,7 @@ MsgButtons msg_buttons(int flags)
     }
 }
 
-MsgIcon msg_icon(int flags)
-{
+MsgIcon msg_icon(int flags) {
     switch (flags & 0x70) {
     case vbCritical:
         return MsgIcon::Critical;
@@ -36,8 +34,7 @@ MsgIcon msg_icon(int flags)
     }
 }
 
-int HeadlessDialogHost::message_box(const MessageBoxRequest& request)
-{
+int HeadlessDialogHost::message_box(const MessageBoxRequest &request) {
     std::fprintf(stderr, "[%s] %s\n", request.title.c_str(), request.text.c_str());
     switch (request.buttons) {
     case MsgButtons::OKOnly:
@@ -49,96 +46,81 @@ int HeadlessDialogHost::message_box(const MessageBoxRequest& request)
     }
 }
 
-InputBoxResult HeadlessDialogHost::input_box(const InputBoxRequest&)
-{
+InputBoxResult HeadlessDialogHost::input_box(const InputBoxRequest &) {
     return {};
 }
 
-FileDialogResult HeadlessDialogHost::open_file(const FileDialogRequest&)
-{
+FileDialogResult HeadlessDialogHost::open_file(const FileDialogRequest &) {
     return {};
 }
 
-FileDialogResult HeadlessDialogHost::save_file(const FileDialogRequest&)
-{
+FileDialogResult HeadlessDialogHost::save_file(const FileDialogRequest &) {
     return {};
 }
 
-ColorDialogResult HeadlessDialogHost::choose_color(const ColorDialogRequest& request)
-{
+ColorDialogResult HeadlessDialogHost::choose_color(const ColorDialogRequest &request) {
     return {true, request.color};
 }
 
-bool HeadlessDialogHost::printer_dialog(PrintSettings&)
-{
+bool HeadlessDialogHost::printer_dialog(PrintSettings &) {
     return false;
 }
 
-bool HeadlessDialogHost::page_setup_dialog(PrintSettings&)
-{
+bool HeadlessDialogHost::page_setup_dialog(PrintSettings &) {
     return false;
 }
 
-void HeadlessDialogHost::show_modal(Form&) {}
+void HeadlessDialogHost::show_modal(Form &) {}
 
 namespace {
 
-DialogHost*& installed_host()
-{
-    static DialogHost* host = nullptr;
+DialogHost *&installed_host() {
+    static DialogHost *host = nullptr;
     return host;
 }
 
 } // namespace
 
-DialogHost& dialog_host()
-{
+DialogHost &dialog_host() {
     static HeadlessDialogHost headless;
-    DialogHost* host = installed_host();
+    DialogHost *host = installed_host();
     return host ? *host : headless;
 }
 
-void set_dialog_host(DialogHost* host)
-{
+void set_dialog_host(DialogHost *host) {
     installed_host() = host;
 }
 
-DialogHostGuard::DialogHostGuard(DialogHost& host) : previous_(installed_host())
-{
+DialogHostGuard::DialogHostGuard(DialogHost &host) : previous_(installed_host()) {
     set_dialog_host(&host);
 }
 
-DialogHostGuard::~DialogHostGuard()
-{
+DialogHostGuard::~DialogHostGuard() {
     set_dialog_host(previous_);
 }
 
-int MsgBox(std::string_view text, int flags)
-{
+int MsgBox(std::string_view text, int flags) {
     return MsgBox(text, flags, AppInfo::Title);
 }
 
-int MsgBox(std::string_view text, int flags, std::string_view title)
-{
+int MsgBox(std::string_view text, int flags, std::string_view title) {
     MessageBoxRequest request{std::string(text), std::string(title), msg_buttons(flags),
                               msg_icon(flags)};
     return dialog_host().message_box(request);
 }
 
-std::string InputBox(std::string_view prompt)
-{
+std::string InputBox(std::string_view prompt) {
     return InputBox(prompt, AppInfo::Title);
 }
 
-std::string InputBox(std::string_view prompt, std::string_view title, std::string_view default_text)
-{
+std::string InputBox(std::string_view prompt, std::string_view title,
+                     std::string_view default_text) {
     InputBoxRequest request{std::string(prompt), std::string(title), std::string(default_text)};
     InputBoxResult result = dialog_host().input_box(request);
     return result.cancelled ? std::string() : result.text;
 }
 
-void show_modal(Form& form)
-{
+void show_modal(Form &form) {
     dialog_host().show_modal(form);
 }
 

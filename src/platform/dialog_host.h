@@ -108,17 +108,17 @@ public:
     virtual ~DialogHost() = default;
 
     // Returns vbOK, vbCancel, vbYes or vbNo.
-    virtual int message_box(const MessageBoxRequest& request) = 0;
-    virtual InputBoxResult input_box(const InputBoxRequest& request) = 0;
-    virtual FileDialogResult open_file(const FileDialogRequest& request) = 0;
+    virtual int message_box(const MessageBoxRequest &request) = 0;
+    virtual InputBoxResult input_box(const InputBoxRequest &request) = 0;
+    virtual FileDialogResult open_file(const FileDialogRequest &request) = 0;
     // With cdlOFNOverwritePrompt the host asks before an existing file is chosen.
-    virtual FileDialogResult save_file(const FileDialogRequest& request) = 0;
-    virtual ColorDialogResult choose_color(const ColorDialogRequest& request) = 0;
+    virtual FileDialogResult save_file(const FileDialogRequest &request) = 0;
+    virtual ColorDialogResult choose_color(const ColorDialogRequest &request) = 0;
     // Return true when the user accepted; the settings are changed only then.
-    virtual bool printer_dialog(PrintSettings& settings) = 0;
-    virtual bool page_setup_dialog(PrintSettings& settings) = 0;
+    virtual bool printer_dialog(PrintSettings &settings) = 0;
+    virtual bool page_setup_dialog(PrintSettings &settings) = 0;
     // Shows the form modally and returns when it is hidden or unloaded.
-    virtual void show_modal(Form& form) = 0;
+    virtual void show_modal(Form &form) = 0;
 };
 
 // Answers without blocking, as a user who cancels: OK for an OK-only box, Cancel where the box
@@ -127,31 +127,31 @@ public:
 // that nothing the program says is lost.
 class HeadlessDialogHost : public DialogHost {
 public:
-    int message_box(const MessageBoxRequest& request) override;
-    InputBoxResult input_box(const InputBoxRequest& request) override;
-    FileDialogResult open_file(const FileDialogRequest& request) override;
-    FileDialogResult save_file(const FileDialogRequest& request) override;
-    ColorDialogResult choose_color(const ColorDialogRequest& request) override;
-    bool printer_dialog(PrintSettings& settings) override;
-    bool page_setup_dialog(PrintSettings& settings) override;
-    void show_modal(Form& form) override;
+    int message_box(const MessageBoxRequest &request) override;
+    InputBoxResult input_box(const InputBoxRequest &request) override;
+    FileDialogResult open_file(const FileDialogRequest &request) override;
+    FileDialogResult save_file(const FileDialogRequest &request) override;
+    ColorDialogResult choose_color(const ColorDialogRequest &request) override;
+    bool printer_dialog(PrintSettings &settings) override;
+    bool page_setup_dialog(PrintSettings &settings) override;
+    void show_modal(Form &form) override;
 };
 
 // The installed host; the headless host when none is installed.
-DialogHost& dialog_host();
+DialogHost &dialog_host();
 // Installs a host (not owned; nullptr puts the headless host back).
-void set_dialog_host(DialogHost* host);
+void set_dialog_host(DialogHost *host);
 
 // Installs a host for the lifetime of the guard and puts the previous one back.
 class DialogHostGuard {
 public:
-    explicit DialogHostGuard(DialogHost& host);
+    explicit DialogHostGuard(DialogHost &host);
     ~DialogHostGuard();
-    DialogHostGuard(const DialogHostGuard&) = delete;
-    DialogHostGuard& operator=(const DialogHostGuard&) = delete;
+    DialogHostGuard(const DialogHostGuard &) = delete;
+    DialogHostGuard &operator=(const DialogHostGuard &) = delete;
 
 private:
-    DialogHost* previous_;
+    DialogHost *previous_;
 };
 
 // Message box titled with the application's title.
@@ -164,6 +164,6 @@ std::string InputBox(std::string_view prompt);
 std::string InputBox(std::string_view prompt, std::string_view title,
                      std::string_view default_text = "");
 
-void show_modal(Form& form);
+void show_modal(Form &form);
 
 } // namespace ohmira

@@ -17,13 +17,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool has_wildcard(std::string_view s)
-{
+bool has_wildcard(std::string_view s) {
     return s.find_first_of("*?") != std::string_view::npos;
 }
 
-bool match_from(const std::u32string& p, std::size_t pi, const std::u32string& n, std::size_t ni)
-{
+bool match_from(const std::u32string &p, std::size_t pi, const std::u32string &n, std::size_t ni) {
     // Iterative matcher with one backtrack point for the last "*".
     std::size_t star = std::u32string::npos, mark = 0;
     while (ni < n.size()) {
@@ -45,8 +43,7 @@ bool match_from(const std::u32string& p, std::size_t pi, const std::u32string& n
     return pi == p.size();
 }
 
-bool is_visible_regular(const fs::path& p)
-{
+bool is_visible_regular(const fs::path &p) {
     std::string name = p.filename().string();
     if (name.empty() || name.front() == '.')
         return false;
@@ -56,27 +53,23 @@ bool is_visible_regular(const fs::path& p)
 
 } // namespace
 
-bool wildcard_match(std::string_view pattern, std::string_view name)
-{
+bool wildcard_match(std::string_view pattern, std::string_view name) {
     if (pattern == "*.*" || pattern == "*")
         return true;
     return match_from(fold_case(pattern), 0, fold_case(name), 0);
 }
 
-std::string folder_of(std::string_view path)
-{
+std::string folder_of(std::string_view path) {
     auto slash = path.rfind('/');
     return slash == std::string_view::npos ? std::string() : std::string(path.substr(0, slash + 1));
 }
 
-std::string name_of(std::string_view path)
-{
+std::string name_of(std::string_view path) {
     auto slash = path.rfind('/');
     return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
 }
 
-std::vector<std::string> list_files(std::string_view pattern)
-{
+std::vector<std::string> list_files(std::string_view pattern) {
     std::vector<std::string> names;
     std::string folder = folder_of(pattern);
     std::string name_pattern = name_of(pattern);
@@ -99,8 +92,7 @@ std::vector<std::string> list_files(std::string_view pattern)
     return names;
 }
 
-bool file_exists(std::string_view path)
-{
+bool file_exists(std::string_view path) {
     if (path.empty())
         return false;
     std::string name = name_of(path);
@@ -111,8 +103,7 @@ bool file_exists(std::string_view path)
     return is_visible_regular(fs::path(std::string(path)));
 }
 
-std::optional<std::int64_t> file_length(std::string_view path)
-{
+std::optional<std::int64_t> file_length(std::string_view path) {
     std::error_code ec;
     fs::path p{std::string(path)};
     if (!fs::is_regular_file(p, ec))
@@ -123,8 +114,7 @@ std::optional<std::int64_t> file_length(std::string_view path)
     return static_cast<std::int64_t>(size);
 }
 
-bool delete_file(std::string_view path)
-{
+bool delete_file(std::string_view path) {
     std::error_code ec;
     fs::path p{std::string(path)};
     if (!fs::is_regular_file(fs::symlink_status(p, ec)) && !fs::is_symlink(p, ec))
@@ -132,8 +122,7 @@ bool delete_file(std::string_view path)
     return fs::remove(p, ec) && !ec;
 }
 
-bool rename_file(std::string_view from, std::string_view to)
-{
+bool rename_file(std::string_view from, std::string_view to) {
     std::string source(from), target(to);
     struct stat st {};
     if (::lstat(source.c_str(), &st) != 0)
@@ -155,9 +144,8 @@ bool rename_file(std::string_view from, std::string_view to)
     return std::rename(source.c_str(), target.c_str()) == 0;
 }
 
-std::optional<std::string> read_file(std::string_view path)
-{
-    std::FILE* f = std::fopen(std::string(path).c_str(), "rb");
+std::optional<std::string> read_file(std::string_view path) {
+    std::FILE *f = std::fopen(std::string(path).c_str(), "rb");
     if (!f)
         return std::nullopt;
     std::string bytes;
@@ -172,8 +160,7 @@ std::optional<std::string> read_file(std::string_view path)
     return bytes;
 }
 
-bool write_file_atomically(std::string_view path, std::string_view bytes)
-{
+bool write_file_atomically(std::string_view path, std::string_view bytes) {
     std::string target(path);
     std::error_code ec;
     fs::path parent = fs::path(target).parent_path();

@@ -6,16 +6,14 @@ namespace ohmira {
 
 namespace {
 
-ScriptedAnswer make(DialogKind kind, bool cancelled)
-{
+ScriptedAnswer make(DialogKind kind, bool cancelled) {
     ScriptedAnswer a;
     a.kind = kind;
     a.cancelled = cancelled;
     return a;
 }
 
-const char* button_name(int button)
-{
+const char *button_name(int button) {
     switch (button) {
     case vbOK:
         return "OK";
@@ -30,8 +28,7 @@ const char* button_name(int button)
     }
 }
 
-bool box_offers(MsgButtons buttons, int button)
-{
+bool box_offers(MsgButtons buttons, int button) {
     switch (buttons) {
     case MsgButtons::OKOnly:
         return button == vbOK;
@@ -45,8 +42,7 @@ bool box_offers(MsgButtons buttons, int button)
     return false;
 }
 
-std::string visible(std::string_view text)
-{
+std::string visible(std::string_view text) {
     std::string out;
     for (char c : text) {
         if (c == '\r')
@@ -63,76 +59,79 @@ std::string visible(std::string_view text)
 
 } // namespace
 
-ScriptedAnswer answer_box(int button)
-{
+ScriptedAnswer answer_box(int button) {
     ScriptedAnswer a = make(DialogKind::MessageBox, false);
     a.button = button;
     return a;
 }
 
-ScriptedAnswer answer_input(std::string text)
-{
+ScriptedAnswer answer_input(std::string text) {
     ScriptedAnswer a = make(DialogKind::InputBox, false);
     a.text = std::move(text);
     return a;
 }
 
-ScriptedAnswer cancel_input() { return make(DialogKind::InputBox, true); }
+ScriptedAnswer cancel_input() {
+    return make(DialogKind::InputBox, true);
+}
 
-ScriptedAnswer answer_open(std::vector<std::string> files)
-{
+ScriptedAnswer answer_open(std::vector<std::string> files) {
     ScriptedAnswer a = make(DialogKind::OpenFile, false);
     a.files = std::move(files);
     return a;
 }
 
-ScriptedAnswer cancel_open() { return make(DialogKind::OpenFile, true); }
+ScriptedAnswer cancel_open() {
+    return make(DialogKind::OpenFile, true);
+}
 
-ScriptedAnswer answer_save(std::string file)
-{
+ScriptedAnswer answer_save(std::string file) {
     ScriptedAnswer a = make(DialogKind::SaveFile, false);
     a.files.push_back(std::move(file));
     return a;
 }
 
-ScriptedAnswer cancel_save() { return make(DialogKind::SaveFile, true); }
+ScriptedAnswer cancel_save() {
+    return make(DialogKind::SaveFile, true);
+}
 
-ScriptedAnswer answer_color(std::int32_t color)
-{
+ScriptedAnswer answer_color(std::int32_t color) {
     ScriptedAnswer a = make(DialogKind::Color, false);
     a.color = color;
     return a;
 }
 
-ScriptedAnswer cancel_color() { return make(DialogKind::Color, true); }
+ScriptedAnswer cancel_color() {
+    return make(DialogKind::Color, true);
+}
 
-ScriptedAnswer answer_printer(std::function<void(PrintSettings&)> edit)
-{
+ScriptedAnswer answer_printer(std::function<void(PrintSettings &)> edit) {
     ScriptedAnswer a = make(DialogKind::Printer, false);
     a.edit_settings = std::move(edit);
     return a;
 }
 
-ScriptedAnswer cancel_printer() { return make(DialogKind::Printer, true); }
+ScriptedAnswer cancel_printer() {
+    return make(DialogKind::Printer, true);
+}
 
-ScriptedAnswer answer_page_setup(std::function<void(PrintSettings&)> edit)
-{
+ScriptedAnswer answer_page_setup(std::function<void(PrintSettings &)> edit) {
     ScriptedAnswer a = make(DialogKind::PageSetup, false);
     a.edit_settings = std::move(edit);
     return a;
 }
 
-ScriptedAnswer cancel_page_setup() { return make(DialogKind::PageSetup, true); }
+ScriptedAnswer cancel_page_setup() {
+    return make(DialogKind::PageSetup, true);
+}
 
-ScriptedAnswer answer_form(std::function<void(Form&)> act)
-{
+ScriptedAnswer answer_form(std::function<void(Form &)> act) {
     ScriptedAnswer a = make(DialogKind::Form, false);
     a.act = std::move(act);
     return a;
 }
 
-std::string to_string(DialogKind kind)
-{
+std::string to_string(DialogKind kind) {
     switch (kind) {
     case DialogKind::MessageBox:
         return "message box";
@@ -154,8 +153,7 @@ std::string to_string(DialogKind kind)
     return "dialog";
 }
 
-std::string describe(const DialogRecord& r)
-{
+std::string describe(const DialogRecord &r) {
     std::string out = to_string(r.kind) + " titled \"" + visible(r.title) + "\"";
     if (!r.text.empty())
         out += " saying \"" + visible(r.text) + "\"";
@@ -167,30 +165,27 @@ std::string describe(const DialogRecord& r)
 }
 
 ScriptedDialogHost::ScriptedDialogHost(std::initializer_list<ScriptedAnswer> answers)
-    : answers_(answers)
-{
+    : answers_(answers) {}
+
+void ScriptedDialogHost::expect(ScriptedAnswer answer) {
+    answers_.push_back(std::move(answer));
 }
 
-void ScriptedDialogHost::expect(ScriptedAnswer answer) { answers_.push_back(std::move(answer)); }
-
-std::vector<DialogRecord> ScriptedDialogHost::message_boxes() const
-{
+std::vector<DialogRecord> ScriptedDialogHost::message_boxes() const {
     std::vector<DialogRecord> out;
-    for (const auto& r : records_)
+    for (const auto &r : records_)
         if (r.kind == DialogKind::MessageBox)
             out.push_back(r);
     return out;
 }
 
-void ScriptedDialogHost::fail(const std::string& why, const DialogRecord& record)
-{
+void ScriptedDialogHost::fail(const std::string &why, const DialogRecord &record) {
     std::string message = "Scripted dialog host: " + why + ": " + describe(record);
     failures_.push_back(message);
     throw std::logic_error(message);
 }
 
-ScriptedAnswer ScriptedDialogHost::next(const DialogRecord& record)
-{
+ScriptedAnswer ScriptedDialogHost::next(const DialogRecord &record) {
     records_.push_back(record);
     if (answers_.empty())
         fail("unexpected", record);
@@ -201,8 +196,7 @@ ScriptedAnswer ScriptedDialogHost::next(const DialogRecord& record)
     return answer;
 }
 
-int ScriptedDialogHost::message_box(const MessageBoxRequest& request)
-{
+int ScriptedDialogHost::message_box(const MessageBoxRequest &request) {
     DialogRecord r;
     r.kind = DialogKind::MessageBox;
     r.title = request.title;
@@ -217,8 +211,7 @@ int ScriptedDialogHost::message_box(const MessageBoxRequest& request)
     return a.button;
 }
 
-InputBoxResult ScriptedDialogHost::input_box(const InputBoxRequest& request)
-{
+InputBoxResult ScriptedDialogHost::input_box(const InputBoxRequest &request) {
     DialogRecord r;
     r.kind = DialogKind::InputBox;
     r.title = request.title;
@@ -230,8 +223,8 @@ InputBoxResult ScriptedDialogHost::input_box(const InputBoxRequest& request)
     return {false, a.text};
 }
 
-FileDialogResult ScriptedDialogHost::file_dialog(DialogKind kind, const FileDialogRequest& request)
-{
+FileDialogResult ScriptedDialogHost::file_dialog(DialogKind kind,
+                                                 const FileDialogRequest &request) {
     DialogRecord r;
     r.kind = kind;
     r.title = request.title;
@@ -250,18 +243,15 @@ FileDialogResult ScriptedDialogHost::file_dialog(DialogKind kind, const FileDial
     return {false, a.files};
 }
 
-FileDialogResult ScriptedDialogHost::open_file(const FileDialogRequest& request)
-{
+FileDialogResult ScriptedDialogHost::open_file(const FileDialogRequest &request) {
     return file_dialog(DialogKind::OpenFile, request);
 }
 
-FileDialogResult ScriptedDialogHost::save_file(const FileDialogRequest& request)
-{
+FileDialogResult ScriptedDialogHost::save_file(const FileDialogRequest &request) {
     return file_dialog(DialogKind::SaveFile, request);
 }
 
-ColorDialogResult ScriptedDialogHost::choose_color(const ColorDialogRequest& request)
-{
+ColorDialogResult ScriptedDialogHost::choose_color(const ColorDialogRequest &request) {
     DialogRecord r;
     r.kind = DialogKind::Color;
     r.title = request.title;
@@ -272,8 +262,7 @@ ColorDialogResult ScriptedDialogHost::choose_color(const ColorDialogRequest& req
     return {false, a.color};
 }
 
-bool ScriptedDialogHost::printer_dialog(PrintSettings& settings)
-{
+bool ScriptedDialogHost::printer_dialog(PrintSettings &settings) {
     DialogRecord r;
     r.kind = DialogKind::Printer;
     ScriptedAnswer a = next(r);
@@ -284,8 +273,7 @@ bool ScriptedDialogHost::printer_dialog(PrintSettings& settings)
     return true;
 }
 
-bool ScriptedDialogHost::page_setup_dialog(PrintSettings& settings)
-{
+bool ScriptedDialogHost::page_setup_dialog(PrintSettings &settings) {
     DialogRecord r;
     r.kind = DialogKind::PageSetup;
     ScriptedAnswer a = next(r);
@@ -296,8 +284,7 @@ bool ScriptedDialogHost::page_setup_dialog(PrintSettings& settings)
     return true;
 }
 
-void ScriptedDialogHost::show_modal(Form& form)
-{
+void ScriptedDialogHost::show_modal(Form &form) {
     DialogRecord r;
     r.kind = DialogKind::Form;
     r.form = &form;

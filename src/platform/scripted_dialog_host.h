@@ -24,7 +24,7 @@ struct DialogRecord {
     int flags = 0;
     int filter_index = 0;
     std::int32_t color = 0;
-    Form* form = nullptr;
+    Form *form = nullptr;
 };
 
 // One scripted answer; build it with the functions below.
@@ -35,8 +35,8 @@ struct ScriptedAnswer {
     std::string text;
     std::vector<std::string> files;
     std::int32_t color = 0;
-    std::function<void(PrintSettings&)> edit_settings;
-    std::function<void(Form&)> act;
+    std::function<void(PrintSettings &)> edit_settings;
+    std::function<void(Form &)> act;
 };
 
 ScriptedAnswer answer_box(int button); // vbOK, vbCancel, vbYes or vbNo
@@ -48,12 +48,12 @@ ScriptedAnswer answer_save(std::string file);
 ScriptedAnswer cancel_save();
 ScriptedAnswer answer_color(std::int32_t color);
 ScriptedAnswer cancel_color();
-ScriptedAnswer answer_printer(std::function<void(PrintSettings&)> edit = {});
+ScriptedAnswer answer_printer(std::function<void(PrintSettings &)> edit = {});
 ScriptedAnswer cancel_printer();
-ScriptedAnswer answer_page_setup(std::function<void(PrintSettings&)> edit = {});
+ScriptedAnswer answer_page_setup(std::function<void(PrintSettings &)> edit = {});
 ScriptedAnswer cancel_page_setup();
 // The callback acts on the shown form, e.g. presses one of its buttons.
-ScriptedAnswer answer_form(std::function<void(Form&)> act);
+ScriptedAnswer answer_form(std::function<void(Form &)> act);
 
 class ScriptedDialogHost : public DialogHost {
 public:
@@ -62,26 +62,26 @@ public:
 
     void expect(ScriptedAnswer answer);
 
-    const std::vector<DialogRecord>& records() const { return records_; }
+    const std::vector<DialogRecord> &records() const { return records_; }
     // Descriptions of every unexpected request, also when the program swallowed the exception.
-    const std::vector<std::string>& failures() const { return failures_; }
+    const std::vector<std::string> &failures() const { return failures_; }
     std::size_t pending() const { return answers_.size(); }
     // Message boxes only, for the common case of checking what the user was told.
     std::vector<DialogRecord> message_boxes() const;
 
-    int message_box(const MessageBoxRequest& request) override;
-    InputBoxResult input_box(const InputBoxRequest& request) override;
-    FileDialogResult open_file(const FileDialogRequest& request) override;
-    FileDialogResult save_file(const FileDialogRequest& request) override;
-    ColorDialogResult choose_color(const ColorDialogRequest& request) override;
-    bool printer_dialog(PrintSettings& settings) override;
-    bool page_setup_dialog(PrintSettings& settings) override;
-    void show_modal(Form& form) override;
+    int message_box(const MessageBoxRequest &request) override;
+    InputBoxResult input_box(const InputBoxRequest &request) override;
+    FileDialogResult open_file(const FileDialogRequest &request) override;
+    FileDialogResult save_file(const FileDialogRequest &request) override;
+    ColorDialogResult choose_color(const ColorDialogRequest &request) override;
+    bool printer_dialog(PrintSettings &settings) override;
+    bool page_setup_dialog(PrintSettings &settings) override;
+    void show_modal(Form &form) override;
 
 private:
-    ScriptedAnswer next(const DialogRecord& record);
-    [[noreturn]] void fail(const std::string& why, const DialogRecord& record);
-    FileDialogResult file_dialog(DialogKind kind, const FileDialogRequest& request);
+    ScriptedAnswer next(const DialogRecord &record);
+    [[noreturn]] void fail(const std::string &why, const DialogRecord &record);
+    FileDialogResult file_dialog(DialogKind kind, const FileDialogRequest &request);
 
     std::deque<ScriptedAnswer> answers_;
     std::vector<DialogRecord> records_;
@@ -89,6 +89,6 @@ private:
 };
 
 std::string to_string(DialogKind kind);
-std::string describe(const DialogRecord& record);
+std::string describe(const DialogRecord &record);
 
 } // namespace ohmira

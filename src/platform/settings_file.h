@@ -12,7 +12,7 @@
 
 namespace ohmira {
 
-inline constexpr const char* SettingsFileName = "Ohmira6.ini";
+inline constexpr const char *SettingsFileName = "Ohmira6.ini";
 
 // "$XDG_CONFIG_HOME/Ohmira6.ini", with "~/.config" when the variable is unset or empty.
 std::string settings_file_path();

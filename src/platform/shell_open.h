@@ -19,7 +19,7 @@ struct ShellRequest {
     int show = 1;           // window show code; advisory
 };
 
-using ShellLauncher = std::function<int(const ShellRequest&)>;
+using ShellLauncher = std::function<int(const ShellRequest &)>;
 
 // Opens the target; returns > 32 on success, <= 32 on failure.
 int shell_open(std::string_view target, std::string_view parameters = "",
@@ -30,7 +30,7 @@ int shell_open(std::string_view target, std::string_view parameters = "",
 ShellLauncher set_shell_launcher(ShellLauncher launcher);
 
 // The default launcher, for a replacement that wants to fall back to it.
-int launch_with_desktop(const ShellRequest& request);
+int launch_with_desktop(const ShellRequest &request);
 
 // Full path of a program found in PATH (or the path itself when it names an executable file);
 // "" when none.

@@ -13,14 +13,14 @@ class InstanceLock {
 public:
     explicit InstanceLock(std::string path = instance_lock_path());
     ~InstanceLock();
-    InstanceLock(const InstanceLock&) = delete;
-    InstanceLock& operator=(const InstanceLock&) = delete;
+    InstanceLock(const InstanceLock &) = delete;
+    InstanceLock &operator=(const InstanceLock &) = delete;
 
     // Takes the lock; false when another running copy holds it.
     bool acquire();
     void release();
     bool held() const { return fd_ >= 0; }
-    const std::string& path() const { return path_; }
+    const std::string &path() const { return path_; }
 
 private:
     std::string path_;

@@ -5,8 +5,7 @@ namespace ohmira {
 namespace {
 
 // Length of the well-formed UTF-8 sequence at s[i] and its code point; 0 when malformed.
-std::size_t decode(std::string_view s, std::size_t i, char32_t& cp)
-{
+std::size_t decode(std::string_view s, std::size_t i, char32_t &cp) {
     auto b = static_cast<unsigned char>(s[i]);
     std::size_t len;
     if (b < 0x80) {
@@ -38,8 +37,7 @@ std::size_t decode(std::string_view s, std::size_t i, char32_t& cp)
     return len;
 }
 
-char32_t lower(char32_t c)
-{
+char32_t lower(char32_t c) {
     if (c >= U'A' && c <= U'Z')
         return c + 32;
     if (c >= 0xC0 && c <= 0xDE && c != 0xD7)
@@ -58,8 +56,7 @@ char32_t lower(char32_t c)
 
 } // namespace
 
-std::u32string fold_case(std::string_view utf8)
-{
+std::u32string fold_case(std::string_view utf8) {
     std::u32string out;
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
@@ -75,8 +72,7 @@ std::u32string fold_case(std::string_view utf8)
     return out;
 }
 
-bool looks_like_utf8(std::string_view bytes)
-{
+bool looks_like_utf8(std::string_view bytes) {
     bool multi = false;
     for (std::size_t i = 0; i < bytes.size();) {
         char32_t cp;

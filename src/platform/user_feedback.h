@@ -20,6 +20,6 @@ bool SendKeys(std::string_view keys);
 // Takes the queued key codes, oldest first, and empties the queue.
 std::vector<int> take_sent_keys();
 // Looks at the queue without emptying it.
-const std::vector<int>& sent_keys();
+const std::vector<int> &sent_keys();
 
 } // namespace ohmira

@@ -1,0 +1,34 @@
+#pragma once
+// Deterministic text measurement from fixed advance-width tables of Arial, Times New Roman and
+// Courier New (the Liberation fonts share them), so that layout is the same in tests, on screen
+// and on paper.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/display_list.h"
+
+namespace ohmira {
+
+enum class FontFamily { Sans, Serif, Mono };
+
+// "Courier New" and other monospaced names map to Mono, "Times New Roman" and serif names to
+// Serif, everything else (Arial, MS Sans Serif, unknown names) to Sans.
+FontFamily font_family(std::string_view name);
+
+// Width in twips of the widest line of a UTF-8 text (lines split at CR, LF or CR LF).
+double text_width(const Font &font, std::string_view text);
+
+// Height in twips of one line of text (ascent + descent of the font).
+double line_height(const Font &font);
+
+// Height in twips of a text: one line height per line, at least one line.
+double text_height(const Font &font, std::string_view text = {});
+
+// Average character width in twips: the width of one character column for print zones and Tab().
+double average_char_width(const Font &font);
+
+// The font names every surface offers (the fonts measured here).
+std::vector<std::string> known_font_names();
+
+} // namespace ohmira
