@@ -61,9 +61,28 @@ void Control::FontItalic(bool i) {
     Font(f);
 }
 
-bool Control::SetFocus() {
-    if (!visible_ || !enabled_ || !takes_focus())
+bool Control::shown() const {
+    if (!visible_)
         return false;
+    // Walk up the containers; the depth bound guards against a container cycle.
+    const Control* c = this;
+    for (int depth = 0; depth < 64; ++depth) {
+        const Control* up = c->Container();
+        if (!up)
+            return true;
+        if (!up->visible_ || !up->shows_page(c->tab_page()))
+            return false;
+        c = up;
+    }
+    return false;
+}
+
+bool Control::SetFocus() {
+    if (!enabled_ || !takes_focus() || !shown())
+        return false;
+    for (const Control* up = Container(); up; up = up->Container())
+        if (!up->enabled_)
+            return false;
     form_->move_focus(this);
     return true;
 }

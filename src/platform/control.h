@@ -125,12 +125,18 @@ public:
     void TabIndex(int i) { set(tab_index_, i); }
 
     // Gives the focus to this control (LostFocus on the previous one, then GotFocus here).
-    // A hidden or disabled control cannot take the focus: returns false and changes nothing,
-    // where the platform raised "Invalid procedure call" (error 5).
+    // A control that is not shown (see `shown`) or is disabled, in itself or a container,
+    // cannot take the focus: returns false and changes nothing, where the platform raised
+    // "Invalid procedure call" (error 5).
     virtual bool SetFocus();
     bool has_focus() const;
     // Whether the control takes the focus when clicked (labels and frames do not).
     virtual bool takes_focus() const { return true; }
+    // Whether the control is on screen: it and every container are visible, and each tab strip
+    // it sits in shows its page. Only such a control can take the focus.
+    bool shown() const;
+    // Whether a control placed on `page` of this container is shown (tab strips override).
+    virtual bool shows_page(int /*page*/) const { return true; }
 
     std::function<void()> Click;
     std::function<void()> DblClick;

@@ -6,23 +6,20 @@
 // takes a row or column throws `GridIndexError` carrying the platform's error number (381
 // "Subscript out of range" for cells and per-row/column properties, 30009 "Invalid Row value" and
 // 30010 "Invalid Col value" for the current cell, 380 "Invalid property value" for a bad count).
-// Callers whose statements are skipped on error catch it around the statement; `has_cell`
-// checks first.
+// It is a `RuntimeError`, so callers whose statements are skipped on error catch it around the
+// statement like any other run-time error; `has_cell` checks first.
 #include "platform/control.h"
+#include "platform/runtime_error.h"
 
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace ohmira {
 
-class GridIndexError : public std::out_of_range {
+// A run-time error of the grid; `number` is 381, 30009, 30010 or 380 as above.
+class GridIndexError : public RuntimeError {
 public:
-    GridIndexError(int number, const std::string& what) : std::out_of_range(what), number_(number) {}
-    int number() const { return number_; }
-
-private:
-    int number_;
+    GridIndexError(int number, const std::string& detail) : RuntimeError(number, detail) {}
 };
 
 // Alignment numbers of ColAlignment/FixedAlignment: 0-2 left (top, centre, bottom), 3-5 centre,

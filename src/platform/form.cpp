@@ -1,19 +1,14 @@
 #include "platform/form.h"
 
 #include "platform/controls.h"
+#include "platform/dialog_host.h"
+#include "platform/menu.h"
 
 #include <algorithm>
 #include <stdexcept>
 #include <utility>
 
 namespace ohmira {
-
-namespace {
-Form::ModalRunner& modal_runner() {
-    static Form::ModalRunner runner;
-    return runner;
-}
-} // namespace
 
 Form::Form(std::string name, std::string caption)
     : Control(std::move(name)), caption_(std::move(caption)) {
@@ -74,8 +69,7 @@ void Form::Show(int style) {
         return;
     modal_ = true;
     mark_changed();
-    if (modal_runner())
-        modal_runner()(*this);
+    dialog_host().show_modal(*this);
     modal_ = false;
     mark_changed();
 }
@@ -119,6 +113,16 @@ void Form::set_default_button(CommandButton* b) {
 }
 
 void Form::user_key(int key_code, int shift, int key_ascii) {
+    // A menu shortcut takes the key before any control sees it.
+    if (shift != 0 && key_code >= 'A' && key_code <= 'Z') {
+        for (Control* c : controls_) {
+            auto* item = dynamic_cast<MenuItem*>(c);
+            if (item && item->Shortcut() == MenuShortcut{key_code, shift} && item->reachable()) {
+                item->user_click();
+                return;
+            }
+        }
+    }
     Control* target = active_;
     if (key_code == vbKeyReturn && default_button_) {
         const auto* text = dynamic_cast<TextBox*>(target);
@@ -136,7 +140,5 @@ void Form::user_key(int key_code, int shift, int key_ascii) {
     if (key_ascii != 0)
         target->user_key_press(key_ascii);
 }
-
-void Form::set_modal_runner(ModalRunner runner) { modal_runner() = std::move(runner); }
 
 } // namespace ohmira

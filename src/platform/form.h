@@ -32,7 +32,7 @@ public:
     // when the handler cancelled. Unloading a form that is not loaded does nothing (true).
     bool Unload();
     bool loaded() const { return loaded_; }
-    // Loads the form if needed and shows it; vbModal shows it through the modal runner and
+    // Loads the form if needed and shows it; vbModal shows it through the dialog host and
     // returns once the form is closed.
     void Show(int style = vbModeless);
     void Hide();
@@ -53,14 +53,11 @@ public:
     // The form's default button, which Enter clicks when the focused control does not use Enter.
     CommandButton* default_button() const { return default_button_; }
 
-    // A key stroke on the form: Enter goes to the default button unless the focused control
+    // A key stroke on the form: a menu shortcut (key code of the upper-case letter with the
+    // shift flags) chooses its item when the item is reachable (the shortcut of a hidden or disabled
+    // item is no shortcut and the key goes on to the control); Enter goes to the default button unless the focused control
     // uses it; otherwise KeyDown (and, for a character, KeyPress) of the focused control.
     void user_key(int key_code, int shift = 0, int key_ascii = 0);
-
-    // Shows a form modally and returns when it is closed. The window layer and tests install
-    // the runner; without one a modal show only loads and shows the form.
-    using ModalRunner = std::function<void(Form&)>;
-    static void set_modal_runner(ModalRunner runner);
 
 private:
     friend class Control;

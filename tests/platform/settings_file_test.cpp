@@ -1,0 +1,175 @@
+#include "platform/settings_file.h"
+
+#include "platform/files.h"
+#include "temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace ohmira {
+
+namespace {
+
+std::string bytes_of(const std::string& path) { return read_file(path).value_or("<missing>"); }
+
+} // namespace
+
+TEST(SettingsFile, MissingFileGivesDefaults)
+{
+    TempFolder dir;
+    std::string ini = dir / "Ohmira6.ini";
+    EXPECT_EQ(read_profile_string("Ohmira", "Langue", "E", 49, ini), "E");
+    EXPECT_EQ(read_profile_string("File", "File 1", "", 149, ini), "");
+    EXPECT_EQ(read_profile_string("Draw_Parameter", "Graphical_Prog", " ", 0, ini), " ");
+    EXPECT_FALSE(file_exists(ini)); // reading never creates the file
+}
+
+TEST(SettingsFile, ReadsWithProfileSemantics)
+{
+    TempFolder dir;
+    // "Modèle" stored as the Windows-1252 byte 0xE8, as the original program's files hold it.
+    std::string ini = dir.write("Ohmira6.ini", "; settings\r\n"
+                                               "[Ohmira]\r\n"
+                                               "Chemin=/home/u/data/\r\n"
+                                               "  AB2min =  -1  \r\n"
+                                               "Mod\xE8le= 1\r\n"
+                                               "Quoted=\"  x  \"\r\n"
+                                               "Empty=\r\n"
+                                               "[draw_parameter]\n"
+                                               "Graphical_Prog=/usr/bin/gimp\n"
+                                               "[\xC9T\xC9]\r\n"
+                                               "Cl\xE9=\xE9t\xE9\r\n");
+    struct Case {
+        const char* section;
+        const char* key;
+        const char* expected;
+    } cases[] = {
+        {"Ohmira", "Chemin", "/home/u/data/"},
+        {"OHMIRA", "chemin", "/home/u/data/"}, // section and key without regard to case
+        {"Ohmira", "AB2min", "-1"},            // blanks around key and value trimmed
+        {"Ohmira", "modèle", "1"},             // accented key found in lower case
+        {"Ohmira", "MODÈLE", "1"},
+        {"Ohmira", "Quoted", "  x  "}, // enclosing quotes dropped
+        {"Ohmira", "Empty", ""},
+        {"Ohmira", "Missing", "dflt"},
+        {"Draw_Parameter", "Graphical_Prog", "/usr/bin/gimp"}, // LF line ends read too
+        {"été", "clé", "été"},                                 // UTF-8 in memory
+        {"Nowhere", "Chemin", "dflt"},
+        {"Draw_Parameter", "Chemin", "dflt"}, // key of another section not found
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(read_profile_string(c.section, c.key, "dflt", 0, ini), c.expected)
+            << c.section << "/" << c.key;
+}
+
+TEST(SettingsFile, ReadCutsAtRoom)
+{
+    TempFolder dir;
+    std::string ini = dir.write("Ohmira6.ini", "[File]\r\nFile 1=abcdef\r\nFile 2=\xE9\xE9\xE9\r\n");
+    EXPECT_EQ(read_profile_string("File", "File 1", "", 3, ini), "abc");
+    EXPECT_EQ(read_profile_string("File", "File 2", "", 2, ini), "éé"); // characters, not bytes
+    EXPECT_EQ(read_profile_string("File", "File 3", "defaults", 4, ini), "defa");
+}
+
+TEST(SettingsFile, WriteCreatesFileAndFolder)
+{
+    TempFolder dir;
+    std::string ini = dir / "config/Ohmira6.ini";
+    ASSERT_TRUE(write_profile_string("File", "File 1", "/data/a.QD3", ini));
+    ASSERT_TRUE(write_profile_string("Ohmira", "Modèle", " 1", ini));
+    ASSERT_TRUE(write_profile_string("File", "File 2", "", ini));
+    EXPECT_EQ(bytes_of(ini), "[File]\r\nFile 1=/data/a.QD3\r\nFile 2=\r\n\r\n"
+                             "[Ohmira]\r\nMod\xE8le= 1\r\n");
+    EXPECT_EQ(read_profile_string("ohmira", "MODÈLE", "", 0, ini), "1");
+}
+
+TEST(SettingsFile, WriteKeepsOtherLinesCommentsAndOrder)
+{
+    TempFolder dir;
+    std::string ini = dir.write("Ohmira6.ini", "; kept comment\r\n"
+                                               "[Ohmira]\r\n"
+                                               "Langue=F\r\n"
+                                               "Mod\xE8le=1\r\n"
+                                               "\r\n"
+                                               "[File]\r\n"
+                                               "Color1=16512\r\n"
+                                               "\r\n"
+                                               "[Other]\r\n"
+                                               "foreign line without equals\r\n");
+    ASSERT_TRUE(write_profile_string("OHMIRA", "langue", "E", ini));   // replace, case-blind
+    ASSERT_TRUE(write_profile_string("Ohmira", "modèle", "-1", ini));  // accented replace
+    ASSERT_TRUE(write_profile_string("file", "Color2", "255", ini));   // new key in section
+    ASSERT_TRUE(write_profile_string("Profile", "Vscale", "1000", ini)); // new section at end
+    EXPECT_EQ(bytes_of(ini), "; kept comment\r\n"
+                             "[Ohmira]\r\n"
+                             "Langue=E\r\n"
+                             "Mod\xE8le=-1\r\n"
+                             "\r\n"
+                             "[File]\r\n"
+                             "Color1=16512\r\n"
+                             "Color2=255\r\n"
+                             "\r\n"
+                             "[Other]\r\n"
+                             "foreign line without equals\r\n"
+                             "\r\n"
+                             "[Profile]\r\n"
+                             "Vscale=1000\r\n");
+}
+
+TEST(SettingsFile, ValueWithLineBreakStaysOneLine)
+{
+    TempFolder dir;
+    std::string ini = dir / "Ohmira6.ini";
+    ASSERT_TRUE(write_profile_string("Profile", "Vscale", "10\r\n[Ohmira]\r\nLangue=X", ini));
+    EXPECT_EQ(read_profile_string("Ohmira", "Langue", "E", 0, ini), "E");
+    EXPECT_EQ(bytes_of(ini), "[Profile]\r\nVscale=10  [Ohmira]  Langue=X\r\n");
+}
+
+TEST(SettingsFile, FileSavedAsUtf8IsUnderstoodAndWrittenBackAsWindows1252)
+{
+    TempFolder dir;
+    std::string ini = dir.write("Ohmira6.ini", "[Ohmira]\nMod\xC3\xA8le=1\n");
+    EXPECT_EQ(read_profile_string("Ohmira", "modèle", "", 0, ini), "1");
+    ASSERT_TRUE(write_profile_string("Ohmira", "RMS", " 0", ini));
+    EXPECT_EQ(bytes_of(ini), "[Ohmira]\r\nMod\xE8le=1\r\nRMS= 0\r\n");
+}
+
+TEST(SettingsFile, FailedWriteLeavesFileUntouched)
+{
+    TempFolder dir;
+    std::string ini = dir.write("Ohmira6.ini", "[Ohmira]\r\nLangue=F\r\n");
+    // The folder refuses new files, so the file written beside cannot be created.
+    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read |
+                                                 std::filesystem::perms::owner_exec);
+    bool written = write_profile_string("Ohmira", "Langue", "E", ini);
+    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_all);
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root ignores folder permissions";
+    EXPECT_FALSE(written);
+    EXPECT_EQ(bytes_of(ini), "[Ohmira]\r\nLangue=F\r\n");
+}
+
+TEST(SettingsFile, PathFollowsXdgConfigHome)
+{
+    const char* saved = std::getenv("XDG_CONFIG_HOME");
+    std::string saved_value = saved ? saved : "";
+    ::setenv("XDG_CONFIG_HOME", "/tmp/cfg", 1);
+    EXPECT_EQ(settings_file_path(), "/tmp/cfg/Ohmira6.ini");
+    ::setenv("XDG_CONFIG_HOME", "", 1);
+    std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+    if (!home.empty()) {
+        EXPECT_EQ(settings_file_path(), home + "/.config/Ohmira6.ini");
+    }
+    TempFolder dir;
+    ::setenv("XDG_CONFIG_HOME", dir.path().c_str(), 1);
+    ASSERT_TRUE(write_profile_string("Ohmira", "Langue", "S"));
+    EXPECT_EQ(read_profile_string("Ohmira", "Langue", "E"), "S");
+    EXPECT_TRUE(file_exists(dir / "Ohmira6.ini"));
+    if (saved)
+        ::setenv("XDG_CONFIG_HOME", saved_value.c_str(), 1);
+    else
+        ::unsetenv("XDG_CONFIG_HOME");
+}
+
+} // namespace ohmira
