@@ -6,10 +6,10 @@
 
 namespace ohmira {
 
-Control::Control(Form& owner, std::string name, int left, int top, int width, int height)
+Control::Control(Form &owner, std::string name, int left, int top, int width, int height)
     : Control(owner, std::move(name), In{}, left, top, width, height) {}
 
-Control::Control(Form& owner, std::string name, In container, int left, int top, int width,
+Control::Control(Form &owner, std::string name, In container, int left, int top, int width,
                  int height)
     : name_(std::move(name)), form_(&owner), container_(std::move(container)), left_(left),
       top_(top), width_(width), height_(height) {
@@ -23,7 +23,7 @@ Control::~Control() {
         form_->unregister_control(*this);
 }
 
-Control* Control::Container() const {
+Control *Control::Container() const {
     return container_.container.empty() ? nullptr : form_->control(container_.container);
 }
 
@@ -37,7 +37,7 @@ void Control::Move(int left, int top, int width, int height) {
     mark_changed();
 }
 
-void Control::FontName(const std::string& n) {
+void Control::FontName(const std::string &n) {
     FontSpec f = font_;
     f.Name = n;
     Font(f);
@@ -65,9 +65,9 @@ bool Control::shown() const {
     if (!visible_)
         return false;
     // Walk up the containers; the depth bound guards against a container cycle.
-    const Control* c = this;
+    const Control *c = this;
     for (int depth = 0; depth < 64; ++depth) {
-        const Control* up = c->Container();
+        const Control *up = c->Container();
         if (!up)
             return true;
         if (!up->visible_ || !up->shows_page(c->tab_page()))
@@ -80,14 +80,16 @@ bool Control::shown() const {
 bool Control::SetFocus() {
     if (!enabled_ || !takes_focus() || !shown())
         return false;
-    for (const Control* up = Container(); up; up = up->Container())
+    for (const Control *up = Container(); up; up = up->Container())
         if (!up->enabled_)
             return false;
     form_->move_focus(this);
     return true;
 }
 
-bool Control::has_focus() const { return form_->ActiveControl() == this; }
+bool Control::has_focus() const {
+    return form_->ActiveControl() == this;
+}
 
 void Control::user_click() {
     if (!enabled_)

@@ -57,7 +57,7 @@ struct FontSpec {
     double Size = 8;
     bool Bold = false;
     bool Italic = false;
-    bool operator==(const FontSpec&) const = default;
+    bool operator==(const FontSpec &) const = default;
 };
 
 // The control a control sits in (a frame, a tab strip, a picture box), named within the form;
@@ -73,22 +73,21 @@ public:
     using MouseEvent = std::function<void(int Button, int Shift, double X, double Y)>;
 
     // Creates the control and registers it with its form under `name` (unique within the form).
-    Control(Form& owner, std::string name, int left = 0, int top = 0, int width = 0,
+    Control(Form &owner, std::string name, int left = 0, int top = 0, int width = 0,
             int height = 0);
-    Control(Form& owner, std::string name, In container, int left, int top, int width,
-            int height);
+    Control(Form &owner, std::string name, In container, int left, int top, int width, int height);
     virtual ~Control();
-    Control(const Control&) = delete;
-    Control& operator=(const Control&) = delete;
+    Control(const Control &) = delete;
+    Control &operator=(const Control &) = delete;
 
-    const std::string& Name() const { return name_; }
-    Form& form() const { return *form_; }
+    const std::string &Name() const { return name_; }
+    Form &form() const { return *form_; }
     // The control this one sits in; nullptr when it sits on the form itself.
-    Control* Container() const;
-    const std::string& container_name() const { return container_.container; }
+    Control *Container() const;
+    const std::string &container_name() const { return container_.container; }
     int tab_page() const { return container_.tab; }
     // A short kind name for the window layer ("TextBox", "FlexGrid", ...).
-    virtual const char* kind() const { return "Control"; }
+    virtual const char *kind() const { return "Control"; }
 
     int Left() const { return left_; }
     void Left(int v) { set(left_, v); }
@@ -110,15 +109,15 @@ public:
     int ForeColor() const { return fore_color_; }
     void ForeColor(int rgb) { set(fore_color_, rgb); }
 
-    const FontSpec& Font() const { return font_; }
-    void Font(const FontSpec& f) { set(font_, f); }
-    void FontName(const std::string& n);
+    const FontSpec &Font() const { return font_; }
+    void Font(const FontSpec &f) { set(font_, f); }
+    void FontName(const std::string &n);
     void FontSize(double s);
     void FontBold(bool b);
     void FontItalic(bool i);
 
-    const std::string& ToolTipText() const { return tooltip_; }
-    void ToolTipText(const std::string& t) { set(tooltip_, t); }
+    const std::string &ToolTipText() const { return tooltip_; }
+    void ToolTipText(const std::string &t) { set(tooltip_, t); }
     int MousePointer() const { return mouse_pointer_; }
     void MousePointer(int p) { set(mouse_pointer_, p); }
     int TabIndex() const { return tab_index_; }
@@ -142,8 +141,8 @@ public:
     std::function<void()> DblClick;
     std::function<void()> GotFocus;
     std::function<void()> LostFocus;
-    std::function<void(int& KeyCode, int Shift)> KeyDown;
-    std::function<void(int& KeyAscii)> KeyPress;
+    std::function<void(int &KeyCode, int Shift)> KeyDown;
+    std::function<void(int &KeyAscii)> KeyPress;
     MouseEvent MouseDown;
     MouseEvent MouseMove;
     MouseEvent MouseUp;
@@ -164,33 +163,33 @@ public:
     // Change tracking for the window layer: the revision grows on every change of state, and
     // `on_state_changed` (if set) is called after it.
     std::uint64_t revision() const { return revision_; }
-    std::function<void(Control&)> on_state_changed;
+    std::function<void(Control &)> on_state_changed;
 
 protected:
     friend class Form;
     // For forms, which are their own owner and are not registered.
     explicit Control(std::string name);
-    void attach_form(Form& f) { form_ = &f; }
+    void attach_form(Form &f) { form_ = &f; }
 
     virtual int default_back_color() const { return 0xF0F0F0; }
     // Handling of a key or character after the events, when not cancelled.
     virtual void on_key_down(int /*key_code*/, int /*shift*/) {}
     virtual void on_key_press(int /*key_ascii*/) {}
     void mark_changed();
-    template <class T> void set(T& field, const T& value) {
+    template <class T> void set(T &field, const T &value) {
         if (field == value)
             return;
         field = value;
         mark_changed();
     }
-    static void fire(const std::function<void()>& f) {
+    static void fire(const std::function<void()> &f) {
         if (f)
             f();
     }
 
 private:
     std::string name_;
-    Form* form_ = nullptr;
+    Form *form_ = nullptr;
     In container_;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     bool visible_ = true;

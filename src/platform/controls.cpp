@@ -10,7 +10,7 @@ namespace ohmira {
 namespace {
 
 // Drops the last UTF-8 character of `s`.
-void pop_utf8_char(std::string& s) {
+void pop_utf8_char(std::string &s) {
     while (!s.empty()) {
         const auto byte = static_cast<unsigned char>(s.back());
         s.pop_back();
@@ -23,7 +23,7 @@ void pop_utf8_char(std::string& s) {
 
 // --- TextBox ------------------------------------------------------------------------------------
 
-void TextBox::Text(const std::string& t) {
+void TextBox::Text(const std::string &t) {
     if (t == text_)
         return;
     text_ = t;
@@ -31,7 +31,7 @@ void TextBox::Text(const std::string& t) {
     fire(Change);
 }
 
-void TextBox::user_set_text(const std::string& t) {
+void TextBox::user_set_text(const std::string &t) {
     if (Enabled() && !locked_)
         Text(t);
 }
@@ -63,7 +63,9 @@ CommandButton::~CommandButton() {
         form().set_default_button(nullptr);
 }
 
-bool CommandButton::Default() const { return form().default_button() == this; }
+bool CommandButton::Default() const {
+    return form().default_button() == this;
+}
 
 void CommandButton::Default(bool d) {
     if (d)
@@ -102,8 +104,8 @@ void CheckBox::on_key_press(int key_ascii) {
 // --- OptionButton -------------------------------------------------------------------------------
 
 void OptionButton::turn_off_others() {
-    for (Control* c : form().controls()) {
-        auto* o = dynamic_cast<OptionButton*>(c);
+    for (Control *c : form().controls()) {
+        auto *o = dynamic_cast<OptionButton *>(c);
         if (o && o != this && o->value_ && o->container_name() == container_name() &&
             o->tab_page() == tab_page()) {
             o->value_ = false;
@@ -135,7 +137,7 @@ void OptionButton::user_click() {
 
 // --- ListControl --------------------------------------------------------------------------------
 
-bool ListControl::AddItem(const std::string& item, int index) {
+bool ListControl::AddItem(const std::string &item, int index) {
     if (index < 0)
         index = ListCount();
     if (index > ListCount())
@@ -173,7 +175,7 @@ std::string ListControl::List(int index) const {
     return items_[static_cast<size_t>(index)];
 }
 
-bool ListControl::List(int index, const std::string& text) {
+bool ListControl::List(int index, const std::string &text) {
     if (index < 0 || index >= ListCount())
         return false;
     set(items_[static_cast<size_t>(index)], text);
@@ -189,7 +191,9 @@ bool ListControl::ListIndex(int index) {
     return true;
 }
 
-void ListControl::set_index_silently(int index) { set(list_index_, index); }
+void ListControl::set_index_silently(int index) {
+    set(list_index_, index);
+}
 
 void ListBox::on_key_down(int key_code, int /*shift*/) {
     if (key_code == vbKeyUp && ListIndex() > 0)
@@ -200,8 +204,8 @@ void ListBox::on_key_down(int key_code, int /*shift*/) {
 
 // --- ComboBox -----------------------------------------------------------------------------------
 
-void ComboBox::Text(const std::string& t) {
-    const auto& all = items();
+void ComboBox::Text(const std::string &t) {
+    const auto &all = items();
     const auto found = std::find(all.begin(), all.end(), t);
     set_index_silently(found == all.end() ? -1 : static_cast<int>(found - all.begin()));
     if (t == text_)
@@ -211,7 +215,9 @@ void ComboBox::Text(const std::string& t) {
     fire(Change);
 }
 
-void ComboBox::on_index_set() { set(text_, List(ListIndex())); }
+void ComboBox::on_index_set() {
+    set(text_, List(ListIndex()));
+}
 
 void ComboBox::on_key_down(int key_code, int /*shift*/) {
     if (key_code == vbKeyUp && ListIndex() > 0)

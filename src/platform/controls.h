@@ -11,10 +11,10 @@ namespace ohmira {
 class Label : public Control {
 public:
     using Control::Control;
-    const char* kind() const override { return "Label"; }
+    const char *kind() const override { return "Label"; }
     bool takes_focus() const override { return false; }
-    const std::string& Caption() const { return caption_; }
-    void Caption(const std::string& c) { set(caption_, c); }
+    const std::string &Caption() const { return caption_; }
+    void Caption(const std::string &c) { set(caption_, c); }
     // 0 left, 1 right, 2 centre.
     int Alignment() const { return alignment_; }
     void Alignment(int a) { set(alignment_, a); }
@@ -30,10 +30,10 @@ private:
 class TextBox : public Control {
 public:
     using Control::Control;
-    const char* kind() const override { return "TextBox"; }
-    const std::string& Text() const { return text_; }
+    const char *kind() const override { return "TextBox"; }
+    const std::string &Text() const { return text_; }
     // Sets the text; raises Change when it differs.
-    void Text(const std::string& t);
+    void Text(const std::string &t);
     int Alignment() const { return alignment_; }
     void Alignment(int a) { set(alignment_, a); }
     bool Locked() const { return locked_; }
@@ -44,7 +44,7 @@ public:
     std::function<void()> Change;
 
     // The user replaced the whole text (the window layer's edit): Change once if it differs.
-    void user_set_text(const std::string& t);
+    void user_set_text(const std::string &t);
 
 protected:
     int default_back_color() const override { return 0xFFFFFF; }
@@ -61,9 +61,9 @@ class CommandButton : public Control {
 public:
     using Control::Control;
     ~CommandButton() override;
-    const char* kind() const override { return "CommandButton"; }
-    const std::string& Caption() const { return caption_; }
-    void Caption(const std::string& c) { set(caption_, c); }
+    const char *kind() const override { return "CommandButton"; }
+    const std::string &Caption() const { return caption_; }
+    void Caption(const std::string &c) { set(caption_, c); }
     // The form's default button, clicked by Enter; setting it takes the role from the others.
     bool Default() const;
     void Default(bool d);
@@ -80,9 +80,9 @@ private:
 class CheckBox : public Control {
 public:
     using Control::Control;
-    const char* kind() const override { return "CheckBox"; }
-    const std::string& Caption() const { return caption_; }
-    void Caption(const std::string& c) { set(caption_, c); }
+    const char *kind() const override { return "CheckBox"; }
+    const std::string &Caption() const { return caption_; }
+    void Caption(const std::string &c) { set(caption_, c); }
     int Value() const { return value_; }
     void Value(int v);
     void user_click() override;
@@ -102,9 +102,9 @@ private:
 class OptionButton : public Control {
 public:
     using Control::Control;
-    const char* kind() const override { return "OptionButton"; }
-    const std::string& Caption() const { return caption_; }
-    void Caption(const std::string& c) { set(caption_, c); }
+    const char *kind() const override { return "OptionButton"; }
+    const std::string &Caption() const { return caption_; }
+    void Caption(const std::string &c) { set(caption_, c); }
     bool Value() const { return value_; }
     void Value(bool v);
     void user_click() override;
@@ -118,10 +118,10 @@ private:
 class Frame : public Control {
 public:
     using Control::Control;
-    const char* kind() const override { return "Frame"; }
+    const char *kind() const override { return "Frame"; }
     bool takes_focus() const override { return false; }
-    const std::string& Caption() const { return caption_; }
-    void Caption(const std::string& c) { set(caption_, c); }
+    const std::string &Caption() const { return caption_; }
+    void Caption(const std::string &c) { set(caption_, c); }
 
 private:
     std::string caption_;
@@ -135,7 +135,7 @@ class ListControl : public Control {
 public:
     using Control::Control;
     // Appends the item, or inserts it at `index` (0..ListCount); false for an index outside.
-    bool AddItem(const std::string& item, int index = -1);
+    bool AddItem(const std::string &item, int index = -1);
     // Removes the item at `index`; false when there is none. The current index follows its item
     // and becomes -1 when that item goes.
     bool RemoveItem(int index);
@@ -143,10 +143,10 @@ public:
     int ListCount() const { return static_cast<int>(items_.size()); }
     // Item text; "" for an index outside the list.
     std::string List(int index) const;
-    bool List(int index, const std::string& text);
+    bool List(int index, const std::string &text);
     int ListIndex() const { return list_index_; }
     bool ListIndex(int index);
-    const std::vector<std::string>& items() const { return items_; }
+    const std::vector<std::string> &items() const { return items_; }
 
     // The user picked an item: sets ListIndex (Click once).
     void user_select(int index) { ListIndex(index); }
@@ -164,7 +164,7 @@ private:
 class ListBox : public ListControl {
 public:
     using ListControl::ListControl;
-    const char* kind() const override { return "ListBox"; }
+    const char *kind() const override { return "ListBox"; }
     // The current item's text, "" with none.
     std::string Text() const { return List(ListIndex()); }
 
@@ -178,16 +178,16 @@ protected:
 class ComboBox : public ListControl {
 public:
     using ListControl::ListControl;
-    const char* kind() const override { return "ComboBox"; }
+    const char *kind() const override { return "ComboBox"; }
     int Style() const { return style_; }
     void Style(int s) { set(style_, s); }
-    const std::string& Text() const { return text_; }
-    void Text(const std::string& t);
+    const std::string &Text() const { return text_; }
+    void Text(const std::string &t);
 
     std::function<void()> Change;
 
     // The user edited the text field: as setting Text.
-    void user_set_text(const std::string& t) { Text(t); }
+    void user_set_text(const std::string &t) { Text(t); }
 
 protected:
     void on_index_set() override;
@@ -235,13 +235,13 @@ private:
 class Slider : public RangeControl {
 public:
     using RangeControl::RangeControl;
-    const char* kind() const override { return "Slider"; }
+    const char *kind() const override { return "Slider"; }
 };
 
 class ScrollBar : public RangeControl {
 public:
     using RangeControl::RangeControl;
-    const char* kind() const override { return "ScrollBar"; }
+    const char *kind() const override { return "ScrollBar"; }
 };
 
 } // namespace ohmira

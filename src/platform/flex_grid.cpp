@@ -12,12 +12,13 @@ constexpr int error_subscript = 381;
 constexpr int error_invalid_row = 30009;
 constexpr int error_invalid_col = 30010;
 
-std::vector<std::string> split(const std::string& s, char sep) {
+std::vector<std::string> split(const std::string &s, char sep) {
     std::vector<std::string> parts;
     std::string::size_type start = 0;
     while (true) {
         const auto end = s.find(sep, start);
-        parts.push_back(s.substr(start, end == std::string::npos ? std::string::npos : end - start));
+        parts.push_back(
+            s.substr(start, end == std::string::npos ? std::string::npos : end - start));
         if (end == std::string::npos)
             return parts;
         start = end + 1;
@@ -26,10 +27,10 @@ std::vector<std::string> split(const std::string& s, char sep) {
 
 } // namespace
 
-FlexGrid::FlexGrid(Form& owner, std::string name, int left, int top, int width, int height)
+FlexGrid::FlexGrid(Form &owner, std::string name, int left, int top, int width, int height)
     : FlexGrid(owner, std::move(name), In{}, left, top, width, height) {}
 
-FlexGrid::FlexGrid(Form& owner, std::string name, In container, int left, int top, int width,
+FlexGrid::FlexGrid(Form &owner, std::string name, In container, int left, int top, int width,
                    int height)
     : Control(owner, std::move(name), std::move(container), left, top, width, height) {
     resize(2, 2);
@@ -98,11 +99,11 @@ void FlexGrid::check_row(int row) const {
         throw GridIndexError(error_subscript, Name() + ": no row " + std::to_string(row));
 }
 
-FlexGrid::Cell& FlexGrid::cell(int row, int col) {
+FlexGrid::Cell &FlexGrid::cell(int row, int col) {
     return cells_[static_cast<size_t>(row) * static_cast<size_t>(cols_) + static_cast<size_t>(col)];
 }
 
-const FlexGrid::Cell& FlexGrid::cell(int row, int col) const {
+const FlexGrid::Cell &FlexGrid::cell(int row, int col) const {
     return cells_[static_cast<size_t>(row) * static_cast<size_t>(cols_) + static_cast<size_t>(col)];
 }
 
@@ -112,14 +113,14 @@ void FlexGrid::cell_changed(int row, int col) {
         on_cell_changed(row, col);
 }
 
-const std::string& FlexGrid::TextMatrix(int row, int col) const {
+const std::string &FlexGrid::TextMatrix(int row, int col) const {
     check_cell(row, col);
     return cell(row, col).text;
 }
 
-void FlexGrid::TextMatrix(int row, int col, const std::string& text) {
+void FlexGrid::TextMatrix(int row, int col, const std::string &text) {
     check_cell(row, col);
-    Cell& c = cell(row, col);
+    Cell &c = cell(row, col);
     if (c.text == text)
         return;
     c.text = text;
@@ -170,7 +171,7 @@ int FlexGrid::CellForeColor() const {
 
 void FlexGrid::CellBackColor(int rgb) {
     check_cell(row_, col_);
-    Cell& c = cell(row_, col_);
+    Cell &c = cell(row_, col_);
     if (c.back == rgb)
         return;
     c.back = rgb;
@@ -179,7 +180,7 @@ void FlexGrid::CellBackColor(int rgb) {
 
 void FlexGrid::CellForeColor(int rgb) {
     check_cell(row_, col_);
-    Cell& c = cell(row_, col_);
+    Cell &c = cell(row_, col_);
     if (c.fore == rgb)
         return;
     c.fore = rgb;
@@ -230,7 +231,7 @@ void FlexGrid::FixedAlignment(int col, int alignment) {
     set(fixed_alignments_[static_cast<size_t>(col)], alignment);
 }
 
-void FlexGrid::FormatString(const std::string& format) {
+void FlexGrid::FormatString(const std::string &format) {
     format_string_ = format;
     const auto semicolon = format.find(';');
     const auto col_fields = split(format.substr(0, semicolon), '|');
@@ -258,7 +259,7 @@ void FlexGrid::FormatString(const std::string& format) {
     mark_changed();
 }
 
-void FlexGrid::AddItem(const std::string& item, int index) {
+void FlexGrid::AddItem(const std::string &item, int index) {
     if (index < 0)
         index = rows_;
     if (index > rows_)
@@ -274,7 +275,7 @@ void FlexGrid::AddItem(const std::string& item, int index) {
     const auto fields = split(item, '\t');
     for (int c = 0; c < cols_; ++c)
         cell(index, c) = Cell{c < static_cast<int>(fields.size()) ? fields[static_cast<size_t>(c)]
-                                                                   : std::string()};
+                                                                  : std::string()};
     mark_changed();
 }
 
@@ -344,7 +345,7 @@ void FlexGrid::user_double_click_cell(int row, int col) {
     fire(DblClick);
 }
 
-void FlexGrid::user_edit_cell(int row, int col, const std::string& text) {
+void FlexGrid::user_edit_cell(int row, int col, const std::string &text) {
     if (!Enabled() || !editable_ || !has_cell(row, col))
         return;
     TextMatrix(row, col, text);

@@ -19,7 +19,7 @@ namespace ohmira {
 // A run-time error of the grid; `number` is 381, 30009, 30010 or 380 as above.
 class GridIndexError : public RuntimeError {
 public:
-    GridIndexError(int number, const std::string& detail) : RuntimeError(number, detail) {}
+    GridIndexError(int number, const std::string &detail) : RuntimeError(number, detail) {}
 };
 
 // Alignment numbers of ColAlignment/FixedAlignment: 0-2 left (top, centre, bottom), 3-5 centre,
@@ -44,11 +44,10 @@ public:
     // Colour value meaning "the grid's own colour" for CellBackColor/CellForeColor.
     static constexpr int default_color = -1;
 
-    FlexGrid(Form& owner, std::string name, int left = 0, int top = 0, int width = 0,
+    FlexGrid(Form &owner, std::string name, int left = 0, int top = 0, int width = 0,
              int height = 0);
-    FlexGrid(Form& owner, std::string name, In container, int left, int top, int width,
-             int height);
-    const char* kind() const override { return "FlexGrid"; }
+    FlexGrid(Form &owner, std::string name, In container, int left, int top, int width, int height);
+    const char *kind() const override { return "FlexGrid"; }
 
     // Row and column counts. Shrinking drops cells; growing adds empty ones. The current cell
     // moves inside the grid when it falls outside.
@@ -64,8 +63,8 @@ public:
     bool has_cell(int row, int col) const {
         return row >= 0 && row < rows_ && col >= 0 && col < cols_;
     }
-    const std::string& TextMatrix(int row, int col) const;
-    void TextMatrix(int row, int col, const std::string& text);
+    const std::string &TextMatrix(int row, int col) const;
+    void TextMatrix(int row, int col, const std::string &text);
 
     // Current cell. Code may place it anywhere, fixed cells included. A change of cell raises
     // LeaveCell then EnterCell, as the platform did for code and user alike.
@@ -74,8 +73,8 @@ public:
     int Col() const { return col_; }
     void Col(int c);
     // Text and colours of the current cell.
-    const std::string& Text() const { return TextMatrix(row_, col_); }
-    void Text(const std::string& text) { TextMatrix(row_, col_, text); }
+    const std::string &Text() const { return TextMatrix(row_, col_); }
+    void Text(const std::string &text) { TextMatrix(row_, col_, text); }
     int CellBackColor() const;
     void CellBackColor(int rgb);
     int CellForeColor() const;
@@ -96,8 +95,8 @@ public:
     // "|" separates columns and ";" starts the row headers. A leading "<", "^" or ">" sets the
     // column's alignment (left, centre, right); the rest is the header text in row 0, or the
     // row header in column 0. Columns and rows are added when the string names more.
-    const std::string& FormatString() const { return format_string_; }
-    void FormatString(const std::string& format);
+    const std::string &FormatString() const { return format_string_; }
+    void FormatString(const std::string &format);
 
     // While false the window layer does not repaint the grid.
     bool Redraw() const { return redraw_; }
@@ -105,7 +104,7 @@ public:
 
     // Adds a row, its cells taken from `item` split at tabs, at the end or before row `index`
     // (FixedRows..Rows).
-    void AddItem(const std::string& item, int index = -1);
+    void AddItem(const std::string &item, int index = -1);
     // Removes non-fixed row `index`.
     void RemoveItem(int index);
 
@@ -125,7 +124,7 @@ public:
     void user_click_cell(int row, int col);
     void user_double_click_cell(int row, int col);
     // The user finished editing a cell (Editable only): the text is stored, then AfterEdit.
-    void user_edit_cell(int row, int col, const std::string& text);
+    void user_edit_cell(int row, int col, const std::string &text);
     // Row and column under the mouse at the last user click.
     int MouseRow() const { return mouse_row_; }
     int MouseCol() const { return mouse_col_; }
@@ -141,8 +140,8 @@ private:
         int back = default_color;
         int fore = default_color;
     };
-    Cell& cell(int row, int col);
-    const Cell& cell(int row, int col) const;
+    Cell &cell(int row, int col);
+    const Cell &cell(int row, int col) const;
     void check_cell(int row, int col) const;
     void check_col(int col) const;
     void check_row(int row) const;

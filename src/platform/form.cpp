@@ -18,20 +18,20 @@ Form::Form(std::string name, std::string caption)
 
 Form::~Form() = default;
 
-void Form::register_control(Control& c) {
+void Form::register_control(Control &c) {
     if (control(c.Name()))
         throw std::logic_error("control " + c.Name() + " declared twice on form " + Name());
     controls_.push_back(&c);
 }
 
-void Form::unregister_control(Control& c) {
+void Form::unregister_control(Control &c) {
     controls_.erase(std::remove(controls_.begin(), controls_.end(), &c), controls_.end());
     if (active_ == &c)
         active_ = nullptr;
 }
 
-Control* Form::control(const std::string& name) const {
-    for (Control* c : controls_)
+Control *Form::control(const std::string &name) const {
+    for (Control *c : controls_)
         if (c->Name() == name)
             return c;
     return nullptr;
@@ -74,7 +74,9 @@ void Form::Show(int style) {
     mark_changed();
 }
 
-void Form::Hide() { Control::Visible(false); }
+void Form::Hide() {
+    Control::Visible(false);
+}
 
 void Form::resize(int width, int height) {
     Width(width);
@@ -90,10 +92,10 @@ bool Form::SetFocus() {
     return true;
 }
 
-void Form::move_focus(Control* to) {
+void Form::move_focus(Control *to) {
     if (active_ == to)
         return;
-    Control* from = active_;
+    Control *from = active_;
     active_ = to;
     if (from)
         fire(from->LostFocus);
@@ -101,10 +103,10 @@ void Form::move_focus(Control* to) {
         fire(to->GotFocus);
 }
 
-void Form::set_default_button(CommandButton* b) {
+void Form::set_default_button(CommandButton *b) {
     if (default_button_ == b)
         return;
-    CommandButton* old = default_button_;
+    CommandButton *old = default_button_;
     default_button_ = b;
     if (old)
         old->mark_changed();
@@ -115,19 +117,19 @@ void Form::set_default_button(CommandButton* b) {
 void Form::user_key(int key_code, int shift, int key_ascii) {
     // A menu shortcut takes the key before any control sees it.
     if (shift != 0 && key_code >= 'A' && key_code <= 'Z') {
-        for (Control* c : controls_) {
-            auto* item = dynamic_cast<MenuItem*>(c);
+        for (Control *c : controls_) {
+            auto *item = dynamic_cast<MenuItem *>(c);
             if (item && item->Shortcut() == MenuShortcut{key_code, shift} && item->reachable()) {
                 item->user_click();
                 return;
             }
         }
     }
-    Control* target = active_;
+    Control *target = active_;
     if (key_code == vbKeyReturn && default_button_) {
-        const auto* text = dynamic_cast<TextBox*>(target);
+        const auto *text = dynamic_cast<TextBox *>(target);
         const bool uses_enter =
-            dynamic_cast<CommandButton*>(target) != nullptr || (text && text->MultiLine());
+            dynamic_cast<CommandButton *>(target) != nullptr || (text && text->MultiLine());
         if (!uses_enter) {
             if (default_button_->Visible() && default_button_->Enabled())
                 default_button_->user_click();

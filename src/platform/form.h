@@ -16,14 +16,14 @@ class Form : public Control {
 public:
     explicit Form(std::string name, std::string caption = "");
     ~Form() override;
-    const char* kind() const override { return "Form"; }
+    const char *kind() const override { return "Form"; }
 
-    const std::string& Caption() const { return caption_; }
-    void Caption(const std::string& c) { set(caption_, c); }
+    const std::string &Caption() const { return caption_; }
+    void Caption(const std::string &c) { set(caption_, c); }
 
     // Events of the form itself. `Form_Unload` may set Cancel to non-zero to keep the form.
     std::function<void()> Form_Load;
-    std::function<void(int& Cancel)> Form_Unload;
+    std::function<void(int &Cancel)> Form_Unload;
     std::function<void()> Form_Resize;
 
     // Loads the form once (runs Form_Load); later calls do nothing.
@@ -43,36 +43,37 @@ public:
     void resize(int width, int height);
 
     // Controls of the form in creation order, and lookup by name (nullptr if none).
-    const std::vector<Control*>& controls() const { return controls_; }
-    Control* control(const std::string& name) const;
+    const std::vector<Control *> &controls() const { return controls_; }
+    Control *control(const std::string &name) const;
 
     // The control with the focus (nullptr: the form itself).
-    Control* ActiveControl() const { return active_; }
+    Control *ActiveControl() const { return active_; }
     bool SetFocus() override;
 
     // The form's default button, which Enter clicks when the focused control does not use Enter.
-    CommandButton* default_button() const { return default_button_; }
+    CommandButton *default_button() const { return default_button_; }
 
     // A key stroke on the form: a menu shortcut (key code of the upper-case letter with the
-    // shift flags) chooses its item when the item is reachable (the shortcut of a hidden or disabled
-    // item is no shortcut and the key goes on to the control); Enter goes to the default button unless the focused control
-    // uses it; otherwise KeyDown (and, for a character, KeyPress) of the focused control.
+    // shift flags) chooses its item when the item is reachable (the shortcut of a hidden or
+    // disabled item is no shortcut and the key goes on to the control); Enter goes to the default
+    // button unless the focused control uses it; otherwise KeyDown (and, for a character, KeyPress)
+    // of the focused control.
     void user_key(int key_code, int shift = 0, int key_ascii = 0);
 
 private:
     friend class Control;
     friend class CommandButton;
-    void register_control(Control& c);
-    void unregister_control(Control& c);
-    void move_focus(Control* to);
-    void set_default_button(CommandButton* b);
+    void register_control(Control &c);
+    void unregister_control(Control &c);
+    void move_focus(Control *to);
+    void set_default_button(CommandButton *b);
 
     std::string caption_;
     bool loaded_ = false;
     bool modal_ = false;
-    std::vector<Control*> controls_;
-    Control* active_ = nullptr;
-    CommandButton* default_button_ = nullptr;
+    std::vector<Control *> controls_;
+    Control *active_ = nullptr;
+    CommandButton *default_button_ = nullptr;
 };
 
 } // namespace ohmira

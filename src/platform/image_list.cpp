@@ -2,7 +2,7 @@
 
 namespace ohmira {
 
-bool ImageList::Add(const std::string& key, const std::string& picture) {
+bool ImageList::Add(const std::string &key, const std::string &picture) {
     if (!key.empty() && find(key))
         return false;
     images_.push_back({key, picture});
@@ -10,8 +10,8 @@ bool ImageList::Add(const std::string& key, const std::string& picture) {
     return true;
 }
 
-const ListImage* ImageList::find(const std::string& key) const {
-    for (const auto& image : images_)
+const ListImage *ImageList::find(const std::string &key) const {
+    for (const auto &image : images_)
         if (image.Key == key)
             return &image;
     return nullptr;

@@ -12,28 +12,28 @@ namespace ohmira {
 struct MenuShortcut {
     int key = 0;   // upper-case letter code, e.g. 'N'
     int shift = 0; // vbCtrlMask, vbShiftMask, vbAltMask combined
-    bool operator==(const MenuShortcut&) const = default;
+    bool operator==(const MenuShortcut &) const = default;
 };
 
 // Parses "Ctrl+N", "Ctrl+Shift+N"; "" or anything else gives no shortcut.
-MenuShortcut parse_shortcut(const std::string& text);
+MenuShortcut parse_shortcut(const std::string &text);
 
 class MenuItem : public Control {
 public:
-    MenuItem(Form& owner, std::string name, std::string parent, std::string caption,
-             const std::string& shortcut = "");
-    const char* kind() const override { return "MenuItem"; }
+    MenuItem(Form &owner, std::string name, std::string parent, std::string caption,
+             const std::string &shortcut = "");
+    const char *kind() const override { return "MenuItem"; }
     bool takes_focus() const override { return false; }
 
-    const std::string& Caption() const { return caption_; }
-    void Caption(const std::string& c) { set(caption_, c); }
+    const std::string &Caption() const { return caption_; }
+    void Caption(const std::string &c) { set(caption_, c); }
     bool Checked() const { return checked_; }
     void Checked(bool c) { set(checked_, c); }
-    const MenuShortcut& Shortcut() const { return shortcut_; }
+    const MenuShortcut &Shortcut() const { return shortcut_; }
     bool is_separator() const { return caption_ == "-"; }
 
     // The items under this one, in creation order.
-    std::vector<MenuItem*> items() const;
+    std::vector<MenuItem *> items() const;
     // Whether the user can reach and choose the item: it and its parents are visible and enabled.
     bool reachable() const;
 
@@ -47,6 +47,6 @@ private:
 };
 
 // The menu-bar items of a form, in creation order.
-std::vector<MenuItem*> menu_bar(const Form& form);
+std::vector<MenuItem *> menu_bar(const Form &form);
 
 } // namespace ohmira

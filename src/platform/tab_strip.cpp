@@ -4,11 +4,10 @@
 
 namespace ohmira {
 
-SSTab::SSTab(Form& owner, std::string name, int left, int top, int width, int height)
+SSTab::SSTab(Form &owner, std::string name, int left, int top, int width, int height)
     : SSTab(owner, std::move(name), In{}, left, top, width, height) {}
 
-SSTab::SSTab(Form& owner, std::string name, In container, int left, int top, int width,
-             int height)
+SSTab::SSTab(Form &owner, std::string name, In container, int left, int top, int width, int height)
     : Control(owner, std::move(name), std::move(container), left, top, width, height),
       captions_(3) {}
 
@@ -39,7 +38,7 @@ std::string SSTab::TabCaption(int page) const {
     return captions_[static_cast<size_t>(page)];
 }
 
-bool SSTab::TabCaption(int page, const std::string& caption) {
+bool SSTab::TabCaption(int page, const std::string &caption) {
     if (page < 0 || page >= Tabs())
         return false;
     set(captions_[static_cast<size_t>(page)], caption);

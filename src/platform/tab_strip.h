@@ -9,10 +9,9 @@ namespace ohmira {
 
 class SSTab : public Control {
 public:
-    SSTab(Form& owner, std::string name, int left = 0, int top = 0, int width = 0,
-          int height = 0);
-    SSTab(Form& owner, std::string name, In container, int left, int top, int width, int height);
-    const char* kind() const override { return "SSTab"; }
+    SSTab(Form &owner, std::string name, int left = 0, int top = 0, int width = 0, int height = 0);
+    SSTab(Form &owner, std::string name, In container, int left, int top, int width, int height);
+    const char *kind() const override { return "SSTab"; }
 
     // Number of pages (at least 1); the current page moves to the last one if it falls outside.
     int Tabs() const { return static_cast<int>(captions_.size()); }
@@ -26,7 +25,7 @@ public:
     int previous_tab() const { return previous_tab_; }
     // Caption of a page; "" for (and no change to) a page outside.
     std::string TabCaption(int page) const;
-    bool TabCaption(int page, const std::string& caption);
+    bool TabCaption(int page, const std::string &caption);
 
     bool shows_page(int page) const override { return page < 0 || page == tab_; }
 

@@ -1,0 +1,14 @@
+#pragma once
+// Controls of the main window that belong to printing: the sheet preview and its controls. One
+// control per line: type, name, container, design position and size (twips).
+#include "platform/controls.h"
+#include "platform/form.h"
+
+namespace ohmira {
+
+struct PrintingControls {
+    explicit PrintingControls(Form &form) : owner(form) {}
+    Form &owner;
+};
+
+} // namespace ohmira
