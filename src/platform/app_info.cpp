@@ -5,12 +5,14 @@
 
 namespace ohmira {
 
-std::string app_version() {
+std::string app_version()
+{
     return std::to_string(AppInfo::Major) + "." + std::to_string(AppInfo::Minor) + "." +
            std::to_string(AppInfo::Revision);
 }
 
-std::string app_path() {
+std::string app_path()
+{
     std::error_code ec;
     auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     if (ec || exe.empty())

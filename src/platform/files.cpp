@@ -163,6 +163,13 @@ std::optional<std::string> read_file(std::string_view path) {
 bool write_file_atomically(std::string_view path, std::string_view bytes) {
     std::string target(path);
     std::error_code ec;
+    // A linked file (settings kept elsewhere) is replaced where the link points, link kept.
+    if (fs::is_symlink(fs::path(target), ec)) {
+        fs::path real = fs::weakly_canonical(fs::path(target), ec);
+        if (ec)
+            return false;
+        target = real.string();
+    }
     fs::path parent = fs::path(target).parent_path();
     if (!parent.empty())
         fs::create_directories(parent, ec);

@@ -157,6 +157,13 @@ std::string describe(const DialogRecord &r) {
     std::string out = to_string(r.kind) + " titled \"" + visible(r.title) + "\"";
     if (!r.text.empty())
         out += " saying \"" + visible(r.text) + "\"";
+    if (r.kind == DialogKind::MessageBox) {
+        static constexpr const char *buttons[] = {"OK", "OK/Cancel", "Yes/No/Cancel", "Yes/No"};
+        static constexpr const char *icons[] = {"no icon", "critical", "question", "exclamation",
+                                                "information"};
+        out += std::string(" [") + buttons[static_cast<int>(r.buttons)] + ", " +
+               icons[static_cast<int>(r.icon)] + "]";
+    }
     if (!r.filter.empty())
         out += " filter \"" + visible(r.filter) + "\"";
     if (!r.default_text.empty())

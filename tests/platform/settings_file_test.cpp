@@ -11,12 +11,13 @@ namespace ohmira {
 
 namespace {
 
-std::string bytes_of(const std::string& path) { return read_file(path).value_or("<missing>"); }
+std::string bytes_of(const std::string &path) {
+    return read_file(path).value_or("<missing>");
+}
 
 } // namespace
 
-TEST(SettingsFile, MissingFileGivesDefaults)
-{
+TEST(SettingsFile, MissingFileGivesDefaults) {
     TempFolder dir;
     std::string ini = dir / "Ohmira6.ini";
     EXPECT_EQ(read_profile_string("Ohmira", "Langue", "E", 49, ini), "E");
@@ -25,8 +26,7 @@ TEST(SettingsFile, MissingFileGivesDefaults)
     EXPECT_FALSE(file_exists(ini)); // reading never creates the file
 }
 
-TEST(SettingsFile, ReadsWithProfileSemantics)
-{
+TEST(SettingsFile, ReadsWithProfileSemantics) {
     TempFolder dir;
     // "Modèle" stored as the Windows-1252 byte 0xE8, as the original program's files hold it.
     std::string ini = dir.write("Ohmira6.ini", "; settings\r\n"
@@ -41,9 +41,9 @@ TEST(SettingsFile, ReadsWithProfileSemantics)
                                                "[\xC9T\xC9]\r\n"
                                                "Cl\xE9=\xE9t\xE9\r\n");
     struct Case {
-        const char* section;
-        const char* key;
-        const char* expected;
+        const char *section;
+        const char *key;
+        const char *expected;
     } cases[] = {
         {"Ohmira", "Chemin", "/home/u/data/"},
         {"OHMIRA", "chemin", "/home/u/data/"}, // section and key without regard to case
@@ -58,22 +58,21 @@ TEST(SettingsFile, ReadsWithProfileSemantics)
         {"Nowhere", "Chemin", "dflt"},
         {"Draw_Parameter", "Chemin", "dflt"}, // key of another section not found
     };
-    for (const Case& c : cases)
+    for (const Case &c : cases)
         EXPECT_EQ(read_profile_string(c.section, c.key, "dflt", 0, ini), c.expected)
             << c.section << "/" << c.key;
 }
 
-TEST(SettingsFile, ReadCutsAtRoom)
-{
+TEST(SettingsFile, ReadCutsAtRoom) {
     TempFolder dir;
-    std::string ini = dir.write("Ohmira6.ini", "[File]\r\nFile 1=abcdef\r\nFile 2=\xE9\xE9\xE9\r\n");
+    std::string ini =
+        dir.write("Ohmira6.ini", "[File]\r\nFile 1=abcdef\r\nFile 2=\xE9\xE9\xE9\r\n");
     EXPECT_EQ(read_profile_string("File", "File 1", "", 3, ini), "abc");
     EXPECT_EQ(read_profile_string("File", "File 2", "", 2, ini), "éé"); // characters, not bytes
     EXPECT_EQ(read_profile_string("File", "File 3", "defaults", 4, ini), "defa");
 }
 
-TEST(SettingsFile, WriteCreatesFileAndFolder)
-{
+TEST(SettingsFile, WriteCreatesFileAndFolder) {
     TempFolder dir;
     std::string ini = dir / "config/Ohmira6.ini";
     ASSERT_TRUE(write_profile_string("File", "File 1", "/data/a.QD3", ini));
@@ -84,8 +83,7 @@ TEST(SettingsFile, WriteCreatesFileAndFolder)
     EXPECT_EQ(read_profile_string("ohmira", "MODÈLE", "", 0, ini), "1");
 }
 
-TEST(SettingsFile, WriteKeepsOtherLinesCommentsAndOrder)
-{
+TEST(SettingsFile, WriteKeepsOtherLinesCommentsAndOrder) {
     TempFolder dir;
     std::string ini = dir.write("Ohmira6.ini", "; kept comment\r\n"
                                                "[Ohmira]\r\n"
@@ -97,9 +95,9 @@ TEST(SettingsFile, WriteKeepsOtherLinesCommentsAndOrder)
                                                "\r\n"
                                                "[Other]\r\n"
                                                "foreign line without equals\r\n");
-    ASSERT_TRUE(write_profile_string("OHMIRA", "langue", "E", ini));   // replace, case-blind
-    ASSERT_TRUE(write_profile_string("Ohmira", "modèle", "-1", ini));  // accented replace
-    ASSERT_TRUE(write_profile_string("file", "Color2", "255", ini));   // new key in section
+    ASSERT_TRUE(write_profile_string("OHMIRA", "langue", "E", ini));     // replace, case-blind
+    ASSERT_TRUE(write_profile_string("Ohmira", "modèle", "-1", ini));    // accented replace
+    ASSERT_TRUE(write_profile_string("file", "Color2", "255", ini));     // new key in section
     ASSERT_TRUE(write_profile_string("Profile", "Vscale", "1000", ini)); // new section at end
     EXPECT_EQ(bytes_of(ini), "; kept comment\r\n"
                              "[Ohmira]\r\n"
@@ -117,8 +115,7 @@ TEST(SettingsFile, WriteKeepsOtherLinesCommentsAndOrder)
                              "Vscale=1000\r\n");
 }
 
-TEST(SettingsFile, ValueWithLineBreakStaysOneLine)
-{
+TEST(SettingsFile, ValueWithLineBreakStaysOneLine) {
     TempFolder dir;
     std::string ini = dir / "Ohmira6.ini";
     ASSERT_TRUE(write_profile_string("Profile", "Vscale", "10\r\n[Ohmira]\r\nLangue=X", ini));
@@ -126,8 +123,7 @@ TEST(SettingsFile, ValueWithLineBreakStaysOneLine)
     EXPECT_EQ(bytes_of(ini), "[Profile]\r\nVscale=10  [Ohmira]  Langue=X\r\n");
 }
 
-TEST(SettingsFile, FileSavedAsUtf8IsUnderstoodAndWrittenBackAsWindows1252)
-{
+TEST(SettingsFile, FileSavedAsUtf8IsUnderstoodAndWrittenBackAsWindows1252) {
     TempFolder dir;
     std::string ini = dir.write("Ohmira6.ini", "[Ohmira]\nMod\xC3\xA8le=1\n");
     EXPECT_EQ(read_profile_string("Ohmira", "modèle", "", 0, ini), "1");
@@ -135,8 +131,7 @@ TEST(SettingsFile, FileSavedAsUtf8IsUnderstoodAndWrittenBackAsWindows1252)
     EXPECT_EQ(bytes_of(ini), "[Ohmira]\r\nMod\xE8le=1\r\nRMS= 0\r\n");
 }
 
-TEST(SettingsFile, FailedWriteLeavesFileUntouched)
-{
+TEST(SettingsFile, FailedWriteLeavesFileUntouched) {
     TempFolder dir;
     std::string ini = dir.write("Ohmira6.ini", "[Ohmira]\r\nLangue=F\r\n");
     // The folder refuses new files, so the file written beside cannot be created.
@@ -150,9 +145,20 @@ TEST(SettingsFile, FailedWriteLeavesFileUntouched)
     EXPECT_EQ(bytes_of(ini), "[Ohmira]\r\nLangue=F\r\n");
 }
 
-TEST(SettingsFile, PathFollowsXdgConfigHome)
-{
-    const char* saved = std::getenv("XDG_CONFIG_HOME");
+TEST(SettingsFile, UnreadableFileIsNotReplaced) {
+    TempFolder dir;
+    // A settings "file" that cannot be read (here a folder): writing must not replace it with a
+    // file holding only the new key.
+    std::string ini = dir / "Ohmira6.ini";
+    std::filesystem::create_directory(ini);
+    dir.write("Ohmira6.ini/inside", "kept");
+    EXPECT_FALSE(write_profile_string("Ohmira", "Langue", "E", ini));
+    EXPECT_EQ(bytes_of(dir / "Ohmira6.ini/inside"), "kept");
+    EXPECT_EQ(read_profile_string("Ohmira", "Langue", "E", 0, ini), "E");
+}
+
+TEST(SettingsFile, PathFollowsXdgConfigHome) {
+    const char *saved = std::getenv("XDG_CONFIG_HOME");
     std::string saved_value = saved ? saved : "";
     ::setenv("XDG_CONFIG_HOME", "/tmp/cfg", 1);
     EXPECT_EQ(settings_file_path(), "/tmp/cfg/Ohmira6.ini");

@@ -9,26 +9,24 @@ namespace ohmira {
 
 class TempFolder {
 public:
-    TempFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "ohmira-test-XXXXXX").string();
+    TempFolder() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "ohmira-test-XXXXXX").string();
         path_ = ::mkdtemp(pattern.data()) ? pattern : std::string();
     }
-    ~TempFolder()
-    {
+    ~TempFolder() {
         std::error_code ec;
         if (!path_.empty())
             std::filesystem::remove_all(path_, ec);
     }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
+    TempFolder(const TempFolder &) = delete;
+    TempFolder &operator=(const TempFolder &) = delete;
 
     // Full path of a name inside the folder.
-    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
-    const std::string& path() const { return path_; }
+    std::string operator/(const std::string &name) const { return path_ + "/" + name; }
+    const std::string &path() const { return path_; }
 
-    std::string write(const std::string& name, const std::string& bytes) const
-    {
+    std::string write(const std::string &name, const std::string &bytes) const {
         std::string full = *this / name;
         std::ofstream(full, std::ios::binary) << bytes;
         return full;
