@@ -70,13 +70,15 @@ std::string signed_form(double value, int precision, bool blank) {
     return (blank ? " " : "") + general_form(value, precision);
 }
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Converts a cleaned number text ("-12.5E3", no blanks, at least one mantissa digit) to double.
 // Overflow throws 6; underflow gives 0.
-double convert_clean(const std::string& s) {
+double convert_clean(const std::string &s) {
     double value = 0;
-    const char* first = s.data();
+    const char *first = s.data();
     bool negative = false;
     if (*first == '-' || *first == '+') {
         negative = *first == '-';
@@ -87,7 +89,7 @@ double convert_clean(const std::string& s) {
         // Tell overflow from underflow by the decimal exponent of the first significant digit.
         long long point_shift = 0;
         bool seen_point = false, seen_nonzero = false;
-        const char* p = first;
+        const char *p = first;
         for (; p < s.data() + s.size() && *p != 'e' && *p != 'E'; ++p) {
             if (*p == '.') {
                 seen_point = true;
@@ -121,10 +123,18 @@ double convert_clean(const std::string& s) {
 
 } // namespace
 
-std::string Str(double value) { return signed_form(value, 15, true); }
-std::string Str_single(float value) { return signed_form(value, 7, true); }
-std::string number_text(double value) { return signed_form(value, 15, false); }
-std::string number_text_single(float value) { return signed_form(value, 7, false); }
+std::string Str(double value) {
+    return signed_form(value, 15, true);
+}
+std::string Str_single(float value) {
+    return signed_form(value, 7, true);
+}
+std::string number_text(double value) {
+    return signed_form(value, 15, false);
+}
+std::string number_text_single(float value) {
+    return signed_form(value, 7, false);
+}
 
 double Val(std::string_view text) {
     std::size_t i = 0;
@@ -254,7 +264,11 @@ std::int32_t CLng_or_throw(double value) {
     throw RuntimeError(err::Overflow);
 }
 
-double Int(double value) { return std::floor(value); }
-double Fix(double value) { return std::trunc(value); }
+double Int(double value) {
+    return std::floor(value);
+}
+double Fix(double value) {
+    return std::trunc(value);
+}
 
 } // namespace ohmira

@@ -44,7 +44,9 @@ double Int(double value);
 double Fix(double value);
 
 // A value held in single precision, as a variable declared Single holds it.
-inline float to_single(double value) { return static_cast<float>(value); }
+inline float to_single(double value) {
+    return static_cast<float>(value);
+}
 
 // Parse one whole number text ("12", "-1.5E+07", ".5", "1D3", blanks around allowed) as the list
 // reader does for a numeric item; empty when the text is not exactly a number. An empty or blank

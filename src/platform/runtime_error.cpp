@@ -8,7 +8,7 @@ namespace {
 
 struct ErrorText {
     int number;
-    const char* text;
+    const char *text;
 };
 
 // The runtime's own wording; "Error nb  53  File not found happens" is built from it.
@@ -39,7 +39,7 @@ constexpr std::array<ErrorText, 21> error_texts{{
 } // namespace
 
 std::string error_description(int number) {
-    for (const auto& e : error_texts)
+    for (const auto &e : error_texts)
         if (e.number == number)
             return e.text;
     return "Application-defined or object-defined error";
@@ -48,7 +48,7 @@ std::string error_description(int number) {
 RuntimeError::RuntimeError(int number)
     : std::runtime_error(error_description(number)), number(number) {}
 
-RuntimeError::RuntimeError(int number, const std::string& detail)
+RuntimeError::RuntimeError(int number, const std::string &detail)
     : std::runtime_error(error_description(number) + ": " + detail), number(number) {}
 
 } // namespace ohmira

@@ -8,14 +8,14 @@ namespace ohmira {
 
 // The error numbers the program's handlers tell apart.
 namespace err {
-inline constexpr int InvalidCall = 5;     // "Invalid procedure call or argument"
-inline constexpr int Overflow = 6;        // number too large for its type
-inline constexpr int SubscriptRange = 9;  // index beyond a table
+inline constexpr int InvalidCall = 5;    // "Invalid procedure call or argument"
+inline constexpr int Overflow = 6;       // number too large for its type
+inline constexpr int SubscriptRange = 9; // index beyond a table
 inline constexpr int DivisionByZero = 11;
-inline constexpr int TypeMismatch = 13;   // a text item where a number is expected
+inline constexpr int TypeMismatch = 13; // a text item where a number is expected
 inline constexpr int BadFileNameOrNumber = 52;
 inline constexpr int FileNotFound = 53;
-inline constexpr int BadFileMode = 54;    // reading a file opened for writing, or the reverse
+inline constexpr int BadFileMode = 54; // reading a file opened for writing, or the reverse
 inline constexpr int DeviceIO = 57;
 inline constexpr int DiskFull = 61;
 inline constexpr int InputPastEnd = 62;
@@ -34,7 +34,7 @@ std::string error_description(int number);
 class RuntimeError : public std::runtime_error {
 public:
     explicit RuntimeError(int number);
-    RuntimeError(int number, const std::string& detail);
+    RuntimeError(int number, const std::string &detail);
     int number;
 };
 

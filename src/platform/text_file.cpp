@@ -21,19 +21,23 @@ namespace fs = std::filesystem;
 namespace {
 
 // Every open TextFile, for close_all_files().
-std::vector<TextFile*>& registry() {
-    static std::vector<TextFile*> files;
+std::vector<TextFile *> &registry() {
+    static std::vector<TextFile *> files;
     return files;
 }
 
-bool is_line_end(char c) { return c == '\r' || c == '\n'; }
-bool is_blank(char c) { return c == ' ' || c == '\t'; }
+bool is_line_end(char c) {
+    return c == '\r' || c == '\n';
+}
+bool is_blank(char c) {
+    return c == ' ' || c == '\t';
+}
 
-[[noreturn]] void fail(int number, const fs::path& path) {
+[[noreturn]] void fail(int number, const fs::path &path) {
     throw RuntimeError(number, path.string());
 }
 
-[[noreturn]] void fail_errno(int errno_value, const fs::path& path) {
+[[noreturn]] void fail_errno(int errno_value, const fs::path &path) {
     fail(file_error_number(errno_value, path), path);
 }
 
@@ -46,7 +50,7 @@ mode_t new_file_mode() {
 
 } // namespace
 
-int file_error_number(int errno_value, const fs::path& path) {
+int file_error_number(int errno_value, const fs::path &path) {
     switch (errno_value) {
     case ENOENT: {
         std::error_code ec;
@@ -93,11 +97,11 @@ struct TextFile::Impl {
     std::string data;
     std::size_t pos = 0;
     // Output and append.
-    std::FILE* out = nullptr;
+    std::FILE *out = nullptr;
     fs::path temp; // output only: the file written beside the target
     int col = 0;   // characters written on the current line
 
-    void put(std::string_view bytes, const fs::path& path) {
+    void put(std::string_view bytes, const fs::path &path) {
         if (bytes.empty())
             return;
         if (std::fwrite(bytes.data(), 1, bytes.size(), out) != bytes.size())
@@ -105,6 +109,15 @@ struct TextFile::Impl {
         const auto nl = bytes.find_last_of('\n');
         col = nl == std::string_view::npos ? col + static_cast<int>(bytes.size())
                                            : static_cast<int>(bytes.size() - nl - 1);
+    }
+
+    // Nothing left but blanks and line ends: a file that ends in blank lines ends at its last
+    // text, so that a read loop "until the end of the file" does not fail on them.
+    bool at_end() const {
+        for (auto i = pos; i < data.size(); ++i)
+            if (!is_blank(data[i]) && !is_line_end(data[i]))
+                return false;
+        return true;
     }
 
     void skip_blanks() {
@@ -146,7 +159,7 @@ struct TextFile::Impl {
     }
 };
 
-TextFile::TextFile(const fs::path& path, OpenMode mode)
+TextFile::TextFile(const fs::path &path, OpenMode mode)
     : mode_(mode), path_(path), impl_(std::make_unique<Impl>()) {
     if (path.empty())
         fail(err::BadFileNameOrNumber, path);
@@ -156,7 +169,7 @@ TextFile::TextFile(const fs::path& path, OpenMode mode)
 
     switch (mode) {
     case OpenMode::Input: {
-        std::FILE* f = std::fopen(path.c_str(), "rb");
+        std::FILE *f = std::fopen(path.c_str(), "rb");
         if (!f)
             fail_errno(errno, path);
         char buf[65536];
@@ -222,7 +235,7 @@ void TextFile::close() {
     std::erase(registry(), this);
     if (!impl_->out)
         return;
-    std::FILE* f = impl_->out;
+    std::FILE *f = impl_->out;
     impl_->out = nullptr;
     bool ok = std::fflush(f) == 0;
     int e = errno;
@@ -252,11 +265,13 @@ void TextFile::close() {
     impl_->temp.clear();
 }
 
-bool TextFile::is_open() const { return impl_->open; }
+bool TextFile::is_open() const {
+    return impl_->open;
+}
 
 namespace {
 
-void require(const TextFile& f, bool open, OpenMode have, bool want_input) {
+void require(const TextFile &f, bool open, OpenMode have, bool want_input) {
     if (!open)
         fail(err::BadFileNameOrNumber, f.path());
     if ((have == OpenMode::Input) != want_input)
@@ -267,10 +282,10 @@ void require(const TextFile& f, bool open, OpenMode have, bool want_input) {
 
 std::string TextFile::input_text() {
     require(*this, impl_->open, mode_, true);
-    auto& d = *impl_;
-    d.skip_blanks();
-    if (d.pos >= d.data.size())
+    auto &d = *impl_;
+    if (d.at_end())
         fail(err::InputPastEnd, path_);
+    d.skip_blanks();
     if (d.data[d.pos] == '"')
         return cp1252_to_utf8(d.quoted());
     const auto start = d.pos;
@@ -288,11 +303,11 @@ std::string TextFile::input_text() {
 
 double TextFile::input_number() {
     require(*this, impl_->open, mode_, true);
-    auto& d = *impl_;
-    while (d.pos < d.data.size() && (is_blank(d.data[d.pos]) || is_line_end(d.data[d.pos])))
-        ++d.pos;
-    if (d.pos >= d.data.size())
+    auto &d = *impl_;
+    if (d.at_end())
         fail(err::InputPastEnd, path_);
+    while (is_blank(d.data[d.pos]) || is_line_end(d.data[d.pos]))
+        ++d.pos;
     std::string token;
     if (d.data[d.pos] == '"') {
         token = d.quoted();
@@ -333,8 +348,8 @@ std::int32_t TextFile::input_long() {
 
 std::string TextFile::line_input() {
     require(*this, impl_->open, mode_, true);
-    auto& d = *impl_;
-    if (d.pos >= d.data.size())
+    auto &d = *impl_;
+    if (d.at_end())
         fail(err::InputPastEnd, path_);
     const auto start = d.pos;
     while (d.pos < d.data.size() && !is_line_end(d.data[d.pos]))
@@ -349,10 +364,10 @@ bool TextFile::eof() const {
         fail(err::BadFileNameOrNumber, path_);
     if (mode_ != OpenMode::Input)
         return true;
-    return impl_->pos >= impl_->data.size();
+    return impl_->at_end();
 }
 
-TextFile::Item::Item(const Variant& v) {
+TextFile::Item::Item(const Variant &v) {
     if (v.is_text()) {
         kind_ = Kind::Text;
         text_ = v.text();
@@ -383,7 +398,7 @@ void TextFile::write_record(std::initializer_list<Item> items) {
     require(*this, impl_->open, mode_, false);
     std::string line;
     bool first = true;
-    for (const auto& item : items) {
+    for (const auto &item : items) {
         if (!first)
             line += ',';
         first = false;
@@ -398,9 +413,13 @@ void TextFile::print_text(std::string_view text) {
     impl_->put(utf8_to_cp1252(text), path_);
 }
 
-void TextFile::print_number(double value) { print_text(Str(value) + " "); }
+void TextFile::print_number(double value) {
+    print_text(Str(value) + " ");
+}
 
-void TextFile::print_number_single(float value) { print_text(Str_single(value) + " "); }
+void TextFile::print_number_single(float value) {
+    print_text(Str_single(value) + " ");
+}
 
 void TextFile::print_zone() {
     require(*this, impl_->open, mode_, false);
@@ -421,16 +440,18 @@ void TextFile::print_line() {
     impl_->put("\r\n", path_);
 }
 
-int TextFile::column() const { return impl_->col + 1; }
+int TextFile::column() const {
+    return impl_->col + 1;
+}
 
 void close_all_files() {
     const auto files = registry();
     int first_error = 0;
     fs::path error_path;
-    for (auto* f : files) {
+    for (auto *f : files) {
         try {
             f->close();
-        } catch (const RuntimeError& e) {
+        } catch (const RuntimeError &e) {
             if (!first_error) {
                 first_error = e.number;
                 error_path = f->path();
@@ -441,9 +462,11 @@ void close_all_files() {
         fail(first_error, error_path);
 }
 
-int open_file_count() { return static_cast<int>(registry().size()); }
+int open_file_count() {
+    return static_cast<int>(registry().size());
+}
 
-void write_whole_file(const fs::path& path, std::string_view content) {
+void write_whole_file(const fs::path &path, std::string_view content) {
     TextFile f(path, OpenMode::Output);
     f.print_text(content);
     f.close();

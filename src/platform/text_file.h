@@ -30,17 +30,17 @@ enum class OpenMode { Input, Output, Append };
 class TextFile {
 public:
     // Opens `path`; throws RuntimeError on failure (53 missing file, 76 missing folder, ...).
-    TextFile(const std::filesystem::path& path, OpenMode mode);
+    TextFile(const std::filesystem::path &path, OpenMode mode);
     ~TextFile();
-    TextFile(const TextFile&) = delete;
-    TextFile& operator=(const TextFile&) = delete;
+    TextFile(const TextFile &) = delete;
+    TextFile &operator=(const TextFile &) = delete;
 
     // Closes the file; for output, puts the written text in place of the target (may throw).
     // Closing twice does nothing.
     void close();
     bool is_open() const;
     OpenMode mode() const { return mode_; }
-    const std::filesystem::path& path() const { return path_; }
+    const std::filesystem::path &path() const { return path_; }
 
     // --- Input # : the list reader -------------------------------------------------------------
     // Items end at a comma or a line end; leading blanks are skipped; a quoted item runs to its
@@ -48,15 +48,17 @@ public:
     // A number item also ends at a blank, and line ends before it are skipped; an empty number
     // item is 0. Reading when no item is left throws 62.
     std::string input_text();
-    double input_number();                // Double variable; 13 for a text that is no number
-    float input_single();                 // Single variable; 6 beyond the single range
-    std::int16_t input_integer();         // Integer variable: rounded half to even; 6 on overflow
-    std::int32_t input_long();            // Long variable: the same for 32 bits
+    double input_number();        // Double variable; 13 for a text that is no number
+    float input_single();         // Single variable; 6 beyond the single range
+    std::int16_t input_integer(); // Integer variable: rounded half to even; 6 on overflow
+    std::int32_t input_long();    // Long variable: the same for 32 bits
 
     // --- Line Input # : one whole line without its line end; 62 at the end of the file --------
     std::string line_input();
 
-    // EOF: true when nothing is left to read (also at a Ctrl+Z, the end mark of old DOS files).
+    // EOF: true when nothing is left to read but blanks and line ends (a file ending in blank
+    // lines ends at its last text), or at a Ctrl+Z, the end mark of old DOS files. Every read
+    // then throws 62.
     bool eof() const;
 
     // --- Write # : one record --------------------------------------------------------------------
@@ -99,9 +101,9 @@ public:
     Item(int v) : kind_(Kind::Double), number_(v) {}
     Item(long v) : kind_(Kind::Double), number_(static_cast<double>(v)) {}
     Item(std::string_view s) : kind_(Kind::Text), text_(s) {}
-    Item(const std::string& s) : kind_(Kind::Text), text_(s) {}
-    Item(const char* s) : kind_(Kind::Text), text_(s) {}
-    Item(const Variant& v); // empty, number (double or single) or text as held
+    Item(const std::string &s) : kind_(Kind::Text), text_(s) {}
+    Item(const char *s) : kind_(Kind::Text), text_(s) {}
+    Item(const Variant &v); // empty, number (double or single) or text as held
 
     // The item as Write # puts it in the file (in memory, UTF-8).
     std::string written() const;
@@ -121,9 +123,9 @@ int open_file_count();
 
 // Writes `content` (UTF-8) to `path` as Windows-1252, completely or not at all: beside the
 // target, then renamed over it. Throws RuntimeError with the runtime's number on failure.
-void write_whole_file(const std::filesystem::path& path, std::string_view content);
+void write_whole_file(const std::filesystem::path &path, std::string_view content);
 
 // The runtime's error number for a system error code (errno) met when opening or writing `path`.
-int file_error_number(int errno_value, const std::filesystem::path& path);
+int file_error_number(int errno_value, const std::filesystem::path &path);
 
 } // namespace ohmira

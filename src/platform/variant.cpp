@@ -5,26 +5,26 @@
 namespace ohmira {
 
 double Variant::num() const {
-    if (const auto* d = std::get_if<double>(&value_))
+    if (const auto *d = std::get_if<double>(&value_))
         return *d;
-    if (const auto* f = std::get_if<float>(&value_))
+    if (const auto *f = std::get_if<float>(&value_))
         return *f;
-    if (const auto* s = std::get_if<std::string>(&value_))
+    if (const auto *s = std::get_if<std::string>(&value_))
         return Val(*s);
     return 0;
 }
 
 std::string Variant::text() const {
-    if (const auto* d = std::get_if<double>(&value_))
+    if (const auto *d = std::get_if<double>(&value_))
         return number_text(*d);
-    if (const auto* f = std::get_if<float>(&value_))
+    if (const auto *f = std::get_if<float>(&value_))
         return number_text_single(*f);
-    if (const auto* s = std::get_if<std::string>(&value_))
+    if (const auto *s = std::get_if<std::string>(&value_))
         return *s;
     return {};
 }
 
-std::string Str(const Variant& v) {
+std::string Str(const Variant &v) {
     if (v.is_single())
         return Str_single(static_cast<float>(v.num()));
     return Str(v.num());

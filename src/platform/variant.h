@@ -17,7 +17,7 @@ public:
     Variant(long v) : value_(static_cast<double>(v)) {}
     Variant(std::string s) : value_(std::move(s)) {}
     Variant(std::string_view s) : value_(std::string(s)) {}
-    Variant(const char* s) : value_(std::string(s)) {}
+    Variant(const char *s) : value_(std::string(s)) {}
 
     bool is_empty() const { return std::holds_alternative<std::monostate>(value_); }
     bool is_number() const { return is_double() || is_single(); }
@@ -40,7 +40,8 @@ private:
     std::variant<std::monostate, double, float, std::string> value_;
 };
 
-// The runtime's Str form of the variant's number: " 0" for empty, " .5", "-2"; 7 digits for a single.
-std::string Str(const Variant& v);
+// The runtime's Str form of the variant's number: " 0" for empty, " .5", "-2"; 7 digits for a
+// single.
+std::string Str(const Variant &v);
 
 } // namespace ohmira

@@ -12,7 +12,7 @@ namespace ohmira {
 TEST(NumberText, StrOfDoubles) {
     struct Case {
         double value;
-        const char* text;
+        const char *text;
     };
     const Case cases[] = {
         {0, " 0"},
@@ -40,14 +40,14 @@ TEST(NumberText, StrOfDoubles) {
         {31415100, " 31415100"},
         {10.000011, " 10.000011"},
     };
-    for (const auto& c : cases)
+    for (const auto &c : cases)
         EXPECT_EQ(Str(c.value), c.text) << c.value;
 }
 
 TEST(NumberText, StrOfSingles) {
     struct Case {
         float value;
-        const char* text;
+        const char *text;
     };
     const Case cases[] = {
         {31415100.0f, " 3.14151E+07"},
@@ -62,7 +62,7 @@ TEST(NumberText, StrOfSingles) {
         {1.234568e7f, " 1.234568E+07"},
         {0.00001f, " 1E-05"},
     };
-    for (const auto& c : cases)
+    for (const auto &c : cases)
         EXPECT_EQ(Str_single(c.value), c.text) << c.value;
 }
 
@@ -79,17 +79,18 @@ TEST(NumberText, PlainFormHasNoBlank) {
 
 TEST(NumberText, ValTakesTheLeadingNumber) {
     struct Case {
-        const char* text;
+        const char *text;
         double value;
     };
     const Case cases[] = {
-        {"  12.5abc", 12.5}, {"abc", 0},     {"", 0},       {"1E3", 1000},  {"1e-2", 0.01},
-        {"1D2", 100},        {"1 2", 12},    {" - 3", -3},  {"-.5", -0.5},  {"+7", 7},
-        {"1.2.3", 1.2},      {"12,5", 12},   {"1e", 1},     {"1E+", 1},     {".", 0},
-        {"-", 0},            {"&H10", 0},    {"\t4\n2", 42}, {"1e-400", 0}, {"3.14151E+07", 31415100},
+        {"  12.5abc", 12.5}, {"abc", 0},       {"", 0},        {"1E3", 1000},
+        {"1e-2", 0.01},      {"1D2", 100},     {"1 2", 12},    {" - 3", -3},
+        {"-.5", -0.5},       {"+7", 7},        {"1.2.3", 1.2}, {"12,5", 12},
+        {"1e", 1},           {"1E+", 1},       {".", 0},       {"-", 0},
+        {"&H10", 0},         {"\t4\n2", 42},   {"1e-400", 0},  {"3.14151E+07", 31415100},
         {"0.000", 0},        {"  .5  x", 0.5},
     };
-    for (const auto& c : cases)
+    for (const auto &c : cases)
         EXPECT_DOUBLE_EQ(Val(c.text), c.value) << c.text;
 }
 
@@ -97,7 +98,7 @@ TEST(NumberText, ValOverflowIsError6) {
     try {
         Val("1E400");
         FAIL() << "no error";
-    } catch (const RuntimeError& e) {
+    } catch (const RuntimeError &e) {
         EXPECT_EQ(e.number, 6);
     }
     EXPECT_THROW(Val("-123456789E310"), RuntimeError);
@@ -130,7 +131,7 @@ TEST(NumberText, CIntAndCLngRoundHalfToEven) {
         {nan, std::nullopt, std::nullopt},
         {std::numeric_limits<double>::infinity(), std::nullopt, std::nullopt},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         EXPECT_EQ(CInt(c.value), c.integer) << c.value;
         EXPECT_EQ(CLng(c.value), c.long_value) << c.value;
     }
@@ -149,16 +150,20 @@ TEST(NumberText, IntFloorsFixTruncates) {
 
 TEST(NumberText, NumberItems) {
     struct Case {
-        const char* text;
+        const char *text;
         std::optional<double> value;
     };
     const Case cases[] = {
-        {"12", 12},        {" 1.234568E+07 ", 12345680}, {"", 0},    {"  ", 0},
-        {"-.5", -0.5},     {"+3", 3},                    {"5.", 5},  {"1d2", 100},
-        {"abc", {}},       {"12abc", {}},                {"1E", {}}, {"1.5.2", {}},
-        {"1 2", {}},       {"-", {}},                    {".", {}},  {"1e-400", 0},
+        {"12", 12},    {" 1.234568E+07 ", 12345680},
+        {"", 0},       {"  ", 0},
+        {"-.5", -0.5}, {"+3", 3},
+        {"5.", 5},     {"1d2", 100},
+        {"abc", {}},   {"12abc", {}},
+        {"1E", {}},    {"1.5.2", {}},
+        {"1 2", {}},   {"-", {}},
+        {".", {}},     {"1e-400", 0},
     };
-    for (const auto& c : cases)
+    for (const auto &c : cases)
         EXPECT_EQ(parse_number_item(c.text), c.value) << c.text;
 }
 

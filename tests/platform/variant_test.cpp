@@ -19,8 +19,8 @@ TEST(Variant, NumbersAndTexts) {
     struct Case {
         Variant value;
         double num;
-        const char* text;
-        const char* str;
+        const char *text;
+        const char *str;
     };
     const Case cases[] = {
         {Variant(0.5), 0.5, ".5", " .5"},
@@ -32,7 +32,7 @@ TEST(Variant, NumbersAndTexts) {
         {Variant(std::string("abc")), 0, "abc", " 0"},
         {Variant(""), 0, "", " 0"},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         EXPECT_DOUBLE_EQ(c.value.num(), c.num) << c.text;
         EXPECT_EQ(c.value.text(), c.text);
         EXPECT_EQ(Str(c.value), c.str);
