@@ -110,6 +110,21 @@ bool remove_thin_layers_and_round() {
     return true;
 }
 
+// Marks the fit's trial steps, so that a failing computation is told once per fit.
+class Trial_Steps {
+public:
+    Trial_Steps() {
+        Fit_In_Progress = true;
+        Calculation_Error_Told = false;
+    }
+    ~Trial_Steps() {
+        Fit_In_Progress = false;
+        Calculation_Error_Told = false;
+    }
+    Trial_Steps(const Trial_Steps &) = delete;
+    Trial_Steps &operator=(const Trial_Steps &) = delete;
+};
+
 void fit_failed() {
     Screen.MousePointer(vbArrow);
     // Later computations must draw again: the fit is over.
@@ -271,6 +286,7 @@ void Update_Layer_Depths() {
 }
 
 void Fit_Model() {
+    const Trial_Steps trial_steps;
     if (Nb_Layers < 2 || Nb_Points < 1 || Curve_Valid == 0) {
         Compute_Curve();
     }
