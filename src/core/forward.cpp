@@ -116,6 +116,7 @@ void Compute_Curve() {
     for (int k = 0; k < written; ++k) {
         Curve(k, 1) = samples.rho[k];
         Curve(k, 2) = samples.spacing[k];
+        Curve_Last = static_cast<std::int16_t>(k);
         if (drawing) {
             Plot_Curve_Point(k + 1);
         }
