@@ -68,14 +68,7 @@ void Load_QDE(std::string &path) {
             Model_Layers(2, j) = thickness;
             Model_Layers(3, j) = depth;
         }
-        // Texts missing at the end leave their variables as they were.
-        for (auto *text :
-             {&Comment, &Data_Source, &Graph_Title, &X_Coord, &Y_Coord, &Z_Coord, &Azimuth}) {
-            try {
-                *text = in.input_text();
-            } catch (const RuntimeError &) {
-            }
-        }
+        read_header_texts(in);
         in.close();
     } catch (const RuntimeError &) {
         Nb_Points = static_cast<std::int16_t>(points_read);

@@ -65,6 +65,17 @@ std::string header_text(std::string text) {
 
 } // namespace
 
+void read_header_texts(TextFile &in) {
+    // A text missing at the end of the file leaves its variable as it was.
+    for (auto *text :
+         {&Comment, &Data_Source, &Graph_Title, &X_Coord, &Y_Coord, &Z_Coord, &Azimuth}) {
+        try {
+            *text = in.input_text();
+        } catch (const RuntimeError &) {
+        }
+    }
+}
+
 void show_file_read_error() {
     MsgBox(by_language("Erreur lors de la lecture du fichier...", "Error al leer fichero...",
                        "Reading File Error..."),
@@ -202,14 +213,7 @@ void Load_QD3(std::string &path) {
         close_all_files();
         TextFile in(path, OpenMode::Input);
         read_qd3_body(in);
-        // A text missing at the end of the file leaves its variable as it was.
-        for (auto *text :
-             {&Comment, &Data_Source, &Graph_Title, &X_Coord, &Y_Coord, &Z_Coord, &Azimuth}) {
-            try {
-                *text = in.input_text();
-            } catch (const RuntimeError &) {
-            }
-        }
+        read_header_texts(in);
         in.close();
     } catch (const RuntimeError &) {
         close_all_files();

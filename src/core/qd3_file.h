@@ -8,6 +8,10 @@
 #include <string>
 
 namespace ohmira {
+class TextFile;
+}
+
+namespace ohmira {
 
 // Writes the current sounding to path, completely or not at all. Returns 0, or the runtime's
 // error number of the failure (75, 76, 68, 70, 9 for more than 51 points, 6 for a value too large
@@ -18,6 +22,10 @@ int write_qd3_file(const std::string &path);
 // file, 3 otherwise); the reader sets 5 for a file of the current layout. Pushes the model that
 // was in memory into the superposition store. Reports a read error in a message box.
 void Load_QD3(std::string &path);
+
+// Reads the seven header texts that end a sounding file; texts missing at the end leave their
+// variables as they were.
+void read_header_texts(TextFile &in);
 
 // The read-error box shared by the sounding readers.
 void show_file_read_error();
