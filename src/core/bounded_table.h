@@ -17,13 +17,12 @@ inline std::size_t table_index(int i, int lo, int hi) {
 }
 } // namespace detail
 
-template <typename T, int Lo, int Hi>
-class Table1 {
+template <typename T, int Lo, int Hi> class Table1 {
 public:
     static constexpr int lower = Lo;
     static constexpr int upper = Hi;
-    T& operator()(int i) { return cells_[detail::table_index(i, Lo, Hi)]; }
-    const T& operator()(int i) const { return cells_[detail::table_index(i, Lo, Hi)]; }
+    T &operator()(int i) { return cells_[detail::table_index(i, Lo, Hi)]; }
+    const T &operator()(int i) const { return cells_[detail::table_index(i, Lo, Hi)]; }
     // Every element back to its empty value (0 or empty variant).
     void clear() { cells_.fill(T{}); }
 
@@ -31,25 +30,24 @@ private:
     std::array<T, Hi - Lo + 1> cells_{};
 };
 
-template <typename T, int Lo1, int Hi1, int Lo2, int Hi2>
-class Table2 {
+template <typename T, int Lo1, int Hi1, int Lo2, int Hi2> class Table2 {
 public:
-    T& operator()(int i, int j) { return cells_[offset(i, j)]; }
-    const T& operator()(int i, int j) const { return cells_[offset(i, j)]; }
+    T &operator()(int i, int j) { return cells_[offset(i, j)]; }
+    const T &operator()(int i, int j) const { return cells_[offset(i, j)]; }
     void clear() { cells_.fill(T{}); }
 
 private:
     static std::size_t offset(int i, int j) {
-        return detail::table_index(i, Lo1, Hi1) * (Hi2 - Lo2 + 1) + detail::table_index(j, Lo2, Hi2);
+        return detail::table_index(i, Lo1, Hi1) * (Hi2 - Lo2 + 1) +
+               detail::table_index(j, Lo2, Hi2);
     }
     std::array<T, (Hi1 - Lo1 + 1) * (Hi2 - Lo2 + 1)> cells_{};
 };
 
-template <typename T, int Lo1, int Hi1, int Lo2, int Hi2, int Lo3, int Hi3>
-class Table3 {
+template <typename T, int Lo1, int Hi1, int Lo2, int Hi2, int Lo3, int Hi3> class Table3 {
 public:
-    T& operator()(int i, int j, int k) { return cells_[offset(i, j, k)]; }
-    const T& operator()(int i, int j, int k) const { return cells_[offset(i, j, k)]; }
+    T &operator()(int i, int j, int k) { return cells_[offset(i, j, k)]; }
+    const T &operator()(int i, int j, int k) const { return cells_[offset(i, j, k)]; }
     void clear() { cells_.fill(T{}); }
 
 private:

@@ -17,6 +17,10 @@ namespace ohmira {
 
 namespace {
 
+// The system's window-text colour: the check box and its label lose the dimmed look of a
+// superposition in progress.
+constexpr int Window_Text_Color = 0x000000;
+
 // Copies the model into the numeric form of the filters. False when a value is not a number.
 bool read_model(Layered_Earth &earth) {
     earth.layers = Nb_Layers;
@@ -41,8 +45,8 @@ void release_superposition_box() {
     }
     Fresh_Load = 0;
     SEV.Check18.Enabled(true);
-    SEV.Check18.ForeColor(vbWindowText);
-    SEV.Label31.ForeColor(vbWindowText);
+    SEV.Check18.ForeColor(Window_Text_Color);
+    SEV.Label31.ForeColor(Window_Text_Color);
 }
 
 } // namespace

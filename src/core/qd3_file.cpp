@@ -30,20 +30,20 @@ struct Qd3Layout {
 };
 
 constexpr std::array<Qd3Layout, 3> qd3_layouts = {{
-    {5, 100, 100, 10, 1, 20}, // written by this program (first number N + 0.5)
-    {3, 10, 10, 10, 1, 20},   // older QD3 files (first number N)
+    {5, 100, 100, 10, 1, 20},   // written by this program (first number N + 0.5)
+    {3, 10, 10, 10, 1, 20},     // older QD3 files (first number N)
     {2, 1, 100, 1000, 100, 10}, // ESW files
 }};
 
-const Qd3Layout& layout_for(int file_layout) {
-    for (const auto& l : qd3_layouts)
+const Qd3Layout &layout_for(int file_layout) {
+    for (const auto &l : qd3_layouts)
         if (l.file_layout == file_layout)
             return l;
     return qd3_layouts[1];
 }
 
 // round(scale × value) held in single precision, as the point items are written.
-float point_item(const Variant& value, int scale) {
+float point_item(const Variant &value, int scale) {
     const float item = static_cast<float>(round_half_even(value.num() * scale));
     if (!std::isfinite(item))
         throw RuntimeError(err::Overflow);
@@ -51,13 +51,13 @@ float point_item(const Variant& value, int scale) {
 }
 
 // round(100 × value) as a 32-bit whole number, as the layer items are written.
-long layer_item(const Variant& value) {
+long layer_item(const Variant &value) {
     return static_cast<long>(CLng_or_throw(value.num() * 100));
 }
 
 // A double quote would end the quoted text early and shift every later item.
 std::string header_text(std::string text) {
-    for (auto& c : text)
+    for (auto &c : text)
         if (c == '"')
             c = '\'';
     return text;
@@ -71,7 +71,7 @@ void show_file_read_error() {
            vbExclamation, Prog_Title);
 }
 
-int write_qd3_file(const std::string& path) {
+int write_qd3_file(const std::string &path) {
     try {
         close_all_files();
         TextFile out(path, OpenMode::Output);
@@ -85,12 +85,12 @@ int write_qd3_file(const std::string& path) {
         for (int j = 1; j <= 20; ++j)
             out.write_record({layer_item(Model_Layers(1, j)), layer_item(Model_Layers(2, j)),
                               layer_item(Model_Layers(3, j))});
-        for (const std::string* text :
+        for (const std::string *text :
              {&Comment, &Data_Source, &Graph_Title, &X_Coord, &Y_Coord, &Z_Coord, &Azimuth})
             out.write_record({header_text(*text)});
         out.close();
         return 0;
-    } catch (const RuntimeError& e) {
+    } catch (const RuntimeError &e) {
         close_all_files();
         return e.number;
     }
@@ -113,7 +113,7 @@ void push_model_in_memory() {
 
 // Points, model push and layers (the steps whose failure ends the read). Keeps Nb_Points at the
 // number of points read whole, so an interrupted read never leaves a half-read row counted.
-void read_qd3_body(TextFile& in) {
+void read_qd3_body(TextFile &in) {
     const float x = in.input_single();
     const double whole = Fix(x);
     if (whole < 0 || whole > std::numeric_limits<std::int16_t>::max())
@@ -124,12 +124,14 @@ void read_qd3_body(TextFile& in) {
     if (number_text_single(f) == ".5")
         File_Layout = 5;
 
-    const Qd3Layout& layout = layout_for(File_Layout);
+    const Qd3Layout &layout = layout_for(File_Layout);
     Rho_Scale = static_cast<std::int16_t>(layout.rho_scale);
-    const std::array<float, 6> divisor = {
-        10.0f, static_cast<float>(layout.rho_scale),
-        f > 0 ? 100.0f : static_cast<float>(layout.mn_divisor),
-        static_cast<float>(layout.dv_divisor), 100.0f, static_cast<float>(layout.i_divisor)};
+    const std::array<float, 6> divisor = {10.0f,
+                                          static_cast<float>(layout.rho_scale),
+                                          f > 0 ? 100.0f : static_cast<float>(layout.mn_divisor),
+                                          static_cast<float>(layout.dv_divisor),
+                                          100.0f,
+                                          static_cast<float>(layout.i_divisor)};
 
     float previous_spacing = 1;
     float previous_rho = 1;
@@ -149,7 +151,7 @@ void read_qd3_body(TextFile& in) {
                 Shift_Compensation = 1;
             previous_spacing = v[0];
             previous_rho = v[1];
-        } catch (const RuntimeError&) {
+        } catch (const RuntimeError &) {
             Nb_Points = static_cast<std::int16_t>(i - 1);
             throw;
         }
@@ -162,7 +164,8 @@ void read_qd3_body(TextFile& in) {
         if (current > 0 && m > 0) {
             const double a = Field_Data(1, 1).num();
             const double k = 3.1416 * (a - m) * (a + m) / (2 * m);
-            Array_Factor = Field_Data(1, 7).num() > 1.1 * k * Field_Data(1, 4).num() / current ? 2 : 1;
+            Array_Factor =
+                Field_Data(1, 7).num() > 1.1 * k * Field_Data(1, 4).num() / current ? 2 : 1;
         }
     }
 
@@ -181,14 +184,14 @@ void read_qd3_body(TextFile& in) {
 
 } // namespace
 
-void Load_QD3(std::string& path) {
+void Load_QD3(std::string &path) {
     if (File_Name.empty()) {
         MsgBox(by_language("Sélectionnez d'abord un fichier ", "Primero, seleccione un fichero... ",
                            "First, select a SEV File... "),
                vbExclamation, Prog_Title);
         return;
     }
-    for (auto* text : {&Comment, &Graph_Title, &X_Coord, &Y_Coord, &Z_Coord, &Azimuth})
+    for (auto *text : {&Comment, &Graph_Title, &X_Coord, &Y_Coord, &Z_Coord, &Azimuth})
         text->clear();
     Shift_Compensation = 0;
     Array_Factor = 1;
@@ -200,15 +203,15 @@ void Load_QD3(std::string& path) {
         TextFile in(path, OpenMode::Input);
         read_qd3_body(in);
         // A text missing at the end of the file leaves its variable as it was.
-        for (auto* text :
+        for (auto *text :
              {&Comment, &Data_Source, &Graph_Title, &X_Coord, &Y_Coord, &Z_Coord, &Azimuth}) {
             try {
                 *text = in.input_text();
-            } catch (const RuntimeError&) {
+            } catch (const RuntimeError &) {
             }
         }
         in.close();
-    } catch (const RuntimeError&) {
+    } catch (const RuntimeError &) {
         close_all_files();
         show_file_read_error();
     }

@@ -12,12 +12,12 @@ namespace ohmira {
 // Writes the current sounding to path, completely or not at all. Returns 0, or the runtime's
 // error number of the failure (75, 76, 68, 70, 9 for more than 51 points, 6 for a value too large
 // for its field, ...); the caller reports it.
-int write_qd3_file(const std::string& path);
+int write_qd3_file(const std::string &path);
 
 // Reads path into the current sounding. File_Layout must be set by the caller (2 for an ESW
 // file, 3 otherwise); the reader sets 5 for a file of the current layout. Pushes the model that
 // was in memory into the superposition store. Reports a read error in a message box.
-void Load_QD3(std::string& path);
+void Load_QD3(std::string &path);
 
 // The read-error box shared by the sounding readers.
 void show_file_read_error();

@@ -2,21 +2,43 @@
 
 #include "core/loglog_plot.h"
 #include "editor/data_entry.h"
+#include "platform/runtime_error.h"
+#include "shell/sev_form.h"
 
 namespace ohmira {
 
 namespace {
-// Empties the typed values (columns 2 to 6, rows 1 to 50) of the field grid.
-void clear_field_grid_values() {}
-// Shows the "Print" tab of the tab strip.
-void select_print_tab() {}
+
+// Runs one step of a procedure whose failing steps are skipped.
+template <typename Step> void skipping_errors(Step step) {
+    try {
+        step();
+    } catch (const RuntimeError &) {
+    }
+}
+
+// Empties the typed values (columns 2 to 6, rows 1 to 50) of the field grid, cell by cell
+// through the current cell as the grid's own editing does; cells the grid lacks are skipped.
+void clear_field_grid_values() {
+    auto &grid = SEV.BuildGrid;
+    for (int c = 2; c <= 6; ++c)
+        for (int r = 1; r <= 50; ++r)
+            if (c < grid.Cols() && r < grid.Rows())
+                skipping_errors([&] {
+                    grid.Col(c);
+                    grid.Row(r);
+                    grid.Text("");
+                });
+}
+
 } // namespace
 
 void reset_core_state() {
     File_Path.clear();
     File_Name.clear();
     Chemin.clear();
-    for (auto* text : {&Comment, &Data_Source, &Graph_Title, &X_Coord, &Y_Coord, &Z_Coord, &Azimuth})
+    for (auto *text :
+         {&Comment, &Data_Source, &Graph_Title, &X_Coord, &Y_Coord, &Z_Coord, &Azimuth})
         text->clear();
     Field_Data.clear();
     Nb_Points = 0;
@@ -70,8 +92,8 @@ void New_SEV() {
     Comment.clear();
     Graph_Title.clear();
     clear_field_grid_values();
-    Load_build();
-    Draw_Bilog_Frame();
+    skipping_errors(Load_build);
+    skipping_errors(Draw_Bilog_Frame);
 }
 
 void NewFile_Click() {
@@ -84,7 +106,7 @@ void NewFile_Click() {
     Model_Layers.clear();
     Curve_Done = 0;
     New_SEV();
-    select_print_tab();
+    SEV.SSTab1.Tab(1); // the "Print" tab; its click handler builds the sheet
 }
 
 } // namespace ohmira

@@ -17,7 +17,8 @@ inline std::string File_Path; // full path of the current sounding file
 inline std::string File_Name; // name with extension; "NEW" for a sounding typed in, "" for none
 inline std::string Chemin;    // folder of the current file, with its trailing separator
 
-// --- the seven header texts, in file order --------------------------------------------------------
+// --- the seven header texts, in file order
+// --------------------------------------------------------
 inline std::string Comment;
 inline std::string Data_Source; // "PASI": column 4 in µV and column 6 in µA
 inline std::string Graph_Title;
@@ -42,9 +43,9 @@ inline Table1<std::int16_t, 0, 21> Fixed_Param;
 inline Table1<Variant, 0, 21> Layer_Altitude; // altitude of each layer's top
 
 // --- the measurement -----------------------------------------------------------------------------
-inline std::string Niveau;                // array code of the settings: "0", "1", "2"
-inline std::int16_t Array_Factor = 0;       // 1 full array, 2 half array
-inline std::int16_t Shift_Compensation = 0; // 1 when segment shifts are compensated
+inline std::string Niveau;                        // array code of the settings: "0", "1", "2"
+inline std::int16_t Array_Factor = 0;             // 1 full array, 2 half array
+inline std::int16_t Shift_Compensation = 0;       // 1 when segment shifts are compensated
 inline std::int16_t Saved_Shift_Compensation = 0; // its value at the last save
 inline std::int16_t Max_AB2 = 0; // largest spacing in whole metres; 0: no field data ever loaded
 
@@ -64,8 +65,8 @@ inline Table1<std::int16_t, 0, 21> Superposed_Layers;
 inline std::int16_t Nb_Superposed = 0;    // slots in use, 0..20
 inline std::int16_t Superposed_Index = 0; // slot shown as current (counts from 0)
 inline std::int16_t Superposed_Shown = 0; // 1 after the whole store was redrawn
-inline std::int16_t Model_Stored = 0; // 1 when the reader already pushed the model in memory
-inline std::int16_t Superpose = 0;    // 1 on, -1 off
+inline std::int16_t Model_Stored = 0;     // 1 when the reader already pushed the model in memory
+inline std::int16_t Superpose = 0;        // 1 on, -1 off
 
 // --- model curve and computation -----------------------------------------------------------------
 // Row k (0..100) is a curve sample: 1 apparent resistivity, 2 spacing, 3 error in per cent of the

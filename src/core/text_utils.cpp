@@ -14,9 +14,11 @@ std::string Cut_At_Nul(std::string text) {
     return text;
 }
 
-int File_Exists(const std::string& path) { return file_exists(path) ? 1 : 0; }
+int File_Exists(const std::string &path) {
+    return file_exists(path) ? 1 : 0;
+}
 
-void Replace_All(std::string& text, const std::string& find, const std::string& repl) {
+void Replace_All(std::string &text, const std::string &find, const std::string &repl) {
     if (find.empty())
         return;
     // A replacement that holds find after its first character would be found again forever.
@@ -40,19 +42,24 @@ unsigned char upper_1252(unsigned char c) {
     if (c >= 0xE0 && c <= 0xFE && c != 0xF7)
         return static_cast<unsigned char>(c - 32);
     switch (c) {
-    case 0x9A: return 0x8A; // š
-    case 0x9C: return 0x8C; // œ
-    case 0x9E: return 0x8E; // ž
-    case 0xFF: return 0x9F; // ÿ
-    default: return c;
+    case 0x9A:
+        return 0x8A; // š
+    case 0x9C:
+        return 0x8C; // œ
+    case 0x9E:
+        return 0x8E; // ž
+    case 0xFF:
+        return 0x9F; // ÿ
+    default:
+        return c;
     }
 }
 
 } // namespace
 
-int Filter_Key(int key, const std::string& allowed, int with_backspace) {
+int Filter_Key(int key, const std::string &allowed, int with_backspace) {
     std::string set = utf8_to_cp1252(allowed);
-    for (auto& ch : set)
+    for (auto &ch : set)
         ch = static_cast<char>(upper_1252(static_cast<unsigned char>(ch)));
     if (with_backspace == -1)
         set.push_back('\b');

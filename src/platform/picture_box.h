@@ -9,7 +9,7 @@
 namespace ohmira {
 
 class PictureBox : public Control, public ScaledCanvas {
-  public:
+public:
     PictureBox(Form &owner, std::string name, int left = 0, int top = 0, int width = 0,
                int height = 0);
     PictureBox(Form &owner, std::string name, In container, int left, int top, int width,
@@ -32,7 +32,7 @@ class PictureBox : public Control, public ScaledCanvas {
     // foreground colour is ForeColor.
     using Control::ForeColor;
 
-  protected:
+protected:
     int default_back_color() const override { return 0xFFFFFF; }
     DisplayList &canvas_list() override;
     Colour canvas_fore_colour() const override;
@@ -41,7 +41,7 @@ class PictureBox : public Control, public ScaledCanvas {
     void canvas_changed() override { mark_changed(); }
     void update_extent(UserScale &s) const override { s.set_extent(Width(), Height()); }
 
-  private:
+private:
     void sync_list() const;
     mutable DisplayList list_;
 };

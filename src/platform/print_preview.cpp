@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "platform/dialog_host.h"
 #include "platform/text_metrics.h"
 
 namespace ohmira {
@@ -13,7 +14,9 @@ namespace {
 // Coordinates beyond this are refused as arguments: no paper comes near it.
 constexpr double max_twips = 1.0e7;
 
-bool valid(double v) { return std::isfinite(v) && std::fabs(v) <= max_twips; }
+bool valid(double v) {
+    return std::isfinite(v) && std::fabs(v) <= max_twips;
+}
 
 std::vector<std::string> split(std::string_view text, char sep) {
     std::vector<std::string> out;
@@ -54,7 +57,8 @@ bool parse_table_format(std::string_view format, double left, std::vector<TableC
     for (const std::string &field : split(row, '|')) {
         TableColumn c;
         std::size_t i = 0;
-        while (i < field.size() && std::string_view("<^>=+~- ").find(field[i]) != std::string::npos) {
+        while (i < field.size() &&
+               std::string_view("<^>=+~- ").find(field[i]) != std::string::npos) {
             if (field[i] == '<' || field[i] == '^' || field[i] == '>')
                 c.align = field[i];
             ++i;
@@ -119,7 +123,9 @@ DisplayList VSPrinter::new_page_list() const {
     return d;
 }
 
-DisplayList &VSPrinter::page() { return pages_.back(); }
+DisplayList &VSPrinter::page() {
+    return pages_.back();
+}
 
 void VSPrinter::StartDoc() {
     pages_.clear();
@@ -229,8 +235,8 @@ void VSPrinter::text_at(double x, double y, std::string_view text) {
     if (text.empty())
         return;
     const ohmira::Font f = current_font();
-    page().add(TextOp{x, y, std::string(text), f, text_colour_, text_width(f, text),
-                      line_height(f)});
+    page().add(
+        TextOp{x, y, std::string(text), f, text_colour_, text_width(f, text), line_height(f)});
 }
 
 void VSPrinter::Text(std::string_view text) {
@@ -514,8 +520,8 @@ void VSPrinter::row_borders(const OpenTable &t, double top, double bottom, bool 
     const Pen line{colour_black, 10, ohmira::PenStyle::Solid};
     const double left = t.columns.front().left;
     const double right = t.columns.back().right();
-    const bool top_line = b == tbTop || b == tbTopBottom || b == tbBox || b == tbColTopBottom ||
-                          b == tbAll;
+    const bool top_line =
+        b == tbTop || b == tbTopBottom || b == tbBox || b == tbColTopBottom || b == tbAll;
     if (first_on_page && top_line)
         page().add(LineOp{left, top, right, top, line});
     if (b == tbBox || b == tbAll) {
@@ -536,8 +542,8 @@ void VSPrinter::close_table_on_page(OpenTable &t) {
         return;
     if (b == tbBottom || b == tbTopBottom || b == tbBox || b == tbColTopBottom) {
         const Pen line{colour_black, 10, ohmira::PenStyle::Solid};
-        page().add(LineOp{t.columns.front().left, current_y_, t.columns.back().right(), current_y_,
-                          line});
+        page().add(
+            LineOp{t.columns.front().left, current_y_, t.columns.back().right(), current_y_, line});
     }
 }
 
@@ -618,7 +624,9 @@ DisplayList VSPrinter::page_picture(int page) const {
     return d;
 }
 
-bool VSPrinter::PrintDoc() { return PrintDoc(1, PageCount()); }
+bool VSPrinter::PrintDoc() {
+    return PrintDoc(1, PageCount());
+}
 
 bool VSPrinter::PrintDoc(int from_page, int to_page) {
     from_page = std::max(from_page, 1);
@@ -639,9 +647,32 @@ bool VSPrinter::PrintDoc(int from_page, int to_page) {
 }
 
 bool VSPrinter::PrintDialog(int type) {
-    if (!dialog_host)
+    if (type != 0 && type != 1) {
+        raise(vspBadArgument);
         return false;
-    return dialog_host(*this, type);
+    }
+    PrintSettings s;
+    s.printer_name = device_;
+    s.paper_width = paper_width_;
+    s.paper_height = paper_height_;
+    s.landscape = orientation_ == orLandscape;
+    s.margin_left = margin_left_;
+    s.margin_top = margin_top_;
+    s.margin_right = margin_right_;
+    s.margin_bottom = margin_bottom_;
+    const bool accepted =
+        type == 1 ? dialog_host().page_setup_dialog(s) : dialog_host().printer_dialog(s);
+    if (!accepted)
+        return false;
+    device_ = s.printer_name;
+    paper_size(s.paper_width, s.paper_height);
+    Orientation(s.landscape ? orLandscape : orPortrait);
+    MarginLeft(s.margin_left);
+    MarginTop(s.margin_top);
+    MarginRight(s.margin_right);
+    MarginBottom(s.margin_bottom);
+    mark_changed();
+    return true;
 }
 
 } // namespace ohmira

@@ -18,11 +18,11 @@ namespace ohmira {
 // Error codes of the control (LastError).
 enum VSPrinterError : int {
     vspNoError = 0,
-    vspNoDocument = 1,    // drawing or a new page without an open document
-    vspBadArgument = 2,   // a coordinate that is not finite, an invalid property value
+    vspNoDocument = 1,     // drawing or a new page without an open document
+    vspBadArgument = 2,    // a coordinate that is not finite, an invalid property value
     vspBadTableFormat = 3, // a table format string that cannot be read
-    vspBadPoints = 4,     // a polyline text that is not a list of numbers in pairs
-    vspPrintFailed = 5,   // the printer refused the job
+    vspBadPoints = 4,      // a polyline text that is not a list of numbers in pairs
+    vspPrintFailed = 5,    // the printer refused the job
 };
 
 enum ZoomModeSettings : int {
@@ -82,15 +82,8 @@ struct TableTrace {
     int last_page = 0;
 };
 
-// One print job: the pages sent, in order.
-struct PrintJob {
-    int from_page = 0;
-    int to_page = 0;
-    std::vector<DisplayList> pages;
-};
-
 class VSPrinter : public Control {
-  public:
+public:
     VSPrinter(Form &owner, std::string name, int left = 0, int top = 0, int width = 0,
               int height = 0);
     VSPrinter(Form &owner, std::string name, In container, int left, int top, int width,
@@ -218,7 +211,8 @@ class VSPrinter : public Control {
     // --- pages and printing ------------------------------------------------------------------
     // The pages as drawn, without the footer.
     const std::vector<DisplayList> &pages() const { return pages_; }
-    // Page n (1-based) as it is shown and printed, footer included; an empty page when out of range.
+    // Page n (1-based) as it is shown and printed, footer included; an empty page when out of
+    // range.
     DisplayList page_picture(int page) const;
     // The page shown in the preview.
     DisplayList Picture() const { return page_picture(preview_page_); }
@@ -232,10 +226,10 @@ class VSPrinter : public Control {
     // The window layer's printer; without one the jobs are only recorded.
     std::function<bool(const PrintJob &)> print_sink;
 
-    // Printer (0) or page set-up (1) dialog through the window layer; false when none is set or
-    // it was cancelled.
+    // Printer (0) or page set-up (1) dialog through the dialog host; when the user accepts, the
+    // paper, orientation, printer name and margins it returns are applied. False when cancelled.
     bool PrintDialog(int type);
-    std::function<bool(VSPrinter &, int type)> dialog_host;
+    const std::string &Device() const { return device_; }
 
     int LastError() const { return last_error_; }
 
@@ -247,7 +241,7 @@ class VSPrinter : public Control {
     std::function<void(std::int32_t Row, std::int32_t Col, std::string &Text)> BeforeTableCell;
     std::function<void()> Error;
 
-  private:
+private:
     struct OpenTable {
         std::vector<TableColumn> columns;
         std::vector<std::vector<std::string>> header;
@@ -299,6 +293,7 @@ class VSPrinter : public Control {
     int preview_page_ = 0;
     int thumbnail_pages_ = 6;
     int last_error_ = vspNoError;
+    std::string device_;
 };
 
 } // namespace ohmira

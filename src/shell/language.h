@@ -12,7 +12,7 @@ inline bool Lang_English = true;
 inline bool Lang_German = false;
 
 // The French, Spanish or English text by the language flags.
-inline const char* by_language(const char* french, const char* spanish, const char* english) {
+inline const char *by_language(const char *french, const char *spanish, const char *english) {
     if (Lang_French)
         return french;
     if (Lang_Spanish)

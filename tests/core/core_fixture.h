@@ -40,20 +40,20 @@ protected:
         set_language('E');
     }
 
-    std::string path(const std::string& name) const { return (dir_ / name).string(); }
+    std::string path(const std::string &name) const { return (dir_ / name).string(); }
 
     // Writes the bytes as given (CR LF written by the caller).
-    std::string write_bytes(const std::string& name, const std::string& bytes) const {
+    std::string write_bytes(const std::string &name, const std::string &bytes) const {
         std::ofstream(dir_ / name, std::ios::binary) << bytes;
         return path(name);
     }
 
-    static std::string read_bytes(const std::string& p) {
+    static std::string read_bytes(const std::string &p) {
         std::ifstream in(p, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
-    static std::string data_file(const std::string& name) {
+    static std::string data_file(const std::string &name) {
         return std::string(OHMIRA_TEST_DATA) + "/" + name;
     }
 

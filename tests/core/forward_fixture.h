@@ -4,6 +4,7 @@
 #include "core/forward.h"
 #include "core/sounding.h"
 #include "platform/scripted_dialog_host.h"
+#include "platform/screen.h"
 #include "shell/language.h"
 #include "shell/settings_values.h"
 #include "shell/sev_form.h"
@@ -20,6 +21,9 @@ class ForwardTest : public ::testing::Test {
 protected:
     void SetUp() override {
         reset_core_state();
+        reset_SEV();
+        SEV.SSTab1.Tabs(3);
+        Screen.MousePointer(vbDefault);
         Superpose = -1;
         Misfit = 0.0;
         Draw_Mode = "NORMAL";

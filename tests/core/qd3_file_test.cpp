@@ -27,7 +27,7 @@ protected:
     }
     std::vector<std::string> boxes() const {
         std::vector<std::string> texts;
-        for (const auto& r : host_.message_boxes())
+        for (const auto &r : host_.message_boxes())
             texts.push_back(r.text);
         return texts;
     }
@@ -109,7 +109,7 @@ TEST_F(Qd3Test, WritesTheExactBytesAndReadsThemBack) {
 TEST_F(Qd3Test, WriterRoundsHalvesToEvenAndUsesExponentFormFromTenMillion) {
     struct Case {
         double k;
-        const char* written;
+        const char *written;
     } cases[] = {
         {0.125, "12"},               // 12.5 -> 12
         {0.135, "14"},               // 13.5 -> 14
@@ -117,13 +117,14 @@ TEST_F(Qd3Test, WriterRoundsHalvesToEvenAndUsesExponentFormFromTenMillion) {
         {100000, "1E+07"},           //
         {314151.23, "3.141512E+07"}, // low digits lost
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         Nb_Points = 1;
         set_point(1, 1, 1, 0, 0, c.k, 0);
         const std::string p = path("k.QD3");
         ASSERT_EQ(write_qd3_file(p), 0);
         const std::string bytes = read_bytes(p);
-        EXPECT_EQ(bytes.substr(0, bytes.find("\r\n", 5)), "1.5\r\n10,100,0,0," + std::string(c.written) + ",0")
+        EXPECT_EQ(bytes.substr(0, bytes.find("\r\n", 5)),
+                  "1.5\r\n10,100,0,0," + std::string(c.written) + ",0")
             << c.k;
     }
 }
@@ -143,7 +144,7 @@ TEST_F(Qd3Test, WriteFailuresLeaveTheOldFile) {
 
 TEST_F(Qd3Test, LayoutDivisors) {
     struct Case {
-        const char* name;
+        const char *name;
         int layout;
         std::string bytes;
         int rho_scale;
@@ -156,7 +157,7 @@ TEST_F(Qd3Test, LayoutDivisors) {
         {"old.ESW", 2, "1\r\n100,4500,50,1234,31410,100\r\n5000,300,0\r\n" + zero_layers(9), 1,
          4500, 0.5f, 1.234f, 1, 5000},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         reset_core_state();
         Data_Source = "PASI";
         read(write_bytes(c.name, c.bytes), c.layout);
@@ -179,11 +180,11 @@ TEST_F(Qd3Test, LayoutDivisors) {
 
 TEST_F(Qd3Test, HalfArrayAndShiftDetection) {
     struct Case {
-        const char* rho_item; // 100 × resistivity read
-        const char* current;
+        const char *rho_item; // 100 × resistivity read
+        const char *current;
         int factor;
     } cases[] = {{"350000", "10", 2}, {"155500", "10", 1}, {"350000", "0", 1}};
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         reset_core_state();
         // a = 10 m, MN/2 = 1 m, ΔV = 100 mV: K = 155.5 m, full-array value 1555 ohm·m.
         std::string bytes = "3.5\r\n100," + std::string(c.rho_item) + ",100,1000,15550," +
@@ -220,7 +221,7 @@ TEST_F(Qd3Test, TwentyFiveReadsFillTheStore) {
 
 TEST_F(Qd3Test, ReadErrorsKeepOnlyWholePoints) {
     struct Case {
-        const char* name;
+        const char *name;
         std::string bytes;
         int points;
         int pushed;
@@ -228,16 +229,18 @@ TEST_F(Qd3Test, ReadErrorsKeepOnlyWholePoints) {
         {"cut.QD3", "3.5\r\n10,100,0,0,0,0\r\n20,200,0,0,0,0\r\n30,30", 2, 0},
         {"layers.QD3", "2.5\r\n10,100,0,0,0,0\r\n20,200,0,0,0,0\r\n100,0,0\r\n", 2, 1},
         {"text.QD3", "2.5\r\n10,100,0,0,0,0\r\nabc,200,0,0,0,0\r\n", 1, 0},
-        {"many.QD3", "60.5\r\n" + [] {
-             std::string s;
-             for (int i = 0; i < 60; ++i)
-                 s += "10,100,0,0,0,0\r\n";
-             return s;
-         }(),
+        {"many.QD3",
+         "60.5\r\n" +
+             [] {
+                 std::string s;
+                 for (int i = 0; i < 60; ++i)
+                     s += "10,100,0,0,0,0\r\n";
+                 return s;
+             }(),
          51, 0},
         {"negative.QD3", "-2.5\r\n10,100,0,0,0,0\r\n", 0, 0},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         reset_core_state();
         Field_Data(3, 1) = 99; // a stale row
         Comment = "old";
@@ -260,14 +263,14 @@ TEST_F(Qd3Test, ReadErrorsKeepOnlyWholePoints) {
 TEST_F(Qd3Test, MessagesByLanguage) {
     struct Case {
         char lang;
-        const char* no_name;
-        const char* read_error;
+        const char *no_name;
+        const char *read_error;
     } cases[] = {
         {'E', "First, select a SEV File... ", "Reading File Error..."},
         {'F', "Sélectionnez d'abord un fichier ", "Erreur lors de la lecture du fichier..."},
         {'S', "Primero, seleccione un fichero... ", "Error al leer fichero..."},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         set_language(c.lang);
         ScriptedDialogHost host{answer_box(vbOK), answer_box(vbOK)};
         DialogHostGuard guard(host);

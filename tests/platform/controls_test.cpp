@@ -14,8 +14,8 @@ struct Counts {
 };
 
 // Counts Click and Change of every control of the form that has them.
-void count_events(SampleForm& f, Counts& c) {
-    for (Control* ctl : f.controls())
+void count_events(SampleForm &f, Counts &c) {
+    for (Control *ctl : f.controls())
         ctl->Click = [&c] { ++c.click; };
     f.Entry.Change = [&c] { ++c.change; };
     f.Choice.Change = [&c] { ++c.change; };
@@ -23,53 +23,53 @@ void count_events(SampleForm& f, Counts& c) {
 }
 
 struct SetterCase {
-    const char* what;
-    std::function<void(SampleForm&)> prepare;
-    std::function<void(SampleForm&)> act;
+    const char *what;
+    std::function<void(SampleForm &)> prepare;
+    std::function<void(SampleForm &)> act;
     int clicks;
     int changes;
 };
 
 TEST(ControlEvents, SettersFromCodeRaiseTheirEventsOnce) {
     const SetterCase cases[] = {
-        {"check box on", {}, [](SampleForm& f) { f.Check.Value(vbChecked); }, 1, 0},
-        {"check box same value", [](SampleForm& f) { f.Check.Value(vbChecked); },
-         [](SampleForm& f) { f.Check.Value(vbChecked); }, 0, 0},
-        {"check box off", [](SampleForm& f) { f.Check.Value(vbChecked); },
-         [](SampleForm& f) { f.Check.Value(vbUnchecked); }, 1, 0},
-        {"option on", {}, [](SampleForm& f) { f.OptA.Value(true); }, 1, 0},
-        {"option already on", [](SampleForm& f) { f.OptA.Value(true); },
-         [](SampleForm& f) { f.OptA.Value(true); }, 0, 0},
-        {"option off", [](SampleForm& f) { f.OptA.Value(true); },
-         [](SampleForm& f) { f.OptA.Value(false); }, 0, 0},
-        {"other option of the group on", [](SampleForm& f) { f.OptA.Value(true); },
-         [](SampleForm& f) { f.OptB.Value(true); }, 1, 0},
-        {"tab change", {}, [](SampleForm& f) { f.Tabs.Tab(1); }, 1, 0},
-        {"same tab", {}, [](SampleForm& f) { f.Tabs.Tab(0); }, 0, 0},
-        {"tab outside", {}, [](SampleForm& f) { f.Tabs.Tab(3); }, 0, 0},
-        {"list index", [](SampleForm& f) { f.Items.AddItem("a"); },
-         [](SampleForm& f) { f.Items.ListIndex(0); }, 1, 0},
-        {"list index same value twice", [](SampleForm& f) { f.Items.AddItem("a"); },
-         [](SampleForm& f) {
+        {"check box on", {}, [](SampleForm &f) { f.Check.Value(vbChecked); }, 1, 0},
+        {"check box same value", [](SampleForm &f) { f.Check.Value(vbChecked); },
+         [](SampleForm &f) { f.Check.Value(vbChecked); }, 0, 0},
+        {"check box off", [](SampleForm &f) { f.Check.Value(vbChecked); },
+         [](SampleForm &f) { f.Check.Value(vbUnchecked); }, 1, 0},
+        {"option on", {}, [](SampleForm &f) { f.OptA.Value(true); }, 1, 0},
+        {"option already on", [](SampleForm &f) { f.OptA.Value(true); },
+         [](SampleForm &f) { f.OptA.Value(true); }, 0, 0},
+        {"option off", [](SampleForm &f) { f.OptA.Value(true); },
+         [](SampleForm &f) { f.OptA.Value(false); }, 0, 0},
+        {"other option of the group on", [](SampleForm &f) { f.OptA.Value(true); },
+         [](SampleForm &f) { f.OptB.Value(true); }, 1, 0},
+        {"tab change", {}, [](SampleForm &f) { f.Tabs.Tab(1); }, 1, 0},
+        {"same tab", {}, [](SampleForm &f) { f.Tabs.Tab(0); }, 0, 0},
+        {"tab outside", {}, [](SampleForm &f) { f.Tabs.Tab(3); }, 0, 0},
+        {"list index", [](SampleForm &f) { f.Items.AddItem("a"); },
+         [](SampleForm &f) { f.Items.ListIndex(0); }, 1, 0},
+        {"list index same value twice", [](SampleForm &f) { f.Items.AddItem("a"); },
+         [](SampleForm &f) {
              f.Items.ListIndex(0);
              f.Items.ListIndex(0);
          },
          2, 0},
-        {"list index outside", [](SampleForm& f) { f.Items.AddItem("a"); },
-         [](SampleForm& f) { f.Items.ListIndex(1); }, 0, 0},
-        {"combo index", [](SampleForm& f) { f.Choice.AddItem("English"); },
-         [](SampleForm& f) { f.Choice.ListIndex(0); }, 1, 0},
-        {"combo text", [](SampleForm& f) { f.Choice.AddItem("English"); },
-         [](SampleForm& f) { f.Choice.Text("English"); }, 0, 1},
-        {"combo same text", [](SampleForm& f) { f.Choice.Text("x"); },
-         [](SampleForm& f) { f.Choice.Text("x"); }, 0, 0},
-        {"text box", {}, [](SampleForm& f) { f.Entry.Text("12"); }, 0, 1},
-        {"text box same text", [](SampleForm& f) { f.Entry.Text("12"); },
-         [](SampleForm& f) { f.Entry.Text("12"); }, 0, 0},
-        {"slider", {}, [](SampleForm& f) { f.Level.Value(3); }, 0, 1},
-        {"slider outside", {}, [](SampleForm& f) { f.Level.Value(11); }, 0, 0},
+        {"list index outside", [](SampleForm &f) { f.Items.AddItem("a"); },
+         [](SampleForm &f) { f.Items.ListIndex(1); }, 0, 0},
+        {"combo index", [](SampleForm &f) { f.Choice.AddItem("English"); },
+         [](SampleForm &f) { f.Choice.ListIndex(0); }, 1, 0},
+        {"combo text", [](SampleForm &f) { f.Choice.AddItem("English"); },
+         [](SampleForm &f) { f.Choice.Text("English"); }, 0, 1},
+        {"combo same text", [](SampleForm &f) { f.Choice.Text("x"); },
+         [](SampleForm &f) { f.Choice.Text("x"); }, 0, 0},
+        {"text box", {}, [](SampleForm &f) { f.Entry.Text("12"); }, 0, 1},
+        {"text box same text", [](SampleForm &f) { f.Entry.Text("12"); },
+         [](SampleForm &f) { f.Entry.Text("12"); }, 0, 0},
+        {"slider", {}, [](SampleForm &f) { f.Level.Value(3); }, 0, 1},
+        {"slider outside", {}, [](SampleForm &f) { f.Level.Value(11); }, 0, 0},
     };
-    for (const auto& tc : cases) {
+    for (const auto &tc : cases) {
         SampleForm f;
         if (tc.prepare)
             tc.prepare(f);
@@ -115,7 +115,7 @@ TEST(ControlEvents, ValueIsSetBeforeTheHandlerRuns) {
 
 TEST(ControlEvents, ComboTextAndIndexFollowEachOther) {
     SampleForm f;
-    for (const char* s : {"English", "Français", "Español"})
+    for (const char *s : {"English", "Français", "Español"})
         f.Choice.AddItem(s);
     f.Choice.Text("Español");
     EXPECT_EQ(f.Choice.ListIndex(), 2);
@@ -134,7 +134,7 @@ TEST(ControlEvents, ComboTextAndIndexFollowEachOther) {
 TEST(ControlKeys, KeyPressFiltersAndCancels) {
     SampleForm f;
     // Digits only, and "," typed as ".".
-    f.Entry.KeyPress = [](int& k) {
+    f.Entry.KeyPress = [](int &k) {
         if (k == ',')
             k = '.';
         else if (k != vbKeyBack && (k < '0' || k > '9'))
@@ -142,11 +142,15 @@ TEST(ControlKeys, KeyPressFiltersAndCancels) {
     };
     struct Step {
         int key;
-        const char* text_after;
+        const char *text_after;
         int returned;
-    } steps[] = {{'1', "1", '1'}, {'a', "1", 0},         {',', "1.", '.'},
-                 {'5', "1.5", '5'}, {vbKeyBack, "1.", vbKeyBack}, {vbKeyBack, "1", vbKeyBack}};
-    for (const auto& s : steps) {
+    } steps[] = {{'1', "1", '1'},
+                 {'a', "1", 0},
+                 {',', "1.", '.'},
+                 {'5', "1.5", '5'},
+                 {vbKeyBack, "1.", vbKeyBack},
+                 {vbKeyBack, "1", vbKeyBack}};
+    for (const auto &s : steps) {
         EXPECT_EQ(f.Entry.user_key_press(s.key), s.returned) << s.key;
         EXPECT_EQ(f.Entry.Text(), s.text_after) << s.key;
     }
@@ -202,7 +206,7 @@ TEST(ControlFocus, OnlyShownEnabledControlsTakeTheFocus) {
 TEST(ControlState, RevisionGrowsOnlyOnChange) {
     SampleForm f;
     int notified = 0;
-    f.Status.on_state_changed = [&](Control&) { ++notified; };
+    f.Status.on_state_changed = [&](Control &) { ++notified; };
     const auto r0 = f.Status.revision();
     f.Status.Caption("Ready");
     f.Status.Caption("Ready");

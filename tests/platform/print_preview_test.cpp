@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "platform/form.h"
+#include "platform/scripted_dialog_host.h"
 #include "platform/text_metrics.h"
 
 namespace ohmira {
@@ -304,6 +305,32 @@ TEST_F(PreviewFixture, PreviewStateAndPrinting) {
     EXPECT_FALSE(vs.PrintDoc());
     EXPECT_EQ(vs.LastError(), vspPrintFailed);
     EXPECT_EQ(vs.print_jobs().size(), 2u);
+}
+
+TEST_F(PreviewFixture, SetupDialogsApplyWhatTheUserAccepted) {
+    ScriptedDialogHost host{cancel_printer(), answer_printer([](PrintSettings &s) {
+                                s.landscape = true;
+                                s.printer_name = "Office";
+                            }),
+                            answer_page_setup([](PrintSettings &s) {
+                                EXPECT_TRUE(s.landscape);
+                                s.paper_width = 12240; // Letter
+                                s.paper_height = 15840;
+                                s.margin_bottom = 1250;
+                            })};
+    DialogHostGuard guard(host);
+    EXPECT_FALSE(vs.PrintDialog(0));
+    EXPECT_DOUBLE_EQ(vs.PageWidth(), 11906);
+    EXPECT_TRUE(vs.PrintDialog(0));
+    EXPECT_EQ(vs.Device(), "Office");
+    EXPECT_DOUBLE_EQ(vs.PageWidth(), 16838);
+    EXPECT_DOUBLE_EQ(vs.PageHeight(), 11906);
+    EXPECT_TRUE(vs.PrintDialog(1));
+    EXPECT_DOUBLE_EQ(vs.PageWidth(), 15840);
+    EXPECT_DOUBLE_EQ(vs.PageHeight(), 12240);
+    EXPECT_DOUBLE_EQ(vs.MarginBottom(), 1250);
+    EXPECT_EQ(host.pending(), 0u);
+    EXPECT_FALSE(vs.PrintDialog(2));
 }
 
 } // namespace ohmira
