@@ -50,7 +50,9 @@ void label_at(PictureBox &plot, double x, double y, const std::string &text) {
 
 } // namespace
 
-void reset_plot_state() { Mark_Size.clear(); }
+void reset_plot_state() {
+    Mark_Size.clear();
+}
 
 void Draw_Bilog_Frame() {
     PictureBox &plot = SEV.Bilog;
@@ -67,8 +69,8 @@ void Draw_Bilog_Frame() {
     Mark_Size = 0.0018 * static_cast<double>(dx_whole + dy_whole);
     // A bound whose power of ten is beyond the number range has no label and no position: the
     // plot stays empty, as a drawing stopped by an overflow would.
-    for (const std::int64_t e : {std::int64_t{AB2min}, std::int64_t{AB2max},
-                                 std::int64_t{RHOmin}, std::int64_t{RHOmax}}) {
+    for (const std::int64_t e :
+         {std::int64_t{AB2min}, std::int64_t{AB2max}, std::int64_t{RHOmin}, std::int64_t{RHOmax}}) {
         if (e < -max_window_exponent || e > max_window_exponent) {
             plot.MousePointer(vbCrosshair);
             return;
@@ -98,17 +100,15 @@ void Draw_Bilog_Frame() {
     // Minor lines at 2..9 times each power of ten, counted from the decade's lower edge.
     for (std::int64_t i = std::int64_t{AB2min} + 1; i <= AB2max; ++i) {
         for (int k = 2; k <= 9; ++k) {
-            const double x = std::log(k * std::pow(10.0, static_cast<double>(i))) *
-                                 plot_log10_factor -
-                             1;
+            const double x =
+                std::log(k * std::pow(10.0, static_cast<double>(i))) * plot_log10_factor - 1;
             plot.Line(x, RHOmin, x, RHOmax, minor);
         }
     }
     for (std::int64_t j = std::int64_t{RHOmin} + 1; j <= RHOmax; ++j) {
         for (int k = 2; k <= 9; ++k) {
-            const double y = std::log(k * std::pow(10.0, static_cast<double>(j))) *
-                                 plot_log10_factor -
-                             1;
+            const double y =
+                std::log(k * std::pow(10.0, static_cast<double>(j))) * plot_log10_factor - 1;
             plot.Line(AB2min, y, AB2max, y, minor);
         }
     }

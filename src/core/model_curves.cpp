@@ -22,9 +22,9 @@ namespace {
 constexpr Language_Text Curve_Drawing_Error_Text = {"Erreur lors du tracé de la courbe",
                                                     " Error al trazar curva",
                                                     " Error occurs while Drawing Curve"};
-constexpr Language_Text Error_Curve_Drawing_Error_Text = {
-    "Erreur lors du tracé des RMS", " Error al trazar los errores de ajuste",
-    " Error occurs while drawing RMS"};
+constexpr Language_Text Error_Curve_Drawing_Error_Text = {"Erreur lors du tracé des RMS",
+                                                          " Error al trazar los errores de ajuste",
+                                                          " Error occurs while drawing RMS"};
 
 // Pen widths of the error curve on the sheet page, before and after each of its points.
 constexpr double error_point_pen_width = 10;
@@ -69,12 +69,13 @@ Colour curve_colour(const Variant &own, Plot_Surface surface) {
 }
 
 // The next vertex of the polyline under way, or the first of a new one while the pen is up. A
-// vertex without a position is skipped and the pen stays up or where it was.
+// vertex without a position is left out and the polyline breaks there, so that no line runs
+// from the vertex before it to the one after.
 bool next_vertex(Curve_Pen &pen, std::optional<double> x, std::optional<double> y) {
-    if (!x || !y)
+    if (!x || !y || !pen.vertex(*x, *y, Pen_Up != 0)) {
+        Pen_Up = vbTrue;
         return false;
-    if (!pen.vertex(*x, *y, Pen_Up != 0))
-        return false;
+    }
     Pen_Up = 0;
     return true;
 }
@@ -132,8 +133,9 @@ void Draw_Model_Steps() {
         depth += value_of(Model_Layers(2, i));
         double r2 = value_of(Model_Layers(1, i + 1));
         const bool next_in_window = in_window(r2);
-        // Until something is drawn, a layer waits for the next resistivity to be in the window.
-        if (depth >= AB2min_Value && (Pen_Up == 0 || next_in_window)) {
+        // Until something is drawn, a layer outside the window waits for the next resistivity
+        // to come in; a layer inside it is drawn even when the next one lies outside.
+        if (depth >= AB2min_Value && (Pen_Up == 0 || in_window(r) || next_in_window)) {
             if (r2 < low)
                 r2 = low - 0.001;
             else if (r2 > high)

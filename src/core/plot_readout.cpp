@@ -38,9 +38,13 @@ std::string plot_readout_text(float X, float Y) {
     return readout_prefix() + Str(a).substr(0, 6) + "  R=" + Str(r).substr(0, 7);
 }
 
-void Bilog_MouseMove(int, int, float X, float Y) { show_readout(X, Y); }
+void Bilog_MouseMove(int, int, float X, float Y) {
+    show_readout(X, Y);
+}
 
-void Bilog_MouseDown(int, int, float X, float Y) { show_readout(X, Y); }
+void Bilog_MouseDown(int, int, float X, float Y) {
+    show_readout(X, Y);
+}
 
 void connect_plot_events() {
     SEV.Bilog.MouseMove = [](int button, int shift, double x, double y) {

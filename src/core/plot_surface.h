@@ -29,7 +29,7 @@ std::optional<PointTw> sheet_page_point(double x, double y);
 // of a run is a single point (on the page a line from the point to itself), each later one a
 // line from the previous vertex.
 class Curve_Pen {
-  public:
+public:
     explicit Curve_Pen(Plot_Surface surface) : surface_(surface) {}
     Plot_Surface surface() const { return surface_; }
 
@@ -39,7 +39,7 @@ class Curve_Pen {
     // coordinate that maps to no position); the pen then stays where it was.
     bool vertex(double x, double y, bool first);
 
-  private:
+private:
     Plot_Surface surface_;
     Colour colour_ = colour_black;
 };
