@@ -352,3 +352,46 @@ TEST(PlotPrinter, DrawsInTheCallersScaleAndWidth) {
 } // namespace
 
 } // namespace ohmira::test
+
+namespace ohmira::test {
+
+namespace {
+
+TEST_F(SheetPageCurves, APageGeometryWithoutPositionsIsReported) {
+    struct Case {
+        char language;
+        bool error_curve;
+        const char *text;
+    };
+    const Case cases[] = {
+        {'E', false, " Error occurs while Drawing Curve"},
+        {'F', false, "Erreur lors du tracé de la courbe"},
+        {'S', false, " Error al trazar curva"},
+        {'E', true, " Error occurs while drawing RMS"},
+        {'F', true, "Erreur lors du tracé des RMS"},
+        {'S', true, " Error al trazar los errores de ajuste"},
+    };
+    Print_Scale = 1e308; // every position beyond the number range
+    set_field({{1, 100}, {10, 100}});
+    for (const Case &c : cases) {
+        Lang_French = c.language == 'F';
+        Lang_Spanish = c.language == 'S';
+        host.expect(answer_box(vbOK));
+        Pen_Up = vbTrue;
+        if (c.error_curve)
+            Draw_Error_Curve();
+        else
+            Plot_Curve_Point(9, 100.0);
+        const auto boxes = host.message_boxes();
+        ASSERT_FALSE(boxes.empty());
+        EXPECT_EQ(boxes.back().text, c.text);
+        EXPECT_EQ(boxes.back().title, Prog_Title);
+        EXPECT_EQ(boxes.back().icon, MsgIcon::Exclamation);
+        EXPECT_TRUE(lines().empty());
+    }
+    EXPECT_EQ(host.pending(), 0u); // one box per call: the error curve ends at its first point
+}
+
+} // namespace
+
+} // namespace ohmira::test
