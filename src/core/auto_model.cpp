@@ -175,6 +175,15 @@ void Set_Auto_Threshold() {
     SEV.Grid1.SetFocus();
 }
 
+void Setup_Auto_Threshold_Slider() {
+    SEV.Slider1.Change = nullptr;
+    SEV.Slider1.Min(0);
+    SEV.Slider1.Max(10);
+    SEV.Slider1.Value(3);
+    Auto_Threshold = SEV.Slider1.Value() / 10.0 + 0.03;
+    SEV.Slider1.Change = Set_Auto_Threshold;
+}
+
 void NModele_Click() {
     if (File_Name.empty()) {
         MsgBox(by_language(Select_File_First_Text.french, Select_File_First_Text.spanish,

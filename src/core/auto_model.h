@@ -12,6 +12,10 @@ void Create_Auto_Model();
 // Change of Slider1: Auto_Threshold := value / 10 + 0.03, then the focus goes to the model grid.
 void Set_Auto_Threshold();
 
+// Start-up of the threshold slider: range 0..10 at 3, the threshold to match (0.33), and its
+// change event connected to Set_Auto_Threshold.
+void Setup_Auto_Threshold_Slider();
+
 // The model menu: shows and computes the model in memory, or offers an automatic one.
 void NModele_Click();
 

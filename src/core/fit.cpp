@@ -110,6 +110,21 @@ bool remove_thin_layers_and_round() {
     return true;
 }
 
+// Marks the fit's trial steps, so that a failing computation is told once per fit.
+class Trial_Steps {
+public:
+    Trial_Steps() {
+        Fit_In_Progress = true;
+        Calculation_Error_Told = false;
+    }
+    ~Trial_Steps() {
+        Fit_In_Progress = false;
+        Calculation_Error_Told = false;
+    }
+    Trial_Steps(const Trial_Steps &) = delete;
+    Trial_Steps &operator=(const Trial_Steps &) = delete;
+};
+
 void fit_failed() {
     Screen.MousePointer(vbArrow);
     // Later computations must draw again: the fit is over.
@@ -271,6 +286,7 @@ void Update_Layer_Depths() {
 }
 
 void Fit_Model() {
+    const Trial_Steps trial_steps;
     if (Nb_Layers < 2 || Nb_Points < 1 || Curve_Valid == 0) {
         Compute_Curve();
     }
@@ -279,36 +295,41 @@ void Fit_Model() {
         fit_failed();
         return;
     }
-    const double s = 0.02 / Nb_Layers;
-    double K = 0.5 / s;
-    Sum_Misfit(Misfit);
+    try {
+        const double s = 0.02 / Nb_Layers;
+        double K = 0.5 / s;
+        Sum_Misfit(Misfit);
 
-    // Without a bracketed field point the misfit is 0 and there is nothing to fit.
-    for (int pass = 0; value_or_zero(Misfit) != 0.0 && pass < Fit_Max_Passes; ++pass) {
-        const double e0 = value_or_zero(Misfit);
-        const int count = Nb_Layers;
-        for (int i = 1; i <= count; ++i) {
-            for (const int c : {2, 1}) {
-                if (Fixed_Param(i) == 3 || Fixed_Param(i) == c || (c == 2 && i == Nb_Layers)) {
-                    continue;
+        // Without a bracketed field point the misfit is 0 and there is nothing to fit.
+        for (int pass = 0; value_or_zero(Misfit) != 0.0 && pass < Fit_Max_Passes; ++pass) {
+            const double e0 = value_or_zero(Misfit);
+            const int count = Nb_Layers;
+            for (int i = 1; i <= count; ++i) {
+                for (const int c : {2, 1}) {
+                    if (Fixed_Param(i) == 3 || Fixed_Param(i) == c || (c == 2 && i == Nb_Layers)) {
+                        continue;
+                    }
+                    search_parameter(c, i, s, K);
                 }
-                search_parameter(c, i, s, K);
             }
+            const double q = (e0 - value_or_zero(Misfit)) / e0;
+            if (!(value_or_zero(Misfit) > 0.00001 && std::fabs(q) > Nb_Layers * s)) {
+                break;
+            }
+            K = std::sqrt(K);
         }
-        const double q = (e0 - value_or_zero(Misfit)) / e0;
-        if (!(value_or_zero(Misfit) > 0.00001 && std::fabs(q) > Nb_Layers * s)) {
-            break;
-        }
-        K = std::sqrt(K);
-    }
 
-    if (!remove_thin_layers_and_round()) {
+        if (!remove_thin_layers_and_round()) {
+            fit_failed();
+            return;
+        }
+        Misfit = 0.0;
+        Compute_Curve();
+        Display_Model();
+    } catch (const RuntimeError &) {
         fit_failed();
         return;
     }
-    Misfit = 0.0;
-    Compute_Curve();
-    Display_Model();
     Screen.MousePointer(vbDefault);
 }
 

@@ -116,6 +116,7 @@ void Compute_Curve() {
     for (int k = 0; k < written; ++k) {
         Curve(k, 1) = samples.rho[k];
         Curve(k, 2) = samples.spacing[k];
+        Curve_Last = static_cast<std::int16_t>(k);
         if (drawing) {
             Plot_Curve_Point(k + 1);
         }
@@ -123,9 +124,15 @@ void Compute_Curve() {
     Curve_Last = static_cast<std::int16_t>(samples.last);
 
     if (failure != Forward_Failure::none) {
-        MsgBox(by_language(Calculation_Error_Text.french, Calculation_Error_Text.spanish,
-                           Calculation_Error_Text.english),
-               vbExclamation, Prog_Title);
+        // A fit computes hundreds of trial curves: the same failure is told once per fit.
+        if (!Calculation_Error_Told) {
+            MsgBox(by_language(Calculation_Error_Text.french, Calculation_Error_Text.spanish,
+                               Calculation_Error_Text.english),
+                   vbExclamation, Prog_Title);
+        }
+        if (Fit_In_Progress) {
+            Calculation_Error_Told = true;
+        }
         // The plot must not keep the hourglass after a failed computation.
         if (Draw_Mode != "FICHIER") {
             SEV.Bilog.MousePointer(vbCrosshair);

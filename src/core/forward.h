@@ -23,6 +23,10 @@ inline constexpr int Last_Field_Row = 51;
 // dipole.
 Array_Type selected_array_type();
 
+// Set by the fit while its trial steps run; a calculation error is then shown only once.
+inline bool Fit_In_Progress = false;
+inline bool Calculation_Error_Told = false;
+
 // Messages of the forward computation, French / Spanish / English.
 struct Language_Text {
     const char *french;

@@ -84,10 +84,11 @@ TEST_F(AutoModel, ThresholdDecidesBendsWithoutATurn) {
 }
 
 TEST_F(AutoModel, SliderSetsTheThreshold) {
-    SEV.Slider1.Max(10);
-    SEV.Slider1.Change = Set_Auto_Threshold;
-    SEV.Slider1.Value(3);
+    Setup_Auto_Threshold_Slider();
     EXPECT_DOUBLE_EQ(Auto_Threshold.num(), 0.33);
+    EXPECT_FALSE(SEV.Grid1.has_focus());
+    SEV.Slider1.Value(7);
+    EXPECT_DOUBLE_EQ(Auto_Threshold.num(), 0.73);
     EXPECT_TRUE(SEV.Grid1.has_focus());
 }
 

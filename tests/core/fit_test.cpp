@@ -263,6 +263,23 @@ TEST_F(Fit, NoInfiniteOrNanReachesTheModel) {
     }
 }
 
+TEST_F(Fit, ACalculationErrorIsToldOncePerFit) {
+    // Every trial curve needs more than 101 samples.
+    AB2min = -10;
+    set_model({{100, 5}, {20, 0}});
+    set_field({{1, 100}, {10, 40}, {100, 20}, {1000, 20}});
+    host.expect(answer_box(vbOK));
+    Misfit = 1.0;
+    Fit_Model();
+    EXPECT_EQ(host.message_boxes().size(), 1u);
+    EXPECT_EQ(Curve_Last, 100);
+    EXPECT_FALSE(Fit_In_Progress);
+    // Outside a fit each failure is told again.
+    host.expect(answer_box(vbOK));
+    Compute_Curve();
+    EXPECT_EQ(host.message_boxes().size(), 2u);
+}
+
 } // namespace
 
 } // namespace ohmira
