@@ -27,6 +27,10 @@ const char *readout_prefix() {
 
 void show_readout(float X, float Y) {
     SEV.Bilog.MousePointer(vbCrosshair);
+    // A position whose power of ten is beyond the number range (the plot not scaled yet) leaves
+    // the readout as it was.
+    if (!std::isfinite(readout_value(X)) || !std::isfinite(readout_value(Y)))
+        return;
     SEV.Text1.Text(plot_readout_text(X, Y));
 }
 

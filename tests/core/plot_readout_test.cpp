@@ -51,6 +51,13 @@ TEST_F(PlotReadout, MouseOverThePlotFillsTheStatusBox) {
     const PointTw q = SEV.Bilog.to_twips(0.5, 3);
     SEV.Bilog.user_mouse_down(vbLeftButton, 0, q.x, q.y);
     EXPECT_EQ(SEV.Text1.Text(), "AB/2= 3.1  R= 1000");
+
+    // Before the frame has scaled the plot the position is in twips: no readout.
+    reset_SEV();
+    connect_plot_events();
+    SEV.Text1.Text("x");
+    SEV.Bilog.user_mouse_move(0, 0, 3000, 2000);
+    EXPECT_EQ(SEV.Text1.Text(), "x");
 }
 
 } // namespace
