@@ -1,7 +1,49 @@
-#include <cstdio>
+// The desktop program: starts Qt, puts the platform services on the desktop and shows the main
+// window.
+#include "platform/qt/form_view.h"
+#include "platform/qt/qt_services.h"
+#include "platform/qt/qt_ui.h"
+#include "platform/single_instance.h"
+#include "shell/sev_form.h"
 
-int main()
-{
-    std::puts("Ohmira 6.5.1: the program is built, but its window is not there yet.");
-    return 0;
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+// The platform Qt is asked for: a "-platform" argument, else QT_QPA_PLATFORM.
+std::string requested_platform(int argc, char **argv) {
+    for (int i = 1; i + 1 < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "-platform" || a == "--platform")
+            return argv[i + 1];
+    }
+    const char *env = std::getenv("QT_QPA_PLATFORM");
+    return env ? env : "";
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    // QApplication aborts without a display: say so plainly instead.
+    if (!ohmira::qt::display_available(requested_platform(argc, argv), std::getenv("DISPLAY"),
+                                       std::getenv("WAYLAND_DISPLAY"))) {
+        std::fputs("Ohmira needs a graphical display: no DISPLAY or WAYLAND_DISPLAY is set "
+                   "(use QT_QPA_PLATFORM=offscreen to run without a screen).\n",
+                   stderr);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Ohmira"));
+    ohmira::qt::install_qt_services();
+    // Takes the instance lock now; start-up decides what a second copy does.
+    (void)ohmira::PrevInstance();
+
+    ohmira::SEV.Show();
+    ohmira::qt::QtUi::instance().window_of(ohmira::SEV);
+    ohmira::qt::QtUi::instance().sync_all();
+    return app.exec();
 }

@@ -24,7 +24,7 @@ TEST_F(ComputeCurve, FillsTheCurveAndSetsTheFlags) {
     EXPECT_EQ(Curve_Done, 1);
     EXPECT_EQ(Plot_Empty, 0);
     EXPECT_EQ(Curve_Valid, vbTrue);
-    EXPECT_EQ(Pen_Up, vbTrue);
+    EXPECT_EQ(Pen_Up, 0); // the model steps, drawn last, end inside the window
     EXPECT_EQ(Fresh_Load, 0);
     EXPECT_TRUE(SEV.Check18.Enabled());
     EXPECT_EQ(SEV.Bilog.MousePointer(), vbCrosshair);

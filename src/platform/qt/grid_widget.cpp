@@ -1,0 +1,224 @@
+#include "platform/qt/grid_widget.h"
+
+#include "platform/qt/qt_convert.h"
+
+#include <QPainter>
+#include <QScrollBar>
+
+#include <algorithm>
+
+namespace ohmira::qt {
+
+namespace {
+
+const QColor fixed_back(0xE4, 0xE4, 0xE4);
+const QColor fixed_line(0x90, 0x90, 0x90);
+const QColor cell_line(0xC8, 0xC8, 0xC8);
+
+bool looks_numeric(const QString &s) {
+    bool ok = false;
+    s.trimmed().toDouble(&ok);
+    return ok;
+}
+
+Qt::Alignment alignment_of(int a, const QString &text) {
+    if (a == flexAlignGeneral)
+        return (looks_numeric(text) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+    if (a < 0 || a > 8)
+        return Qt::AlignLeft | Qt::AlignVCenter;
+    const Qt::Alignment h[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
+    const Qt::Alignment v[] = {Qt::AlignTop, Qt::AlignVCenter, Qt::AlignBottom};
+    return h[a / 3] | v[a % 3];
+}
+
+} // namespace
+
+GridWidget::GridWidget(FlexGrid &grid, QWidget *parent) : QAbstractScrollArea(parent), grid_(grid) {
+    setFocusPolicy(Qt::StrongFocus);
+    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    viewport()->setMouseTracking(true);
+    setMouseTracking(true);
+    horizontalScrollBar()->setSingleStep(20);
+    verticalScrollBar()->setSingleStep(15);
+}
+
+int GridWidget::col_px(int col) const { return twips_to_px(grid_.ColWidth(col)); }
+int GridWidget::row_px(int row) const { return twips_to_px(grid_.RowHeight(row)); }
+
+int GridWidget::fixed_width() const {
+    int w = 0;
+    for (int c = 0; c < std::min(grid_.FixedCols(), grid_.Cols()); ++c)
+        w += col_px(c);
+    return w;
+}
+
+int GridWidget::fixed_height() const {
+    int h = 0;
+    for (int r = 0; r < std::min(grid_.FixedRows(), grid_.Rows()); ++r)
+        h += row_px(r);
+    return h;
+}
+
+int GridWidget::col_left(int col) const {
+    int x = 0;
+    for (int c = 0; c < col; ++c)
+        x += col_px(c);
+    if (col >= grid_.FixedCols())
+        x -= horizontalScrollBar()->value();
+    return x;
+}
+
+int GridWidget::row_top(int row) const {
+    int y = 0;
+    for (int r = 0; r < row; ++r)
+        y += row_px(r);
+    if (row >= grid_.FixedRows())
+        y -= verticalScrollBar()->value();
+    return y;
+}
+
+QRect GridWidget::cell_rect(int row, int col) const {
+    if (!grid_.has_cell(row, col))
+        return {};
+    return QRect(col_left(col), row_top(row), col_px(col), row_px(row));
+}
+
+bool GridWidget::cell_at(QPoint p, int &row, int &col) const {
+    row = col = -1;
+    const bool in_fixed_x = p.x() < fixed_width();
+    const bool in_fixed_y = p.y() < fixed_height();
+    for (int c = 0; c < grid_.Cols(); ++c) {
+        if ((c < grid_.FixedCols()) != in_fixed_x)
+            continue;
+        const int x = col_left(c);
+        if (p.x() >= x && p.x() < x + col_px(c)) {
+            col = c;
+            break;
+        }
+    }
+    for (int r = 0; r < grid_.Rows(); ++r) {
+        if ((r < grid_.FixedRows()) != in_fixed_y)
+            continue;
+        const int y = row_top(r);
+        if (p.y() >= y && p.y() < y + row_px(r)) {
+            row = r;
+            break;
+        }
+    }
+    return row >= 0 && col >= 0;
+}
+
+void GridWidget::update_scroll_bars() {
+    int total_w = 0, total_h = 0;
+    for (int c = grid_.FixedCols(); c < grid_.Cols(); ++c)
+        total_w += col_px(c);
+    for (int r = grid_.FixedRows(); r < grid_.Rows(); ++r)
+        total_h += row_px(r);
+    const QSize vp = viewport()->size();
+    horizontalScrollBar()->setRange(0, std::max(0, total_w - (vp.width() - fixed_width())));
+    horizontalScrollBar()->setPageStep(std::max(1, vp.width() - fixed_width()));
+    verticalScrollBar()->setRange(0, std::max(0, total_h - (vp.height() - fixed_height())));
+    verticalScrollBar()->setPageStep(std::max(1, vp.height() - fixed_height()));
+}
+
+void GridWidget::scroll_to_current() {
+    const int r = grid_.Row(), c = grid_.Col();
+    if (!grid_.has_cell(r, c))
+        return;
+    const QRect rc = cell_rect(r, c);
+    const QSize vp = viewport()->size();
+    if (c >= grid_.FixedCols()) {
+        if (rc.left() < fixed_width())
+            horizontalScrollBar()->setValue(horizontalScrollBar()->value() -
+                                            (fixed_width() - rc.left()));
+        else if (rc.right() >= vp.width())
+            horizontalScrollBar()->setValue(horizontalScrollBar()->value() + rc.right() -
+                                            vp.width() + 1);
+    }
+    if (r >= grid_.FixedRows()) {
+        if (rc.top() < fixed_height())
+            verticalScrollBar()->setValue(verticalScrollBar()->value() -
+                                          (fixed_height() - rc.top()));
+        else if (rc.bottom() >= vp.height())
+            verticalScrollBar()->setValue(verticalScrollBar()->value() + rc.bottom() -
+                                          vp.height() + 1);
+    }
+}
+
+void GridWidget::refresh() {
+    update_scroll_bars();
+    if (grid_.Redraw())
+        viewport()->update();
+}
+
+void GridWidget::resizeEvent(QResizeEvent *e) {
+    QAbstractScrollArea::resizeEvent(e);
+    update_scroll_bars();
+}
+
+void GridWidget::paintEvent(QPaintEvent *) {
+    QPainter p(viewport());
+    p.setFont(to_qfont(grid_.Font()));
+    const QColor back = win_colour(grid_.BackColor());
+    const QColor fore = win_colour(grid_.ForeColor());
+    p.fillRect(viewport()->rect(), back);
+    const int fw = fixed_width(), fh = fixed_height();
+    const QSize vp = viewport()->size();
+
+    // Scrolled cells first, then fixed rows and columns over them.
+    auto paint_cell = [&](int r, int c) {
+        const QRect rc = cell_rect(r, c);
+        if (rc.isEmpty() || rc.right() < 0 || rc.bottom() < 0 || rc.left() >= vp.width() ||
+            rc.top() >= vp.height())
+            return;
+        const bool fixed = r < grid_.FixedRows() || c < grid_.FixedCols();
+        const int cb = grid_.cell_back_color(r, c), cf = grid_.cell_fore_color(r, c);
+        p.fillRect(rc, cb != FlexGrid::default_color ? win_colour(cb) : fixed ? fixed_back : back);
+        p.setPen(fixed ? fixed_line : cell_line);
+        p.drawLine(rc.topRight(), rc.bottomRight());
+        p.drawLine(rc.bottomLeft(), rc.bottomRight());
+        const QString text = qstr(grid_.TextMatrix(r, c));
+        if (!text.isEmpty()) {
+            const bool header_row = r < grid_.FixedRows();
+            const int a = header_row ? grid_.FixedAlignment(c) : grid_.ColAlignment(c);
+            p.setPen(cf != FlexGrid::default_color ? win_colour(cf) : fore);
+            p.drawText(rc.adjusted(3, 0, -3, 0), int(alignment_of(a, text)), text);
+        }
+    };
+    p.save();
+    p.setClipRect(QRect(fw, fh, vp.width() - fw, vp.height() - fh));
+    for (int r = grid_.FixedRows(); r < grid_.Rows(); ++r)
+        for (int c = grid_.FixedCols(); c < grid_.Cols(); ++c)
+            paint_cell(r, c);
+    p.restore();
+    p.save();
+    p.setClipRect(QRect(fw, 0, vp.width() - fw, fh));
+    for (int r = 0; r < std::min(grid_.FixedRows(), grid_.Rows()); ++r)
+        for (int c = grid_.FixedCols(); c < grid_.Cols(); ++c)
+            paint_cell(r, c);
+    p.restore();
+    p.save();
+    p.setClipRect(QRect(0, fh, fw, vp.height() - fh));
+    for (int r = grid_.FixedRows(); r < grid_.Rows(); ++r)
+        for (int c = 0; c < std::min(grid_.FixedCols(), grid_.Cols()); ++c)
+            paint_cell(r, c);
+    p.restore();
+    for (int r = 0; r < std::min(grid_.FixedRows(), grid_.Rows()); ++r)
+        for (int c = 0; c < std::min(grid_.FixedCols(), grid_.Cols()); ++c)
+            paint_cell(r, c);
+
+    // The current cell: a bold frame while the grid has the focus, a dotted one otherwise.
+    const int r = grid_.Row(), c = grid_.Col();
+    if (grid_.has_cell(r, c) && r >= grid_.FixedRows() && c >= grid_.FixedCols()) {
+        p.setClipRect(QRect(fw, fh, vp.width() - fw, vp.height() - fh));
+        const QRect rc = cell_rect(r, c).adjusted(0, 0, -1, -1);
+        if (hasFocus())
+            p.setPen(QPen(fore, 2));
+        else
+            p.setPen(QPen(fore, 1, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(hasFocus() ? rc.adjusted(1, 1, 0, 0) : rc);
+    }
+}
+
+} // namespace ohmira::qt

@@ -1,0 +1,30 @@
+#pragma once
+// The printer on Qt: one printer for the program, the print settings of the dialog host
+// carried to and from it, and paged display lists printed on it or written as a PDF file.
+#include "platform/dialog_host.h"
+#include "platform/display_list.h"
+
+#include <QPrinter>
+
+#include <string>
+#include <vector>
+
+namespace ohmira::qt {
+
+// The printer the program prints on (the system's default printer, or a PDF file when the
+// system has none).
+QPrinter &shared_printer();
+
+// Paper size, orientation, margins, copies, page range and printer name, both ways. Paper width
+// and height are those of the sheet as it is printed (landscape: width > height).
+void apply_settings(const PrintSettings &settings, QPrinter &printer);
+void read_settings(const QPrinter &printer, PrintSettings &settings);
+
+// Prints pages (each a display list in twips from the paper's top-left corner) on the printer,
+// honouring its page range and copies; false when the printer cannot start.
+bool print_pages(const std::vector<DisplayList> &pages, QPrinter &printer);
+// Writes the pages as a PDF file of paper width x height twips.
+bool write_pdf(const std::vector<DisplayList> &pages, double paper_width, double paper_height,
+               const std::string &path);
+
+} // namespace ohmira::qt

@@ -1,0 +1,143 @@
+#include "platform/qt/qt_services.h"
+
+#include "platform/dialog_host.h"
+#include "platform/user_feedback.h"
+#include "platform/qt/display_list_painter.h"
+#include "platform/qt/qt_convert.h"
+#include "platform/qt/qt_dialog_host.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QProcess>
+#include <QUrl>
+
+#include <clocale>
+
+namespace ohmira::qt {
+
+// --- clipboard --------------------------------------------------------------------------------
+
+void QtClipboard::clear() {
+    formats_.clear();
+    text_.clear();
+    has_text_ = false;
+    QApplication::clipboard()->clear();
+}
+
+std::string QtClipboard::text() { return QApplication::clipboard()->text().toStdString(); }
+
+void QtClipboard::set_text(std::string_view text) {
+    text_ = std::string(text);
+    has_text_ = true;
+    publish();
+}
+
+void QtClipboard::set_data(std::string_view mime_type, std::string_view bytes) {
+    for (auto &f : formats_)
+        if (f.first == mime_type) {
+            f.second = std::string(bytes);
+            publish();
+            return;
+        }
+    formats_.emplace_back(std::string(mime_type), std::string(bytes));
+    publish();
+}
+
+std::string QtClipboard::data(std::string_view mime_type) {
+    const QMimeData *m = QApplication::clipboard()->mimeData();
+    if (!m)
+        return {};
+    const QByteArray b = m->data(qstr(mime_type));
+    return std::string(b.constData(), static_cast<size_t>(b.size()));
+}
+
+void QtClipboard::publish() {
+    auto *m = new QMimeData;
+    if (has_text_)
+        m->setText(qstr(text_));
+    for (const auto &[type, bytes] : formats_) {
+        const QByteArray b(bytes.data(), static_cast<qsizetype>(bytes.size()));
+        m->setData(qstr(type), b);
+        if (type == "image/png")
+            m->setImageData(QImage::fromData(b, "PNG"));
+    }
+    QApplication::clipboard()->setMimeData(m);
+}
+
+bool clipboard_set_picture(const DisplayList &list, double width_twips, double height_twips,
+                           double dpi) {
+    const QImage img = render_display_list(list, width_twips, height_twips, dpi);
+    if (img.isNull())
+        return false;
+    QByteArray png;
+    QBuffer buf(&png);
+    buf.open(QIODevice::WriteOnly);
+    img.save(&buf, "PNG");
+    clipboard_set_data("image/png", std::string_view(png.constData(), png.size()));
+    return true;
+}
+
+// --- desktop "open" ---------------------------------------------------------------------------
+
+int qt_launch(const ShellRequest &request) {
+    const QString target = qstr(request.target).trimmed();
+    if (target.isEmpty())
+        return ShellFileNotFound;
+    const QUrl url(target, QUrl::StrictMode);
+    const bool is_url = url.isValid() && url.scheme().size() >= 2 && !QFileInfo::exists(target);
+    if (is_url)
+        return QDesktopServices::openUrl(url) ? ShellOk : ShellNoAssociation;
+    const std::string program = find_program(request.target);
+    if (!program.empty()) {
+        QStringList args;
+        if (!request.parameters.empty())
+            args << qstr(request.parameters);
+        return QProcess::startDetached(qstr(program), args, qstr(request.directory))
+                   ? ShellOk
+                   : ShellFileNotFound;
+    }
+    if (!QFileInfo::exists(target))
+        return ShellFileNotFound;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(target).absoluteFilePath()))
+               ? ShellOk
+               : ShellNoAssociation;
+}
+
+// --- installation -----------------------------------------------------------------------------
+
+void install_qt_services() {
+    static QtClipboard clipboard;
+    static QtDialogHost host;
+    set_clipboard_backend(&clipboard);
+    set_dialog_host(&host);
+    set_shell_launcher(qt_launch);
+    set_beep_hook([] { QApplication::beep(); });
+    // QApplication took the user's locale for everything; numbers keep the point.
+    std::setlocale(LC_NUMERIC, "C");
+}
+
+void uninstall_qt_services() {
+    set_clipboard_backend(nullptr);
+    set_dialog_host(nullptr);
+    set_shell_launcher({});
+    set_beep_hook({});
+}
+
+bool display_available(const std::string &platform, const char *x_display,
+                       const char *wayland_display) {
+    auto set = [](const char *v) { return v && *v; };
+    const std::string p = platform.substr(0, platform.find(':'));
+    if (p.empty())
+        return set(x_display) || set(wayland_display);
+    if (p == "xcb")
+        return set(x_display);
+    if (p.rfind("wayland", 0) == 0)
+        return set(wayland_display);
+    return true; // offscreen, minimal, vnc, eglfs, linuxfb... need no display server
+}
+
+} // namespace ohmira::qt
