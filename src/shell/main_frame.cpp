@@ -1,5 +1,8 @@
 #include "shell/main_frame.h"
 
+#include "core/core_events.h"
+#include "core/loglog_plot.h"
+#include "core/plot_readout.h"
 #include "shell/sev_form.h"
 
 #include <array>
@@ -39,6 +42,14 @@ void Build_Toolbar() {
         if (e.width > 0)
             b->Width(e.width);
     }
+}
+
+void Prepare_Main_Window() {
+    Build_Toolbar();
+    connect_core_events();
+    connect_plot_events();
+    SEV.SSTab1.Tab(0);
+    Draw_Bilog_Frame();
 }
 
 } // namespace ohmira

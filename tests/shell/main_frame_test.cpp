@@ -84,3 +84,15 @@ TEST_F(FrameTest, FiveTabsWithTheirCaptions) {
 }
 
 } // namespace ohmira
+
+namespace ohmira {
+
+TEST_F(FrameTest, PreparedWindowDrawsTheEmptyPlotAndConnectsCommands) {
+    Prepare_Main_Window();
+    EXPECT_EQ(SEV.Toolbar1.Buttons.Count(), 9);
+    EXPECT_FALSE(SEV.Bilog.picture().texts().empty()); // axis labels of the empty frame
+    EXPECT_TRUE(static_cast<bool>(SEV.NewFile.Click));
+    EXPECT_TRUE(static_cast<bool>(SEV.Bilog.MouseMove));
+}
+
+} // namespace ohmira
