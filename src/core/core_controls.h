@@ -9,7 +9,9 @@
 namespace ohmira {
 
 struct CoreControls {
-    explicit CoreControls(Form &form) : owner(form) {}
+    explicit CoreControls(Form &form) : owner(form) {
+        Bilog.Font(FontSpec{"Arial", 7.5, true, false});
+    }
     Form &owner;
 
     PictureBox Bilog{owner, "Bilog", In{"SSTab1", 0}, 120, 420, 6600, 6000};

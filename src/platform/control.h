@@ -9,6 +9,17 @@
 // "User action" entry points (`user_click()`, `user_key_down(...)`, ...) are what the window layer
 // and the tests call when the user acts; each fires each event once, in the platform's order.
 // Positions and sizes are twips; colours are Windows RGB ints (red + 256*green + 65536*blue).
+//
+// Declaring controls: a control is a member of its form (or of a group of controls the form
+// aggregates) and is built with the form, its name, optionally its container, and its design
+// position and size:
+//     struct frmSplash_Form : Form {
+//         frmSplash_Form() : Form("frmSplash") {}
+//         Frame Frame1{*this, "Frame1", 120, 120, 4000, 2000};
+//         CommandButton Command1{*this, "Command1", In{"Frame1"}, 120, 1500, 1200, 360};
+//     };
+// Controls on a tab strip page name the page: In{"SSTab1", 2}. Controls cannot be copied or
+// moved; they unregister from the form when destroyed.
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -147,7 +158,8 @@ public:
     MouseEvent MouseMove;
     MouseEvent MouseUp;
 
-    // User actions. A disabled control ignores them.
+    // User actions. A disabled control ignores them. A double click raises DblClick only: its
+    // first press arrives before it as a click.
     virtual void user_click();
     virtual void user_double_click();
     // Key pressed: KeyDown, then the control's own handling of the key unless cancelled
@@ -156,9 +168,11 @@ public:
     // Character typed: KeyPress, then the control's own handling unless cancelled (0).
     // Returns the character left after the handler.
     virtual int user_key_press(int key_ascii);
-    void user_mouse_down(int button, int shift, double x, double y);
-    void user_mouse_move(int button, int shift, double x, double y);
-    void user_mouse_up(int button, int shift, double x, double y);
+    // Mouse at a position in twips of the control's client area; a control with a user scale
+    // converts it before its handlers see it.
+    virtual void user_mouse_down(int button, int shift, double x, double y);
+    virtual void user_mouse_move(int button, int shift, double x, double y);
+    virtual void user_mouse_up(int button, int shift, double x, double y);
 
     // Change tracking for the window layer: the revision grows on every change of state, and
     // `on_state_changed` (if set) is called after it.

@@ -16,9 +16,15 @@ using Colour = std::uint32_t;
 constexpr Colour rgb(int r, int g, int b) {
     return static_cast<Colour>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
-constexpr int red_of(Colour c) { return static_cast<int>(c & 0xFF); }
-constexpr int green_of(Colour c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int blue_of(Colour c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int red_of(Colour c) {
+    return static_cast<int>(c & 0xFF);
+}
+constexpr int green_of(Colour c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int blue_of(Colour c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}
 
 constexpr Colour colour_black = 0x000000;
 constexpr Colour colour_white = 0xFFFFFF;
@@ -138,6 +144,13 @@ struct DisplayList {
 
     // The texts in drawing order, for tests that look for a caption.
     std::vector<std::string> text_strings() const;
+};
+
+// One print job: the pages sent to the printer, in order (page numbers of the document).
+struct PrintJob {
+    int from_page = 0;
+    int to_page = 0;
+    std::vector<DisplayList> pages;
 };
 
 } // namespace ohmira

@@ -341,7 +341,8 @@ void FlexGrid::user_click_cell(int row, int col) {
 void FlexGrid::user_double_click_cell(int row, int col) {
     if (!Enabled())
         return;
-    user_click_cell(row, col);
+    mouse_row_ = row;
+    mouse_col_ = col;
     fire(DblClick);
 }
 

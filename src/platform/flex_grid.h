@@ -120,7 +120,8 @@ public:
     std::function<void(int row, int col)> on_cell_changed;
 
     // User actions. A click on a non-fixed cell makes it current first; a click on a fixed cell
-    // leaves the current cell. Double click: Click, then DblClick (the first press is a click).
+    // leaves the current cell. A double click raises DblClick only: its first press arrives
+    // before it as a click, as on the platform (Click, then DblClick).
     void user_click_cell(int row, int col);
     void user_double_click_cell(int row, int col);
     // The user finished editing a cell (Editable only): the text is stored, then AfterEdit.

@@ -37,7 +37,9 @@ DisplayList &PictureBox::canvas_list() {
     return list_;
 }
 
-Colour PictureBox::canvas_fore_colour() const { return static_cast<Colour>(ForeColor()); }
+Colour PictureBox::canvas_fore_colour() const {
+    return static_cast<Colour>(ForeColor());
+}
 
 ohmira::Font PictureBox::canvas_font() const {
     const FontSpec &f = Control::Font();

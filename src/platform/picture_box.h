@@ -9,7 +9,7 @@
 namespace ohmira {
 
 class PictureBox : public Control, public ScaledCanvas {
-  public:
+public:
     PictureBox(Form &owner, std::string name, int left = 0, int top = 0, int width = 0,
                int height = 0);
     PictureBox(Form &owner, std::string name, In container, int left, int top, int width,
@@ -24,15 +24,15 @@ class PictureBox : public Control, public ScaledCanvas {
 
     // Mouse events from the window layer, at a position in twips of the client area; the
     // handlers receive it in the user scale.
-    void user_mouse_down(int button, int shift, double twips_x, double twips_y);
-    void user_mouse_move(int button, int shift, double twips_x, double twips_y);
-    void user_mouse_up(int button, int shift, double twips_x, double twips_y);
+    void user_mouse_down(int button, int shift, double twips_x, double twips_y) override;
+    void user_mouse_move(int button, int shift, double twips_x, double twips_y) override;
+    void user_mouse_up(int button, int shift, double twips_x, double twips_y) override;
 
     // Font name, size, bold and italic are the control's (Font(), FontName(...), ...); the
     // foreground colour is ForeColor.
     using Control::ForeColor;
 
-  protected:
+protected:
     int default_back_color() const override { return 0xFFFFFF; }
     DisplayList &canvas_list() override;
     Colour canvas_fore_colour() const override;
@@ -41,7 +41,7 @@ class PictureBox : public Control, public ScaledCanvas {
     void canvas_changed() override { mark_changed(); }
     void update_extent(UserScale &s) const override { s.set_extent(Width(), Height()); }
 
-  private:
+private:
     void sync_list() const;
     mutable DisplayList list_;
 };

@@ -14,21 +14,34 @@ constexpr double max_twips = 1.0e7;
 
 } // namespace
 
-PrintItem print_zone() { return PrintItem(PrintItem::Kind::Zone, 0); }
-PrintItem print_tab(int column) { return PrintItem(PrintItem::Kind::Tab, column < 1 ? 1 : column); }
+PrintItem print_zone() {
+    return PrintItem(PrintItem::Kind::Zone, 0);
+}
+PrintItem print_tab(int column) {
+    return PrintItem(PrintItem::Kind::Tab, column < 1 ? 1 : column);
+}
 
 bool ScaledCanvas::Scale(double x1, double y1, double x2, double y2) {
     return scale_.set(x1, y1, x2, y2);
 }
 
-void ScaledCanvas::Scale() { scale_.set_mode(static_cast<int>(ScaleUnit::Twips)); }
+void ScaledCanvas::Scale() {
+    scale_.set_mode(static_cast<int>(ScaleUnit::Twips));
+}
 
-bool ScaledCanvas::ScaleMode(int mode) { return scale_.set_mode(mode); }
+bool ScaledCanvas::ScaleMode(int mode) {
+    return scale_.set_mode(mode);
+}
 
-PointTw ScaledCanvas::to_twips(double x, double y) const { return scale().to_twips(x, y); }
+PointTw ScaledCanvas::to_twips(double x, double y) const {
+    const PointTw o = surface_origin();
+    const PointTw p = scale().to_twips(x, y);
+    return {p.x + o.x, p.y + o.y};
+}
 
 PointTw ScaledCanvas::to_user(double twips_x, double twips_y) const {
-    return scale().to_user(twips_x, twips_y);
+    const PointTw o = surface_origin();
+    return scale().to_user(twips_x - o.x, twips_y - o.y);
 }
 
 bool ScaledCanvas::DrawWidth(int dots) {
@@ -55,7 +68,7 @@ bool ScaledCanvas::FillStyle(int style) {
 bool ScaledCanvas::map(double x, double y, PointTw &out) const {
     if (!std::isfinite(x) || !std::isfinite(y))
         return false;
-    out = scale().to_twips(x, y);
+    out = to_twips(x, y);
     return std::isfinite(out.x) && std::isfinite(out.y) && std::fabs(out.x) <= max_twips &&
            std::fabs(out.y) <= max_twips;
 }
@@ -68,8 +81,8 @@ bool ScaledCanvas::PSet(double x, double y, std::optional<Colour> colour) {
     PointTw p;
     if (!map(x, y, p))
         return false;
-    canvas_list().add(PointOp{p.x, p.y, colour.value_or(canvas_fore_colour()),
-                              draw_width_ * dot_twips()});
+    canvas_list().add(
+        PointOp{p.x, p.y, colour.value_or(canvas_fore_colour()), draw_width_ * dot_twips()});
     current_x_ = x;
     current_y_ = y;
     canvas_changed();
@@ -112,7 +125,7 @@ void ScaledCanvas::print_text(std::string_view text) {
     if (!text.empty())
         canvas_list().add(
             TextOp{p.x, p.y, std::string(text), f, canvas_fore_colour(), w, text_height(f, text)});
-    current_x_ = scale().x_from_twips(p.x + w);
+    current_x_ = to_user(p.x + w, p.y).x;
     canvas_changed();
 }
 
@@ -121,10 +134,12 @@ void ScaledCanvas::new_line_after_print() {
     if (!map(current_x_, current_y_, p))
         return;
     current_x_ = 0;
-    current_y_ = scale().y_from_twips(p.y + line_height(canvas_font()));
+    current_y_ = to_user(p.x, p.y + line_height(canvas_font())).y;
 }
 
-void ScaledCanvas::move_to_twips_x(double tx) { current_x_ = scale().x_from_twips(tx); }
+void ScaledCanvas::move_to_twips_x(double tx) {
+    current_x_ = to_user(tx, 0).x;
+}
 
 void ScaledCanvas::Print(std::string_view text, bool new_line) {
     print_text(text);
@@ -140,7 +155,7 @@ void ScaledCanvas::Print(const std::vector<PrintItem> &items, bool new_line) {
         PointTw p;
         if (item.kind != PrintItem::Kind::Text && !map(current_x_, current_y_, p))
             continue;
-        const double line_start = scale().x_to_twips(0);
+        const double line_start = to_twips(0, 0).x;
         switch (item.kind) {
         case PrintItem::Kind::Text:
             print_text(item.text);

@@ -24,7 +24,7 @@ struct PrintItem {
     PrintItem(std::string_view t) : text(t) {}
     PrintItem(const char *t) : text(t) {}
 
-  private:
+private:
     friend PrintItem print_zone();
     friend PrintItem print_tab(int column);
     PrintItem(Kind k, int col) : kind(k), column(col) {}
@@ -38,7 +38,7 @@ enum class LineShape { Line, Box, FilledBox };
 constexpr int print_zone_columns = 14;
 
 class ScaledCanvas {
-  public:
+public:
     virtual ~ScaledCanvas() = default;
 
     // --- scale ---------------------------------------------------------------------------------
@@ -54,6 +54,7 @@ class ScaledCanvas {
     double ScaleWidth() const { return scale().width(); }
     double ScaleHeight() const { return scale().height(); }
 
+    // Between user units and twips of the surface (the display list's coordinates).
     PointTw to_twips(double x, double y) const;
     PointTw to_user(double twips_x, double twips_y) const;
 
@@ -96,7 +97,7 @@ class ScaledCanvas {
     double TextWidth(std::string_view text) const;
     double TextHeight(std::string_view text = "") const;
 
-  protected:
+protected:
     virtual DisplayList &canvas_list() = 0;
     virtual Colour canvas_fore_colour() const = 0;
     virtual Font canvas_font() const = 0;
@@ -104,6 +105,8 @@ class ScaledCanvas {
     virtual void canvas_changed() {}
     // Brings the extent of the scale up to date (a control may have been resized).
     virtual void update_extent(UserScale &) const {}
+    // Where the scaled area starts on the surface, in twips (the printable area on paper).
+    virtual PointTw surface_origin() const { return {0, 0}; }
     const UserScale &scale() const {
         update_extent(scale_);
         return scale_;
@@ -111,7 +114,7 @@ class ScaledCanvas {
 
     mutable UserScale scale_;
 
-  private:
+private:
     bool map(double x, double y, PointTw &out) const;
     Pen pen(Colour c) const;
     void print_text(std::string_view text);

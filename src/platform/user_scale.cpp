@@ -52,10 +52,16 @@ bool UserScale::set_mode(int mode) {
     return true;
 }
 
-double UserScale::unit_twips() const { return fixed_unit(mode_); }
+double UserScale::unit_twips() const {
+    return fixed_unit(mode_);
+}
 
-double UserScale::left() const { return mode_ == ScaleUnit::User ? user_left_ : 0; }
-double UserScale::top() const { return mode_ == ScaleUnit::User ? user_top_ : 0; }
+double UserScale::left() const {
+    return mode_ == ScaleUnit::User ? user_left_ : 0;
+}
+double UserScale::top() const {
+    return mode_ == ScaleUnit::User ? user_top_ : 0;
+}
 double UserScale::width() const {
     return mode_ == ScaleUnit::User ? user_width_ : extent_w_ / unit_twips();
 }
@@ -81,9 +87,17 @@ double UserScale::height_to_user(double tw) const {
     return extent_h_ > 0 ? tw * user_height_ / extent_h_ : 0;
 }
 
-double UserScale::x_to_twips(double x) const { return width_to_twips(x - left()); }
-double UserScale::y_to_twips(double y) const { return height_to_twips(y - top()); }
-double UserScale::x_from_twips(double tw) const { return left() + width_to_user(tw); }
-double UserScale::y_from_twips(double tw) const { return top() + height_to_user(tw); }
+double UserScale::x_to_twips(double x) const {
+    return width_to_twips(x - left());
+}
+double UserScale::y_to_twips(double y) const {
+    return height_to_twips(y - top());
+}
+double UserScale::x_from_twips(double tw) const {
+    return left() + width_to_user(tw);
+}
+double UserScale::y_from_twips(double tw) const {
+    return top() + height_to_user(tw);
+}
 
 } // namespace ohmira

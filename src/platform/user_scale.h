@@ -20,7 +20,7 @@ enum class ScaleUnit : int {
 constexpr double twips_per_pixel = 15.0; // 96 dots per inch on screen
 
 class UserScale {
-  public:
+public:
     // The area the scale covers, in twips (the client area or the printable area).
     void set_extent(double width_tw, double height_tw);
     double extent_width() const { return extent_w_; }
@@ -51,7 +51,7 @@ class UserScale {
     double width_to_twips(double w) const;
     double height_to_twips(double h) const;
 
-  private:
+private:
     double unit_twips() const;
     ScaleUnit mode_ = ScaleUnit::Twips;
     double extent_w_ = 0;

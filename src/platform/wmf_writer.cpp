@@ -21,7 +21,7 @@ constexpr std::uint16_t ps_null = 5;
 constexpr double max_coordinate = 32000.0;
 
 class RecordWriter {
-  public:
+public:
     explicit RecordWriter(double scale) : scale_(scale) {}
 
     // A record: size in words, function, parameters.
@@ -94,14 +94,14 @@ std::vector<std::uint16_t> byte_words(const std::string &bytes) {
 // Tracks the selected pen, brush, font and text colour so that objects are created only when the
 // drawing state changes; each replaced object is deleted once the new one is selected.
 class Painter {
-  public:
+public:
     explicit Painter(RecordWriter &w) : w_(w) {}
 
     void pen(const Pen &p) {
         if (pen_slot_ >= 0 && p == pen_)
             return;
-        std::vector<std::uint16_t> params = {static_cast<std::uint16_t>(p.style), w_.length(p.width),
-                                             0};
+        std::vector<std::uint16_t> params = {static_cast<std::uint16_t>(p.style),
+                                             w_.length(p.width), 0};
         for (std::uint16_t c : colour_words(p.colour))
             params.push_back(c);
         replace(pen_slot_, w_.create(wmf_create_pen_indirect, params));
@@ -123,8 +123,8 @@ class Painter {
     void font(const Font &f) {
         if (font_slot_ >= 0 && f == font_)
             return;
-        const auto height = static_cast<std::uint16_t>(
-            static_cast<std::int16_t>(-std::clamp(std::round(f.size * 20 * w_.scale_), 1.0, 32767.0)));
+        const auto height = static_cast<std::uint16_t>(static_cast<std::int16_t>(
+            -std::clamp(std::round(f.size * 20 * w_.scale_), 1.0, 32767.0)));
         const auto angle = static_cast<std::uint16_t>(static_cast<std::int16_t>(f.angle % 3600));
         std::vector<std::uint16_t> params = {height, 0, angle, angle,
                                              static_cast<std::uint16_t>(f.bold ? 700 : 400)};
@@ -162,7 +162,7 @@ class Painter {
             }
     }
 
-  private:
+private:
     void replace(int &slot, std::uint16_t created) {
         w_.record(wmf_select_object, {created});
         if (slot >= 0)
@@ -258,17 +258,16 @@ std::vector<std::uint8_t> wmf_bytes(const DisplayList &list) {
 
     std::vector<std::uint8_t> file;
     // Placeable header: key, handle, bounding box, units per inch, reserved, checksum.
-    std::vector<std::uint16_t> head = {
-        static_cast<std::uint16_t>(wmf_placeable_key & 0xFFFF),
-        static_cast<std::uint16_t>(wmf_placeable_key >> 16),
-        0,
-        0,
-        0,
-        w.length(width),
-        w.length(height),
-        static_cast<std::uint16_t>(std::round(1440 * scale)),
-        0,
-        0};
+    std::vector<std::uint16_t> head = {static_cast<std::uint16_t>(wmf_placeable_key & 0xFFFF),
+                                       static_cast<std::uint16_t>(wmf_placeable_key >> 16),
+                                       0,
+                                       0,
+                                       0,
+                                       w.length(width),
+                                       w.length(height),
+                                       static_cast<std::uint16_t>(std::round(1440 * scale)),
+                                       0,
+                                       0};
     std::uint16_t checksum = 0;
     for (std::uint16_t v : head)
         checksum ^= v;

@@ -3,12 +3,15 @@
 // control per line: type, name, container, design position and size (twips).
 #include "platform/controls.h"
 #include "platform/form.h"
+#include "platform/print_preview.h"
 
 namespace ohmira {
 
 struct PrintingControls {
     explicit PrintingControls(Form &form) : owner(form) {}
     Form &owner;
+
+    VSPrinter VSPrint{owner, "VSPrint", In{"SSTab1", 1}, 120, 840, 11760, 7200};
 };
 
 } // namespace ohmira

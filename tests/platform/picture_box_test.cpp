@@ -27,9 +27,9 @@ TEST_F(PlotFixture, MouseReportsTheUserPointThatWasDrawn) {
         double ux, uy;         // a user point
     };
     const Case cases[] = {
-        {-1.0999, 4.1001, 4.5, -0.4, 2.3, 1.7},   // y grows upwards (log-log plot)
-        {0, 0, 100, 50, 25, 10},                  // y grows downwards
-        {10, -5, -10, 5, -3, 2},                  // x grows to the left
+        {-1.0999, 4.1001, 4.5, -0.4, 2.3, 1.7}, // y grows upwards (log-log plot)
+        {0, 0, 100, 50, 25, 10},                // y grows downwards
+        {10, -5, -10, 5, -3, 2},                // x grows to the left
     };
     for (const Case &c : cases) {
         ASSERT_TRUE(plot.Scale(c.x1, c.y1, c.x2, c.y2));

@@ -10,10 +10,14 @@ TEST(TextMetrics, FamiliesByName) {
         FontFamily family;
     };
     const Case cases[] = {
-        {"Arial", FontFamily::Sans},          {"MS Sans Serif", FontFamily::Sans},
-        {"Liberation Sans", FontFamily::Sans}, {"Times New Roman", FontFamily::Serif},
-        {"Liberation Serif", FontFamily::Serif}, {"Courier New", FontFamily::Mono},
-        {"Liberation Mono", FontFamily::Mono}, {"Unknown Font", FontFamily::Sans},
+        {"Arial", FontFamily::Sans},
+        {"MS Sans Serif", FontFamily::Sans},
+        {"Liberation Sans", FontFamily::Sans},
+        {"Times New Roman", FontFamily::Serif},
+        {"Liberation Serif", FontFamily::Serif},
+        {"Courier New", FontFamily::Mono},
+        {"Liberation Mono", FontFamily::Mono},
+        {"Unknown Font", FontFamily::Sans},
     };
     for (const Case &c : cases)
         EXPECT_EQ(font_family(c.name), c.family) << c.name;

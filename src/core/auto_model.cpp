@@ -1,0 +1,215 @@
+#include "core/auto_model.h"
+
+#include "core/fit.h"
+#include "core/loglog_plot.h"
+#include "core/sounding.h"
+#include "editor/model_grid.h"
+#include "platform/dialog_host.h"
+#include "platform/number_text.h"
+#include "platform/runtime_error.h"
+#include "shell/app_title.h"
+#include "shell/language.h"
+#include "shell/sev_form.h"
+
+#include <array>
+#include <cfloat>
+#include <cmath>
+
+namespace ohmira {
+
+namespace {
+
+// Field values as numbers; nullopt where the runtime would have stopped.
+std::optional<double> field(int row, int column) {
+    if (row < 0 || row > Last_Field_Row) {
+        return std::nullopt;
+    }
+    try {
+        const double x = Field_Data(row, column).num();
+        return std::isfinite(x) ? std::optional<double>(x) : std::nullopt;
+    } catch (const RuntimeError &) {
+        return std::nullopt;
+    }
+}
+
+bool single_fits(double v) {
+    return std::isfinite(v) && std::fabs(v) <= FLT_MAX;
+}
+
+// ln(x / y), false where the division or the logarithm would fail.
+bool log_ratio(double x, double y, double &out) {
+    if (y == 0.0 || !(x / y > 0.0)) {
+        return false;
+    }
+    out = std::log(x / y);
+    return std::isfinite(out);
+}
+
+// The slope-based model; false at the first statement that would fail (the layers written so far
+// stay).
+bool build_auto_model() {
+    for (int layer = 1; layer <= Auto_Model_Max_Layers; ++layer) {
+        Fixed_Param(layer) = 0;
+        Model_Layers(1, layer) = 0.0;
+        Model_Layers(2, layer) = 0.0;
+    }
+    const int n = Nb_Points;
+    const double tripled = SEV.Option3.Value() ? 3.0 : 1.0; // Wenner
+    std::array<float, 51> S{};
+
+    const auto a1 = field(1, 1), a2 = field(1 + 1, 1), r1 = field(1, 2), r2 = field(2, 2);
+    if (!a1 || !a2 || !r1 || !r2 || !(*r1 > 0) || !(*r2 > 0) || !(*a2 > 0) || !(*a1 + 0.001 > 0)) {
+        return false;
+    }
+    const double denominator = std::log(*a2) - std::log(*a1 + 0.001);
+    const double first = (std::log(*r2) - std::log(*r1)) / denominator;
+    if (denominator == 0.0 || !single_fits(first)) {
+        return false;
+    }
+    S[1] = static_cast<float>(first);
+    S[0] = S[1];
+
+    Nb_Layers = 1;
+    Model_Layers(1, 1) = *r1;
+    Model_Layers(2, 1) = *a1 * tripled;
+
+    for (int i = 2; i <= n - 1; ++i) {
+        if (i >= static_cast<int>(S.size())) {
+            return false; // beyond the slope table
+        }
+        const auto a_prev = field(i - 1, 1), a_i = field(i, 1), a_next = field(i + 1, 1);
+        const auto r_prev = field(i - 1, 2), r_i = field(i, 2), r_next = field(i + 1, 2);
+        if (!a_prev || !a_i || !a_next || !r_prev || !r_i || !r_next) {
+            return false;
+        }
+        if (*a_next == *a_i) {
+            // A repeated spacing: the slope is carried over and no layer is considered here.
+            S[i] = S[i - 1];
+            S[i - 1] = S[i - 2];
+            continue;
+        }
+        double ln_r = 0.0, ln_a = 0.0;
+        if (!log_ratio(*r_next, *r_i, ln_r) || !log_ratio(*a_next, *a_i, ln_a) || ln_a == 0.0 ||
+            !single_fits(ln_r / ln_a)) {
+            return false;
+        }
+        S[i] = static_cast<float>(ln_r / ln_a);
+        // Single-precision products and differences, all evaluated as the runtime did.
+        const double product = static_cast<double>(S[i]) * S[i - 2];
+        const double difference = static_cast<double>(S[i - 2]) - S[i];
+        if (!single_fits(product) || !single_fits(difference)) {
+            return false;
+        }
+        const bool local_minimum =
+            std::fabs(S[i - 2]) > std::fabs(S[i - 1]) && std::fabs(S[i]) > std::fabs(S[i - 1]);
+        const bool bends = static_cast<float>(product) < 0.0f ||
+                           std::fabs(static_cast<float>(difference)) > Auto_Threshold.num();
+        if (!(local_minimum && bends)) {
+            continue;
+        }
+        if (Nb_Layers >= Auto_Model_Max_Layers) {
+            return false;
+        }
+        const int layer = ++Nb_Layers;
+        Model_Layers(1, layer) = *r_prev;
+        Model_Layers(2, layer) =
+            std::fabs(0.8 * *a_prev - Model_Layers(2, layer - 1).num()) * tripled;
+    }
+
+    // End layer when the last point lies more than a factor e^0.2 from the last layer.
+    const auto a_last = field(n, 1), r_last = field(n, 2);
+    double ln_end = 0.0;
+    if (!a_last || !r_last || n - 1 < 0 || n - 1 >= static_cast<int>(S.size()) ||
+        !log_ratio(Model_Layers(1, Nb_Layers).num(), *r_last, ln_end)) {
+        return false;
+    }
+    if (std::fabs(ln_end) > 0.2) {
+        if (Nb_Layers >= Auto_Model_Max_Layers) {
+            return false;
+        }
+        const float bend = 3.0f * S[n - 1] + 5.0f;
+        double rho = Int(*r_last * bend / 5.0);
+        if (!std::isfinite(rho)) {
+            return false;
+        }
+        if (rho < 0.001) {
+            rho = 0.001;
+        }
+        const int layer = ++Nb_Layers;
+        Model_Layers(1, layer) = rho;
+        Model_Layers(2, layer) = *a_last * tripled;
+    }
+    return true;
+}
+
+void restore_pointers() {
+    SEV.Bilog.MousePointer(vbCrosshair);
+    SEV.MousePointer(vbArrow);
+}
+
+} // namespace
+
+void Create_Auto_Model() {
+    SEV.Bilog.MousePointer(vbHourglass);
+    SEV.MousePointer(vbHourglass);
+    bool built = false;
+    try {
+        built = build_auto_model();
+    } catch (const RuntimeError &) {
+        built = false;
+    }
+    if (!built) {
+        MsgBox(by_language(Auto_Model_Impossible_Text.french, Auto_Model_Impossible_Text.spanish,
+                           Auto_Model_Impossible_Text.english),
+               vbCritical, Prog_Title);
+        restore_pointers();
+        return;
+    }
+    Draw_Mode = "AUTOMATIC";
+    Model_Layers(2, Nb_Layers) = 0.0; // the last layer becomes the half-space
+    restore_pointers();
+}
+
+void Set_Auto_Threshold() {
+    Auto_Threshold = SEV.Slider1.Value() / 10.0 + 0.03;
+    SEV.Grid1.SetFocus();
+}
+
+void Setup_Auto_Threshold_Slider() {
+    SEV.Slider1.Change = nullptr;
+    SEV.Slider1.Min(0);
+    SEV.Slider1.Max(10);
+    SEV.Slider1.Value(3);
+    Auto_Threshold = SEV.Slider1.Value() / 10.0 + 0.03;
+    SEV.Slider1.Change = Set_Auto_Threshold;
+}
+
+void NModele_Click() {
+    if (File_Name.empty()) {
+        MsgBox(by_language(Select_File_First_Text.french, Select_File_First_Text.spanish,
+                           Select_File_First_Text.english),
+               vbExclamation, Prog_Title);
+        return;
+    }
+    SEV.Bilog.MousePointer(vbHourglass);
+    Draw_Mode = "NORMAL";
+    Draw_Bilog_Frame();
+    bool automatic = false;
+    if (Model_Layers(1, 1).num() > 0 && Model_Layers(2, 1).num() > 0 &&
+        Model_Layers(1, 2).num() > 0) {
+        Display_Model();
+        Update_Layer_Depths();
+        Compute_Curve();
+    } else if (MsgBox(by_language(Auto_Model_Question_Text.french, Auto_Model_Question_Text.spanish,
+                                  Auto_Model_Question_Text.english),
+                      vbYesNo + vbQuestion, Prog_Title) == vbYes) {
+        Create_Auto_Model();
+        automatic = true;
+    }
+    if (!automatic) {
+        SEV.SSTab1.Tab(1);
+    }
+    restore_pointers();
+}
+
+} // namespace ohmira

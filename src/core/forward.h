@@ -1,0 +1,39 @@
+#pragma once
+// The forward computation of the current model: fills `Curve` with the apparent-resistivity
+// curve, eight samples per decade, and draws it unless a fit is running or the mode is
+// "FICHIER".
+#include "core/forward_filters.h"
+
+#include <cstdint>
+
+namespace ohmira {
+
+// Computes the curve of `Model_Layers` / `Nb_Layers` for the array chosen on the data-entry
+// page. A failure shows "Calculation error..." and leaves the rows already written.
+void Compute_Curve();
+
+// Raises `max_ab2` to each larger field spacing, rounded half to even; spacings that are not
+// numbers or exceed 32767 are passed over.
+void Find_Max_AB2(std::int16_t &max_ab2);
+
+// Field points are rows 1..51 of Field_Data.
+inline constexpr int Last_Field_Row = 51;
+
+// The array type selected by the option buttons: Option1 Schlumberger, Option3 Wenner, else
+// dipole.
+Array_Type selected_array_type();
+
+// Set by the fit while its trial steps run; a calculation error is then shown only once.
+inline bool Fit_In_Progress = false;
+inline bool Calculation_Error_Told = false;
+
+// Messages of the forward computation, French / Spanish / English.
+struct Language_Text {
+    const char *french;
+    const char *spanish;
+    const char *english;
+};
+inline constexpr Language_Text Calculation_Error_Text = {"Erreur de calcul", "Error de calculo...",
+                                                         "Calculation error..."};
+
+} // namespace ohmira

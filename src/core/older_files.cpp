@@ -1,0 +1,154 @@
+#include "core/older_files.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/qd3_file.h"
+#include "core/sounding.h"
+#include "platform/dialog_host.h"
+#include "platform/files.h"
+#include "platform/number_text.h"
+#include "platform/runtime_error.h"
+#include "platform/text_file.h"
+#include "shell/app_title.h"
+#include "shell/language.h"
+#include "shell/sev_form.h"
+
+namespace ohmira {
+
+namespace {
+
+constexpr int max_points = 51;
+constexpr int max_layers = 20;
+
+// A point or layer count outside the tables makes the file malformed.
+void check_count(int count, int limit) {
+    if (count < 0 || count > limit)
+        throw RuntimeError(err::SubscriptRange);
+}
+
+void set_unmeasured_columns_zero(int row) {
+    static const Variant zero(0.0);
+    for (int c = 3; c <= 6; ++c)
+        Field_Data(row, c) = zero;
+}
+
+// Raises Max_AB2 to the spacing as a whole number; a spacing too large for it is passed over.
+void raise_max_ab2(double spacing) {
+    if (spacing > Max_AB2)
+        if (const auto whole = CInt(spacing))
+            Max_AB2 = *whole;
+}
+
+} // namespace
+
+void Load_QDE(std::string &path) {
+    Max_AB2 = 1;
+    int points_read = 0;
+    try {
+        TextFile in(path, OpenMode::Input);
+        Model_Layers.clear();
+        const int n = in.input_integer();
+        check_count(n, max_points);
+        Nb_Points = static_cast<std::int16_t>(n);
+        for (int i = 1; i <= n; ++i) {
+            const float spacing = in.input_single() / 100.0f;
+            const float rho = in.input_single();
+            Field_Data(i, 1) = spacing;
+            Field_Data(i, 2) = rho;
+            set_unmeasured_columns_zero(i);
+            raise_max_ab2(spacing);
+            points_read = i;
+        }
+        for (int j = 1; j <= 10; ++j) {
+            const float rho = in.input_single();
+            const float thickness = in.input_single() / 100.0f;
+            const float depth = in.input_single() / 100.0f;
+            Model_Layers(1, j) = rho;
+            Model_Layers(2, j) = thickness;
+            Model_Layers(3, j) = depth;
+        }
+        read_header_texts(in);
+        in.close();
+    } catch (const RuntimeError &) {
+        Nb_Points = static_cast<std::int16_t>(points_read);
+        show_file_read_error();
+    }
+}
+
+void Load_SEV(std::string &path) {
+    if (File_Name.empty()) {
+        MsgBox(by_language("Sélectionnez d'abord un fichier ", "Primero, seleccione un fichero ",
+                           "First select a File "),
+               vbExclamation, Prog_Title);
+        return;
+    }
+    int points_read = 0;
+    int n = -1;
+    try {
+        close_all_files();
+        TextFile in(path, OpenMode::Input);
+        Max_AB2 = 1;
+        Model_Layers.clear();
+        Graph_Title = in.input_text();
+        in.line_input();
+        in.input_integer();
+        n = in.input_integer();
+        const int l = in.input_integer();
+        check_count(n, max_points);
+        check_count(l, max_layers);
+        Nb_Points = static_cast<std::int16_t>(n);
+        for (int k = 1; k <= l; ++k) {
+            in.input_text();
+            in.input_text();
+            const double rho = in.input_number();
+            const double spacing = in.input_number();
+            const double layer_rho = in.input_number();
+            const double thickness = in.input_number();
+            in.input_text();
+            Field_Data(k, 2) = rho;
+            Field_Data(k, 1) = spacing;
+            Model_Layers(1, k) = layer_rho;
+            Model_Layers(2, k) = thickness;
+            points_read = k;
+        }
+        for (int k = l + 1; k <= n; ++k) {
+            in.input_text();
+            in.input_text();
+            const double rho = in.input_number();
+            const double spacing = in.input_number();
+            Field_Data(k, 2) = rho;
+            Field_Data(k, 1) = spacing;
+            set_unmeasured_columns_zero(k);
+            if (spacing > Max_AB2)
+                Max_AB2 = CInt_or_throw(spacing);
+            points_read = k;
+        }
+        in.close();
+        for (auto *text : {&Data_Source, &Comment, &X_Coord, &Y_Coord, &Z_Coord, &Azimuth})
+            text->clear();
+        // A provisional decade exponent; the open command raises it again to the largest spacing.
+        Max_AB2 = CInt_or_throw(std::log(static_cast<double>(Max_AB2)) * 0.4343);
+    } catch (const RuntimeError &) {
+        close_all_files();
+        Nb_Points = static_cast<std::int16_t>(n >= 0 ? std::min(points_read, n) : points_read);
+        show_file_read_error();
+    }
+}
+
+void Bak_M_Click() {
+    auto &dialog = SEV.CmDialog1;
+    dialog.Flags = cdlOFNExplorer;
+    dialog.Filter = "Ohmira 6(*.BAK)|*.BAK";
+    dialog.DialogTitle = "OHMIRA Backup File selection";
+    dialog.FileName = "*.BAK";
+    if (!dialog.ShowOpen())
+        return;
+    File_Name = dialog.FileTitle;
+    const std::string from = dialog.FileName;
+    const std::string to = from.substr(0, from.size() >= 3 ? from.size() - 3 : 0) + "QD3";
+    if (MsgBox("Rename " + from + " as " + to, vbOKCancel + vbQuestion, "Backup to QD3") == vbOK)
+        rename_file(from, to); // refuses to replace an existing QD3 file, and then does nothing
+}
+
+} // namespace ohmira

@@ -1,0 +1,92 @@
+#pragma once
+// The current sounding: the shared variables every subsystem reads and writes, the superposition
+// store, and the state of the curve computation that goes with them. Widths follow the original
+// types: Integer = 16 bits, Long = 32 bits; True is -1.
+#include <cstdint>
+#include <string>
+
+#include "core/bounded_table.h"
+#include "platform/variant.h"
+
+namespace ohmira {
+
+inline constexpr std::int16_t vbTrue = -1;
+
+// --- the current file ----------------------------------------------------------------------------
+inline std::string File_Path; // full path of the current sounding file
+inline std::string File_Name; // name with extension; "NEW" for a sounding typed in, "" for none
+inline std::string Chemin;    // folder of the current file, with its trailing separator
+
+// --- the seven header texts, in file order
+// --------------------------------------------------------
+inline std::string Comment;
+inline std::string Data_Source; // "PASI": column 4 in µV and column 6 in µA
+inline std::string Graph_Title;
+inline std::string X_Coord;
+inline std::string Y_Coord;
+inline std::string Z_Coord; // ground altitude; base of Layer_Altitude
+inline std::string Azimuth;
+
+// --- field data ----------------------------------------------------------------------------------
+// Row i (1..51) is field point i. Columns: 1 spacing (m), 2 apparent resistivity (ohm·m),
+// 3 MN/2 (m), 4 ΔV (mV), 5 K (m), 6 I (mA), 7 apparent resistivity as read from the file.
+inline Table2<Variant, 0, 51, 0, 7> Field_Data;
+inline std::int16_t Nb_Points = 0; // 0..51
+
+// --- layered model -------------------------------------------------------------------------------
+// Column i (1..20) is layer i: row 1 resistivity (ohm·m), row 2 thickness (m; 0 or empty for the
+// half-space), row 3 depth of its top (m).
+inline Table2<Variant, 0, 3, 0, 21> Model_Layers;
+inline std::int16_t Nb_Layers = 0; // 2..20 with a model, 0 after New_SEV
+// Per layer: 0 free, 1 resistivity fixed, 2 thickness fixed, 3 both fixed.
+inline Table1<std::int16_t, 0, 21> Fixed_Param;
+inline Table1<Variant, 0, 21> Layer_Altitude; // altitude of each layer's top
+
+// --- the measurement -----------------------------------------------------------------------------
+inline std::string Niveau;                        // array code of the settings: "0", "1", "2"
+inline std::int16_t Array_Factor = 0;             // 1 full array, 2 half array
+inline std::int16_t Shift_Compensation = 0;       // 1 when segment shifts are compensated
+inline std::int16_t Saved_Shift_Compensation = 0; // its value at the last save
+inline std::int16_t Max_AB2 = 0; // largest spacing in whole metres; 0: no field data ever loaded
+
+// --- state of the sounding -----------------------------------------------------------------------
+inline std::int16_t Curve_Done = 0;  // 1 once a forward computation started for this sounding
+inline std::int16_t Fresh_Load = 0;  // True after New_SEV and every QD3 read
+inline std::int16_t Curve_Valid = 0; // True after a forward computation
+inline std::int16_t Plot_Empty = 0;  // True until a sounding is opened or computed
+inline std::int16_t First_Key = 0;   // 1: the next key typed in a field cell replaces its text
+inline std::int16_t File_Layout = 0; // QD3 reader layout: 2 ESW, 3 older QD3, 5 current QD3
+inline std::int16_t Rho_Scale = 0;   // resistivity divisor of the file read last: 1, 10, 100
+
+// --- superposition store -------------------------------------------------------------------------
+// Slot s (1..20): (s, 1, i) resistivity and (s, 2, i) thickness of layer i.
+inline Table3<Variant, 0, 21, 0, 2, 0, 21> Superposed_Models;
+inline Table1<std::int16_t, 0, 21> Superposed_Layers;
+inline std::int16_t Nb_Superposed = 0;    // slots in use, 0..20
+inline std::int16_t Superposed_Index = 0; // slot shown as current (counts from 0)
+inline std::int16_t Superposed_Shown = 0; // 1 after the whole store was redrawn
+inline std::int16_t Model_Stored = 0;     // 1 when the reader already pushed the model in memory
+inline std::int16_t Superpose = 0;        // 1 on, -1 off
+
+// --- model curve and computation -----------------------------------------------------------------
+// Row k (0..100) is a curve sample: 1 apparent resistivity, 2 spacing, 3 error in per cent of the
+// field point of that number.
+inline Table2<Variant, 0, 100, 0, 3> Curve;
+inline std::int16_t Curve_Last = 0; // index of the last sample written
+inline Variant Misfit;              // misfit sum; while not 0 the computation draws nothing
+inline std::int16_t Pen_Up = 0;     // True: the next point drawn starts a new polyline
+inline Variant Auto_Threshold;      // bend threshold of the automatic model
+// Mode word of the drawing and saving procedures: "NORMAL", "FRMPRINT", "IMPRIME", "FICHIER",
+// "FIELD", "AUTOMATIC", "NEW" or "" (idle).
+inline std::string Draw_Mode;
+
+// Puts every variable above back to its value at program start (after the start-up has set
+// Superpose -1, Rho_Scale 100 and Plot_Empty True).
+void reset_core_state();
+
+// Starts a new, empty sounding.
+void New_SEV();
+// File ▸ New.
+void NewFile_Click();
+
+} // namespace ohmira

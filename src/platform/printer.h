@@ -1,0 +1,102 @@
+#pragma once
+// The system printer as the runtime's `Printer` object: a user scale over the printable area,
+// lines, boxes, points and text printed at the current position with print zones, fonts, new
+// page and end of document. Each page is a display list in twips of the paper; ended documents
+// are kept as jobs and handed to the window layer's printer when one is set.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/display_list.h"
+#include "platform/scaled_canvas.h"
+
+namespace ohmira {
+
+class SystemPrinter : public ScaledCanvas {
+public:
+    SystemPrinter();
+
+    // Back to the start state: no printer document, A4 upright, default font, twips scale.
+    void reset();
+
+    // Whether a printer is installed; without one every set-up call fails (returns false).
+    bool available() const { return available_; }
+    void set_available(bool on) { available_ = on; }
+
+    // --- paper -------------------------------------------------------------------------------
+    // Paper size in twips (Width and Height of the runtime's printer).
+    double Width() const { return paper_width_; }
+    double Height() const { return paper_height_; }
+    // Paper and printable area in twips, as the window layer reads them from the real printer.
+    bool set_paper(double width, double height, double printable_left, double printable_top,
+                   double printable_width, double printable_height);
+    double printable_left() const { return printable_left_; }
+    double printable_top() const { return printable_top_; }
+    double printable_width() const { return printable_width_; }
+    double printable_height() const { return printable_height_; }
+    // Resolution of the device; DrawWidth counts its dots.
+    int dots_per_inch() const { return dpi_; }
+    bool set_dots_per_inch(int dpi);
+
+    // --- drawing state -----------------------------------------------------------------------
+    Colour ForeColor() const { return fore_colour_; }
+    bool ForeColor(Colour c);
+    const std::string &FontName() const { return font_.name; }
+    // A name the printer does not offer is refused (false) and the font stays.
+    bool FontName(const std::string &name);
+    double FontSize() const { return font_.size; }
+    bool FontSize(double points);
+    bool FontBold() const { return font_.bold; }
+    bool FontBold(bool on);
+    bool FontItalic() const { return font_.italic; }
+    bool FontItalic(bool on);
+
+    // The printer's fonts.
+    int FontCount() const { return static_cast<int>(fonts_.size()); }
+    std::string Fonts(int index) const;
+    void set_fonts(std::vector<std::string> names) { fonts_ = std::move(names); }
+
+    // --- document ----------------------------------------------------------------------------
+    // Drawing opens a document when none is open.
+    bool document_open() const { return !pages_.empty(); }
+    int Page() const { return static_cast<int>(pages_.size()); }
+    void NewPage();
+    // Sends the document as one job (to print_sink when set) and closes it. False when the
+    // printer refused it; the job is then not recorded.
+    bool EndDoc();
+    // Drops the open document.
+    void KillDoc();
+    // Pages of the open document, and the jobs ended so far.
+    const std::vector<DisplayList> &pages() const { return pages_; }
+    const std::vector<PrintJob> &jobs() const { return jobs_; }
+    std::function<bool(const PrintJob &)> print_sink;
+
+protected:
+    DisplayList &canvas_list() override;
+    Colour canvas_fore_colour() const override { return fore_colour_; }
+    Font canvas_font() const override { return font_; }
+    double dot_twips() const override { return 1440.0 / dpi_; }
+    void update_extent(UserScale &s) const override {
+        s.set_extent(printable_width_, printable_height_);
+    }
+    PointTw surface_origin() const override { return {printable_left_, printable_top_}; }
+
+private:
+    DisplayList blank_page() const;
+
+    bool available_ = true;
+    double paper_width_ = 11906, paper_height_ = 16838;
+    double printable_left_ = 360, printable_top_ = 360;
+    double printable_width_ = 11906 - 720, printable_height_ = 16838 - 720;
+    int dpi_ = 600;
+    Colour fore_colour_ = colour_black;
+    Font font_{"Arial", 10};
+    std::vector<std::string> fonts_;
+    std::vector<DisplayList> pages_;
+    std::vector<PrintJob> jobs_;
+};
+
+// The runtime's printer object.
+inline SystemPrinter Printer;
+
+} // namespace ohmira

@@ -1,0 +1,23 @@
+#pragma once
+// The user's language: the letter kept in the settings and four exclusive flags. A text that
+// exists in several languages is French if Lang_French, else Spanish if Lang_Spanish, else English.
+#include <string>
+
+namespace ohmira {
+
+inline std::string Langue = "E";
+inline bool Lang_French = false;
+inline bool Lang_Spanish = false;
+inline bool Lang_English = true;
+inline bool Lang_German = false;
+
+// The French, Spanish or English text by the language flags.
+inline const char *by_language(const char *french, const char *spanish, const char *english) {
+    if (Lang_French)
+        return french;
+    if (Lang_Spanish)
+        return spanish;
+    return english;
+}
+
+} // namespace ohmira

@@ -1,0 +1,55 @@
+#include "shell/main_frame.h"
+
+#include "core/core_events.h"
+#include "core/loglog_plot.h"
+#include "core/plot_readout.h"
+#include "shell/sev_form.h"
+
+#include <array>
+
+namespace ohmira {
+
+namespace {
+struct ToolbarEntry {
+    const char *key;
+    int style;
+    const char *tooltip;
+    int width;
+};
+
+constexpr std::array<ToolbarEntry, 9> toolbar_entries{{
+    {"", tbrSeparator, "", 0},
+    {"open", tbrDefault, "Open File", 0},
+    {"save", tbrDefault, "Save File", 0},
+    {"bilog", tbrDefault, "New SEV", 0},
+    {"Help", tbrDefault, "Help file", 0},
+    {"Clip_Bd", tbrDefault, "Copy the screen to the Clipboard ", 0},
+    {"stop", tbrDefault, "Exit Ohmira", 0},
+    {"", tbrSeparator, "", 0},
+    {"combo1", tbrPlaceholder, "", 1500},
+}};
+} // namespace
+
+void Build_Toolbar() {
+    SEV.Toolbar1.ImageList("ImageList1");
+    SEV.Toolbar1.Buttons.Clear();
+    for (const ToolbarEntry &e : toolbar_entries) {
+        const bool has_image = e.style == tbrDefault;
+        ToolbarButton *b = SEV.Toolbar1.Buttons.Add(e.key, e.style, has_image ? e.key : "");
+        if (!b)
+            continue;
+        b->ToolTipText(e.tooltip);
+        if (e.width > 0)
+            b->Width(e.width);
+    }
+}
+
+void Prepare_Main_Window() {
+    Build_Toolbar();
+    connect_core_events();
+    connect_plot_events();
+    SEV.SSTab1.Tab(0);
+    Draw_Bilog_Frame();
+}
+
+} // namespace ohmira

@@ -1,0 +1,78 @@
+#pragma once
+// Common set-up of the forward, fit and automatic-model tests: a fresh sounding, superposition
+// off, the Schlumberger array, the default plot window and a scripted dialog host.
+#include "core/forward.h"
+#include "core/sounding.h"
+#include "platform/scripted_dialog_host.h"
+#include "platform/screen.h"
+#include "shell/language.h"
+#include "shell/settings_values.h"
+#include "shell/sev_form.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <utility>
+#include <vector>
+
+namespace ohmira {
+
+class ForwardTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        reset_core_state();
+        reset_SEV();
+        SEV.SSTab1.Tabs(3);
+        Screen.MousePointer(vbDefault);
+        Superpose = -1;
+        Misfit = 0.0;
+        Draw_Mode = "NORMAL";
+        AB2min = -1;
+        Draw_Model = 1;
+        Draw_RMS = 0;
+        Decimals_Mode = 0;
+        Auto_Threshold = 0.3;
+        Lang_French = Lang_Spanish = Lang_German = false;
+        Lang_English = true;
+        select_array(Array_Type::Schlumberger);
+    }
+
+    static void select_array(Array_Type array) {
+        SEV.Option1.Value(array == Array_Type::Schlumberger);
+        SEV.Option2.Value(array == Array_Type::Dipole);
+        SEV.Option3.Value(array == Array_Type::Wenner);
+    }
+
+    // Layers as (resistivity, thickness) pairs; the last thickness is the half-space's 0.
+    static void set_model(std::initializer_list<std::pair<double, double>> layers) {
+        Model_Layers.clear();
+        Fixed_Param.clear();
+        int i = 0;
+        for (const auto &[rho, h] : layers) {
+            ++i;
+            Model_Layers(1, i) = rho;
+            Model_Layers(2, i) = h;
+        }
+        Nb_Layers = static_cast<std::int16_t>(i);
+    }
+
+    static void set_field(const std::vector<std::pair<double, double>> &points) {
+        Field_Data.clear();
+        int i = 0;
+        for (const auto &[spacing, rho] : points) {
+            ++i;
+            Field_Data(i, 1) = spacing;
+            Field_Data(i, 2) = rho;
+        }
+        Nb_Points = static_cast<std::int16_t>(i);
+        Max_AB2 = 1;
+        Find_Max_AB2(Max_AB2);
+    }
+
+    static double layer(int row, int i) { return Model_Layers(row, i).num(); }
+
+    ScriptedDialogHost host;
+    DialogHostGuard guard{host};
+};
+
+} // namespace ohmira
