@@ -4,6 +4,7 @@
 #include "platform/qt/qt_services.h"
 #include "platform/qt/qt_ui.h"
 #include "platform/single_instance.h"
+#include "shell/main_frame.h"
 #include "shell/sev_form.h"
 
 #include <QApplication>
@@ -42,6 +43,9 @@ int main(int argc, char **argv) {
     // Takes the instance lock now; start-up decides what a second copy does.
     (void)ohmira::PrevInstance();
 
+    // The main window's frame (toolbar, command handlers, empty plot), then the window; its
+    // Form_Load runs the rest of the start-up.
+    ohmira::Prepare_Main_Window();
     ohmira::SEV.Show();
     ohmira::qt::QtUi::instance().window_of(ohmira::SEV);
     ohmira::qt::QtUi::instance().sync_all();

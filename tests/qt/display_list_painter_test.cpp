@@ -90,8 +90,8 @@ TEST(PrintSettingsQt, PaperAndMarginsRoundTripThroughThePrinter) {
     printer.setFullPage(true);
     PrintSettings s;
     s.landscape = true;
-    s.paper_width = 16838;
-    s.paper_height = 11906;
+    s.paper_width = 11906; // upright; landscape turns it
+    s.paper_height = 16838;
     s.margin_left = 1134;
     s.margin_bottom = 1250;
     s.copies = 2;
@@ -101,8 +101,8 @@ TEST(PrintSettingsQt, PaperAndMarginsRoundTripThroughThePrinter) {
     PrintSettings back;
     read_settings(printer, back);
     EXPECT_TRUE(back.landscape);
-    EXPECT_NEAR(back.paper_width, 16838, 3);
-    EXPECT_NEAR(back.paper_height, 11906, 3);
+    EXPECT_NEAR(back.paper_width, 11906, 1);
+    EXPECT_NEAR(back.paper_height, 16838, 1);
     EXPECT_NEAR(back.margin_left, 1134, 1);
     EXPECT_NEAR(back.margin_bottom, 1250, 1);
     EXPECT_EQ(back.copies, 2);

@@ -12,6 +12,7 @@
 #include "platform/cp1252.h"
 #include "platform/qt/grid_widget.h"
 #include "platform/qt/picture_widget.h"
+#include "platform/qt/preview_widget.h"
 #include "platform/qt/qt_convert.h"
 #include "platform/qt/qt_ui.h"
 #include "platform/qt/tab_strip_widget.h"
@@ -681,6 +682,7 @@ constexpr ViewKind view_kinds[] = {
     {"FlexGrid", make<FlexGrid, GridView>},
     {"SSTab", make<SSTab, TabView>},
     {"Toolbar", make<Toolbar, ToolbarView>},
+    {"VSPrinter", make_preview_view},
     {"ImageList",
      [](Control &c, QWidget *) -> std::unique_ptr<ControlView> {
          return std::make_unique<HiddenView>(c);

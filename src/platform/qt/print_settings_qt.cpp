@@ -1,5 +1,6 @@
 #include "platform/qt/print_settings_qt.h"
 
+#include "platform/printer.h"
 #include "platform/qt/display_list_painter.h"
 #include "platform/qt/qt_convert.h"
 
@@ -7,6 +8,9 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
+#include <QPrinterInfo>
+
+#include "platform/dialog_host.h"
 
 #include <algorithm>
 #include <cmath>
@@ -54,9 +58,9 @@ void apply_settings(const PrintSettings &s, QPrinter &printer) {
 
 void read_settings(const QPrinter &printer, PrintSettings &s) {
     const QPageLayout layout = printer.pageLayout();
-    const QRectF paper = layout.fullRect(QPageLayout::Millimeter); // oriented
-    s.paper_width = std::round(paper.width() * twips_per_mm);
-    s.paper_height = std::round(paper.height() * twips_per_mm);
+    const QSizeF paper = layout.pageSize().size(QPageSize::Millimeter); // upright
+    s.paper_width = std::round(std::min(paper.width(), paper.height()) * twips_per_mm);
+    s.paper_height = std::round(std::max(paper.width(), paper.height()) * twips_per_mm);
     s.landscape = layout.orientation() == QPageLayout::Landscape;
     const QMarginsF m = layout.margins(QPageLayout::Point);
     s.margin_left = std::round(m.left() * twips_per_point);
@@ -96,6 +100,61 @@ bool print_pages(const std::vector<DisplayList> &pages, QPrinter &printer) {
         paint_display_list(p, pages[static_cast<size_t>(i - 1)], s);
     }
     return p.end();
+}
+
+namespace {
+
+// Sets the printer's paper to a page of `width` x `height` twips, turned as the page is.
+void set_paper(QPrinter &printer, double width, double height) {
+    if (!(width > 0) || !(height > 0))
+        return;
+    printer.setPageSize(QPageSize(QSizeF(std::min(width, height) / twips_per_mm,
+                                         std::max(width, height) / twips_per_mm),
+                                  QPageSize::Millimeter, QString(),
+                                  QPageSize::FuzzyOrientationMatch));
+    printer.setPageOrientation(width > height ? QPageLayout::Landscape : QPageLayout::Portrait);
+}
+
+} // namespace
+
+bool print_job(const PrintJob &job) {
+    if (job.pages.empty())
+        return true;
+    QPrinter &printer = shared_printer();
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        FileDialogRequest r;
+        r.title = "Print to a PDF file";
+        r.filter = "PDF (*.pdf)|*.pdf";
+        r.file_name = "Ohmira.pdf";
+        r.flags = cdlOFNOverwritePrompt;
+        const FileDialogResult f = dialog_host().save_file(r);
+        if (f.cancelled || f.files.empty())
+            return false;
+        std::string path = f.files.front();
+        if (path.size() < 4 || QString::fromStdString(path.substr(path.size() - 4))
+                                       .compare(QStringLiteral(".pdf"), Qt::CaseInsensitive) != 0)
+            path += ".pdf";
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(qstr(path));
+    }
+    set_paper(printer, job.pages.front().width, job.pages.front().height);
+    printer.setPrintRange(QPrinter::AllPages);
+    return print_pages(job.pages, printer);
+}
+
+void connect_system_printer() {
+    QPrinter &printer = shared_printer();
+    const QPageLayout layout = printer.pageLayout();
+    const QRectF paper = layout.fullRect(QPageLayout::Millimeter);
+    const QMarginsF hw = layout.minimumMargins(); // the printer's unprintable edges, in its units
+    const double unit = layout.units() == QPageLayout::Millimeter ? twips_per_mm
+                        : layout.units() == QPageLayout::Point    ? twips_per_point
+                        : layout.units() == QPageLayout::Inch     ? 1440.0
+                                                                  : twips_per_mm;
+    const double w = paper.width() * twips_per_mm, h = paper.height() * twips_per_mm;
+    Printer.set_paper(w, h, hw.left() * unit, hw.top() * unit,
+                      w - (hw.left() + hw.right()) * unit, h - (hw.top() + hw.bottom()) * unit);
+    Printer.print_sink = print_job;
 }
 
 bool write_pdf(const std::vector<DisplayList> &pages, double paper_width, double paper_height,

@@ -16,13 +16,19 @@ namespace ohmira::qt {
 QPrinter &shared_printer();
 
 // Paper size, orientation, margins, copies, page range and printer name, both ways. Paper width
-// and height are those of the sheet as it is printed (landscape: width > height).
+// and height are given upright (width <= height); `landscape` turns the sheet.
 void apply_settings(const PrintSettings &settings, QPrinter &printer);
 void read_settings(const QPrinter &printer, PrintSettings &settings);
 
 // Prints pages (each a display list in twips from the paper's top-left corner) on the printer,
 // honouring its page range and copies; false when the printer cannot start.
 bool print_pages(const std::vector<DisplayList> &pages, QPrinter &printer);
+// Prints a job of the program's printer objects on the shared printer: its paper follows the
+// pages' size. Without an installed printer the user is asked for a PDF file to print into.
+bool print_job(const PrintJob &job);
+// Gives the runtime's printer object the shared printer's paper, resolution and the job sink.
+void connect_system_printer();
+
 // Writes the pages as a PDF file of paper width x height twips.
 bool write_pdf(const std::vector<DisplayList> &pages, double paper_width, double paper_height,
                const std::string &path);

@@ -1,9 +1,11 @@
 #include "platform/qt/qt_services.h"
 
 #include "platform/dialog_host.h"
+#include "platform/printer.h"
 #include "platform/user_feedback.h"
 #include "platform/qt/display_list_painter.h"
 #include "platform/qt/qt_convert.h"
+#include "platform/qt/print_settings_qt.h"
 #include "platform/qt/qt_dialog_host.h"
 
 #include <QApplication>
@@ -116,6 +118,7 @@ void install_qt_services() {
     set_dialog_host(&host);
     set_shell_launcher(qt_launch);
     set_beep_hook([] { QApplication::beep(); });
+    connect_system_printer();
     // QApplication took the user's locale for everything; numbers keep the point.
     std::setlocale(LC_NUMERIC, "C");
 }
@@ -125,6 +128,7 @@ void uninstall_qt_services() {
     set_dialog_host(nullptr);
     set_shell_launcher({});
     set_beep_hook({});
+    Printer.print_sink = nullptr;
 }
 
 bool display_available(const std::string &platform, const char *x_display,

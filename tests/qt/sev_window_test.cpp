@@ -1,0 +1,112 @@
+// The main window as a user meets it: shown, tabs switched with the mouse, a menu opened, a grid
+// typed into, a message box answered, the window grabbed to PNG and closed. Set OHMIRA_QT_SHOTS
+// to a folder to keep the pictures.
+#include "platform/app_info.h"
+#include "platform/dialog_host.h"
+#include "platform/qt/form_view.h"
+#include "platform/qt/grid_widget.h"
+#include "qt_test_app.h"
+#include "shell/main_frame.h"
+#include "shell/sev_form.h"
+
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabBar>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace ohmira::qt {
+namespace {
+
+class SevWindow : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        testing::app();
+        reset_SEV();
+        Prepare_Main_Window();
+        SEV.Show();
+        view = &QtUi::instance().window_of(SEV);
+        QtUi::instance().sync_all();
+        view->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(view));
+        const char *keep = std::getenv("OHMIRA_QT_SHOTS");
+        folder = keep ? QString::fromLocal8Bit(keep) : temp.path();
+        QDir().mkpath(folder);
+    }
+    void TearDown() override {
+        delete view;
+        reset_SEV();
+    }
+    bool shot(QWidget *w, const QString &name) {
+        return w->grab().save(folder + "/" + name + ".png");
+    }
+
+    QTemporaryDir temp;
+    QString folder;
+    FormView *view = nullptr;
+};
+
+TEST_F(SevWindow, TabsMenusGridAndBoxesWorkWithMouseAndKeys) {
+    EXPECT_EQ(view->windowTitle(), QString::fromStdString(SEV.Caption()));
+    ASSERT_TRUE(shot(view, "sev-tab0"));
+
+    auto *tabs = view->widget_of("SSTab1")->findChild<QTabBar *>();
+    ASSERT_NE(tabs, nullptr);
+    ASSERT_EQ(tabs->count(), 5);
+    EXPECT_EQ(tabs->tabText(1), "Print");
+    for (int t = 1; t < tabs->count(); ++t) {
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(t).center());
+        EXPECT_EQ(SEV.SSTab1.Tab(), t);
+        EXPECT_EQ(view->widget_of("Bilog")->isVisible(), false);
+        ASSERT_TRUE(shot(view, QString("sev-tab%1").arg(t)));
+    }
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+    EXPECT_TRUE(view->widget_of("Bilog")->isVisible());
+
+    // The first menu opens from the menu bar.
+    QMenuBar *bar = view->menu_bar();
+    ASSERT_FALSE(bar->actions().isEmpty());
+    QAction *first = bar->actions().front();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(first).center());
+    QMenu *menu = first->menu();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }));
+    ASSERT_TRUE(shot(menu, "sev-menu"));
+    menu->close();
+
+    // Typing into the field-data grid: the program's KeyPress writes the cell.
+    auto *grid = qobject_cast<GridWidget *>(view->widget_of("BuildGrid"));
+    ASSERT_NE(grid, nullptr);
+    SEV.BuildGrid.Rows(5);
+    SEV.BuildGrid.Cols(3);
+    SEV.BuildGrid.KeyPress = [](int &c) {
+        SEV.BuildGrid.Text(SEV.BuildGrid.Text() + static_cast<char>(c));
+    };
+    QtUi::instance().sync_all();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->cell_rect(1, 1).center());
+    QTest::keyClicks(grid, "12.5");
+    EXPECT_EQ(SEV.BuildGrid.TextMatrix(1, 1), "12.5");
+
+    // A question answered with No.
+    testing::BoxSeen seen;
+    testing::answer_box(QMessageBox::No, &seen);
+    EXPECT_EQ(MsgBox("Recording File x.QD3", vbYesNo | vbQuestion), vbNo);
+    EXPECT_EQ(seen.title.toStdString(), AppInfo::Title);
+    testing::when_dialog_opens([this](QDialog &d) {
+        shot(&d, "sev-msgbox");
+        d.reject();
+    });
+    MsgBox("Automatic model impossible...", vbCritical);
+
+    ASSERT_TRUE(shot(view, "sev-final"));
+    EXPECT_FALSE(QImage(folder + "/sev-final.png").isNull());
+
+    view->close();
+    EXPECT_FALSE(SEV.loaded());
+    EXPECT_FALSE(view->isVisible());
+}
+
+} // namespace
+} // namespace ohmira::qt
