@@ -166,7 +166,8 @@ void FormView::build_menus() {
 
 void FormView::sync_action(MenuItem &item, QAction *a) {
     a->setSeparator(item.is_separator());
-    QString text = qstr(item.Caption());
+    // A separator with a text would show it as a section title.
+    QString text = item.is_separator() ? QString() : qstr(item.Caption());
     if (const QString keys = shortcut_text(item.Shortcut()); !keys.isEmpty())
         text += u'\t' + keys;
     a->setText(text);

@@ -4,6 +4,7 @@
 #include "platform/dialog_host.h"
 #include "platform/menu.h"
 #include "platform/runtime_error.h"
+#include "platform/screen.h"
 #include "platform/user_feedback.h"
 #include "platform/qt/control_views.h"
 #include "platform/qt/form_view.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QCursor>
 #include <QPointer>
 #include <QTimer>
 
@@ -25,9 +27,32 @@ QtUi &QtUi::instance() {
     return *ui;
 }
 
+namespace {
+
+// The screen's pointer overrides every window's while it is set.
+void apply_screen_pointer() {
+    static bool overriding = false;
+    const int p = Screen.MousePointer();
+    if (p == vbDefault) {
+        if (overriding)
+            QApplication::restoreOverrideCursor();
+        overriding = false;
+        return;
+    }
+    if (overriding)
+        QApplication::changeOverrideCursor(QCursor(cursor_shape(p)));
+    else
+        QApplication::setOverrideCursor(QCursor(cursor_shape(p)));
+    overriding = true;
+}
+
+} // namespace
+
 QtUi::QtUi() {
     if (qApp)
         qApp->installEventFilter(this);
+    Screen.on_state_changed = apply_screen_pointer;
+    apply_screen_pointer();
 }
 
 void QtUi::run(const std::function<void()> &action) {

@@ -63,6 +63,8 @@ void TabStripWidget::paintEvent(QPaintEvent *) {
     frame.tabBarSize = bar_->sizeHint();
     frame.shape = QTabBar::RoundedNorth;
     style()->drawPrimitive(QStyle::PE_FrameTabWidget, &frame, &p, this);
+    // Pages in the strip's own colour, as the controls on them are.
+    p.fillRect(frame.rect.adjusted(1, 1, -1, -1), palette().window());
 }
 
 } // namespace ohmira::qt
