@@ -8,6 +8,7 @@
 #include "shell/sev_form.h"
 
 #include <QApplication>
+#include <QFont>
 
 #include <cstdio>
 #include <cstdlib>
@@ -39,6 +40,8 @@ int main(int argc, char **argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ohmira"));
+    // Menus and dialogs in the face the controls use.
+    QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 9));
     ohmira::qt::install_qt_services();
     // Takes the instance lock now; start-up decides what a second copy does.
     (void)ohmira::PrevInstance();

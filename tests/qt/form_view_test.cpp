@@ -374,3 +374,42 @@ TEST_F(FormViewTest, ClosingTheWindowUnloadsTheFormUnlessCancelled) {
 
 } // namespace
 } // namespace ohmira::qt
+
+namespace ohmira::qt {
+namespace {
+
+TEST_F(FormViewTest, AnErrorTheProgramLeavesUnhandledIsShownAndTheWindowGoesOn) {
+    f->Ok.Click = [&] { f->Grid.TextMatrix(99, 0, "x"); }; // beyond the grid
+    testing::BoxSeen seen;
+    testing::answer_box(QMessageBox::Ok, &seen);
+    QTest::mouseClick(w<QPushButton>("Ok"), Qt::LeftButton);
+    EXPECT_TRUE(seen.text.startsWith("Run-time error '381':\n\n")) << seen.text.toStdString();
+    EXPECT_EQ(seen.icon, QMessageBox::Critical);
+    EXPECT_TRUE(view->isVisible());
+    f->Label1.Caption("still here");
+    QtUi::instance().sync_all();
+    EXPECT_EQ(w<QLabel>("Label1")->text(), "still here");
+}
+
+TEST_F(FormViewTest, TabFollowsTabIndexAndFocusFollowsTheProgram) {
+    f->Combo1.TabIndex(0);
+    f->Text1.TabIndex(1);
+    f->Ok.TabIndex(2);
+    QtUi::instance().sync_all();
+    EXPECT_EQ(w<QLineEdit>("Text1")->nextInFocusChain(), w<QPushButton>("Ok"));
+    ASSERT_TRUE(f->Ok.SetFocus());
+    QtUi::instance().sync_all();
+    int got = 0, lost = 0;
+    f->Text1.GotFocus = [&] { ++got; };
+    f->Text1.LostFocus = [&] { ++lost; };
+    ASSERT_TRUE(f->Text1.SetFocus());
+    QtUi::instance().sync_all();
+    EXPECT_TRUE(w<QLineEdit>("Text1")->hasFocus());
+    EXPECT_EQ(got, 1); // from the program, not again from the widget
+    w<QPushButton>("Ok")->setFocus(); // the user moves on
+    EXPECT_EQ(f->ActiveControl(), &f->Ok);
+    EXPECT_EQ(lost, 1);
+}
+
+} // namespace
+} // namespace ohmira::qt

@@ -103,6 +103,23 @@ void FormView::sync_views() {
     }
     for (const Control *c : known_)
         views_[c]->sync();
+    sync_tab_order();
+}
+
+void FormView::sync_tab_order() {
+    // Tab moves through the controls by TabIndex (creation order among equal ones).
+    std::vector<std::pair<int, const Control *>> order;
+    for (const Control *c : known_)
+        if (c->takes_focus() && views_[c]->widget())
+            order.emplace_back(c->TabIndex(), c);
+    std::stable_sort(order.begin(), order.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    if (order == tab_order_)
+        return;
+    tab_order_ = order;
+    for (size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(views_[order[i - 1].second]->widget(),
+                             views_[order[i].second]->widget());
 }
 
 void FormView::sync_form() {

@@ -56,6 +56,7 @@ class FormView : public QWidget {
   private:
     ControlView *ensure_view(Control &c, int depth = 0);
     void sync_views();
+    void sync_tab_order();
     void sync_form();
     void sync_menus();
     void build_menus();
@@ -69,6 +70,7 @@ class FormView : public QWidget {
     std::map<const MenuItem *, QAction *> actions_;
     std::vector<MenuItem *> menu_items_; // menu items as last built
     const Control *focus_ = nullptr;
+    std::vector<std::pair<int, const Control *>> tab_order_; // as last applied
     bool applying_size_ = false;
     bool was_visible_ = false;
 };

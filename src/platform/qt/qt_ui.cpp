@@ -59,8 +59,11 @@ void QtUi::run(const std::function<void()> &action) {
     ++depth_;
     try {
         action();
-    } catch (const std::exception &e) {
+    } catch (const RuntimeError &e) {
         // An error the program did not handle: say so and carry on, the state stays as it is.
+        MsgBox("Run-time error '" + std::to_string(e.number) + "':\r\n\r\n" + e.what(),
+               vbCritical);
+    } catch (const std::exception &e) {
         MsgBox(e.what(), vbCritical);
     }
     --depth_;
