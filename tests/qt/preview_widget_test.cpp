@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace ohmira::qt {
 namespace {
 
@@ -94,6 +96,8 @@ TEST_F(PreviewTest, ThePageIsPaintedWithGuides) {
     f.Doc.PreviewPage(1);
     QtUi::instance().sync_all();
     const QImage img = widget->viewport()->grab().toImage();
+    if (const char *keep = std::getenv("OHMIRA_QT_SHOTS"))
+        img.save(QString::fromLocal8Bit(keep) + "/preview-whole-page.png");
     const QRectF r = widget->page_rect(0);
     const double s = widget->page_scale().width();
     // Inside the red rectangle, and white paper outside it.

@@ -81,6 +81,8 @@ TEST(QtConvert, DisplayIsCheckedBeforeQtStarts) {
         {"xcb", nullptr, "wayland-0", false}, {"xcb", ":1", nullptr, true},
         {"wayland", ":1", nullptr, false}, {"offscreen", nullptr, nullptr, true},
         {"minimal", nullptr, nullptr, true}, {"vnc:size=800x600", nullptr, nullptr, true},
+        {"wayland;xcb", ":0", nullptr, true}, {"wayland;xcb", nullptr, nullptr, false},
+        {"xcb;offscreen", nullptr, nullptr, true},
     };
     for (const Case &c : cases)
         EXPECT_EQ(display_available(c.platform, c.x, c.wayland), c.ok)

@@ -123,6 +123,10 @@ void FormView::sync_tab_order() {
 }
 
 void FormView::sync_form() {
+    if (form_synced_ && form_.revision() == form_revision_)
+        return;
+    form_synced_ = true;
+    form_revision_ = form_.revision();
     setWindowTitle(qstr(form_.Caption()));
     QPalette pal = client_->palette();
     pal.setColor(QPalette::Window, win_colour(form_.BackColor()));
@@ -202,8 +206,13 @@ void FormView::sync_menus() {
     if (items != menu_items_) {
         menu_items_ = items;
         build_menus();
+        action_revisions_.clear();
     }
     for (auto &[item, action] : actions_) {
+        auto seen = action_revisions_.find(item);
+        if (seen != action_revisions_.end() && seen->second == item->revision())
+            continue;
+        action_revisions_[item] = item->revision();
         const QSignalBlocker b(action);
         sync_action(*const_cast<MenuItem *>(item), action);
     }

@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -68,6 +69,9 @@ class FormView : public QWidget {
     std::map<const Control *, std::unique_ptr<ControlView>> views_;
     std::vector<const Control *> known_; // registry as last seen
     std::map<const MenuItem *, QAction *> actions_;
+    std::map<const MenuItem *, std::uint64_t> action_revisions_;
+    std::uint64_t form_revision_ = 0;
+    bool form_synced_ = false;
     std::vector<MenuItem *> menu_items_; // menu items as last built
     const Control *focus_ = nullptr;
     std::vector<std::pair<int, const Control *>> tab_order_; // as last applied

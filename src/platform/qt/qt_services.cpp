@@ -17,6 +17,7 @@
 #include <QProcess>
 #include <QUrl>
 
+#include <algorithm>
 #include <clocale>
 
 namespace ohmira::qt {
@@ -134,14 +135,26 @@ void uninstall_qt_services() {
 bool display_available(const std::string &platform, const char *x_display,
                        const char *wayland_display) {
     auto set = [](const char *v) { return v && *v; };
-    const std::string p = platform.substr(0, platform.find(':'));
-    if (p.empty())
+    if (platform.empty())
         return set(x_display) || set(wayland_display);
-    if (p == "xcb")
-        return set(x_display);
-    if (p.rfind("wayland", 0) == 0)
-        return set(wayland_display);
-    return true; // offscreen, minimal, vnc, eglfs, linuxfb... need no display server
+    // A list "wayland;xcb" is tried in order: one usable platform is enough.
+    std::string::size_type start = 0;
+    while (start <= platform.size()) {
+        const auto end = std::min(platform.find(';', start), platform.size());
+        const std::string entry = platform.substr(start, end - start);
+        const std::string name = entry.substr(0, entry.find(':'));
+        if (name == "xcb") {
+            if (set(x_display))
+                return true;
+        } else if (name.rfind("wayland", 0) == 0) {
+            if (set(wayland_display))
+                return true;
+        } else if (!name.empty()) {
+            return true; // offscreen, minimal, vnc, eglfs, linuxfb... need no display server
+        }
+        start = end + 1;
+    }
+    return false;
 }
 
 } // namespace ohmira::qt
