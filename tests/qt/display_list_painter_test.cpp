@@ -17,7 +17,8 @@ constexpr double dpi = 144;
 
 DisplayList sample() {
     DisplayList l;
-    l.add(BoxOp{100, 100, 600, 400, Pen{rgb(0, 0, 0), 0}, Brush{BrushStyle::Solid, rgb(255, 0, 0)}});
+    l.add(
+        BoxOp{100, 100, 600, 400, Pen{rgb(0, 0, 0), 0}, Brush{BrushStyle::Solid, rgb(255, 0, 0)}});
     l.add(LineOp{0, 1000, 2000, 1000, Pen{rgb(0, 0, 255), 30}});
     l.add(PointOp{1500, 300, rgb(0, 128, 0), 60});
     l.add(PolylineOp{{{100, 1500}, {1900, 1500}}, Pen{rgb(0, 0, 0), 20}});
@@ -30,7 +31,9 @@ DisplayList sample() {
     return l;
 }
 
-bool is_white(QRgb c) { return qRed(c) > 240 && qGreen(c) > 240 && qBlue(c) > 240; }
+bool is_white(QRgb c) {
+    return qRed(c) > 240 && qGreen(c) > 240 && qBlue(c) > 240;
+}
 
 TEST(DisplayListPainter, OperationsLandAtTheirTwips) {
     testing::app();
@@ -41,11 +44,10 @@ TEST(DisplayListPainter, OperationsLandAtTheirTwips) {
         QColor colour;
     };
     const Probe probes[] = {
-        {35, 25, QColor(255, 0, 0)},  // inside the filled box
+        {35, 25, QColor(255, 0, 0)},   // inside the filled box
         {100, 100, QColor(0, 0, 255)}, // on the thick line
         {150, 30, QColor(0, 128, 0)},  // the point
-        {199, 199, QColor(255, 255, 255)},
-        {5, 5, QColor(255, 255, 255)},
+        {199, 199, QColor(255, 255, 255)}, {5, 5, QColor(255, 255, 255)},
     };
     for (const Probe &p : probes) {
         const QColor got = img.pixelColor(p.x, p.y);

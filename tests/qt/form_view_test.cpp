@@ -4,10 +4,10 @@
 #include "platform/form.h"
 #include "platform/menu.h"
 #include "platform/picture_box.h"
-#include "platform/tab_strip.h"
-#include "platform/user_feedback.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/grid_widget.h"
+#include "platform/tab_strip.h"
+#include "platform/user_feedback.h"
 #include "qt_test_app.h"
 
 #include <QCheckBox>
@@ -47,7 +47,7 @@ struct TestForm : Form {
 };
 
 class FormViewTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         testing::app();
         f = std::make_unique<TestForm>();
@@ -76,9 +76,7 @@ class FormViewTest : public ::testing::Test {
         delete view;
         f.reset();
     }
-    template <class W> W *w(const char *name) {
-        return qobject_cast<W *>(view->widget_of(name));
-    }
+    template <class W> W *w(const char *name) { return qobject_cast<W *>(view->widget_of(name)); }
 
     std::unique_ptr<TestForm> f;
     FormView *view = nullptr;
@@ -94,8 +92,8 @@ TEST_F(FormViewTest, WidgetsShowTheModelsInTheirContainers) {
     EXPECT_EQ(frame->title(), "Things");
     // Twips to pixels at the screen's logical dpi.
     const double s = frame->logicalDpiX() / 1440.0;
-    EXPECT_EQ(label->geometry(), QRect(qRound(120 * s), qRound(240 * s), qRound(1500 * s),
-                                       qRound(255 * s)));
+    EXPECT_EQ(label->geometry(),
+              QRect(qRound(120 * s), qRound(240 * s), qRound(1500 * s), qRound(255 * s)));
     EXPECT_EQ(view->windowTitle(), "Test window");
     EXPECT_TRUE(w<QPushButton>("Ok")->isDefault());
 
@@ -317,12 +315,18 @@ TEST_F(FormViewTest, MessageBoxesAnswerWithTheOriginalNumbers) {
     };
     const Case cases[] = {
         {vbOKOnly | vbExclamation, QMessageBox::Ok, vbOK, QMessageBox::Warning, {"OK"}},
-        {vbOKCancel | vbCritical, QMessageBox::Cancel, vbCancel, QMessageBox::Critical,
+        {vbOKCancel | vbCritical,
+         QMessageBox::Cancel,
+         vbCancel,
+         QMessageBox::Critical,
          {"OK", "Cancel"}},
         {vbYesNo | vbQuestion, QMessageBox::No, vbNo, QMessageBox::Question, {"Yes", "No"}},
         {vbYesNoCancel, QMessageBox::Yes, vbYes, QMessageBox::NoIcon, {"Yes", "No", "Cancel"}},
-        {vbYesNoCancel | vbInformation, QMessageBox::Cancel, vbCancel,
-         QMessageBox::Information, {"Yes", "No", "Cancel"}},
+        {vbYesNoCancel | vbInformation,
+         QMessageBox::Cancel,
+         vbCancel,
+         QMessageBox::Information,
+         {"Yes", "No", "Cancel"}},
     };
     for (const Case &c : cases) {
         testing::BoxSeen seen;
@@ -405,7 +409,7 @@ TEST_F(FormViewTest, TabFollowsTabIndexAndFocusFollowsTheProgram) {
     ASSERT_TRUE(f->Text1.SetFocus());
     QtUi::instance().sync_all();
     EXPECT_TRUE(w<QLineEdit>("Text1")->hasFocus());
-    EXPECT_EQ(got, 1); // from the program, not again from the widget
+    EXPECT_EQ(got, 1);                // from the program, not again from the widget
     w<QPushButton>("Ok")->setFocus(); // the user moves on
     EXPECT_EQ(f->ActiveControl(), &f->Ok);
     EXPECT_EQ(lost, 1);

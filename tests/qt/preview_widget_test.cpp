@@ -17,7 +17,7 @@ struct PreviewForm : Form {
 };
 
 class PreviewTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         testing::app();
         f.Doc.StartDoc();

@@ -17,10 +17,10 @@ TEST(QtConvert, KeysMapBothWays) {
         int code;
     };
     const Case cases[] = {
-        {Qt::Key_Down, 40},     {Qt::Key_Up, 38},     {Qt::Key_Left, 37},  {Qt::Key_Right, 39},
-        {Qt::Key_Delete, 46},   {Qt::Key_Return, 13}, {Qt::Key_Escape, 27}, {Qt::Key_Home, 36},
-        {Qt::Key_End, 35},      {Qt::Key_PageUp, 33}, {Qt::Key_A, 'A'},    {Qt::Key_9, '9'},
-        {Qt::Key_F1, 112},      {Qt::Key_F12, 123},   {Qt::Key_Insert, 45}, {Qt::Key_Backspace, 8},
+        {Qt::Key_Down, 40},   {Qt::Key_Up, 38},     {Qt::Key_Left, 37},   {Qt::Key_Right, 39},
+        {Qt::Key_Delete, 46}, {Qt::Key_Return, 13}, {Qt::Key_Escape, 27}, {Qt::Key_Home, 36},
+        {Qt::Key_End, 35},    {Qt::Key_PageUp, 33}, {Qt::Key_A, 'A'},     {Qt::Key_9, '9'},
+        {Qt::Key_F1, 112},    {Qt::Key_F12, 123},   {Qt::Key_Insert, 45}, {Qt::Key_Backspace, 8},
     };
     for (const Case &c : cases) {
         EXPECT_EQ(key_code_of(c.qt_key), c.code) << c.qt_key;
@@ -76,12 +76,18 @@ TEST(QtConvert, DisplayIsCheckedBeforeQtStarts) {
         bool ok;
     };
     const Case cases[] = {
-        {"", nullptr, nullptr, false},     {"", "", "", false},
-        {"", ":0", nullptr, true},         {"", nullptr, "wayland-0", true},
-        {"xcb", nullptr, "wayland-0", false}, {"xcb", ":1", nullptr, true},
-        {"wayland", ":1", nullptr, false}, {"offscreen", nullptr, nullptr, true},
-        {"minimal", nullptr, nullptr, true}, {"vnc:size=800x600", nullptr, nullptr, true},
-        {"wayland;xcb", ":0", nullptr, true}, {"wayland;xcb", nullptr, nullptr, false},
+        {"", nullptr, nullptr, false},
+        {"", "", "", false},
+        {"", ":0", nullptr, true},
+        {"", nullptr, "wayland-0", true},
+        {"xcb", nullptr, "wayland-0", false},
+        {"xcb", ":1", nullptr, true},
+        {"wayland", ":1", nullptr, false},
+        {"offscreen", nullptr, nullptr, true},
+        {"minimal", nullptr, nullptr, true},
+        {"vnc:size=800x600", nullptr, nullptr, true},
+        {"wayland;xcb", ":0", nullptr, true},
+        {"wayland;xcb", nullptr, nullptr, false},
         {"xcb;offscreen", nullptr, nullptr, true},
     };
     for (const Case &c : cases)

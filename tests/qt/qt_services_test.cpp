@@ -1,8 +1,8 @@
 #include "platform/clipboard.h"
+#include "platform/qt/qt_services.h"
 #include "platform/screen.h"
 #include "platform/shell_open.h"
 #include "platform/user_feedback.h"
-#include "platform/qt/qt_services.h"
 #include "qt_test_app.h"
 
 #include <QClipboard>

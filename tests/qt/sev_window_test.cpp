@@ -21,7 +21,7 @@ namespace ohmira::qt {
 namespace {
 
 class SevWindow : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         testing::app();
         reset_SEV();

@@ -1,21 +1,21 @@
 #include "platform/qt/control_views.h"
 
+#include "platform/app_info.h"
 #include "platform/controls.h"
+#include "platform/cp1252.h"
 #include "platform/files.h"
 #include "platform/flex_grid.h"
 #include "platform/form.h"
 #include "platform/image_list.h"
 #include "platform/picture_box.h"
-#include "platform/app_info.h"
-#include "platform/tab_strip.h"
-#include "platform/toolbar.h"
-#include "platform/cp1252.h"
 #include "platform/qt/grid_widget.h"
 #include "platform/qt/picture_widget.h"
 #include "platform/qt/preview_widget.h"
 #include "platform/qt/qt_convert.h"
 #include "platform/qt/qt_ui.h"
 #include "platform/qt/tab_strip_widget.h"
+#include "platform/tab_strip.h"
+#include "platform/toolbar.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -155,19 +155,21 @@ void ControlView::mouse(QMouseEvent &e, QPointF pos) {
 
 namespace {
 
-void run(const std::function<void()> &f) { QtUi::instance().run(f); }
+void run(const std::function<void()> &f) {
+    QtUi::instance().run(f);
+}
 
 // --- simple controls --------------------------------------------------------------------------
 
 class LabelView : public ControlView {
-  public:
+public:
     LabelView(Label &l, QWidget *parent) : ControlView(l, new QLabel(parent)), label_(l) {
         auto *w = static_cast<QLabel *>(widget());
         w->setWordWrap(true);
         w->setTextFormat(Qt::PlainText);
     }
 
-  protected:
+protected:
     void sync_state() override {
         auto *w = static_cast<QLabel *>(widget());
         w->setText(strip_access_keys(label_.Caption()));
@@ -178,19 +180,19 @@ class LabelView : public ControlView {
     }
     bool click_on_release() const override { return true; }
 
-  private:
+private:
     Label &label_;
 };
 
 class TextBoxView : public ControlView {
-  public:
+public:
     TextBoxView(TextBox &t, QWidget *parent) : ControlView(t, nullptr), text_(t) {
         if (t.MultiLine()) {
             auto *w = new QPlainTextEdit(parent);
             multi_ = w;
             QObject::connect(w, &QPlainTextEdit::textChanged, [this] {
-                const std::string s = multi_->toPlainText().replace(u'\n', QStringLiteral("\r\n"))
-                                          .toStdString();
+                const std::string s =
+                    multi_->toPlainText().replace(u'\n', QStringLiteral("\r\n")).toStdString();
                 run([&] { text_.user_set_text(s); });
             });
             set_widget(w);
@@ -205,7 +207,7 @@ class TextBoxView : public ControlView {
         }
     }
 
-  protected:
+protected:
     QPalette::ColorRole back_role() const override { return QPalette::Base; }
     QPalette::ColorRole fore_role() const override { return QPalette::Text; }
     bool click_on_release() const override { return true; }
@@ -239,14 +241,14 @@ class TextBoxView : public ControlView {
         return true;
     }
 
-  private:
+private:
     TextBox &text_;
     QLineEdit *line_ = nullptr;
     QPlainTextEdit *multi_ = nullptr;
 };
 
 class ButtonView : public ControlView {
-  public:
+public:
     ButtonView(CommandButton &b, QWidget *parent)
         : ControlView(b, new QPushButton(parent)), button_(b) {
         auto *w = static_cast<QPushButton *>(widget());
@@ -263,7 +265,7 @@ class ButtonView : public ControlView {
         return false;
     }
 
-  protected:
+protected:
     QPalette::ColorRole back_role() const override { return QPalette::Button; }
     QPalette::ColorRole fore_role() const override { return QPalette::ButtonText; }
     void sync_state() override {
@@ -272,12 +274,12 @@ class ButtonView : public ControlView {
         w->setDefault(button_.Default());
     }
 
-  private:
+private:
     CommandButton &button_;
 };
 
 class CheckView : public ControlView {
-  public:
+public:
     CheckView(CheckBox &c, QWidget *parent) : ControlView(c, new QCheckBox(parent)), check_(c) {
         auto *w = static_cast<QCheckBox *>(widget());
         // The widget toggled itself; the model decides, so the widget is set again from it.
@@ -287,22 +289,22 @@ class CheckView : public ControlView {
         });
     }
 
-  protected:
+protected:
     void sync_state() override {
         auto *w = static_cast<QCheckBox *>(widget());
         w->setText(qstr(check_.Caption()));
         w->setTristate(check_.Value() == vbGrayed);
-        w->setCheckState(check_.Value() == vbChecked   ? Qt::Checked
+        w->setCheckState(check_.Value() == vbChecked  ? Qt::Checked
                          : check_.Value() == vbGrayed ? Qt::PartiallyChecked
                                                       : Qt::Unchecked);
     }
 
-  private:
+private:
     CheckBox &check_;
 };
 
 class OptionView : public ControlView {
-  public:
+public:
     OptionView(OptionButton &o, QWidget *parent)
         : ControlView(o, new QRadioButton(parent)), option_(o) {
         auto *w = static_cast<QRadioButton *>(widget());
@@ -313,29 +315,28 @@ class OptionView : public ControlView {
         });
     }
 
-  protected:
+protected:
     void sync_state() override {
         auto *w = static_cast<QRadioButton *>(widget());
         w->setText(qstr(option_.Caption()));
         w->setChecked(option_.Value());
     }
 
-  private:
+private:
     OptionButton &option_;
 };
 
 class FrameView : public ControlView {
-  public:
-    FrameView(Frame &f, QWidget *parent) : ControlView(f, new QGroupBox(parent)), frame_(f) {
-    }
+public:
+    FrameView(Frame &f, QWidget *parent) : ControlView(f, new QGroupBox(parent)), frame_(f) {}
 
-  protected:
+protected:
     bool click_on_release() const override { return true; }
     void sync_state() override {
         static_cast<QGroupBox *>(widget())->setTitle(qstr(frame_.Caption()));
     }
 
-  private:
+private:
     Frame &frame_;
 };
 
@@ -347,7 +348,7 @@ QStringList item_texts(const ListControl &l) {
 }
 
 class ComboView : public ControlView {
-  public:
+public:
     ComboView(ComboBox &c, QWidget *parent) : ControlView(c, new QComboBox(parent)), combo_(c) {
         auto *w = static_cast<QComboBox *>(widget());
         w->setInsertPolicy(QComboBox::NoInsert);
@@ -357,7 +358,7 @@ class ComboView : public ControlView {
         make_editable();
     }
 
-  protected:
+protected:
     QPalette::ColorRole back_role() const override { return QPalette::Base; }
     QPalette::ColorRole fore_role() const override { return QPalette::Text; }
     void sync_state() override {
@@ -379,7 +380,7 @@ class ComboView : public ControlView {
         }
     }
 
-  private:
+private:
     void make_editable() {
         auto *w = static_cast<QComboBox *>(widget());
         const bool editable = combo_.Style() != 2;
@@ -397,14 +398,14 @@ class ComboView : public ControlView {
 };
 
 class ListView : public ControlView {
-  public:
+public:
     ListView(ListBox &l, QWidget *parent) : ControlView(l, new QListWidget(parent)), list_(l) {
         auto *w = static_cast<QListWidget *>(widget());
         QObject::connect(w, &QListWidget::currentRowChanged,
                          [this](int row) { run([&] { list_.user_select(row); }); });
     }
 
-  protected:
+protected:
     QPalette::ColorRole back_role() const override { return QPalette::Base; }
     QPalette::ColorRole fore_role() const override { return QPalette::Text; }
     void sync_state() override {
@@ -420,18 +421,18 @@ class ListView : public ControlView {
         w->setCurrentRow(list_.ListIndex());
     }
 
-  private:
+private:
     ListBox &list_;
 };
 
 class RangeView : public ControlView {
-  public:
+public:
     RangeView(RangeControl &r, QAbstractSlider *w) : ControlView(r, w), range_(r) {
         QObject::connect(w, &QAbstractSlider::valueChanged,
                          [this](int v) { run([&] { range_.user_scroll_to(v); }); });
     }
 
-  protected:
+protected:
     void sync_state() override {
         auto *w = static_cast<QAbstractSlider *>(widget());
         w->setOrientation(range_.Width() >= range_.Height() ? Qt::Horizontal : Qt::Vertical);
@@ -442,14 +443,14 @@ class RangeView : public ControlView {
         w->setValue(range_.Value());
     }
 
-  private:
+private:
     RangeControl &range_;
 };
 
 // --- picture box, grid, tab strip and toolbar -------------------------------------------------
 
 class PictureView : public ControlView {
-  public:
+public:
     PictureView(PictureBox &p, QWidget *parent)
         : ControlView(p, new PictureWidget(p, parent)), picture_(p) {}
     void mouse(QMouseEvent &e, QPointF pos) override {
@@ -476,15 +477,15 @@ class PictureView : public ControlView {
         }
     }
 
-  protected:
+protected:
     void sync_state() override { widget()->update(); }
 
-  private:
+private:
     PictureBox &picture_;
 };
 
 class GridView : public ControlView {
-  public:
+public:
     GridView(FlexGrid &g, QWidget *parent) : ControlView(g, new GridWidget(g, parent)), grid_(g) {
         QtUi::instance().register_widget(static_cast<GridWidget *>(widget())->viewport(), this);
     }
@@ -534,7 +535,7 @@ class GridView : public ControlView {
         }
     }
 
-  protected:
+protected:
     void sync_state() override {
         auto *w = static_cast<GridWidget *>(widget());
         w->refresh();
@@ -547,14 +548,14 @@ class GridView : public ControlView {
     QPalette::ColorRole back_role() const override { return QPalette::Base; }
     QPalette::ColorRole fore_role() const override { return QPalette::Text; }
 
-  private:
+private:
     FlexGrid &grid_;
     int row_ = -1, col_ = -1;
     bool pressed_ = false;
 };
 
 class TabView : public ControlView {
-  public:
+public:
     TabView(SSTab &t, QWidget *parent) : ControlView(t, new TabStripWidget(t, parent)), tabs_(t) {
         QObject::connect(static_cast<TabStripWidget *>(widget()), &TabStripWidget::tab_clicked,
                          [this](int page) {
@@ -566,14 +567,14 @@ class TabView : public ControlView {
         return static_cast<TabStripWidget *>(widget())->page(tab);
     }
 
-  protected:
+protected:
     void sync_state() override {
         auto *w = static_cast<TabStripWidget *>(widget());
         const QSignalBlocker b(w->tab_bar());
         w->refresh();
     }
 
-  private:
+private:
     SSTab &tabs_;
 };
 
@@ -588,7 +589,7 @@ QIcon icon_of(const std::string &picture) {
 }
 
 class ToolbarView : public ControlView {
-  public:
+public:
     ToolbarView(Toolbar &t, QWidget *parent) : ControlView(t, new QToolBar(parent)), bar_(t) {
         auto *w = static_cast<QToolBar *>(widget());
         w->setMovable(false);
@@ -597,7 +598,7 @@ class ToolbarView : public ControlView {
         w->setAutoFillBackground(true);
     }
 
-  protected:
+protected:
     void sync_state() override {
         auto *w = static_cast<QToolBar *>(widget());
         w->clear();
@@ -632,19 +633,19 @@ class ToolbarView : public ControlView {
         }
     }
 
-  private:
+private:
     Toolbar &bar_;
 };
 
 // Controls with nothing on screen of their own (image lists; menu items are in the menu bar).
 class HiddenView : public ControlView {
-  public:
+public:
     explicit HiddenView(Control &c) : ControlView(c, nullptr) {}
 };
 
 // A kind without a view of its own still shows where it is.
 class PanelView : public ControlView {
-  public:
+public:
     PanelView(Control &c, QWidget *parent) : ControlView(c, new QFrame(parent)) {
         auto *w = static_cast<QFrame *>(widget());
         w->setFrameStyle(QFrame::Panel | QFrame::Sunken);

@@ -18,7 +18,7 @@ class QMouseEvent;
 namespace ohmira::qt {
 
 class ControlView {
-  public:
+public:
     ControlView(Control &control, QWidget *widget);
     virtual ~ControlView();
     ControlView(const ControlView &) = delete;
@@ -41,7 +41,7 @@ class ControlView {
     // user action.
     virtual void mouse(QMouseEvent &e, QPointF pos);
 
-  protected:
+protected:
     virtual void sync_state() {}
     // A character replaced by the KeyPress handler: the view types it itself.
     virtual bool type_replacement(int /*key_ascii*/) { return false; }
@@ -52,7 +52,7 @@ class ControlView {
     virtual QPalette::ColorRole fore_role() const { return QPalette::WindowText; }
     void set_widget(QWidget *w);
 
-  private:
+private:
     void apply_common();
     Control &control_;
     QPointer<QWidget> widget_;

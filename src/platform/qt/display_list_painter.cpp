@@ -13,7 +13,9 @@ namespace ohmira::qt {
 
 namespace {
 
-QColor colour_of(Colour c) { return QColor(red_of(c), green_of(c), blue_of(c)); }
+QColor colour_of(Colour c) {
+    return QColor(red_of(c), green_of(c), blue_of(c));
+}
 
 Qt::PenStyle pen_style_of(PenStyle s) {
     switch (s) {
@@ -33,7 +35,7 @@ Qt::PenStyle pen_style_of(PenStyle s) {
 }
 
 class OpPainter {
-  public:
+public:
     OpPainter(QPainter &p, double s, QPointF o) : p_(p), s_(s), o_(o) {}
 
     QPointF at(double x, double y) const { return {o_.x() + x * s_, o_.y() + y * s_}; }
@@ -103,7 +105,7 @@ class OpPainter {
         p_.restore();
     }
 
-  private:
+private:
     QPainter &p_;
     double s_;
     QPointF o_;

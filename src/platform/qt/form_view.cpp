@@ -172,9 +172,8 @@ void FormView::build_menus() {
             a = menu->menuAction();
         } else {
             a = new QAction(into);
-            QObject::connect(a, &QAction::triggered, [&item] {
-                QtUi::instance().run([&] { item.user_click(); });
-            });
+            QObject::connect(a, &QAction::triggered,
+                             [&item] { QtUi::instance().run([&] { item.user_click(); }); });
         }
         into->addAction(a);
         actions_[&item] = a;

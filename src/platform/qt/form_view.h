@@ -26,7 +26,7 @@ class ControlView;
 
 class FormView : public QWidget {
     Q_OBJECT
-  public:
+public:
     // A top-level window when `parent` is nullptr, else a part of it (a modal dialog's body).
     explicit FormView(Form &form, QWidget *parent = nullptr);
     ~FormView() override;
@@ -50,11 +50,11 @@ class FormView : public QWidget {
     static constexpr int frame_width_px = 8;
     static constexpr int frame_height_px = 31;
 
-  protected:
+protected:
     void closeEvent(QCloseEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;
 
-  private:
+private:
     ControlView *ensure_view(Control &c, int depth = 0);
     void sync_views();
     void sync_tab_order();

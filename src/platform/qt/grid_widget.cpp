@@ -42,8 +42,12 @@ GridWidget::GridWidget(FlexGrid &grid, QWidget *parent) : QAbstractScrollArea(pa
     verticalScrollBar()->setSingleStep(15);
 }
 
-int GridWidget::col_px(int col) const { return twips_to_px(grid_.ColWidth(col)); }
-int GridWidget::row_px(int row) const { return twips_to_px(grid_.RowHeight(row)); }
+int GridWidget::col_px(int col) const {
+    return twips_to_px(grid_.ColWidth(col));
+}
+int GridWidget::row_px(int row) const {
+    return twips_to_px(grid_.RowHeight(row));
+}
 
 int GridWidget::fixed_width() const {
     int w = 0;
@@ -140,8 +144,8 @@ void GridWidget::scroll_to_current() {
             verticalScrollBar()->setValue(verticalScrollBar()->value() -
                                           (fixed_height() - rc.top()));
         else if (rc.bottom() >= vp.height())
-            verticalScrollBar()->setValue(verticalScrollBar()->value() + rc.bottom() -
-                                          vp.height() + 1);
+            verticalScrollBar()->setValue(verticalScrollBar()->value() + rc.bottom() - vp.height() +
+                                          1);
     }
 }
 

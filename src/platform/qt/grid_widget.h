@@ -10,7 +10,7 @@ namespace ohmira::qt {
 
 class GridWidget : public QAbstractScrollArea {
     Q_OBJECT
-  public:
+public:
     explicit GridWidget(FlexGrid &grid, QWidget *parent = nullptr);
 
     // Row and column under a point of the viewport; false outside the cells.
@@ -22,12 +22,12 @@ class GridWidget : public QAbstractScrollArea {
     // Takes the model's sizes and repaints (unless the model's Redraw is off).
     void refresh();
 
-  protected:
+protected:
     void paintEvent(QPaintEvent *) override;
     void resizeEvent(QResizeEvent *) override;
     void scrollContentsBy(int, int) override { viewport()->update(); }
 
-  private:
+private:
     int col_px(int col) const;
     int row_px(int row) const;
     int fixed_width() const;

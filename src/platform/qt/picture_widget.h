@@ -8,13 +8,13 @@ namespace ohmira::qt {
 
 class PictureWidget : public QWidget {
     Q_OBJECT
-  public:
+public:
     explicit PictureWidget(PictureBox &box, QWidget *parent = nullptr);
 
-  protected:
+protected:
     void paintEvent(QPaintEvent *) override;
 
-  private:
+private:
     PictureBox &box_;
 };
 

@@ -93,7 +93,8 @@ QRectF PreviewWidget::page_rect(int index) const {
 
 void PreviewWidget::update_scroll_bars() {
     const QSizeF c = content_size();
-    horizontalScrollBar()->setRange(0, std::max(0, int(std::ceil(c.width())) - viewport()->width()));
+    horizontalScrollBar()->setRange(0,
+                                    std::max(0, int(std::ceil(c.width())) - viewport()->width()));
     horizontalScrollBar()->setPageStep(viewport()->width());
     verticalScrollBar()->setRange(0,
                                   std::max(0, int(std::ceil(c.height())) - viewport()->height()));
@@ -161,7 +162,7 @@ void PreviewWidget::paintEvent(QPaintEvent *) {
 namespace {
 
 class PreviewView : public ControlView {
-  public:
+public:
     PreviewView(VSPrinter &doc, QWidget *parent)
         : ControlView(doc, new PreviewWidget(doc, parent)), doc_(doc) {
         QtUi::instance().register_widget(static_cast<PreviewWidget *>(widget())->viewport(), this);
@@ -197,10 +198,10 @@ class PreviewView : public ControlView {
         return true;
     }
 
-  protected:
+protected:
     void sync_state() override { static_cast<PreviewWidget *>(widget())->refresh(); }
 
-  private:
+private:
     VSPrinter &doc_;
 };
 

@@ -14,7 +14,7 @@ class ControlView;
 
 class PreviewWidget : public QAbstractScrollArea {
     Q_OBJECT
-  public:
+public:
     explicit PreviewWidget(VSPrinter &doc, QWidget *parent = nullptr);
 
     // Pixels per twip across and down for the current zoom mode and widget size.
@@ -26,12 +26,12 @@ class PreviewWidget : public QAbstractScrollArea {
     // Takes the model's state and repaints (unless its Redraw is off).
     void refresh();
 
-  protected:
+protected:
     void paintEvent(QPaintEvent *) override;
     void resizeEvent(QResizeEvent *) override;
     void scrollContentsBy(int, int) override { viewport()->update(); }
 
-  private:
+private:
     void update_scroll_bars();
     QSizeF content_size() const;
 

@@ -43,8 +43,7 @@ void apply_settings(const PrintSettings &s, QPrinter &printer) {
         printer.setPageSize(QPageSize(QSizeF(w, h), QPageSize::Millimeter, QString(),
                                       QPageSize::FuzzyOrientationMatch));
     printer.setPageOrientation(s.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
-    printer.setPageMargins(QMarginsF(s.margin_left, s.margin_top, s.margin_right,
-                                     s.margin_bottom) /
+    printer.setPageMargins(QMarginsF(s.margin_left, s.margin_top, s.margin_right, s.margin_bottom) /
                                twips_per_point,
                            QPageLayout::Point);
     printer.setCopyCount(std::max(1, s.copies));
@@ -108,10 +107,9 @@ namespace {
 void set_paper(QPrinter &printer, double width, double height) {
     if (!(width > 0) || !(height > 0))
         return;
-    printer.setPageSize(QPageSize(QSizeF(std::min(width, height) / twips_per_mm,
-                                         std::max(width, height) / twips_per_mm),
-                                  QPageSize::Millimeter, QString(),
-                                  QPageSize::FuzzyOrientationMatch));
+    printer.setPageSize(QPageSize(
+        QSizeF(std::min(width, height) / twips_per_mm, std::max(width, height) / twips_per_mm),
+        QPageSize::Millimeter, QString(), QPageSize::FuzzyOrientationMatch));
     printer.setPageOrientation(width > height ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
@@ -152,8 +150,8 @@ void connect_system_printer() {
                         : layout.units() == QPageLayout::Inch     ? 1440.0
                                                                   : twips_per_mm;
     const double w = paper.width() * twips_per_mm, h = paper.height() * twips_per_mm;
-    Printer.set_paper(w, h, hw.left() * unit, hw.top() * unit,
-                      w - (hw.left() + hw.right()) * unit, h - (hw.top() + hw.bottom()) * unit);
+    Printer.set_paper(w, h, hw.left() * unit, hw.top() * unit, w - (hw.left() + hw.right()) * unit,
+                      h - (hw.top() + hw.bottom()) * unit);
     Printer.print_sink = print_job;
 }
 

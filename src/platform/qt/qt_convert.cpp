@@ -21,19 +21,25 @@ double screen_dpi() {
     return 96.0;
 }
 
-double screen_px_per_twip() { return screen_dpi() / twips_per_inch; }
+double screen_px_per_twip() {
+    return screen_dpi() / twips_per_inch;
+}
 
 int twips_to_px(double twips) {
     return static_cast<int>(std::lround(twips * screen_px_per_twip()));
 }
 
-double px_to_twips(double px) { return px / screen_px_per_twip(); }
+double px_to_twips(double px) {
+    return px / screen_px_per_twip();
+}
 
 QColor win_colour(int rgb) {
     return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
 }
 
-int win_rgb(const QColor &c) { return c.red() + 256 * c.green() + 65536 * c.blue(); }
+int win_rgb(const QColor &c) {
+    return c.red() + 256 * c.green() + 65536 * c.blue();
+}
 
 QString font_family_name(std::string_view name) {
     switch (font_family(name)) {
@@ -110,27 +116,28 @@ struct KeyPair {
 
 // Keys whose codes are not the upper-case letter or digit itself.
 constexpr std::array<KeyPair, 30> key_table{{
-    {Qt::Key_Backspace, vbKeyBack},  {Qt::Key_Tab, vbKeyTab},
-    {Qt::Key_Backtab, vbKeyTab},     {Qt::Key_Return, vbKeyReturn},
-    {Qt::Key_Enter, vbKeyReturn},    {Qt::Key_Shift, 16},
-    {Qt::Key_Control, 17},           {Qt::Key_Alt, 18},
-    {Qt::Key_Escape, vbKeyEscape},   {Qt::Key_Space, vbKeySpace},
-    {Qt::Key_PageUp, vbKeyPageUp},   {Qt::Key_PageDown, vbKeyPageDown},
-    {Qt::Key_End, vbKeyEnd},         {Qt::Key_Home, vbKeyHome},
-    {Qt::Key_Left, vbKeyLeft},       {Qt::Key_Up, vbKeyUp},
-    {Qt::Key_Right, vbKeyRight},     {Qt::Key_Down, vbKeyDown},
-    {Qt::Key_Insert, vbKeyInsert},   {Qt::Key_Delete, vbKeyDelete},
-    {Qt::Key_Asterisk, 106},         {Qt::Key_Plus, 107},
-    {Qt::Key_Minus, 109},            {Qt::Key_Period, 190},
-    {Qt::Key_Comma, 188},            {Qt::Key_Slash, 111},
-    {Qt::Key_Semicolon, 186},        {Qt::Key_Equal, 187},
-    {Qt::Key_CapsLock, 20},          {Qt::Key_NumLock, 144},
+    {Qt::Key_Backspace, vbKeyBack}, {Qt::Key_Tab, vbKeyTab},
+    {Qt::Key_Backtab, vbKeyTab},    {Qt::Key_Return, vbKeyReturn},
+    {Qt::Key_Enter, vbKeyReturn},   {Qt::Key_Shift, 16},
+    {Qt::Key_Control, 17},          {Qt::Key_Alt, 18},
+    {Qt::Key_Escape, vbKeyEscape},  {Qt::Key_Space, vbKeySpace},
+    {Qt::Key_PageUp, vbKeyPageUp},  {Qt::Key_PageDown, vbKeyPageDown},
+    {Qt::Key_End, vbKeyEnd},        {Qt::Key_Home, vbKeyHome},
+    {Qt::Key_Left, vbKeyLeft},      {Qt::Key_Up, vbKeyUp},
+    {Qt::Key_Right, vbKeyRight},    {Qt::Key_Down, vbKeyDown},
+    {Qt::Key_Insert, vbKeyInsert},  {Qt::Key_Delete, vbKeyDelete},
+    {Qt::Key_Asterisk, 106},        {Qt::Key_Plus, 107},
+    {Qt::Key_Minus, 109},           {Qt::Key_Period, 190},
+    {Qt::Key_Comma, 188},           {Qt::Key_Slash, 111},
+    {Qt::Key_Semicolon, 186},       {Qt::Key_Equal, 187},
+    {Qt::Key_CapsLock, 20},         {Qt::Key_NumLock, 144},
 }};
 
 } // namespace
 
 int key_code_of(int qt_key) {
-    if ((qt_key >= Qt::Key_A && qt_key <= Qt::Key_Z) || (qt_key >= Qt::Key_0 && qt_key <= Qt::Key_9))
+    if ((qt_key >= Qt::Key_A && qt_key <= Qt::Key_Z) ||
+        (qt_key >= Qt::Key_0 && qt_key <= Qt::Key_9))
         return qt_key; // same numbers
     if (qt_key >= Qt::Key_F1 && qt_key <= Qt::Key_F16)
         return 112 + (qt_key - Qt::Key_F1);

@@ -29,7 +29,9 @@ double px_to_twips(double px);
 inline QString qstr(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
-inline std::string ustr(const QString &s) { return s.toStdString(); }
+inline std::string ustr(const QString &s) {
+    return s.toStdString();
+}
 
 // Windows RGB (red + 256 * green + 65536 * blue) to and from QColor.
 QColor win_colour(int rgb);

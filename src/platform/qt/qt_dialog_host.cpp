@@ -69,8 +69,8 @@ int QtDialogHost::message_box(const MessageBoxRequest &request) {
         buttons = {{QMessageBox::Ok, vbOK}, {QMessageBox::Cancel, vbCancel}};
         break;
     case MsgButtons::YesNoCancel:
-        buttons = {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo},
-                   {QMessageBox::Cancel, vbCancel}};
+        buttons = {
+            {QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}, {QMessageBox::Cancel, vbCancel}};
         break;
     case MsgButtons::YesNo:
         buttons = {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}};
@@ -123,7 +123,7 @@ QStringList qt_name_filters(const std::string &filter) {
         QStringList patterns;
         for (const QString &p : parts[i + 1].split(u';', Qt::SkipEmptyParts))
             patterns << (p.trimmed() == QStringLiteral("*.*") ? QStringLiteral("*")
-                                                               : any_case_pattern(p.trimmed()));
+                                                              : any_case_pattern(p.trimmed()));
         out << parts[i] + QStringLiteral(" (") + patterns.join(u' ') + u')';
     }
     if (out.isEmpty())
@@ -143,8 +143,7 @@ FileDialogResult run_file_dialog(const FileDialogRequest &request, bool save) {
     const int index = request.filter_index - 1;
     if (index >= 0 && index < filters.size())
         dlg.selectNameFilter(filters[index]);
-    dlg.setDirectory(request.initial_dir.empty() ? QDir::currentPath()
-                                                 : qstr(request.initial_dir));
+    dlg.setDirectory(request.initial_dir.empty() ? QDir::currentPath() : qstr(request.initial_dir));
     const QString proposed = qstr(request.file_name);
     if (!proposed.isEmpty() && !proposed.contains(u'*') && !proposed.contains(u'?'))
         dlg.selectFile(proposed);
@@ -215,7 +214,7 @@ namespace {
 
 // The frame of a modal form: closing it unloads the form unless Form_Unload cancels.
 class ModalFormDialog : public QDialog {
-  public:
+public:
     ModalFormDialog(Form &form, QWidget *parent) : QDialog(parent), form_(form) {}
     void reject() override {
         if (!form_.loaded() || !form_.Visible()) {
@@ -228,7 +227,7 @@ class ModalFormDialog : public QDialog {
             QDialog::reject();
     }
 
-  private:
+private:
     Form &form_;
 };
 

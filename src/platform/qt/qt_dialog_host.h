@@ -10,7 +10,7 @@
 namespace ohmira::qt {
 
 class QtDialogHost : public DialogHost {
-  public:
+public:
     int message_box(const MessageBoxRequest &request) override;
     InputBoxResult input_box(const InputBoxRequest &request) override;
     FileDialogResult open_file(const FileDialogRequest &request) override;

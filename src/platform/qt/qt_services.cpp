@@ -2,11 +2,11 @@
 
 #include "platform/dialog_host.h"
 #include "platform/printer.h"
-#include "platform/user_feedback.h"
 #include "platform/qt/display_list_painter.h"
-#include "platform/qt/qt_convert.h"
 #include "platform/qt/print_settings_qt.h"
+#include "platform/qt/qt_convert.h"
 #include "platform/qt/qt_dialog_host.h"
+#include "platform/user_feedback.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -31,7 +31,9 @@ void QtClipboard::clear() {
     QApplication::clipboard()->clear();
 }
 
-std::string QtClipboard::text() { return QApplication::clipboard()->text().toStdString(); }
+std::string QtClipboard::text() {
+    return QApplication::clipboard()->text().toStdString();
+}
 
 void QtClipboard::set_text(std::string_view text) {
     text_ = std::string(text);

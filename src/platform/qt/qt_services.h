@@ -12,14 +12,14 @@ namespace ohmira::qt {
 // The clipboard backend on QClipboard. Data set one after another stay together on the
 // clipboard until it is cleared, as the program puts several formats of one picture.
 class QtClipboard : public ClipboardBackend {
-  public:
+public:
     void clear() override;
     std::string text() override;
     void set_text(std::string_view text) override;
     void set_data(std::string_view mime_type, std::string_view bytes) override;
     std::string data(std::string_view mime_type) override;
 
-  private:
+private:
     void publish();
     std::string text_;
     bool has_text_ = false;

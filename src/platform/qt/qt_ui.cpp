@@ -3,17 +3,17 @@
 #include "platform/controls.h"
 #include "platform/dialog_host.h"
 #include "platform/menu.h"
-#include "platform/runtime_error.h"
-#include "platform/screen.h"
-#include "platform/user_feedback.h"
 #include "platform/qt/control_views.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/qt_convert.h"
+#include "platform/runtime_error.h"
+#include "platform/screen.h"
+#include "platform/user_feedback.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QCursor>
 #include <QPointer>
 #include <QTimer>
 
@@ -61,8 +61,7 @@ void QtUi::run(const std::function<void()> &action) {
         action();
     } catch (const RuntimeError &e) {
         // An error the program did not handle: say so and carry on, the state stays as it is.
-        MsgBox("Run-time error '" + std::to_string(e.number) + "':\r\n\r\n" + e.what(),
-               vbCritical);
+        MsgBox("Run-time error '" + std::to_string(e.number) + "':\r\n\r\n" + e.what(), vbCritical);
     } catch (const std::exception &e) {
         MsgBox(e.what(), vbCritical);
     }
@@ -100,7 +99,9 @@ FormView &QtUi::window_of(Form &form) {
     return *v;
 }
 
-void QtUi::add_form_view(FormView *v) { form_views_.push_back(v); }
+void QtUi::add_form_view(FormView *v) {
+    form_views_.push_back(v);
+}
 
 void QtUi::remove_form_view(FormView *v) {
     form_views_.erase(std::remove(form_views_.begin(), form_views_.end(), v), form_views_.end());
@@ -112,7 +113,9 @@ void QtUi::register_widget(QWidget *w, ControlView *v) {
             [this](QObject *o) { widgets_.remove(static_cast<QWidget *>(o)); });
 }
 
-void QtUi::unregister_widget(QWidget *w) { widgets_.remove(w); }
+void QtUi::unregister_widget(QWidget *w) {
+    widgets_.remove(w);
+}
 
 ControlView *QtUi::view_of(QWidget *w) const {
     for (; w; w = w->parentWidget()) {
@@ -145,7 +148,8 @@ bool uses_enter(const Control *c) {
 
 bool QtUi::handle_key(QWidget *receiver, QEvent *ev) {
     // A key event goes to the focus widget first and then up its parents: take it once.
-    if (QWidget *focus = QApplication::focusWidget(); focus && receiver != focus && receiver->isAncestorOf(focus))
+    if (QWidget *focus = QApplication::focusWidget();
+        focus && receiver != focus && receiver->isAncestorOf(focus))
         return false;
     FormView *fv = form_view_of(receiver);
     if (!fv || !fv->isEnabled())

@@ -23,7 +23,7 @@ class FormView;
 
 class QtUi : public QObject {
     Q_OBJECT
-  public:
+public:
     static QtUi &instance();
 
     // Runs a user action on the models. A run-time error that escapes the program's handlers
@@ -48,10 +48,10 @@ class QtUi : public QObject {
     ControlView *view_of(QWidget *w) const;
     const std::vector<FormView *> &form_views() const { return form_views_; }
 
-  protected:
+protected:
     bool eventFilter(QObject *obj, QEvent *ev) override;
 
-  private:
+private:
     QtUi();
     bool handle_key(QWidget *receiver, QEvent *ev);
     bool handle_mouse(QWidget *receiver, QEvent *ev);

@@ -52,7 +52,9 @@ void TabStripWidget::layout_pages() {
     bar_->raise();
 }
 
-void TabStripWidget::resizeEvent(QResizeEvent *) { layout_pages(); }
+void TabStripWidget::resizeEvent(QResizeEvent *) {
+    layout_pages();
+}
 
 void TabStripWidget::paintEvent(QPaintEvent *) {
     QPainter p(this);

@@ -14,7 +14,7 @@ namespace ohmira::qt {
 
 class TabStripWidget : public QWidget {
     Q_OBJECT
-  public:
+public:
     explicit TabStripWidget(SSTab &tabs, QWidget *parent = nullptr);
 
     QTabBar *tab_bar() const { return bar_; }
@@ -23,14 +23,14 @@ class TabStripWidget : public QWidget {
     // Takes the model's tabs, captions and current page.
     void refresh();
 
-  signals:
+signals:
     void tab_clicked(int page);
 
-  protected:
+protected:
     void resizeEvent(QResizeEvent *) override;
     void paintEvent(QPaintEvent *) override;
 
-  private:
+private:
     void layout_pages();
     SSTab &tabs_;
     QTabBar *bar_;
