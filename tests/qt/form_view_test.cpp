@@ -352,6 +352,9 @@ TEST_F(FormViewTest, ModalFormsRunUntilHidden) {
     dlg.Form_Load = [&] { ++loads; };
     dlg.Close.Click = [&] { dlg.Hide(); };
     testing::when_dialog_opens([](QDialog &d) {
+        EXPECT_TRUE(d.isVisible());
+        QTest::keyClick(&d, Qt::Key_Escape); // stays open
+        EXPECT_TRUE(d.isVisible());
         auto *b = d.findChild<QPushButton *>("Close");
         ASSERT_NE(b, nullptr);
         EXPECT_EQ(b->text(), "Close");
@@ -413,6 +416,23 @@ TEST_F(FormViewTest, TabFollowsTabIndexAndFocusFollowsTheProgram) {
     w<QPushButton>("Ok")->setFocus(); // the user moves on
     EXPECT_EQ(f->ActiveControl(), &f->Ok);
     EXPECT_EQ(lost, 1);
+}
+
+} // namespace
+} // namespace ohmira::qt
+
+namespace ohmira::qt {
+namespace {
+
+TEST_F(FormViewTest, KeysInABoxOverTheFormStayInTheBox) {
+    int ok = 0;
+    f->Ok.Click = [&] { ++ok; };
+    testing::when_dialog_opens([](QDialog &d) {
+        QWidget *target = d.focusWidget() ? d.focusWidget() : &d;
+        QTest::keyClick(target, Qt::Key_Return);
+    });
+    EXPECT_EQ(MsgBox("Save?", vbYesNo), vbYes); // Enter takes the first button
+    EXPECT_EQ(ok, 0);
 }
 
 } // namespace

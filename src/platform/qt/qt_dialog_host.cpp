@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -225,6 +226,16 @@ public:
         QtUi::instance().run([&] { unloaded = form_.Unload(); });
         if (unloaded)
             QDialog::reject();
+    }
+
+protected:
+    // Escape is a key for the form's controls, not a way out of the form.
+    void keyPressEvent(QKeyEvent *e) override {
+        if (e->key() == Qt::Key_Escape) {
+            e->accept();
+            return;
+        }
+        QDialog::keyPressEvent(e);
     }
 
 private:

@@ -121,7 +121,7 @@ ControlView *QtUi::view_of(QWidget *w) const {
     for (; w; w = w->parentWidget()) {
         if (auto it = widgets_.find(w); it != widgets_.end())
             return it.value();
-        if (qobject_cast<FormView *>(w))
+        if (qobject_cast<FormView *>(w) || w->isWindow())
             return nullptr;
     }
     return nullptr;
@@ -129,10 +129,14 @@ ControlView *QtUi::view_of(QWidget *w) const {
 
 namespace {
 
+// The form shown in the window of `w` (a box or dialog over a form is not the form).
 FormView *form_view_of(QWidget *w) {
-    for (; w; w = w->parentWidget())
+    for (; w; w = w->parentWidget()) {
         if (auto *f = qobject_cast<FormView *>(w))
             return f;
+        if (w->isWindow())
+            return nullptr;
+    }
     return nullptr;
 }
 
