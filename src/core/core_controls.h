@@ -14,11 +14,11 @@ struct CoreControls {
     }
     Form &owner;
 
-    PictureBox Bilog{owner, "Bilog", In{"SSTab1", 0}, 120, 420, 6600, 6000};
-    TextBox Text1{owner, "Text1", In{"SSTab1", 0}, 120, 6480, 6600, 285};
-    TextBox Text2{owner, "Text2", In{"SSTab1", 0}, 120, 6840, 3240, 285};
-    TextBox Text3{owner, "Text3", In{"SSTab1", 0}, 3480, 6840, 1560, 285};
-    TextBox Text4{owner, "Text4", In{"SSTab1", 0}, 5160, 6840, 1560, 285};
+    PictureBox Bilog{owner, "Bilog", In{"SSTab1", 0}, 120, 420, 9238, 8362};
+    TextBox Text1{owner, "Text1", In{"SSTab1", 0}, 120, 8840, 9238, 285};
+    TextBox Text2{owner, "Text2", In{"SSTab1", 0}, 120, 9180, 4560, 285};
+    TextBox Text3{owner, "Text3", In{"SSTab1", 0}, 4800, 9180, 2160, 285};
+    TextBox Text4{owner, "Text4", In{"SSTab1", 0}, 7080, 9180, 2278, 285};
     Slider Slider1{owner, "Slider1", In{"Frame15"}, 120, 2400, 1740, 420};
     CheckBox Check18{owner, "Check18", In{"Frame15"}, 120, 1560, 240, 240};
 };

@@ -11,7 +11,7 @@ struct PrintingControls {
     explicit PrintingControls(Form &form) : owner(form) {}
     Form &owner;
 
-    VSPrinter VSPrint{owner, "VSPrint", In{"SSTab1", 1}, 120, 840, 11760, 7200};
+    VSPrinter VSPrint{owner, "VSPrint", In{"SSTab1", 1}, 2300, 500, 12400, 8812};
 };
 
 } // namespace ohmira

@@ -12,7 +12,7 @@ struct ProfilesControls {
     Form &owner;
 
     // The section preview; the tab dispatcher places and shows it over the "Make SEV Profile" tab.
-    VSPrinter VSPrint1{owner, "VSPrint1", In{"SSTab1", 4}, 2300, 520, 9500, 7160};
+    VSPrinter VSPrint1{owner, "VSPrint1", In{"SSTab1", 4}, 2300, 500, 12400, 8812};
 };
 
 } // namespace ohmira

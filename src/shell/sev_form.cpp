@@ -7,7 +7,7 @@ namespace ohmira {
 SEV_Form::SEV_Form()
     : Form("SEV", "Ohmira"), ShellControls(form()), EditorControls(form()), CoreControls(form()),
       PrintingControls(form()), ProfilesControls(form()), ConversionsControls(form()) {
-    Move(0, 0, 12000, 9000);
+    Move(0, 0, 15360, 10800);
 }
 
 void reset_SEV() {

@@ -15,9 +15,9 @@ struct ShellControls {
     explicit ShellControls(Form &form);
     Form &owner;
 
-    Toolbar Toolbar1{owner, "Toolbar1", 0, 0, 12000, 420};
+    Toolbar Toolbar1{owner, "Toolbar1", 0, 0, 15360, 420};
     ImageList ImageList1{owner, "ImageList1"};
-    SSTab SSTab1{owner, "SSTab1", 0, 420, 12000, 8160};
+    SSTab SSTab1{owner, "SSTab1", 0, 420, 14900, 9612};
 
     // Menu bar, in design order: name, parent menu ("" = menu bar), caption, shortcut.
     MenuItem Nfiche{owner, "Nfiche", "", "&File/Fichiers"};
