@@ -2,11 +2,13 @@
 #include "platform/dialog_host.h"
 #include "platform/flex_grid.h"
 #include "platform/form.h"
+#include "platform/image_list.h"
 #include "platform/menu.h"
 #include "platform/picture_box.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/grid_widget.h"
 #include "platform/tab_strip.h"
+#include "platform/toolbar.h"
 #include "platform/user_feedback.h"
 #include "qt_test_app.h"
 
@@ -15,11 +17,15 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSlider>
 #include <QTabBar>
+#include <QToolBar>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -44,6 +50,10 @@ struct TestForm : Form {
     CommandButton Ok{*this, "Ok", In{"Tabs", 0}, 4300, 420, 1200, 375};
     FlexGrid Grid{*this, "Grid", In{"Tabs", 1}, 120, 420, 4000, 2000};
     PictureBox Pic{*this, "Pic", In{"Tabs", 0}, 4300, 1000, 3000, 3000};
+    ImageList Images{*this, "Images"};
+    Toolbar Tools{*this, "Tools", In{"Tabs", 1}, 120, 2600, 4000, 420};
+    Slider Level{*this, "Level", In{"Tabs", 1}, 120, 3100, 2000, 420};
+    ListBox Items{*this, "Items", In{"Tabs", 1}, 4300, 420, 2000, 1500};
 };
 
 class FormViewTest : public ::testing::Test {
@@ -433,6 +443,70 @@ TEST_F(FormViewTest, KeysInABoxOverTheFormStayInTheBox) {
     });
     EXPECT_EQ(MsgBox("Save?", vbYesNo), vbYes); // Enter takes the first button
     EXPECT_EQ(ok, 0);
+}
+
+} // namespace
+} // namespace ohmira::qt
+
+namespace ohmira::qt {
+namespace {
+
+TEST_F(FormViewTest, ToolbarSliderAndListPassTheUserOn) {
+    f->Tools.ImageList("Images");
+    f->Images.Add("open", "/nonexistent/open.xpm");
+    ToolbarButton *open = f->Tools.Buttons.Add("open", tbrDefault, "open");
+    f->Tools.Buttons.Add("", tbrSeparator);
+    ToolbarButton *stop = f->Tools.Buttons.Add("stop");
+    open->ToolTipText("Open File");
+    stop->Enabled(false);
+    std::vector<std::string> pressed;
+    f->Tools.ButtonClick = [&](ToolbarButton &b) { pressed.push_back(b.Key()); };
+    f->Level.Max(10);
+    int scrolls = 0, changes = 0;
+    f->Level.Scroll = [&] { ++scrolls; };
+    f->Level.Change = [&] { ++changes; };
+    for (const char *s : {"one", "two", "three"})
+        f->Items.AddItem(s);
+    int item_clicks = 0;
+    f->Items.Click = [&] { ++item_clicks; };
+    f->Tabs.Tab(1);
+    QtUi::instance().sync_all();
+
+    auto *bar = w<QToolBar>("Tools");
+    ASSERT_NE(bar, nullptr);
+    const QList<QAction *> actions = bar->actions();
+    ASSERT_EQ(actions.size(), 3);
+    EXPECT_TRUE(actions[1]->isSeparator());
+    EXPECT_EQ(actions[0]->toolTip(), "Open File");
+    EXPECT_EQ(actions[0]->text(), "open"); // no picture found: the key stands in
+    EXPECT_FALSE(actions[2]->isEnabled());
+    QTest::mouseClick(bar->widgetForAction(actions[0]), Qt::LeftButton);
+    EXPECT_EQ(pressed, (std::vector<std::string>{"open"}));
+
+    auto *slider = w<QSlider>("Level");
+    ASSERT_NE(slider, nullptr);
+    slider->triggerAction(QAbstractSlider::SliderPageStepAdd); // the user pages the slider
+    EXPECT_EQ(f->Level.Value(), 5);
+    EXPECT_EQ(scrolls, 1);
+    EXPECT_EQ(changes, 1);
+    f->Level.Value(2); // from code: Change once, the slider follows silently
+    QtUi::instance().sync_all();
+    EXPECT_EQ(slider->value(), 2);
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(scrolls, 1);
+
+    auto *list = w<QListWidget>("Items");
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->count(), 3);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(1)).center());
+    EXPECT_EQ(f->Items.ListIndex(), 1);
+    EXPECT_EQ(item_clicks, 1);
+    f->Items.RemoveItem(0);
+    QtUi::instance().sync_all();
+    EXPECT_EQ(list->count(), 2);
+    EXPECT_EQ(list->currentRow(), 0);
+    EXPECT_EQ(item_clicks, 1);
 }
 
 } // namespace
