@@ -428,6 +428,8 @@ private:
 class RangeView : public ControlView {
 public:
     RangeView(RangeControl &r, QAbstractSlider *w) : ControlView(r, w), range_(r) {
+        // A drag reaches the program once, where the user lets go; keys and clicks at once.
+        w->setTracking(false);
         QObject::connect(w, &QAbstractSlider::valueChanged,
                          [this](int v) { run([&] { range_.user_scroll_to(v); }); });
     }
