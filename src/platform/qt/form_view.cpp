@@ -127,7 +127,7 @@ void FormView::sync_form() {
         return;
     form_synced_ = true;
     form_revision_ = form_.revision();
-    setWindowTitle(qstr(form_.Caption()));
+    window()->setWindowTitle(qstr(form_.Caption())); // the dialog of a modal form too
     QPalette pal = client_->palette();
     pal.setColor(QPalette::Window, win_colour(form_.BackColor()));
     client_->setPalette(pal);
