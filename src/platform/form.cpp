@@ -131,8 +131,9 @@ void Form::user_key(int key_code, int shift, int key_ascii) {
         const bool uses_enter =
             dynamic_cast<CommandButton *>(target) != nullptr || (text && text->MultiLine());
         if (!uses_enter) {
+            // Enter clicks the default button; the focus stays where the user is typing.
             if (default_button_->Visible() && default_button_->Enabled())
-                default_button_->user_click();
+                Control::fire(default_button_->Click);
             return;
         }
     }

@@ -86,6 +86,7 @@ TEST(Form, EnterClicksTheDefaultButtonUnlessTheFocusedControlUsesIt) {
     f.user_key(vbKeyReturn, 0, vbKeyReturn);
     EXPECT_EQ(ok, 1);
     EXPECT_EQ(entry_keys, 0) << "Enter does not reach the text box";
+    EXPECT_EQ(f.ActiveControl(), &f.Entry) << "the focus stays where the user types";
 
     f.Notes.MultiLine(true);
     f.Notes.SetFocus();
