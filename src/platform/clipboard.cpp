@@ -1,5 +1,9 @@
 #include "platform/clipboard.h"
 
+#include "platform/display_list.h"
+#include "platform/wmf_writer.h"
+
+#include <cmath>
 #include <map>
 
 namespace ohmira {
@@ -55,6 +59,35 @@ void clipboard_set_data(std::string_view mime_type, std::string_view bytes) {
 
 std::string clipboard_data(std::string_view mime_type) {
     return backend().data(mime_type);
+}
+
+namespace {
+PictureRenderer &picture_renderer() {
+    static PictureRenderer renderer;
+    return renderer;
+}
+} // namespace
+
+void set_picture_renderer(PictureRenderer renderer) {
+    picture_renderer() = std::move(renderer);
+}
+
+bool clipboard_set_picture(const DisplayList &list, double width_twips, double height_twips) {
+    if (!(std::isfinite(width_twips) && std::isfinite(height_twips)) || width_twips <= 0 ||
+        height_twips <= 0)
+        return false;
+    DisplayList sized = list;
+    sized.width = width_twips;
+    sized.height = height_twips;
+    const std::vector<std::uint8_t> wmf = wmf_bytes(sized);
+    clipboard_set_data("image/x-wmf",
+                       std::string_view(reinterpret_cast<const char *>(wmf.data()), wmf.size()));
+    if (picture_renderer()) {
+        const std::string png = picture_renderer()(list, width_twips, height_twips);
+        if (!png.empty())
+            clipboard_set_data("image/png", png);
+    }
+    return true;
 }
 
 } // namespace ohmira

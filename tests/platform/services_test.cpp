@@ -1,5 +1,6 @@
 #include "platform/app_info.h"
 #include "platform/clipboard.h"
+#include "platform/display_list.h"
 #include "platform/files.h"
 #include "platform/number_locale.h"
 #include "platform/shell_open.h"
@@ -82,6 +83,29 @@ TEST(Clipboard, InProcessStoreAndBackend) {
     clipboard_clear();
     EXPECT_EQ(clipboard_text(), "");
     EXPECT_EQ(clipboard_data("image/png"), "");
+}
+
+TEST(Clipboard, PictureAsMetafileAndRenderedBitmap) {
+    DisplayList plot;
+    plot.add(LineOp{0, 0, 1440, 1440, Pen{}});
+    clipboard_clear();
+    EXPECT_FALSE(clipboard_set_picture(plot, 0, 1440));
+    ASSERT_TRUE(clipboard_set_picture(plot, 1440, 1440));
+    const std::string wmf = clipboard_data("image/x-wmf");
+    ASSERT_GE(wmf.size(), 4u);
+    EXPECT_EQ(wmf.substr(0, 4), std::string("\xD7\xCD\xC6\x9A", 4)); // placeable key
+    EXPECT_EQ(clipboard_data("image/png"), "") << "no bitmap without a renderer";
+
+    double seen_width = 0;
+    set_picture_renderer([&](const DisplayList &, double w, double) {
+        seen_width = w;
+        return std::string("PNG");
+    });
+    ASSERT_TRUE(clipboard_set_picture(plot, 2880, 1440));
+    set_picture_renderer({});
+    EXPECT_EQ(seen_width, 2880);
+    EXPECT_EQ(clipboard_data("image/png"), "PNG");
+    clipboard_clear();
 }
 
 TEST(DecimalSeparator, ReadFromSourceAndProcessSwitchedToPoint) {

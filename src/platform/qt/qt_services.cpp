@@ -73,17 +73,16 @@ void QtClipboard::publish() {
     QApplication::clipboard()->setMimeData(m);
 }
 
-bool clipboard_set_picture(const DisplayList &list, double width_twips, double height_twips,
-                           double dpi) {
+std::string png_of_display_list(const DisplayList &list, double width_twips, double height_twips,
+                                double dpi) {
     const QImage img = render_display_list(list, width_twips, height_twips, dpi);
     if (img.isNull())
-        return false;
+        return {};
     QByteArray png;
     QBuffer buf(&png);
     buf.open(QIODevice::WriteOnly);
     img.save(&buf, "PNG");
-    clipboard_set_data("image/png", std::string_view(png.constData(), png.size()));
-    return true;
+    return std::string(png.constData(), static_cast<std::size_t>(png.size()));
 }
 
 // --- desktop "open" ---------------------------------------------------------------------------
@@ -118,6 +117,9 @@ void install_qt_services() {
     static QtClipboard clipboard;
     static QtDialogHost host;
     set_clipboard_backend(&clipboard);
+    set_picture_renderer([](const DisplayList &list, double w, double h) {
+        return png_of_display_list(list, w, h);
+    });
     set_dialog_host(&host);
     set_shell_launcher(qt_launch);
     set_beep_hook([] { QApplication::beep(); });
@@ -128,6 +130,7 @@ void install_qt_services() {
 
 void uninstall_qt_services() {
     set_clipboard_backend(nullptr);
+    set_picture_renderer({});
     set_dialog_host(nullptr);
     set_shell_launcher({});
     set_beep_hook({});

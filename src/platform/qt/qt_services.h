@@ -26,9 +26,10 @@ private:
     std::vector<std::pair<std::string, std::string>> formats_;
 };
 
-// Puts a drawing on the clipboard as a picture (PNG and bitmap) at `dpi`.
-bool clipboard_set_picture(const DisplayList &list, double width_twips, double height_twips,
-                           double dpi = 96);
+// A drawing as PNG bytes at `dpi`; empty when it cannot be rendered. Installed as the
+// clipboard's picture renderer.
+std::string png_of_display_list(const DisplayList &list, double width_twips, double height_twips,
+                                double dpi = 96);
 
 // Opens documents and URLs with the desktop's handler and starts programs detached.
 int qt_launch(const ShellRequest &request);
