@@ -24,12 +24,7 @@ std::optional<double> field(int row, int column) {
     if (row < 0 || row > Last_Field_Row) {
         return std::nullopt;
     }
-    try {
-        const double x = Field_Data(row, column).num();
-        return std::isfinite(x) ? std::optional<double>(x) : std::nullopt;
-    } catch (const RuntimeError &) {
-        return std::nullopt;
-    }
+    return Field_Data(row, column).finite_num();
 }
 
 bool single_fits(double v) {

@@ -25,18 +25,12 @@ constexpr double Value_Ceiling = 160000;
 constexpr double Value_Reset = 150000;
 constexpr double Thin_Layer = 0.01;
 
-// A Variant's value in arithmetic; nullopt where the runtime would have stopped.
 std::optional<double> number_of(const Variant &v) {
-    try {
-        const double x = v.num();
-        return std::isfinite(x) ? std::optional<double>(x) : std::nullopt;
-    } catch (const RuntimeError &) {
-        return std::nullopt;
-    }
+    return v.finite_num();
 }
 
 double value_or_zero(const Variant &v) {
-    return number_of(v).value_or(0.0);
+    return v.finite_num().value_or(0.0);
 }
 
 int sign_of(double x) {
@@ -139,31 +133,18 @@ void Sum_Misfit(Variant &misfit) {
     double e = 0.0;
     double m = 0.0;
     int j0 = 1;
-    const int last = std::min<int>(Curve_Last, Curve_Rows - 1);
     const int points = std::min<int>(Nb_Points, Last_Field_Row);
     for (int i = 1; i <= points; ++i) {
         const double a = value_or_zero(Field_Data(i, 1));
         const double r = value_or_zero(Field_Data(i, 2));
-        int k = j0;
-        for (; k <= last - 2; ++k) {
-            if (value_or_zero(Curve(k, 2)) <= a && a < value_or_zero(Curve(k + 1, 2))) {
-                break;
-            }
-        }
-        if (k > last - 2) {
+        const int k = find_curve_bracket(j0, a);
+        if (k == 0) {
             continue;
         }
         j0 = k;
-        const double c1 = value_or_zero(Curve(k, 1));
-        const double c2 = value_or_zero(Curve(k + 1, 1));
-        const double s1 = value_or_zero(Curve(k, 2));
-        const double s2 = value_or_zero(Curve(k + 1, 2));
         // Each statement that would fail is skipped; m and e then keep their previous values.
-        if (s2 != s1) {
-            const double candidate = c1 + (a - s1) * (c2 - c1) / (s2 - s1);
-            if (std::isfinite(candidate)) {
-                m = candidate;
-            }
+        if (const auto candidate = curve_value_at(k, a)) {
+            m = *candidate;
         }
         if (m != 0.0 && r / m > 0.0) {
             const double candidate = std::fabs(std::log(r / m) / Ln10_Divisor) + Misfit_Offset;

@@ -11,6 +11,7 @@
 #include "shell/sev_form.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace ohmira {
@@ -151,6 +152,29 @@ void Compute_Curve() {
     }
     SEV.Bilog.MousePointer(vbCrosshair);
     release_superposition_box();
+}
+
+int find_curve_bracket(int from, double spacing) {
+    const int last_start = std::min<int>(Curve_Last, Curve_Rows - 1) - 2;
+    for (int k = std::max(from, 0); k <= last_start; ++k) {
+        if (Curve(k, 2).finite_num().value_or(0.0) <= spacing &&
+            spacing < Curve(k + 1, 2).finite_num().value_or(0.0))
+            return k;
+    }
+    return 0;
+}
+
+std::optional<double> curve_value_at(int k, double spacing) {
+    if (k < 0 || k + 1 > Curve_Rows - 1)
+        return std::nullopt;
+    const double s1 = Curve(k, 2).finite_num().value_or(0.0);
+    const double s2 = Curve(k + 1, 2).finite_num().value_or(0.0);
+    const double c1 = Curve(k, 1).finite_num().value_or(0.0);
+    const double c2 = Curve(k + 1, 1).finite_num().value_or(0.0);
+    if (s2 == s1)
+        return std::nullopt;
+    const double value = c1 + (spacing - s1) * (c2 - c1) / (s2 - s1);
+    return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
 }
 
 } // namespace ohmira

@@ -5,6 +5,7 @@
 #include "core/forward_filters.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace ohmira {
 
@@ -15,6 +16,15 @@ void Compute_Curve();
 // Raises `max_ab2` to each larger field spacing, rounded half to even; spacings that are not
 // numbers or exceed 32767 are passed over.
 void Find_Max_AB2(std::int16_t &max_ab2);
+
+// The first row k >= from, up to Curve_Last - 2, with Curve(k, 2) <= spacing < Curve(k + 1, 2);
+// 0 when the curve does not bracket the spacing. Field points come in increasing spacing, so
+// the misfit and the error curve search on from the row found for the previous point.
+int find_curve_bracket(int from, double spacing);
+
+// The curve's apparent resistivity at `spacing`, linear in spacing between rows k and k + 1;
+// nothing where it cannot be computed.
+std::optional<double> curve_value_at(int k, double spacing);
 
 // Field points are rows 1..51 of Field_Data.
 inline constexpr int Last_Field_Row = 51;

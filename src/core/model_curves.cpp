@@ -49,12 +49,7 @@ std::optional<double> plot_log(double v) {
 
 // A table value in arithmetic; a text that is no representable number counts as 0.
 double value_of(const Variant &v) {
-    try {
-        const double d = v.num();
-        return std::isfinite(d) ? d : 0.0;
-    } catch (const RuntimeError &) {
-        return 0.0;
-    }
+    return v.finite_num().value_or(0.0);
 }
 
 Colour own_or_superposed(const Variant &own) {
@@ -172,29 +167,19 @@ void Draw_Error_Curve() {
     for (int i = 1; i <= points; ++i) {
         const double a = value_of(Field_Data(i, 1));
         const double rho = value_of(Field_Data(i, 2));
-        int found = 0;
-        const int last_start = std::min<int>(Curve_Last - 2, curve_last_row - 1);
-        for (int k = j0; k <= last_start; ++k) {
-            if (value_of(Curve(k, 2)) <= a && a < value_of(Curve(k + 1, 2))) {
-                found = k;
-                break;
-            }
-        }
+        const int found = find_curve_bracket(j0, a);
         if (found == 0) {
             Curve(i, 3) = 0.001;
             continue;
         }
         j0 = found;
-        const double a0 = value_of(Curve(found, 2));
-        const double a1 = value_of(Curve(found + 1, 2));
-        const double m0 = value_of(Curve(found, 1));
-        const double m1 = value_of(Curve(found + 1, 1));
-        const double model = m0 + (a - a0) * (m1 - m0) / (a1 - a0);
-        // A field value of 0 has no relative error; no value of an earlier curve may stand in.
-        if (rho == 0)
-            Curve(i, 3).clear();
+        const auto model = curve_value_at(found, a);
+        const double error = model && rho != 0 ? 100 * std::fabs(rho - *model) / rho : NAN;
+        // Without a relative error no value of an earlier curve may stand in.
+        if (std::isfinite(error))
+            Curve(i, 3) = error;
         else
-            Curve(i, 3) = 100 * std::fabs(rho - model) / rho;
+            Curve(i, 3).clear();
     }
 
     const Plot_Surface surface = plot_surface();

@@ -20,15 +20,8 @@ constexpr std::array<Colour, 16> qb_palette = {
     rgb(255, 0, 0),     rgb(255, 0, 255), rgb(255, 255, 0), rgb(255, 255, 255),
 };
 
-// A number read from a Variant setting; nothing when it is not a finite number.
 std::optional<double> number_of(const Variant &v) {
-    try {
-        const double d = v.num();
-        if (std::isfinite(d))
-            return d;
-    } catch (...) {
-    }
-    return std::nullopt;
+    return v.finite_num();
 }
 
 } // namespace

@@ -58,16 +58,18 @@ std::string general_form(double magnitude, int precision) {
         }
     } else {
         // Below 1: no zero before the point.
-        out = "." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+        out = ".";
+        out.append(static_cast<std::size_t>(-exponent - 1), '0');
+        out += digits;
     }
     return out;
 }
 
 std::string signed_form(double value, int precision, bool blank) {
     // A negative zero prints as zero.
-    if (value < 0)
-        return "-" + general_form(-value, precision);
-    return (blank ? " " : "") + general_form(value, precision);
+    std::string out = value < 0 ? "-" : (blank ? " " : "");
+    out += general_form(value < 0 ? -value : value, precision);
+    return out;
 }
 
 bool is_digit(char c) {

@@ -1,6 +1,9 @@
 #include "platform/variant.h"
 
 #include "platform/number_text.h"
+#include "platform/runtime_error.h"
+
+#include <cmath>
 
 namespace ohmira {
 
@@ -12,6 +15,16 @@ double Variant::num() const {
     if (const auto *s = std::get_if<std::string>(&value_))
         return Val(*s);
     return 0;
+}
+
+std::optional<double> Variant::finite_num() const {
+    try {
+        const double x = num();
+        if (std::isfinite(x))
+            return x;
+    } catch (const RuntimeError &) {
+    }
+    return std::nullopt;
 }
 
 std::string Variant::text() const {

@@ -2,6 +2,7 @@
 // The variant value of the program's tables (Field_Data, Model_Layers, Curve, the superposition
 // store): empty, a double, a single or a text. Numbers live inline (no heap), so copies in the
 // fit's loops stay cheap.
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -28,6 +29,10 @@ public:
     // The value in arithmetic: empty is 0, a text is its leading number (Val).
     // A text whose number is too large throws RuntimeError 6.
     double num() const;
+
+    // num() where it is a finite number; nothing where the runtime would have stopped (a text
+    // too large for a number) or the value is infinite or NaN.
+    std::optional<double> finite_num() const;
 
     // The value as text: empty is "", a text is itself, a number its plain form without the
     // leading blank (".5", "-1.5E-07"); singles with 7 significant digits.
