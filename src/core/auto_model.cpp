@@ -154,9 +154,7 @@ void Create_Auto_Model() {
         built = false;
     }
     if (!built) {
-        MsgBox(by_language(Auto_Model_Impossible_Text.french, Auto_Model_Impossible_Text.spanish,
-                           Auto_Model_Impossible_Text.english),
-               vbCritical, Prog_Title);
+        MsgBox(by_language(Auto_Model_Impossible_Text), vbCritical, Prog_Title);
         restore_pointers();
         return;
     }
@@ -181,9 +179,7 @@ void Setup_Auto_Threshold_Slider() {
 
 void NModele_Click() {
     if (File_Name.empty()) {
-        MsgBox(by_language(Select_File_First_Text.french, Select_File_First_Text.spanish,
-                           Select_File_First_Text.english),
-               vbExclamation, Prog_Title);
+        MsgBox(by_language(Select_File_First_Text), vbExclamation, Prog_Title);
         return;
     }
     SEV.Bilog.MousePointer(vbHourglass);
@@ -195,9 +191,8 @@ void NModele_Click() {
         Display_Model();
         Update_Layer_Depths();
         Compute_Curve();
-    } else if (MsgBox(by_language(Auto_Model_Question_Text.french, Auto_Model_Question_Text.spanish,
-                                  Auto_Model_Question_Text.english),
-                      vbYesNo + vbQuestion, Prog_Title) == vbYes) {
+    } else if (MsgBox(by_language(Auto_Model_Question_Text), vbYesNo + vbQuestion, Prog_Title) ==
+               vbYes) {
         Create_Auto_Model();
         automatic = true;
     }

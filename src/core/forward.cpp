@@ -127,9 +127,7 @@ void Compute_Curve() {
     if (failure != Forward_Failure::none) {
         // A fit computes hundreds of trial curves: the same failure is told once per fit.
         if (!Calculation_Error_Told) {
-            MsgBox(by_language(Calculation_Error_Text.french, Calculation_Error_Text.spanish,
-                               Calculation_Error_Text.english),
-                   vbExclamation, Prog_Title);
+            MsgBox(by_language(Calculation_Error_Text), vbExclamation, Prog_Title);
         }
         if (Fit_In_Progress) {
             Calculation_Error_Told = true;

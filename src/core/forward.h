@@ -3,6 +3,7 @@
 // curve, eight samples per decade, and draws it unless a fit is running or the mode is
 // "FICHIER".
 #include "core/forward_filters.h"
+#include "shell/language.h"
 
 #include <cstdint>
 #include <optional>
@@ -38,11 +39,6 @@ inline bool Fit_In_Progress = false;
 inline bool Calculation_Error_Told = false;
 
 // Messages of the forward computation, French / Spanish / English.
-struct Language_Text {
-    const char *french;
-    const char *spanish;
-    const char *english;
-};
 inline constexpr Language_Text Calculation_Error_Text = {"Erreur de calcul", "Error de calculo...",
                                                          "Calculation error..."};
 

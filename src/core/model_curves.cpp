@@ -37,7 +37,7 @@ constexpr int curve_last_row = 100;
 constexpr int steps_layers = 20;
 
 void show_error(const Language_Text &text) {
-    MsgBox(by_language(text.french, text.spanish, text.english), vbExclamation, Prog_Title);
+    MsgBox(by_language(text), vbExclamation, Prog_Title);
 }
 
 // The plot's decimal logarithm; nothing for a value that has none.

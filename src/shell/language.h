@@ -20,4 +20,15 @@ inline const char *by_language(const char *french, const char *spanish, const ch
     return english;
 }
 
+// A text in French, Spanish and English.
+struct Language_Text {
+    const char *french;
+    const char *spanish;
+    const char *english;
+};
+
+inline const char *by_language(const Language_Text &text) {
+    return by_language(text.french, text.spanish, text.english);
+}
+
 } // namespace ohmira
