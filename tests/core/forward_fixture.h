@@ -3,11 +3,12 @@
 // off, the Schlumberger array, the default plot window and a scripted dialog host.
 #include "core/forward.h"
 #include "core/sounding.h"
-#include "platform/scripted_dialog_host.h"
 #include "platform/screen.h"
+#include "platform/scripted_dialog_host.h"
 #include "shell/language.h"
 #include "shell/settings_values.h"
 #include "shell/sev_form.h"
+#include "sounding_setters.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +17,9 @@
 #include <vector>
 
 namespace ohmira {
+
+using test::set_field;
+using test::set_model;
 
 class ForwardTest : public ::testing::Test {
 protected:
@@ -41,32 +45,6 @@ protected:
         SEV.Option1.Value(array == Array_Type::Schlumberger);
         SEV.Option2.Value(array == Array_Type::Dipole);
         SEV.Option3.Value(array == Array_Type::Wenner);
-    }
-
-    // Layers as (resistivity, thickness) pairs; the last thickness is the half-space's 0.
-    static void set_model(std::initializer_list<std::pair<double, double>> layers) {
-        Model_Layers.clear();
-        Fixed_Param.clear();
-        int i = 0;
-        for (const auto &[rho, h] : layers) {
-            ++i;
-            Model_Layers(1, i) = rho;
-            Model_Layers(2, i) = h;
-        }
-        Nb_Layers = static_cast<std::int16_t>(i);
-    }
-
-    static void set_field(const std::vector<std::pair<double, double>> &points) {
-        Field_Data.clear();
-        int i = 0;
-        for (const auto &[spacing, rho] : points) {
-            ++i;
-            Field_Data(i, 1) = spacing;
-            Field_Data(i, 2) = rho;
-        }
-        Nb_Points = static_cast<std::int16_t>(i);
-        Max_AB2 = 1;
-        Find_Max_AB2(Max_AB2);
     }
 
     static double layer(int row, int i) { return Model_Layers(row, i).num(); }

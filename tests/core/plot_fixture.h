@@ -15,6 +15,7 @@
 #include "shell/language.h"
 #include "shell/settings_values.h"
 #include "shell/sev_form.h"
+#include "sounding_setters.h"
 
 namespace ohmira::test {
 
@@ -59,28 +60,6 @@ protected:
         AB2max_Value = whole(ab2max);
         RHOmin_Value = whole(rhomin);
         RHOmax_Value = whole(rhomax);
-    }
-
-    static void set_field(std::initializer_list<std::pair<double, double>> points) {
-        Field_Data.clear();
-        int i = 0;
-        for (const auto &[spacing, rho] : points) {
-            ++i;
-            Field_Data(i, 1) = spacing;
-            Field_Data(i, 2) = rho;
-        }
-        Nb_Points = static_cast<std::int16_t>(i);
-    }
-
-    static void set_model(std::initializer_list<std::pair<double, double>> layers) {
-        Model_Layers.clear();
-        int i = 0;
-        for (const auto &[rho, h] : layers) {
-            ++i;
-            Model_Layers(1, i) = rho;
-            Model_Layers(2, i) = h;
-        }
-        Nb_Layers = static_cast<std::int16_t>(i);
     }
 
     // The screen plot's twips of a plot point.
