@@ -2,7 +2,12 @@
 
 namespace ohmira {
 
-// Placeholder: the editor code fills this in.
+// Placeholders: the model grid fills these in.
 void Display_Model() {}
+std::string Format_Decimals(double) {
+    return {};
+}
+void lecturemodèle() {}
+void Read_Model_Grid() {}
 
 } // namespace ohmira

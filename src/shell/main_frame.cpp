@@ -1,9 +1,14 @@
 #include "shell/main_frame.h"
 
+#include "conversions/conversions_events.h"
 #include "core/core_events.h"
 #include "core/loglog_plot.h"
 #include "core/plot_readout.h"
+#include "editor/editor_events.h"
+#include "printing/printing_events.h"
+#include "profiles/profiles_events.h"
 #include "shell/sev_form.h"
+#include "shell/shell_events.h"
 
 #include <array>
 
@@ -48,6 +53,11 @@ void Prepare_Main_Window() {
     Build_Toolbar();
     connect_core_events();
     connect_plot_events();
+    connect_shell_events();
+    connect_editor_events();
+    connect_printing_events();
+    connect_profiles_events();
+    connect_conversions_events();
     SEV.SSTab1.Tab(0);
     Draw_Bilog_Frame();
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Settings read by the computation and drawing code, with the defaults of the settings file.
 #include <cstdint>
+#include <string>
 
 #include "platform/variant.h"
 
@@ -34,5 +35,17 @@ inline Variant Superposed_Color = 32768;
 inline std::int16_t Color_Mode = -1;
 // Palette index of the curves drawn on screen outside the "NORMAL" mode.
 inline std::int16_t Print_QBColor = 0;
+
+// Kept from one run to the next by the settings file.
+inline std::int16_t Garder_Config = 1; // 1: the Setup tab's options are written at exit
+inline std::string Saved_Niveau;       // array code read at start-up, written back at exit
+inline std::string Graphical_Prog;     // the user's graphics program
+// Print margins of both preview pages, in twips.
+inline double Left_Margin = 1134;
+inline double Right_Margin = 1134;
+inline double Upper_Margin = 1134;
+inline double Bottom_Margin = 1250;
+// True once a sheet was sent to the system printer.
+inline std::int16_t Printing = 0;
 
 } // namespace ohmira

@@ -1,0 +1,7 @@
+#include "profiles/profiles_state.h"
+
+namespace ohmira {
+
+void reset_profiles_state() {}
+
+} // namespace ohmira
