@@ -145,8 +145,11 @@ void decades_and_labels(const Sheet_Layout &l) {
         P.DrawLine(l.x_at(i), l.plot_top, l.x_at(i), l.y0);
         print_at(l.x_at(i) - x_label_offset_x, label_y, Str(std::pow(10.0, AB2min + i)));
     }
+    // The axis title goes where the last label left the cursor: the line below the labels, so
+    // that it never runs into the last of them.
     P.FontSize(11);
-    print_at(l.plot_right - twips_per_mm * x_title_decades * l.scale, label_y, x_axis_title());
+    P.CurrentX(l.plot_right - twips_per_mm * x_title_decades * l.scale);
+    P.Print(x_axis_title());
     P.FontSize(12);
     const double step = twips_per_mm * l.scale;
     for (long j = 0; j <= RHOmax - RHOmin; ++j) {

@@ -48,6 +48,8 @@ void cmbZoomMode_Click() {
         SEV.cmbPercent.Enabled(false);
         SEV.VSPrint.ZoomMode(mode);
     }
+    // The pages shown at once may have changed: the page label follows.
+    Update_Page_Scroll();
 }
 
 void chkPhysicalPage_Click() {

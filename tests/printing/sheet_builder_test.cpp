@@ -63,6 +63,8 @@ TEST_F(SheetBuilder, UprightSheetPlotGridAndLabels) {
     EXPECT_EQ(found, 5);
     const TextOp x_title = text_op(1, "   AB/2 [m]");
     EXPECT_NEAR(x_title.x, 9638 - 56.7 * 0.6 * 8504 / 283.5, 1e-6);
+    // On the line below the labels.
+    EXPECT_NEAR(x_title.y, 9184.6 + line_height(text_op(1, " 10000").font), 1e-6);
     EXPECT_EQ(x_title.font.size, 11);
     const TextOp y_title = text_op(1, "[ohm·m]");
     EXPECT_NEAR(y_title.x, 9694.7, 1e-6);
