@@ -9,6 +9,7 @@
 #include "platform/qt/form_view.h"
 #include "platform/qt/preview_widget.h"
 #include "platform/screen.h"
+#include "platform/text_metrics.h"
 #include "printing/sheet_preview.h"
 #include "qt_test_app.h"
 #include "shell/app_state.h"
@@ -246,6 +247,8 @@ TEST_F(SheetPage, PrintTabZoomCopiesPdfWmfAndClipboard) {
     });
     QTest::mouseClick(view->widget_of("Record_WMF"), Qt::LeftButton);
     EXPECT_TRUE(QFile::exists(wmf));
+    if (const char *keep = std::getenv("OHMIRA_QT_SHOTS"))
+        QFile::copy(wmf, QString::fromLocal8Bit(keep) + "/S12.wmf");
     QTest::mouseClick(view->widget_of("Command21"), Qt::LeftButton);
     const QMimeData *data = QGuiApplication::clipboard()->mimeData();
     ASSERT_NE(data, nullptr);
@@ -256,6 +259,77 @@ TEST_F(SheetPage, PrintTabZoomCopiesPdfWmfAndClipboard) {
     EXPECT_GT(inked(pasted), 1000);
     ASSERT_TRUE(pasted.save(folder + "/sheet-clipboard.png"));
     view->close();
+}
+
+TEST_F(SheetPage, ProfilePageZoomPageSetupWmfAndClipboard) {
+    File_Path = (temp.path() + "/S12.QD3").toStdString();
+    Chemin = (temp.path() + "/").toStdString();
+    show_window();
+    auto *tabs = view->widget_of("SSTab1")->findChild<QTabBar *>();
+    ASSERT_NE(tabs, nullptr);
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(4).center());
+    // A stand-in for the section the profile drawing puts there.
+    VSPrinter &doc = SEV.VSPrint1;
+    doc.StartDoc();
+    doc.BrushStyle(0);
+    doc.BrushColor(rgb(255, 200, 0));
+    doc.DrawRectangle(2000, 3000, 9000, 6000);
+    doc.CurrentX(2000);
+    doc.CurrentY(2000);
+    doc.Print("Section S10 - S14");
+    doc.EndDoc();
+    // As the tab dispatcher leaves the lists on the "Profile data" tab.
+    SEV.cmbPercent2.ListIndex(3);
+    SEV.cmbZoomMode2.ListIndex(0);
+    QtUi::instance().sync_all();
+
+    auto *mode = qobject_cast<QComboBox *>(view->widget_of("cmbZoomMode2"));
+    ASSERT_NE(mode, nullptr);
+    mode->setFocus();
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(mode, Qt::Key_Down);
+    QtUi::instance().sync_all();
+    EXPECT_EQ(doc.ZoomMode(), zmWholePage);
+    EXPECT_FALSE(view->widget_of("cmbPercent2")->isEnabled());
+
+    // The page set-up dialog closed as it opened: the upright A4 label.
+    testing::when_dialog_opens([](QDialog &d) { d.accept(); });
+    QTest::mouseClick(view->widget_of("cmdPageSetup2"), Qt::LeftButton);
+    EXPECT_EQ(SEV.Label18.Caption(), "Paper size=  297 /  210");
+    ASSERT_TRUE(view->grab().save(folder + "/profile-page.png"));
+
+    const QString wmf = temp.path() + "/S12profil.wmf";
+    testing::when_dialog_opens([wmf](QDialog &d) {
+        auto *in = qobject_cast<QInputDialog *>(&d);
+        ASSERT_NE(in, nullptr);
+        EXPECT_EQ(in->textValue(), wmf);
+        testing::answer_box(QMessageBox::Ok);
+        in->accept();
+    });
+    QTest::mouseClick(view->widget_of("Command16"), Qt::LeftButton);
+    ASSERT_TRUE(QFile::exists(wmf));
+    if (const char *keep = std::getenv("OHMIRA_QT_SHOTS"))
+        QFile::copy(wmf, QString::fromLocal8Bit(keep) + "/S12profil.wmf");
+
+    QGuiApplication::clipboard()->setText("old");
+    QTest::mouseClick(view->widget_of("Command15"), Qt::LeftButton);
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    EXPECT_TRUE(data->hasFormat("image/x-wmf"));
+    EXPECT_FALSE(data->hasText());
+    view->close();
+}
+
+TEST(DesktopFonts, LiberationStandsForTheMeasuredFontsAndTheListIsSorted) {
+    testing::app();
+    EXPECT_EQ(desktop_font_names({"Liberation Serif", "DejaVu Sans", "Liberation Sans", "Arial",
+                                  "Liberation Mono", "bitstream"}),
+              (std::vector<std::string>{"Arial", "bitstream", "Courier New", "DejaVu Sans",
+                                        "Times New Roman"}));
+    EXPECT_EQ(desktop_font_names(std::vector<std::string>{}), known_font_names());
+    // The program's font lists come from the desktop.
+    EXPECT_EQ(Screen.FontCount(), Printer.FontCount());
+    EXPECT_GT(Screen.FontCount(), 0);
 }
 
 } // namespace
