@@ -173,6 +173,19 @@ TEST_F(SheetPage, BothPagesInFrenchAndEnglishRenderedAt100Dpi) {
             ASSERT_TRUE(img.save(folder + "/" + name));
         }
     }
+    // A landscape sheet: plot, texts, field data.
+    SEV.VSPrint.Orientation(orLandscape);
+    display_print();
+    ASSERT_EQ(SEV.VSPrint.PageCount(), 3);
+    for (int p = 1; p <= 3; ++p) {
+        const DisplayList page = SEV.VSPrint.page_picture(p);
+        const std::string png = png_of_display_list(page, page.width, page.height, 100);
+        QImage img;
+        ASSERT_TRUE(img.loadFromData(QByteArray(png.data(), static_cast<int>(png.size()))));
+        EXPECT_GT(img.width(), img.height());
+        EXPECT_GT(inked(img), 2000);
+        ASSERT_TRUE(img.save(folder + QString("/sheet-en-landscape-page%1.png").arg(p)));
+    }
 }
 
 TEST_F(SheetPage, PrintTabZoomCopiesPdfWmfAndClipboard) {
