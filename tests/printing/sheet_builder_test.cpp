@@ -216,10 +216,12 @@ TEST_F(SheetBuilder, StoredModelsOnlyWithSuperpositionAndInTheirColour) {
 
     // Without a computed curve only the stored models are drawn, and the curve stays empty.
     Curve.clear();
+    Curve_Valid = 0;
     display_print();
     EXPECT_FALSE(lines_with(1, 18, 32768).empty());
     EXPECT_TRUE(lines_with(1, 18, 255).empty());
-    EXPECT_EQ(Curve(1, 1).num(), 0);
+    EXPECT_EQ(Curve(0, 1).num(), 0);
+    EXPECT_EQ(Curve_Valid, 0);
 }
 
 TEST_F(SheetBuilder, ModelTableCells) {
