@@ -271,6 +271,49 @@ TEST_F(SheetBuilder, ModelTableCells) {
     }
 }
 
+TEST_F(SheetBuilder, ModelTableTextsByDecimals) {
+    using Rows = std::vector<std::vector<std::string>>;
+    struct Case {
+        int decimals;
+        const char *z;
+        Rows rows;
+    };
+    const Case cases[] = {
+        {0,
+         "120.5",
+         {{" 80", " 1.5", "", " 120.5"},
+          {" 20", " 6", " 1.5", " 119"},
+          {" 300", " 25", " 7.5", " 113"},
+          {" 40", "", " 32.5", " 88"}}},
+        {1,
+         "120.5",
+         {{" 80", " 1.5", "", " 120.5"},
+          {" 20", " 6.0", " 1.5", " 119.0"},
+          {" 300", " 25.0", " 7.5", " 113.0"},
+          {" 40", "", " 32.5", " 88.0"}}},
+        {2,
+         "120.5",
+         {{" 80", " 1.50", "", " 120.50"},
+          {" 20", " 6.00", " 1.50", " 119.00"},
+          {" 300", " 25.00", " 7.50", " 113.00"},
+          {" 40", "", " 32.50", " 88.00"}}},
+        {1,
+         "",
+         {{" 80", " 1.5", ""},
+          {" 20", " 6.0", " 1.5"},
+          {" 300", " 25.0", " 7.5"},
+          {" 40", "", " 32.5"}}},
+    };
+    for (const Case &c : cases) {
+        Decimals_Mode = static_cast<std::int16_t>(c.decimals);
+        Z_Coord = c.z;
+        display_print();
+        const Rows &rows = table(0).rows;
+        ASSERT_EQ(rows.size(), c.rows.size() + 1) << c.decimals << c.z;
+        EXPECT_EQ(Rows(rows.begin() + 1, rows.end()), c.rows) << c.decimals << c.z;
+    }
+}
+
 TEST_F(SheetBuilder, HeaderRowsBoldBodyRowsRegular) {
     display_print();
     for (const TextOp &t : sheet_page(1).texts()) {
