@@ -31,6 +31,7 @@
 #include <QMimeData>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabBar>
 #include <QTemporaryDir>
 
@@ -309,6 +310,17 @@ TEST_F(SheetPage, ProfilePageZoomPageSetupWmfAndClipboard) {
     testing::when_dialog_opens([](QDialog &d) { d.accept(); });
     QTest::mouseClick(view->widget_of("cmdPageSetup2"), Qt::LeftButton);
     EXPECT_EQ(SEV.Label18.Caption(), "Paper size=  297 /  210");
+    // Turned to landscape in the same dialog: height and width change places.
+    testing::when_dialog_opens([](QDialog &d) {
+        for (QRadioButton *b : d.findChildren<QRadioButton *>())
+            if (b->text().remove(u'&') == "Landscape")
+                b->click();
+        d.accept();
+    });
+    QTest::mouseClick(view->widget_of("cmdPageSetup2"), Qt::LeftButton);
+    EXPECT_EQ(SEV.Label18.Caption(), "Paper size=  210 /  297");
+    EXPECT_EQ(doc.Orientation(), orLandscape);
+    EXPECT_EQ(SEV.VSPrint.Orientation(), orPortrait);
     ASSERT_TRUE(view->grab().save(folder + "/profile-page.png"));
 
     const QString wmf = temp.path() + "/S12profil.wmf";
