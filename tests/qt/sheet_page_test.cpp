@@ -4,6 +4,7 @@
 // a 4-layer sounding with two stored models, in French and in English, rendered to PNG. Set
 // OHMIRA_QT_SHOTS to a folder to keep the pictures.
 #include "core/forward.h"
+#include "core/loglog_plot.h"
 #include "core/sounding.h"
 #include "platform/printer.h"
 #include "platform/qt/form_view.h"
@@ -18,6 +19,7 @@
 #include "shell/settings_values.h"
 #include "shell/sev_form.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
@@ -342,6 +344,29 @@ TEST_F(SheetPage, ProfilePageZoomPageSetupWmfAndClipboard) {
     ASSERT_NE(data, nullptr);
     EXPECT_TRUE(data->hasFormat("image/x-wmf"));
     EXPECT_FALSE(data->hasText());
+    view->close();
+}
+
+TEST_F(SheetPage, PlotCopiedFromTheMenuPastesAsAPicture) {
+    show_window();
+    Draw_Mode = "NORMAL";
+    Draw_Bilog_Frame();
+    Compute_Curve();
+    Draw_Mode = "";
+    QtUi::instance().sync_all();
+    QAction *copy = view->action_of("CopyClipBoard");
+    ASSERT_NE(copy, nullptr);
+    testing::BoxSeen seen;
+    testing::answer_box(QMessageBox::Ok, &seen);
+    copy->trigger();
+    EXPECT_EQ(seen.text.toStdString(),
+              "Your screen is now recorded in the clipbord, paste in with Crtl+C");
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    const QImage pasted = QImage::fromData(data->data("image/png"), "PNG");
+    ASSERT_FALSE(pasted.isNull());
+    EXPECT_GT(inked(pasted), 5000);
+    ASSERT_TRUE(pasted.save(folder + "/plot-clipboard.png"));
     view->close();
 }
 
