@@ -139,23 +139,28 @@ std::string ListReader::text() {
     return cp1252_to_utf8(item);
 }
 
-double ListReader::number() {
+std::string ListReader::number_token() {
     if (at_end())
         throw RuntimeError(err::InputPastEnd);
     while (is_blank(data_[pos_]) || is_line_end(data_[pos_]))
         ++pos_;
-    std::string token;
-    if (data_[pos_] == '"') {
-        token = quoted();
-    } else {
-        const auto start = pos_;
-        while (pos_ < data_.size() && data_[pos_] != ',' && !is_blank(data_[pos_]) &&
-               !is_line_end(data_[pos_]))
-            ++pos_;
-        token = data_.substr(start, pos_ - start);
-        consume_delimiter();
-    }
-    const auto value = parse_number_item(token);
+    if (data_[pos_] == '"')
+        return quoted();
+    const auto start = pos_;
+    while (pos_ < data_.size() && data_[pos_] != ',' && !is_blank(data_[pos_]) &&
+           !is_line_end(data_[pos_]))
+        ++pos_;
+    std::string token = data_.substr(start, pos_ - start);
+    consume_delimiter();
+    return token;
+}
+
+std::string ListReader::word() {
+    return cp1252_to_utf8(number_token());
+}
+
+double ListReader::number() {
+    const auto value = parse_number_item(number_token());
     if (!value)
         throw RuntimeError(err::TypeMismatch);
     if (!std::isfinite(*value))

@@ -43,6 +43,9 @@ public:
     std::int16_t integer();     // rounded half to even; 6 beyond 16 bits
     std::int32_t long_number(); // the same for 32 bits
     std::string line();         // without its line end; 62 at the end of the file
+    // An item delimited as a number is, kept as text: skips an ignored column of a row of numbers
+    // whatever it holds.
+    std::string word();
 
     // Nothing left but blanks and line ends.
     bool eof() const;
@@ -53,6 +56,7 @@ private:
     void consume_line_end();
     void consume_delimiter();
     std::string quoted();
+    std::string number_token();
 
     std::string data_;
     std::size_t pos_ = 0;

@@ -15,8 +15,8 @@
 namespace ohmira {
 namespace {
 
-// One read: 't' text, 'n' number, 'i' integer, 'l' line; the expected result as text (numbers
-// in their plain form), or "!<error number>".
+// One read: 't' text, 'n' number, 'i' integer, 'l' line, 'w' word; the expected result as text
+// (numbers in their plain form), or "!<error number>".
 struct Read {
     char kind;
     std::string expected;
@@ -43,6 +43,8 @@ std::string run(ListReader &in, char kind) {
             return std::to_string(in.integer());
         case 'l':
             return in.line();
+        case 'w':
+            return in.word();
         }
     } catch (const RuntimeError &e) {
         return "!" + std::to_string(e.number);
@@ -87,6 +89,9 @@ TEST(ListReader, ReadsItemsAndLinesAsTheReadersNeedThem) {
          "1\r\n\x1a"
          "2",
          {{'n', "1"}, {'n', "!62"}}},
+        {"word skips a column of a row of numbers",
+         "12:30:01 x 2.5\r\n",
+         {{'w', "12:30:01"}, {'w', "x"}, {'n', "2.5"}, {'w', "!62"}}},
         {"quoted number", "\"12\",3", {{'n', "12"}, {'n', "3"}}},
     };
     for (const auto &c : cases) {
