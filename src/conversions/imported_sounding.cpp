@@ -14,16 +14,28 @@
 
 namespace ohmira {
 
-FieldRow &ImportedSounding::add_row() {
-    if (static_cast<int>(rows.size()) >= max_field_rows)
-        throw RuntimeError(err::SubscriptRange);
-    return rows.emplace_back();
+namespace {
+
+template <typename Row> void require_finite(const Row &row) {
+    for (const Variant &cell : row)
+        if (cell.is_number() && !std::isfinite(cell.num()))
+            throw RuntimeError(err::Overflow);
 }
 
-LayerRow &ImportedSounding::add_layer() {
+} // namespace
+
+void ImportedSounding::add_row(const FieldRow &row) {
+    if (static_cast<int>(rows.size()) >= max_field_rows)
+        throw RuntimeError(err::SubscriptRange);
+    require_finite(row);
+    rows.push_back(row);
+}
+
+void ImportedSounding::add_layer(const LayerRow &layer) {
     if (static_cast<int>(layers.size()) >= max_layer_rows)
         throw RuntimeError(err::SubscriptRange);
-    return layers.emplace_back();
+    require_finite(layer);
+    layers.push_back(layer);
 }
 
 void ImportedSounding::track_ab2(double ab2) {

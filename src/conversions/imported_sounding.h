@@ -34,9 +34,10 @@ struct ImportedSounding {
     int error = 0;                    // run-time error number that stopped the read; 0: read whole
     std::string refusal;              // text of the box of a file refused as a whole
 
-    // A new row, refused beyond the 51 rows of the field table (error 9).
-    FieldRow &add_row();
-    LayerRow &add_layer();
+    // Appends a row, refused beyond the 51 rows of the field table (error 9) or when a value
+    // computed from the file left the range of numbers (error 6); a layer beyond 21 (error 9).
+    void add_row(const FieldRow &row);
+    void add_layer(const LayerRow &layer);
     // Max_AB2 follows the spacing: the largest AB/2 rounded to whole metres (error 6 beyond 16
     // bits), then its decimal exponent at the end of the read.
     void track_ab2(double ab2);
