@@ -55,7 +55,7 @@ inline std::string gtr_line(const std::string &voltage, const std::string &curre
 }
 
 inline std::string gtr_sample() {
-    return lines({"GEOTRADE resistivity meter", "Sounding S1   12/03/2019",
+    return lines({"GEOTRADE resistivity meter", "Sounding S1",
                   gtr_line("123.4mV", "12.5mA", "3", "1"), gtr_line("0.1234", "0.0125", "6", "1"),
                   gtr_line("50mV", "0.1mA", "10", "2"), gtr_line("8.5mV", "20mA", "20", "2")});
 }
