@@ -75,6 +75,8 @@ protected:
         when_open<QFileDialog>([&, answers](QFileDialog &d) {
             seen << d.windowTitle() << d.nameFilters().join(";");
             d.selectFile(file);
+            if (item == "Geotrade")
+                d.grab().save(shots + "/conversions-open.png");
             QMetaObject::invokeMethod(&d, "accept", Qt::QueuedConnection);
             answer(answers);
         });
