@@ -15,7 +15,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QPointer>
 #include <QTabBar>
 #include <QTemporaryDir>
 
@@ -24,11 +27,17 @@
 namespace ohmira::qt {
 namespace {
 
-// Runs `act` on the next modal widget of type T, polling until it is open.
-template <typename T> void when_open(std::function<void(T &)> act, int attempts = 400) {
+// Runs `act` on the next modal widget of type T, polling until it is open. A file dialog that is
+// still loading its folder may ignore the first accept, so `act` runs again while it stays open.
+template <typename T> void when_open(std::function<void(T &)> act, int attempts = 3000) {
     QTimer::singleShot(10, [act, attempts] {
         if (auto *w = qobject_cast<T *>(QApplication::activeModalWidget())) {
             act(*w);
+            QPointer<T> open(w);
+            QTimer::singleShot(300, [open, act] {
+                if (open && open->isVisible() && QApplication::activeModalWidget() == open)
+                    when_open<T>(act, 10);
+            });
             return;
         }
         if (attempts > 0)
@@ -75,6 +84,10 @@ protected:
         when_open<QFileDialog>([&, answers](QFileDialog &d) {
             seen << d.windowTitle() << d.nameFilters().join(";");
             d.selectFile(file);
+            // The dialog's folder model may not list a file written since its last look: the
+            // typed name is what it takes then.
+            if (auto *edit = d.findChild<QLineEdit *>("fileNameEdit"))
+                edit->setText(QFileInfo(file).fileName());
             if (item == "Geotrade")
                 d.grab().save(shots + "/conversions-open.png");
             QMetaObject::invokeMethod(&d, "accept", Qt::QueuedConnection);
