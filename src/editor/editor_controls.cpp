@@ -3,6 +3,9 @@
 namespace ohmira {
 
 void EditorControls::set_design_state() {
+    Frame16.Caption("Field data");
+    Frame14.Caption("Editing data");
+    Frame9.Caption("Marine floor survey");
     Frame17.Caption("Earth model");
     Frame15.Caption("Drawing up");
     Frame2.Caption("Graph title");
