@@ -175,5 +175,21 @@ TEST_F(ModelPanel, TypeComputeFitAndOverlay) {
     ASSERT_TRUE(shot("model-first-slot"));
 }
 
+TEST_F(ModelPanel, KeysStayInTheEditableColumnsAndEnterComputes) {
+    type_model({{"100", "5"}, {"10", "20"}, {"1000", ""}});
+    click_cell(2, 1);
+    QTest::keyClick(grid, Qt::Key_Right);
+    EXPECT_EQ(SEV.Grid1.Col(), 1) << "Right stops at the thickness column";
+    QTest::keyClick(grid, Qt::Key_Backspace);
+    QTest::keyClick(grid, Qt::Key_3, Qt::KeypadModifier);
+    QTest::keyClick(grid, Qt::Key_0);
+    EXPECT_EQ(SEV.Grid1.TextMatrix(2, 1), "30  ");
+    QTest::keyClick(grid, Qt::Key_Return);
+    EXPECT_EQ(Model_Layers(2, 2).num(), 30.0) << "Enter ran the compute button";
+    EXPECT_EQ(SEV.Grid1.TextMatrix(3, 2), " 35  ");
+    EXPECT_GT(lines_in(Curve_Color), 20u);
+    EXPECT_TRUE(grid->hasFocus());
+}
+
 } // namespace
 } // namespace ohmira::qt
