@@ -10,11 +10,11 @@
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
-#include "platform/screen.h"
 #include "shell/app_title.h"
 #include "shell/settings_values.h"
 #include "shell/sev_form.h"
 
+#include <optional>
 #include <string>
 
 namespace ohmira {
