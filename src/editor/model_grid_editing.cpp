@@ -7,7 +7,7 @@
 #include "platform/user_feedback.h"
 #include "shell/sev_form.h"
 
-#include <algorithm>
+#include <string>
 
 namespace ohmira {
 

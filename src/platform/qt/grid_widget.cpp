@@ -186,7 +186,10 @@ void GridWidget::paintEvent(QPaintEvent *) {
             const bool header_row = r < grid_.FixedRows();
             const int a = header_row ? grid_.FixedAlignment(c) : grid_.ColAlignment(c);
             p.setPen(cf != FlexGrid::default_color ? win_colour(cf) : fore);
-            p.drawText(rc.adjusted(3, 0, -3, 0), int(alignment_of(a, text)), text);
+            // A header a little wider than its column gives up its margins before it is cut.
+            const int pad =
+                header_row && p.fontMetrics().horizontalAdvance(text) > rc.width() - 6 ? 1 : 3;
+            p.drawText(rc.adjusted(pad, 0, -pad, 0), int(alignment_of(a, text)), text);
         }
     };
     p.save();
