@@ -8,6 +8,7 @@
 #include "platform/form.h"
 #include "platform/image_list.h"
 #include "platform/picture_box.h"
+#include "platform/qt/grid_cell_editor.h"
 #include "platform/qt/grid_widget.h"
 #include "platform/qt/picture_widget.h"
 #include "platform/qt/preview_widget.h"
@@ -494,7 +495,9 @@ public:
     bool key_press(QKeyEvent &e) override {
         if (!grid_.Enabled() || e.key() == Qt::Key_Tab || e.key() == Qt::Key_Backtab)
             return false;
-        // The grid has no editor: the model handles every key, its own moves included.
+        if (open_editor_on_key(e))
+            return true;
+        // Otherwise the model handles every key, its own moves included.
         const int code = key_code_of(e.key());
         if (code != 0)
             grid_.user_key_down(code, shift_flags_of(e.modifiers()));
@@ -529,7 +532,7 @@ public:
             grid_.user_mouse_move(button_flags_of(e.buttons()), shift, x, y);
             break;
         case QEvent::MouseButtonDblClick:
-            if (on_cell)
+            if (on_cell && !editor().open(row, col))
                 grid_.user_double_click();
             break;
         default:
@@ -551,7 +554,25 @@ protected:
     QPalette::ColorRole fore_role() const override { return QPalette::Text; }
 
 private:
+    // Cells of a grid the model marks editable open an editor on F2 or a typed character.
+    bool open_editor_on_key(QKeyEvent &e) {
+        if (!grid_.Editable())
+            return false;
+        const QString typed = e.text();
+        if (e.key() == Qt::Key_F2)
+            return editor().open(grid_.Row(), grid_.Col());
+        if (!typed.isEmpty() && typed.at(0).isPrint() && e.modifiers() == Qt::NoModifier)
+            return editor().open(grid_.Row(), grid_.Col(), typed);
+        return false;
+    }
+    GridCellEditor &editor() {
+        if (!editor_)
+            editor_ = new GridCellEditor(*static_cast<GridWidget *>(widget()), grid_);
+        return *editor_;
+    }
+
     FlexGrid &grid_;
+    GridCellEditor *editor_ = nullptr; // owned by the grid's viewport
     int row_ = -1, col_ = -1;
     bool pressed_ = false;
 };
