@@ -6,12 +6,18 @@
 #include "platform/qt/form_view.h"
 #include "platform/qt/grid_cell_editor.h"
 #include "platform/qt/grid_widget.h"
+#include "platform/qt/qt_dialog_host.h"
+#include "profiles/extraction_form.h"
 #include "profiles/section_drawing.h"
 #include "qt_test_app.h"
 #include "shell/main_frame.h"
 
 #include <QAbstractButton>
 #include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTabBar>
 #include <QTemporaryDir>
 
@@ -135,6 +141,50 @@ TEST_F(ProfilePage, SelectEditAndDrawTheSection) {
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(4).center());
     QtUi::instance().sync_all();
     ASSERT_TRUE(shot(view, "profile-section-tab"));
+}
+
+// Files and boxes answered from the script; modal forms shown as real dialogs.
+class ScriptWithRealForms : public ScriptedDialogHost {
+public:
+    void show_modal(Form &form) override { real.show_modal(form); }
+    QtDialogHost real;
+};
+
+TEST_F(ProfilePage, SliceExportAsksItsParametersInARealDialog) {
+    ScriptWithRealForms host;
+    DialogHostGuard guard(host);
+    host.expect(answer_open(write_line()));
+    host.expect(ohmira::answer_box(vbYes));
+    bool seen = false;
+    testing::when_dialog_opens([&](QDialog &d) {
+        auto *form = d.findChild<FormView *>();
+        if (!form)
+            return;
+        seen = true;
+        EXPECT_EQ(d.windowTitle(), "Extraction parameter for SURFER");
+        auto *by_layer = qobject_cast<QAbstractButton *>(form->widget_of("Option2"));
+        auto *layer = qobject_cast<QLineEdit *>(form->widget_of("Text2"));
+        auto *ok = qobject_cast<QAbstractButton *>(form->widget_of("Command1"));
+        ASSERT_TRUE(by_layer && layer && ok);
+        // On the indicator: a radio button takes clicks on its indicator and caption only.
+        QTest::mouseClick(by_layer, Qt::LeftButton, {}, QPoint(8, by_layer->height() / 2));
+        QTest::keyClicks(layer, "2");
+        shot(&d, "extraction-dialog");
+        QTest::mouseClick(ok, Qt::LeftButton);
+    });
+    QAction *item = nullptr;
+    for (QAction *top : view->menu_bar()->actions())
+        if (top->menu())
+            for (QAction *a : top->menu()->actions())
+                if (a->text().remove(u'&') == "Extraction for SURFER")
+                    item = a;
+    ASSERT_NE(item, nullptr);
+    item->trigger();
+    EXPECT_TRUE(seen);
+    ASSERT_TRUE(host.failures().empty()) << host.failures()[0];
+    QFile out(QString::fromStdString(folder / "Res_by_layer_2.DAT"));
+    ASSERT_TRUE(out.open(QIODevice::ReadOnly));
+    EXPECT_EQ(out.readAll(), "200,0,35\r\n0,0,40\r\n400,0,20\r\n100,0,30\r\n300,0,25\r\n");
 }
 
 } // namespace
