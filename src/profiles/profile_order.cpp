@@ -32,6 +32,7 @@ void Re_order() {
     struct Row {
         std::array<std::string, grid_cols> cells;
         double key = 0;
+        bool unread = false; // a file that could not be read: no location at all
     };
     std::vector<Row> rows(static_cast<size_t>(n));
     for (int i = 1; i <= n; ++i) {
@@ -42,17 +43,25 @@ void Re_order() {
         r.key = std::sqrt(x * x + y * y);
         if (!std::isfinite(r.key))
             r.key = 0;
+        r.unread = r.cells[col_x].empty() && r.cells[col_y].empty() && r.cells[col_z].empty();
     }
-    // Equal keys keep their order, as the bubble sort with a strict comparison did.
-    std::stable_sort(rows.begin(), rows.end(),
-                     [](const Row &a, const Row &b) { return a.key < b.key; });
+    // Equal keys keep their order, as the bubble sort with a strict comparison did. Rows of
+    // unreadable files go last and take no part in the distances: at the origin they would put
+    // every sounding of a line far from it kilometres along.
+    std::stable_sort(rows.begin(), rows.end(), [](const Row &a, const Row &b) {
+        return a.unread != b.unread ? b.unread : a.key < b.key;
+    });
     for (int i = 1; i <= n; ++i)
         for (int c = 1; c < grid_cols; ++c)
             g.TextMatrix(i, c, rows[static_cast<size_t>(i - 1)].cells[static_cast<size_t>(c)]);
 
-    g.TextMatrix(1, col_distance, "0");
+    int located = n;
+    while (located > 0 && rows[static_cast<size_t>(located - 1)].unread)
+        g.TextMatrix(located--, col_distance, "");
+    if (located > 0)
+        g.TextMatrix(1, col_distance, "0");
     double s = 0;
-    for (int i = 2; i <= n; ++i) {
+    for (int i = 2; i <= located; ++i) {
         const double dx = cell_value(i - 1, col_x) - cell_value(i, col_x);
         const double dy = cell_value(i - 1, col_y) - cell_value(i, col_y);
         const double step = std::abs(std::sqrt(dy * dy + dx * dx));

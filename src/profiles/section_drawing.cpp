@@ -58,6 +58,11 @@ std::string grid_text(int row, int col) {
     return g.has_cell(row, col) ? g.TextMatrix(row, col) : std::string();
 }
 
+// The row of a file that could not be read at the selection has no place on the line.
+bool unlocated(int row) {
+    return grid_text(row, 4).empty() && grid_text(row, 6).empty();
+}
+
 void draw_title(VSPrinter &vp, const SectionFrame &f) {
     vp.CurrentX(f.left_margin);
     vp.CurrentY(f.top_margin);
@@ -72,6 +77,8 @@ void draw_topography(VSPrinter &vp, const SectionFrame &f) {
     vp.PenColor(colour_of(SEV.Text9.BackColor()));
     std::vector<PointTw> points;
     for (int i = 1; i < SEV.SEV_Grid.Rows(); ++i) {
+        if (unlocated(i))
+            continue;
         const double x = round_half_even(f.x_of(box_value(grid_text(i, 6))));
         const double y = round_half_even(f.y_of(box_value(grid_text(i, 4))));
         points.push_back({x, y});
@@ -252,6 +259,10 @@ void Trace_Profil() {
 
     LayerTops tops{};
     for (int i = 1; i < SEV.SEV_Grid.Rows(); ++i) {
+        if (unlocated(i)) {
+            tops = LayerTops{};
+            continue;
+        }
         const double z = box_value(grid_text(i, 4));
         const double d = box_value(grid_text(i, 6));
         draw_column_label(vp, f, i, z, d);

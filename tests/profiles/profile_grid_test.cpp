@@ -136,9 +136,9 @@ TEST_F(ProfileGrid, LowAltitudeFollowsTheArrayOfTheEditor) {
 }
 
 TEST_F(ProfileGrid, AnUnreadableFileLeavesItsRowEmptyAndIsNamed) {
-    write("A.QD3", qd3_text({{100, 5}, {50, 0}}, "0", "0", "250", 1000));
+    write("A.QD3", qd3_text({{100, 5}, {50, 0}}, "5000", "0", "250", 1000));
     write("BAD.QD3", "3.5\r\n1,2,3\r\n");
-    write("C.QD3", qd3_text({{300, 5}, {20, 0}}, "0", "20", "240", 1000));
+    write("C.QD3", qd3_text({{300, 5}, {20, 0}}, "5000", "20", "240", 1000));
     host.expect(answer_open(paths({"A.QD3", "BAD.QD3", "C.QD3"})));
     host.expect(answer_box(vbOK));
     SEV.Command2.user_click();
@@ -151,7 +151,11 @@ TEST_F(ProfileGrid, AnUnreadableFileLeavesItsRowEmptyAndIsNamed) {
     for (int r = 1; r <= 3; ++r)
         if (g.TextMatrix(r, 1) == "BAD.QD3")
             bad = r;
+    EXPECT_EQ(bad, 3); // last, out of the distances
     ASSERT_NE(bad, 0);
+    EXPECT_EQ(g.TextMatrix(1, 6), "0");
+    EXPECT_EQ(g.TextMatrix(2, 6), "20");
+    EXPECT_EQ(g.TextMatrix(3, 6), "");
     for (int c = 2; c <= 4; ++c)
         EXPECT_EQ(g.TextMatrix(bad, c), "");
     EXPECT_EQ(g.TextMatrix(bad, 7), "");

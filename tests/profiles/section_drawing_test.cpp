@@ -106,6 +106,17 @@ TEST_F(SectionDrawing, AZeroResistivityEndsAColumnAndAnUnreadableFileLeavesItEmp
     page = draw();
     EXPECT_EQ(columns(page).size(), 1u + 3u);
     EXPECT_TRUE(correlation_lines(page).empty());
+    EXPECT_TRUE(has_text(page, "B"));
+    // Unreadable at the selection: no place on the line, no label, no column.
+    host.expect(answer_open(paths({"A.QD3", "B.QD3", "C.QD3"})));
+    host.expect(answer_box(vbOK));
+    SEV.Command2.user_click();
+    write("B.QD3", qd3_text({{100, 5}, {40, 5}, {50, 0}}, "10", "0", "120"));
+    page = draw();
+    EXPECT_FALSE(has_text(page, "B"));
+    EXPECT_EQ(columns(page).size(), 1u + 3u);
+    EXPECT_EQ(page.polylines()[0].points.size(), 4u);
+    EXPECT_TRUE(host.failures().empty());
 }
 
 TEST_F(SectionDrawing, OptionsChooseWhatIsDrawn) {
