@@ -8,7 +8,7 @@
 namespace ohmira {
 
 // Lowest altitude reached by the soundings (metres); set by the selection, lowered by the drawing.
-inline double Profile_Low_Alt = 99999;
+inline double Profile_Low_Alt = 0;
 // Top altitude of the section (whole metres) and the vertical extent of the soundings (metres).
 inline std::int16_t Profile_Top_Alt = 0;
 inline double Profile_Height = 0;

@@ -5,7 +5,7 @@
 namespace ohmira {
 
 void reset_profiles_state() {
-    Profile_Low_Alt = 99999;
+    Profile_Low_Alt = 0;
     Profile_Top_Alt = 0;
     Profile_Height = 0;
     Profile_X_Twips = 0;
