@@ -126,7 +126,20 @@ TEST_F(ProfilePage, SelectEditAndDrawTheSection) {
     QTest::keyClicks(editor, "125");
     QTest::keyClick(editor, Qt::Key_Return);
     EXPECT_EQ(Profile_Top_Alt, 140);
+
+    // A distance typed, then a click elsewhere: the cell keeps it, the focus stays there.
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, grid->cell_rect(5, 6).center());
+    ASSERT_TRUE(editor->isVisible());
+    QTest::keyClicks(editor, "1000");
+    auto *title = qobject_cast<QLineEdit *>(view->widget_of("Text10"));
+    ASSERT_NE(title, nullptr);
+    title->setFocus(Qt::MouseFocusReason);
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_EQ(SEV.SEV_Grid.TextMatrix(5, 6), "1000");
+    EXPECT_EQ(SEV.Text5.Text(), "4000");
+    EXPECT_TRUE(title->hasFocus());
     ASSERT_TRUE(shot(view, "profile-data-edited"));
+    SEV.Command9.user_click(); // distances back from the coordinates
 
     // The section: five soundings of 3 to 5 layers with names, correlation lines and legend.
     SEV.Text10.Text("Line A - VES 1 to 5");

@@ -50,22 +50,23 @@ void GridCellEditor::keyPressEvent(QKeyEvent *e) {
 void GridCellEditor::focusOutEvent(QFocusEvent *e) {
     QLineEdit::focusOutEvent(e);
     if (is_open())
-        commit();
+        commit(false); // the focus has gone where the user put it
 }
 
-void GridCellEditor::commit() {
+void GridCellEditor::commit(bool refocus) {
     if (!is_open())
         return;
     const int row = row_, col = col_;
     const std::string typed = ustr(text());
-    close_editor();
+    close_editor(refocus);
     QtUi::instance().run([&] { grid_.user_edit_cell(row, col, typed); });
 }
 
-void GridCellEditor::close_editor() {
+void GridCellEditor::close_editor(bool refocus) {
     row_ = col_ = -1;
     hide();
-    view_.setFocus(Qt::OtherFocusReason);
+    if (refocus)
+        view_.setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace ohmira::qt

@@ -25,8 +25,10 @@ protected:
     void focusOutEvent(QFocusEvent *e) override;
 
 private:
-    void commit();
-    void close_editor();
+    // Stores the text (commit) or drops it (close_editor); `refocus` gives the focus back to the
+    // grid.
+    void commit(bool refocus = true);
+    void close_editor(bool refocus = true);
 
     GridWidget &view_;
     FlexGrid &grid_;
