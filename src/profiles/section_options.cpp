@@ -3,6 +3,8 @@
 #include "core/text_utils.h"
 #include "platform/number_text.h"
 #include "platform/printer.h"
+#include "printing/sheet_page_controls.h"
+#include "printing/sheet_preview.h"
 #include "profiles/colour_scale.h"
 #include "profiles/profile_values.h"
 #include "profiles/section_drawing.h"
@@ -18,10 +20,6 @@ void choose_swatch_colour(TextBox &box) {
     cd.Color = box.BackColor();
     if (cd.ShowColor())
         box.BackColor(cd.Color);
-}
-
-template <class T> T *page_control(const char *name) {
-    return dynamic_cast<T *>(SEV.control(name));
 }
 } // namespace
 
@@ -71,15 +69,11 @@ void Text17_KeyPress(int &KeyAscii) {
 }
 
 void Display_profil() {
-    if (auto *percent = page_control<ComboBox>("cmbPercent2"))
-        percent->ListIndex(3);
-    if (auto *mode = page_control<ComboBox>("cmbZoomMode2"))
-        mode->ListIndex(0);
-    if (auto *fonts = page_control<ListControl>("ListePolices2")) {
-        fonts->Clear();
-        for (int i = 0; i < Printer.FontCount(); ++i)
-            fonts->AddItem(Printer.Fonts(i));
-    }
+    SEV.cmbPercent2.ListIndex(3);
+    SEV.cmbZoomMode2.ListIndex(0);
+    if (Printer.FontCount() == 0)
+        Use_Screen_Fonts = true;
+    fill_font_list(SEV.ListePolices2);
     VSPrinter &vp = SEV.VSPrint1;
     vp.MarginLeft(Left_Margin);
     vp.MarginRight(Right_Margin);

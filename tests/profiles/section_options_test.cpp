@@ -81,6 +81,9 @@ TEST_F(SectionOptions, ProfilePageSetUpTakesTheMargins) {
     EXPECT_EQ(SEV.VSPrint1.MarginTop(), 700);
     EXPECT_EQ(SEV.VSPrint1.MarginBottom(), 800);
     EXPECT_EQ(SEV.VSPrint1.PageCount(), 0);
+    EXPECT_EQ(SEV.cmbPercent2.Text(), "100%");
+    EXPECT_EQ(SEV.cmbZoomMode2.ListIndex(), 0);
+    EXPECT_GT(SEV.ListePolices2.ListCount(), 0);
 }
 
 TEST_F(SectionOptions, OptionsFrameRedraws) {
