@@ -135,6 +135,13 @@ SettingsFile SettingsFile::load(std::string_view path) {
     return parse(cp1252_to_utf8(*bytes));
 }
 
+std::optional<SettingsFile> SettingsFile::load_for_update(std::string_view path) {
+    const std::string p(path);
+    if (::access(p.c_str(), F_OK) == 0 && !read_file(path))
+        return std::nullopt;
+    return load(path);
+}
+
 namespace {
 
 std::string_view key_of(std::string_view raw) {
@@ -262,12 +269,11 @@ std::string read_profile_string(std::string_view section, std::string_view key,
 bool write_profile_string(std::string_view section, std::string_view key, std::string_view value,
                           std::string_view file) {
     std::string path = resolve(file);
-    // A file that exists but cannot be read must not be replaced by one holding a single key.
-    if (::access(path.c_str(), F_OK) == 0 && !read_file(path))
+    std::optional<SettingsFile> settings = SettingsFile::load_for_update(path);
+    if (!settings)
         return false;
-    SettingsFile settings = SettingsFile::load(path);
-    settings.set(section, key, value);
-    return settings.save(path);
+    settings->set(section, key, value);
+    return settings->save(path);
 }
 
 } // namespace ohmira

@@ -42,6 +42,9 @@ public:
     SettingsFile() = default;
     // Reads the file; a missing or unreadable file gives an empty one.
     static SettingsFile load(std::string_view path);
+    // The file to update: a missing file gives an empty one, a file that exists but cannot be
+    // read gives nothing (it must not be replaced by one holding only the new keys).
+    static std::optional<SettingsFile> load_for_update(std::string_view path);
     // Parses the text (UTF-8).
     static SettingsFile parse(std::string_view text);
 
