@@ -128,6 +128,30 @@ void read_preview_bottom(const std::string &v, const Setting &self) {
     SEV.VSPrint.MarginBottom(number_of(v).value_or(*number_of(self.default_text())));
 }
 
+// The correlation-line colour of the profile page.
+void read_correlation_colour(const std::string &v, const Setting &self) {
+    SEV.Text15.BackColor(int32_of(v).value_or(*int32_of(self.default_text())));
+}
+std::string write_correlation_colour() {
+    return number_text(SEV.Text15.BackColor());
+}
+
+// The colour of class k of the resistivity scale.
+template <int Class> void read_class_colour(const std::string &v, const Setting &self) {
+    if (TextBox *box = SEV.class_box(Class))
+        box->BackColor(int32_of(v).value_or(*int32_of(self.default_text())));
+}
+
+// A number of the profile page, shown without a blank and without ".0".
+template <TextBox ProfilesControls::*Box>
+void read_profile_number(const std::string &v, const Setting &self) {
+    std::optional<double> n = number_of(v);
+    (SEV.*Box).Text(number_text(n ? *n : *number_of(self.default_text())));
+}
+template <TextBox ProfilesControls::*Box> std::string write_profile_text() {
+    return (SEV.*Box).Text();
+}
+
 // --- steps between keys ----------------------------------------------------------------------
 
 void keep_start_values(const std::string &, const Setting &) {
@@ -158,6 +182,24 @@ void apply_array_and_language(const std::string &, const Setting &) {
     else if (Niveau == "2")
         SEV.Option3.Value(true);
     set_language_flags();
+}
+
+// The three key colours of the scale take the colours of classes 1, 8 and 16, each with its red,
+// green and blue parts in its three boxes.
+void fill_key_colours(const std::string &, const Setting &) {
+    constexpr int classes[] = {1, 8, 16};
+    for (int key = 1; key <= 3; ++key) {
+        const TextBox *from = SEV.class_box(classes[key - 1]);
+        TextBox *to = SEV.key_box(key);
+        if (!from || !to)
+            continue;
+        const int c = from->BackColor();
+        to->BackColor(c);
+        const int parts[] = {c % 256, (c / 256) % 256, c / 65536};
+        for (int channel = 0; channel < 3; ++channel)
+            if (TextBox *box = SEV.channel_box(key, channel))
+                box->Text(number_text(parts[channel]));
+    }
 }
 
 // --- writers ---------------------------------------------------------------------------------
@@ -248,6 +290,7 @@ const Setting settings_table[] = {
      true},
     {"File", "Color5", "255", 49, read_colour<&Error_Color>, write_colour<&Error_Color>, 22, 0,
      true},
+    {"File", "Color6", "255", 49, read_correlation_colour, write_correlation_colour, 23, 0, false},
     {"File", "Color7", "32768", 49, read_colour<&Superposed_Color>, write_colour<&Superposed_Color>,
      24, 0, true},
     {nullptr, nullptr, "", 0, apply_array_and_language, nullptr, 0, 0, false},
@@ -263,6 +306,33 @@ const Setting settings_table[] = {
      write_colour<&Points_Color>, 0, 15, true},
     {"Draw_Parameter", "couleur_des_erreurs", "255", 49, read_colour<&Error_Color>,
      write_colour<&Error_Color>, 0, 16, true},
+    {"VISUAL_SU", "Amplitude1", "69782", 49, read_class_colour<1>, nullptr, 0, 0, false},
+    {"VISUAL_SU", "Amplitude2", "71646", 49, read_class_colour<2>, nullptr, 0, 0, false},
+    {"VISUAL_SU", "Amplitude3", "2177022", 49, read_class_colour<3>, nullptr, 0, 0, false},
+    {"VISUAL_SU", "Amplitude4", "5662718", 49, read_class_colour<4>, nullptr, 0, 0, false},
+    {"VISUAL_SU", "Amplitude5", "10463743", 49, read_class_colour<5>, nullptr, 0, 0, false},
+    {"VISUAL_SU", "Amplitude6", "14278143", 49, read_class_colour<6>, nullptr, 0, 0, false},
+    {"VISUAL_SU", "Amplitude7", "16514047", 49, read_class_colour<7>, nullptr, 0, 0, false},
+    {"VISUAL_SU", "Amplitude8", "16775929", 49, read_class_colour<8>, nullptr, 0, 0, false},
+    {"VISUAL_SU", "Amplitude9", "16764095", 49, read_class_colour<9>, nullptr, 0, 0, false},
+    {"VISUAL_SU", "Amplitude10", "16689042", 49, read_class_colour<10>, nullptr, 0, 0, false},
+    {"VISUAL_SU", "Amplitude11", "16677722", 49, read_class_colour<11>, nullptr, 0, 0, false},
+    {"VISUAL_SU", "Amplitude12", "16662544", 49, read_class_colour<12>, nullptr, 0, 0, false},
+    {"VISUAL_SU", "Amplitude13", "16662544", 49, read_class_colour<13>, nullptr, 0, 0, false},
+    {"VISUAL_SU", "Amplitude14", "16662544", 49, read_class_colour<14>, nullptr, 0, 0, false},
+    {"VISUAL_SU", "Amplitude15", "16662544", 49, read_class_colour<15>, nullptr, 0, 0, false},
+    {"VISUAL_SU", "Amplitude16", "16662544", 49, read_class_colour<16>, nullptr, 0, 0, false},
+    {nullptr, nullptr, "", 0, fill_key_colours, nullptr, 0, 0, false},
+    {"Profile", "Vscale", "1000", 49, read_profile_number<&ProfilesControls::Text13>,
+     write_profile_text<&ProfilesControls::Text13>, 0, 17, false},
+    {"Profile", "Hscale", "250", 49, read_profile_number<&ProfilesControls::Text14>,
+     write_profile_text<&ProfilesControls::Text14>, 0, 18, false},
+    {"Profile", "SEVlarge", "2", 49, read_profile_number<&ProfilesControls::Text8>,
+     write_profile_text<&ProfilesControls::Text8>, 0, 19, false},
+    {"Profile", "MinRes", "10", 49, read_profile_number<&ProfilesControls::Text11>,
+     write_profile_text<&ProfilesControls::Text11>, 0, 20, false},
+    {"Profile", "MaxRes", "2000", 49, read_profile_number<&ProfilesControls::Text12>,
+     write_profile_text<&ProfilesControls::Text12>, 0, 21, false},
 };
 
 std::string cut(std::string value, std::size_t room) {

@@ -176,7 +176,33 @@ TEST_F(SettingsTest, WithoutKeepFlagTheOhmiraSectionIsLeftAndMemoryKept) {
                            "Right_Margin=1134\r\nBottom_Margin=1245\r\n\r\n"
                            "[Draw_Parameter]\r\nGraphical_Prog= \r\nLarge_plot=\r\nHaut_plot=\r\n"
                            "couleur_de_la_courbe=255\r\ncouleur_du_mod\xE8le=16711935\r\n"
-                           "couleur_des_points=255\r\ncouleur_des_erreurs=255\r\n");
+                           "couleur_des_points=255\r\ncouleur_des_erreurs=255\r\n\r\n"
+                           "[Profile]\r\nVscale=1000\r\nHscale=250\r\nSEVlarge=2\r\n"
+                           "MinRes=10\r\nMaxRes=2000\r\n");
+}
+
+TEST_F(SettingsTest, ProfilePageAndColourScale) {
+    write_ini("[VISUAL_SU]\r\nAmplitude1=197121\r\nAmplitude8=255\r\n[File]\r\nColor6=4\r\n"
+              "[Profile]\r\nVscale=1000.0\r\nHscale=abc\r\nMinRes= .5\r\n");
+    Read_Ini_Settings();
+    EXPECT_EQ(SEV.Text101.BackColor(), 197121);
+    EXPECT_EQ(SEV.Text102.BackColor(), 71646);
+    EXPECT_EQ(SEV.Text116.BackColor(), 16662544);
+    EXPECT_EQ(SEV.Text15.BackColor(), 4);
+    EXPECT_EQ(SEV.Text117.BackColor(), 197121);
+    EXPECT_EQ(SEV.Text120.Text() + "," + SEV.Text121.Text() + "," + SEV.Text122.Text(), "1,2,3");
+    EXPECT_EQ(SEV.Text123.Text() + "," + SEV.Text124.Text() + "," + SEV.Text125.Text(), "255,0,0");
+    EXPECT_EQ(SEV.Text119.BackColor(), 16662544);
+    EXPECT_EQ(SEV.Text128.Text(), "254");
+    EXPECT_EQ(SEV.Text13.Text(), "1000");
+    EXPECT_EQ(SEV.Text14.Text(), "0");
+    EXPECT_EQ(SEV.Text8.Text(), "2");
+    EXPECT_EQ(SEV.Text11.Text(), ".5");
+    EXPECT_EQ(SEV.Text12.Text(), "2000");
+    SEV.Text13.Text("5000 typed");
+    Write_Ini_Settings();
+    EXPECT_EQ(read_profile_string("Profile", "Vscale", "", 0, ini_path()), "5000 typed");
+    EXPECT_EQ(read_profile_string("VISUAL_SU", "Amplitude1", "", 0, ini_path()), "197121");
 }
 
 TEST_F(SettingsTest, AValueItsVariableCannotHoldTakesTheDefaultAndReadingGoesOn) {
