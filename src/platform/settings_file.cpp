@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace ohmira {
@@ -83,36 +84,42 @@ std::string settings_file_path() {
     return folder + SettingsFileName;
 }
 
+std::size_t SettingsFile::name_id(const std::u32string &folded) {
+    auto [it, added] = name_ids_.try_emplace(folded, names_.size());
+    if (added)
+        names_.push_back(folded);
+    return it->second;
+}
+
+void SettingsFile::add_line(std::string_view raw, std::size_t &current) {
+    Line line;
+    line.raw = std::string(raw);
+    std::string_view body = trim(raw);
+    if (!body.empty() && body.front() == '[') {
+        auto close = body.find(']');
+        current = name_id(fold_case(trim(
+            body.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1))));
+        line.kind = Kind::Section;
+    } else if (!body.empty() && body.front() != ';' && body.find('=') != std::string_view::npos) {
+        line.kind = Kind::Key;
+    }
+    line.name = current;
+    lines_.push_back(std::move(line));
+}
+
 SettingsFile SettingsFile::parse(std::string_view text) {
     SettingsFile file;
     if (text.substr(0, 3) == "\xEF\xBB\xBF")
         text.remove_prefix(3);
-    std::string current;
+    std::size_t current = 0;
     while (!text.empty()) {
-        auto end = text.find('\n');
-        std::string_view raw = text.substr(0, end);
-        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
-        if (!raw.empty() && raw.back() == '\r')
-            raw.remove_suffix(1);
-
-        Line line;
-        line.raw = std::string(raw);
-        std::string_view body = trim(raw);
-        if (!body.empty() && body.front() == '[') {
-            auto close = body.find(']');
-            current = std::string(trim(body.substr(
-                1, close == std::string_view::npos ? std::string_view::npos : close - 1)));
-            line.is_section = true;
-            line.section = current;
-        } else if (!body.empty() && body.front() != ';') {
-            auto eq = body.find('=');
-            if (eq != std::string_view::npos) {
-                line.is_key = true;
-                line.section = current;
-                line.key = std::string(trim(body.substr(0, eq)));
-            }
-        }
-        file.lines_.push_back(std::move(line));
+        // CR, LF and CR LF each end a line.
+        auto end = text.find_first_of("\r\n");
+        file.add_line(text.substr(0, end), current);
+        if (end == std::string_view::npos)
+            break;
+        const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+        text.remove_prefix(end + (crlf ? 2 : 1));
     }
     return file;
 }
@@ -121,65 +128,107 @@ SettingsFile SettingsFile::load(std::string_view path) {
     std::optional<std::string> bytes = read_file(path);
     if (!bytes)
         return {};
-    // Files written by this program are Windows-1252; one saved as UTF-8 by an editor is
-    // recognised so that its accented keys still match.
+    // Files written by this program are Windows-1252 unless a value needed UTF-8; one saved as
+    // UTF-8 by an editor is recognised too, so that its accented keys still match.
     if (looks_like_utf8(*bytes))
         return parse(*bytes);
     return parse(cp1252_to_utf8(*bytes));
 }
 
-std::optional<std::string> SettingsFile::get(std::string_view section, std::string_view key) const {
-    std::u32string s = fold_case(section), k = fold_case(key);
-    for (const Line &line : lines_) {
-        if (line.is_key && fold_case(line.section) == s && fold_case(line.key) == k) {
-            std::string_view raw = line.raw;
-            std::string_view value = trim(raw.substr(raw.find('=') + 1));
-            return std::string(unquote(value));
-        }
+std::optional<SettingsFile> SettingsFile::load_for_update(std::string_view path) {
+    const std::string p(path);
+    if (::access(p.c_str(), F_OK) == 0 && !read_file(path))
+        return std::nullopt;
+    return load(path);
+}
+
+namespace {
+
+std::string_view key_of(std::string_view raw) {
+    return trim(raw.substr(0, raw.find('=')));
+}
+
+std::u32string index_key(const std::u32string &section, std::string_view key) {
+    std::u32string k = section;
+    k += U'\x1F';
+    k += fold_case(key);
+    return k;
+}
+
+} // namespace
+
+void SettingsFile::reindex() const {
+    if (index_valid_)
+        return;
+    keys_.clear();
+    sections_.clear();
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        const Line &line = lines_[i];
+        if (line.kind == Kind::Section)
+            sections_.try_emplace(line.name, i);
+        else if (line.kind == Kind::Key)
+            keys_.try_emplace(index_key(names_[line.name], key_of(line.raw)), i);
     }
-    return std::nullopt;
+    index_valid_ = true;
+}
+
+std::optional<std::string> SettingsFile::get(std::string_view section, std::string_view key) const {
+    reindex();
+    auto it = keys_.find(index_key(fold_case(section), key));
+    if (it == keys_.end())
+        return std::nullopt;
+    std::string_view raw = lines_[it->second].raw;
+    std::string_view value = trim(raw.substr(raw.find('=') + 1));
+    return std::string(unquote(value));
 }
 
 void SettingsFile::set(std::string_view section, std::string_view key, std::string_view value) {
-    std::u32string s = fold_case(section), k = fold_case(key);
+    reindex();
+    const std::u32string folded_section = fold_case(section);
     std::string clean = single_line(value);
-    std::size_t section_line = lines_.size();
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        Line &line = lines_[i];
-        if (line.is_section && section_line == lines_.size() && fold_case(line.section) == s)
-            section_line = i;
-        if (line.is_key && fold_case(line.section) == s && fold_case(line.key) == k) {
-            line.raw = line.key + "=" + clean;
-            return;
-        }
+    if (auto it = keys_.find(index_key(folded_section, key)); it != keys_.end()) {
+        Line &line = lines_[it->second];
+        line.raw = std::string(key_of(line.raw)) + "=" + clean;
+        return;
     }
 
+    const std::size_t id = name_id(folded_section);
     Line added;
-    added.is_key = true;
-    added.key = std::string(key);
-    added.raw = added.key + "=" + clean;
+    added.kind = Kind::Key;
+    added.name = id;
+    added.raw = std::string(key) + "=" + clean;
 
-    if (section_line == lines_.size()) {
+    auto header = sections_.find(id);
+    if (header == sections_.end()) {
         if (!lines_.empty() && !trim(lines_.back().raw).empty())
             lines_.push_back({});
-        Line header;
-        header.is_section = true;
-        header.section = std::string(section);
-        header.raw = "[" + header.section + "]";
-        lines_.push_back(std::move(header));
-        added.section = std::string(section);
+        Line opening;
+        opening.kind = Kind::Section;
+        opening.name = id;
+        opening.raw = "[" + std::string(section) + "]";
+        sections_.emplace(id, lines_.size());
+        lines_.push_back(std::move(opening));
+        keys_.emplace(index_key(folded_section, key), lines_.size());
         lines_.push_back(std::move(added));
         return;
     }
 
     // New key after the last non-blank line of the section, before the blank lines that
     // separate it from the next one.
-    added.section = lines_[section_line].section;
-    std::size_t insert = section_line + 1;
-    for (std::size_t i = section_line + 1; i < lines_.size() && !lines_[i].is_section; ++i)
+    std::size_t insert = header->second + 1;
+    for (std::size_t i = header->second + 1; i < lines_.size() && lines_[i].kind != Kind::Section;
+         ++i)
         if (!trim(lines_[i].raw).empty())
             insert = i + 1;
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insert), std::move(added));
+    // The lines after it moved down by one.
+    for (auto &entry : keys_)
+        if (entry.second >= insert)
+            ++entry.second;
+    for (auto &entry : sections_)
+        if (entry.second >= insert)
+            ++entry.second;
+    keys_.emplace(index_key(folded_section, key), insert);
 }
 
 std::string SettingsFile::text() const {
@@ -191,8 +240,22 @@ std::string SettingsFile::text() const {
     return out;
 }
 
+std::string SettingsFile::file_bytes() const {
+    std::string utf8 = text();
+    std::string ansi = utf8_to_cp1252(utf8);
+    if (cp1252_to_utf8(ansi) == utf8)
+        return ansi;
+    return utf8;
+}
+
 bool SettingsFile::save(std::string_view path) const {
-    return write_file_atomically(path, utf8_to_cp1252(text()));
+    const std::string p(path);
+    // An existing file the user may not write, or made read-only, stays as it is.
+    struct stat st {};
+    if (::stat(p.c_str(), &st) == 0 &&
+        (::access(p.c_str(), W_OK) != 0 || (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0))
+        return false;
+    return write_file_atomically(path, file_bytes());
 }
 
 std::string read_profile_string(std::string_view section, std::string_view key,
@@ -206,12 +269,11 @@ std::string read_profile_string(std::string_view section, std::string_view key,
 bool write_profile_string(std::string_view section, std::string_view key, std::string_view value,
                           std::string_view file) {
     std::string path = resolve(file);
-    // A file that exists but cannot be read must not be replaced by one holding a single key.
-    if (::access(path.c_str(), F_OK) == 0 && !read_file(path))
+    std::optional<SettingsFile> settings = SettingsFile::load_for_update(path);
+    if (!settings)
         return false;
-    SettingsFile settings = SettingsFile::load(path);
-    settings.set(section, key, value);
-    return settings.save(path);
+    settings->set(section, key, value);
+    return settings->save(path);
 }
 
 } // namespace ohmira

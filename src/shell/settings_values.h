@@ -37,7 +37,7 @@ inline std::int16_t Color_Mode = -1;
 inline std::int16_t Print_QBColor = 0;
 
 // Kept from one run to the next by the settings file.
-inline std::int16_t Garder_Config = 1; // 1: the Setup tab's options are written at exit
+inline std::int16_t Garder_Config = 0; // 1: the Setup tab's options are written at exit
 inline std::string Saved_Niveau;       // array code read at start-up, written back at exit
 inline std::string Graphical_Prog;     // the user's graphics program
 // Print margins of both preview pages, in twips.

@@ -179,3 +179,78 @@ TEST(SettingsFile, PathFollowsXdgConfigHome) {
 }
 
 } // namespace ohmira
+
+namespace ohmira {
+
+TEST(SettingsFile, EveryLineEndEndsALine) {
+    struct Case {
+        const char *name;
+        const char *text;
+    } cases[] = {
+        {"CR only", "[Ohmira]\rLangue=F\rRMS= 1\r"},
+        {"LF only", "[Ohmira]\nLangue=F\nRMS= 1\n"},
+        {"CR LF", "[Ohmira]\r\nLangue=F\r\nRMS= 1\r\n"},
+        {"mixed, no end", "[Ohmira]\rLangue=F\nRMS= 1"},
+    };
+    for (const Case &c : cases) {
+        TempFolder dir;
+        std::string ini = dir.write("Ohmira6.ini", c.text);
+        EXPECT_EQ(read_profile_string("Ohmira", "Langue", "E", 0, ini), "F") << c.name;
+        ASSERT_TRUE(write_profile_string("Ohmira", "langue", "S", ini)) << c.name;
+        // Replaced in place, never added a second time.
+        EXPECT_EQ(bytes_of(ini), "[Ohmira]\r\nLangue=S\r\nRMS= 1\r\n") << c.name;
+    }
+}
+
+TEST(SettingsFile, LinesOutsideWindows1252AreKeptAndTheFileBecomesUtf8) {
+    TempFolder dir;
+    // A UTF-8 file holding a path that Windows-1252 cannot write.
+    std::string ini = dir.write("Ohmira6.ini", "[Ohmira]\nChemin=/home/\xD0\xB8\xD0\xB2\xD0\xB0\xD0"
+                                               "\xBD/VES/\n; \xC3\xA9t\xC3\xA9\n");
+    ASSERT_TRUE(write_profile_string("Ohmira", "Langue", "F", ini));
+    EXPECT_EQ(bytes_of(ini), "[Ohmira]\r\nChemin=/home/\xD0\xB8\xD0\xB2\xD0\xB0\xD0\xBD/VES/\r\n"
+                             "; \xC3\xA9t\xC3\xA9\r\nLangue=F\r\n");
+    EXPECT_EQ(read_profile_string("Ohmira", "Chemin", "", 0, ini), "/home/иван/VES/");
+
+    // A value that needs UTF-8 written into a Windows-1252 file: the other lines keep their
+    // characters (the "è" key too), the file turns UTF-8.
+    std::string ansi = dir.write("ansi.ini", "[Ohmira]\r\nMod\xE8le= 1\r\n");
+    ASSERT_TRUE(write_profile_string("Ohmira", "Chemin", "/home/иван/", ansi));
+    EXPECT_EQ(bytes_of(ansi), "[Ohmira]\r\nMod\xC3\xA8le= 1\r\nChemin=/home/иван/\r\n");
+    EXPECT_EQ(read_profile_string("Ohmira", "modèle", "", 0, ansi), "1");
+
+    // Latin-1 alone stays Windows-1252.
+    std::string latin = dir / "latin.ini";
+    ASSERT_TRUE(write_profile_string("Ohmira", "Chemin", "/home/zoé/", latin));
+    EXPECT_EQ(bytes_of(latin), "[Ohmira]\r\nChemin=/home/zo\xE9/\r\n");
+}
+
+TEST(SettingsFile, ReadOnlyFileIsLeftAlone) {
+    TempFolder dir;
+    std::string ini = dir.write("Ohmira6.ini", "[Ohmira]\r\nLangue=F\r\n");
+    std::filesystem::permissions(ini, std::filesystem::perms::owner_read);
+    EXPECT_FALSE(write_profile_string("Ohmira", "Langue", "E", ini));
+    std::filesystem::permissions(ini, std::filesystem::perms::owner_all);
+    EXPECT_EQ(bytes_of(ini), "[Ohmira]\r\nLangue=F\r\n");
+}
+
+TEST(SettingsFile, ManyKeysOfALargeFileParsedOnce) {
+    // One load, then every read and write works on the lines in memory.
+    std::string text = "[Other]\r\n";
+    for (int i = 0; i < 20000; ++i)
+        text += "k" + std::to_string(i) + "=v\r\n";
+    text += "[Ohmira]\r\nLangue=F\r\n";
+    SettingsFile f = SettingsFile::parse(text);
+    for (int i = 0; i < 100; ++i) {
+        EXPECT_EQ(f.get("ohmira", "langue").value_or(""), "F");
+        f.set("Other", "k" + std::to_string(i), "w");
+        f.set("Ohmira", "New" + std::to_string(i), "x"); // inserted before the end
+        f.set("Fresh", "n", "y");
+    }
+    EXPECT_EQ(f.get("Other", "K5").value_or(""), "w");
+    EXPECT_EQ(f.get("Other", "k19999").value_or(""), "v");
+    EXPECT_EQ(f.get("Ohmira", "new99").value_or(""), "x");
+    EXPECT_EQ(f.get("fresh", "N").value_or(""), "y");
+}
+
+} // namespace ohmira

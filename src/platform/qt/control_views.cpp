@@ -8,6 +8,7 @@
 #include "platform/form.h"
 #include "platform/image_list.h"
 #include "platform/picture_box.h"
+#include "platform/qt/grid_cell_editor.h"
 #include "platform/qt/grid_widget.h"
 #include "platform/qt/picture_widget.h"
 #include "platform/qt/preview_widget.h"
@@ -506,7 +507,9 @@ public:
     bool key_press(QKeyEvent &e) override {
         if (!grid_.Enabled() || e.key() == Qt::Key_Tab || e.key() == Qt::Key_Backtab)
             return false;
-        // The grid has no editor: the model handles every key, its own moves included.
+        if (open_editor_on_key(e))
+            return true;
+        // Otherwise the model handles every key, its own moves included.
         const int code = grid_key_code(e);
         if (code != 0)
             grid_.user_key_down(code, shift_flags_of(e.modifiers()));
@@ -549,7 +552,7 @@ public:
         case QEvent::MouseButtonDblClick:
             // Its release ends the double click: no second click.
             pressed_ = false;
-            if (on_cell)
+            if (on_cell && !editor().open(row, col))
                 grid_.user_double_click_cell(row, col);
             break;
         default:
@@ -571,6 +574,23 @@ protected:
     QPalette::ColorRole fore_role() const override { return QPalette::Text; }
 
 private:
+    // Cells of a grid the model marks editable open an editor on F2 or a typed character.
+    bool open_editor_on_key(QKeyEvent &e) {
+        if (!grid_.Editable())
+            return false;
+        const QString typed = e.text();
+        if (e.key() == Qt::Key_F2)
+            return editor().open(grid_.Row(), grid_.Col());
+        if (!typed.isEmpty() && typed.at(0).isPrint() && e.modifiers() == Qt::NoModifier)
+            return editor().open(grid_.Row(), grid_.Col(), typed);
+        return false;
+    }
+    GridCellEditor &editor() {
+        if (!editor_)
+            editor_ = new GridCellEditor(*static_cast<GridWidget *>(widget()), grid_);
+        return *editor_;
+    }
+
     struct Seen {
         int type = 0;
         quint64 timestamp = 0;
@@ -578,6 +598,7 @@ private:
         bool operator==(const Seen &) const = default;
     };
     FlexGrid &grid_;
+    GridCellEditor *editor_ = nullptr; // owned by the grid's viewport
     int row_ = -1, col_ = -1;
     bool pressed_ = false;
     Seen last_seen_;

@@ -211,6 +211,9 @@ bool QtUi::eventFilter(QObject *obj, QEvent *ev) {
     if (!obj->isWidgetType())
         return false;
     auto *w = static_cast<QWidget *>(obj);
+    // A widget of the window layer's own (a grid's cell editor) handles its events itself.
+    if (w->property(own_events_property).toBool())
+        return false;
     switch (ev->type()) {
     case QEvent::KeyPress:
         return handle_key(w, ev);

@@ -21,6 +21,10 @@ namespace ohmira::qt {
 class ControlView;
 class FormView;
 
+// A widget with this property set to true (a grid's cell editor) takes its keys and mouse events
+// itself: the bridge does not route them to a control.
+inline constexpr const char *own_events_property = "ohmira_own_events";
+
 class QtUi : public QObject {
     Q_OBJECT
 public:

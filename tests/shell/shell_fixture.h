@@ -1,0 +1,51 @@
+#pragma once
+// A fresh program for each shell test: every shared variable and the main window back to their
+// start state, the settings file in a folder of its own, and a scripted user.
+#include "../platform/temp_folder.h"
+#include "platform/dialog_host.h"
+#include "platform/files.h"
+#include "platform/scripted_dialog_host.h"
+#include "platform/settings_file.h"
+#include "shell/app_state.h"
+#include "shell/sev_form.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+namespace ohmira {
+
+class ShellTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const char *saved = std::getenv("XDG_CONFIG_HOME");
+        had_config_ = saved != nullptr;
+        saved_config_ = saved ? saved : "";
+        ::setenv("XDG_CONFIG_HOME", folder.path().c_str(), 1);
+        reset_SEV();
+        reset_all_state();
+    }
+    void TearDown() override {
+        reset_SEV();
+        reset_all_state();
+        if (had_config_)
+            ::setenv("XDG_CONFIG_HOME", saved_config_.c_str(), 1);
+        else
+            ::unsetenv("XDG_CONFIG_HOME");
+    }
+
+    std::string ini_path() const { return folder / "Ohmira6.ini"; }
+    void write_ini(const std::string &bytes) const { folder.write("Ohmira6.ini", bytes); }
+    std::string ini_bytes() const { return read_file(ini_path()).value_or("<missing>"); }
+
+    TempFolder folder;
+    ScriptedDialogHost user;
+    DialogHostGuard guard{user};
+
+private:
+    bool had_config_ = false;
+    std::string saved_config_;
+};
+
+} // namespace ohmira
