@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "conversions/batch_run.h"
+#include "conversions/list_reader.h"
 #include "core/auto_model.h"
 #include "core/fit.h"
 #include "core/forward.h"
@@ -48,33 +49,32 @@ std::string coordinate_text(double origin, double offset) {
 
 R2DI_Line read_res2dinv_file(const std::string &path) {
     R2DI_Line line;
-    TextFile in(path, OpenMode::Input);
-    line.title = in.input_text();
-    line.unit = in.input_single();
-    const std::int16_t type = in.input_integer();
+    ListReader in = ListReader::open(path);
+    line.title = in.text();
+    line.unit = in.single();
+    const std::int16_t type = in.integer();
     if (type != 1 && type != 4 && type != 5) {
         line.refusal = R2DI_Refusal::not_wenner;
         return line;
     }
-    const std::int16_t n = in.input_integer();
+    const std::int16_t n = in.integer();
     if (n > R2DI_Max_Data) {
         line.refusal = R2DI_Refusal::too_many_data;
         return line;
     }
-    in.input_integer(); // x-location type: x is always the first electrode
-    if (in.input_integer() >= 1) {
+    in.integer(); // x-location type: x is always the first electrode
+    if (in.integer() >= 1) {
         line.refusal = R2DI_Refusal::ip_survey;
         return line;
     }
     for (int i = 1; i <= n; ++i) {
         R2DI_Datum d;
-        const double x = in.input_number();
-        d.a = in.input_number();
-        d.rho = in.input_number();
+        const double x = in.number();
+        d.a = in.number();
+        d.rho = in.number();
         d.x = x + Spread_Centre * d.a;
         line.data.push_back(d);
     }
-    in.close();
     return line;
 }
 

@@ -1,6 +1,7 @@
 #include "conversions/sheet_import.h"
 
 #include "conversions/batch_run.h"
+#include "conversions/list_reader.h"
 #include "conversions/res2dinv.h"
 #include "core/auto_model.h"
 #include "core/fit.h"
@@ -47,15 +48,14 @@ bool choose_text_file(const char *title) {
 
 // The spacings of the spread file, at most 51.
 int read_spread_file(const std::string &path) {
-    TextFile in(path, OpenMode::Input);
+    ListReader in = ListReader::open(path);
     int s = 0;
     while (!in.eof()) {
         if (++s > Max_Spacings) {
             throw RuntimeError(err::SubscriptRange);
         }
-        Field_Data(s, 1) = in.input_number();
+        Field_Data(s, 1) = in.number();
     }
-    in.close();
     return s;
 }
 
@@ -155,15 +155,14 @@ void Sheet_Click() {
         }
         close_all_files();
         const std::string folder = folder_of(File_Path);
-        TextFile in(File_Path, OpenMode::Input);
+        ListReader in = ListReader::open(File_Path);
         R2DI_Count = 0;
         while (!in.eof()) {
-            if (convert_line(in.line_input(), spacings, folder)) {
+            if (convert_line(in.line(), spacings, folder)) {
                 ++R2DI_Count;
             }
             run.next_sounding();
         }
-        in.close();
         MsgBox(Str(static_cast<double>(R2DI_Count)) + " soundings have been saved as *.QD3 files",
                vbInformation, Prog_Title);
     } catch (const RuntimeError &) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "conversions/list_reader.h"
 #include "core/loglog_plot.h"
 #include "core/open_save.h"
 #include "core/sounding.h"
@@ -68,18 +69,18 @@ void fill_field_data(const std::vector<Syscal_Point> &points) {
 
 Syscal_File read_syscal_file(const std::string &path) {
     Syscal_File file;
-    TextFile in(path, OpenMode::Input);
+    ListReader in = ListReader::open(path);
     try {
-        file.header = in.input_text();
+        file.header = in.text();
         for (int i = 1; i <= Syscal_Max_Records; ++i) {
             Syscal_Record r;
-            r.name = in.input_text();
-            in.input_integer();
-            in.input_integer();
-            r.volts = in.input_number();
-            r.amperes = in.input_number();
-            r.ab2 = in.input_number();
-            r.mn2 = in.input_number();
+            r.name = in.text();
+            in.integer();
+            in.integer();
+            r.volts = in.number();
+            r.amperes = in.number();
+            r.ab2 = in.number();
+            r.mn2 = in.number();
             if (r.volts > 0) {
                 file.records.push_back(std::move(r));
             }
@@ -87,7 +88,6 @@ Syscal_File read_syscal_file(const std::string &path) {
     } catch (const RuntimeError &) {
         // the end of the file or an unreadable item ends the reading
     }
-    close_all_files();
     return file;
 }
 

@@ -228,6 +228,14 @@ TEST_F(Res2dinvCommand, EachSoundingIsFittedAndTheLastStaysCurrent) {
     EXPECT_DOUBLE_EQ(Field_Data(6, 1).num(), 6);
     EXPECT_GE(Nb_Layers, 2);
     EXPECT_EQ(Draw_Mode, "");
+    EXPECT_EQ(files(),
+              (std::vector<std::string>{"line.DAT", "line_ 1.QD3", "line_ 2.QD3", "line_ 3.QD3"}));
+    const std::string qd3 = read_bytes(path("line_ 1.QD3"));
+    EXPECT_EQ(qd3.substr(0, 22), "6.5\r\n10,2090,0,0,0,0\r\n");
+    EXPECT_NE(
+        qd3.find("\"\"\r\n\"\"\r\n\"Test line\"\r\n\" 0\"\r\n\" 4.5\"\r\n\"250\"\r\n\"0\"\r\n"),
+        std::string::npos)
+        << qd3;
 }
 
 } // namespace
