@@ -26,7 +26,8 @@ inline constexpr int max_layer_rows = 21;
 struct ImportedSounding {
     std::vector<FieldRow> rows;
     std::vector<LayerRow> layers;
-    // Header texts the reader sets; the others are left empty by the commit.
+    // Header texts the reader sets. The commit empties the others, except Data_Source, which
+    // keeps its value when the reader stopped before setting it.
     std::optional<std::string> comment, data_source, x_coord, y_coord, z_coord;
     // The largest AB/2 in whole metres while reading, its decimal exponent once read whole.
     std::int16_t max_ab2 = 1;
@@ -42,7 +43,7 @@ struct ImportedSounding {
     // bits), then its decimal exponent at the end of the read.
     void track_ab2(double ab2);
     void finish_ab2();
-    // Something to keep: rows or layers read, or a file read whole.
+    // Something to keep: a file read whole, or the rows read before an error.
     bool keep() const { return refusal.empty() && (error == 0 || !rows.empty()); }
 };
 

@@ -38,6 +38,8 @@ PrintingControls::PrintingControls(Form &form) : owner(form) {
     chkPhysicalPage.Caption("Ph&ysical Page");
     chkShowGuides.Caption("&Show Guides");
     First_page.Caption("Print &first page only");
+    // The longest caption of the frame, in a smaller face so that it fits beside the preview.
+    First_page.FontSize(7.5);
     ListePolices.Text("Arial");
     ListePolices.ToolTipText("Select font");
     button(cmdPrint, "&Print  ", "Start paper printing");

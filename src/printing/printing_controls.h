@@ -17,7 +17,7 @@ struct PrintingControls {
     VSPrinter VSPrint{owner, "VSPrint", In{"SSTab1", 1}, 2300, 500, 12400, 8812};
 
     // Sheet page controls.
-    Frame Frame13{owner, "Frame13", In{"SSTab1", 1}, 60, 500, 1880, 8812};
+    Frame Frame13{owner, "Frame13", In{"SSTab1", 1}, 30, 500, 1950, 8812};
     ComboBox cmbPercent{owner, "cmbPercent", In{"Frame13"}, 120, 300, 1640, 315};   // zoom %
     ComboBox cmbZoomMode{owner, "cmbZoomMode", In{"Frame13"}, 120, 720, 1640, 315}; // fit mode
     CheckBox chkPhysicalPage{owner, "chkPhysicalPage", In{"Frame13"}, 120, 1140, 1640, 285};
@@ -27,7 +27,7 @@ struct PrintingControls {
     CommandButton cmdPrinterSetup{owner, "cmdPrinterSetup", In{"Frame13"}, 120, 2780, 1640, 375};
     Label Label10{owner, "Label10", In{"Frame13"}, 120, 3300, 900, 255};  // "Nb copies"
     TextBox Text23{owner, "Text23", In{"Frame13"}, 1080, 3260, 680, 300}; // number of copies
-    CheckBox First_page{owner, "First_page", In{"Frame13"}, 120, 3660, 1640, 285};
+    CheckBox First_page{owner, "First_page", In{"Frame13"}, 60, 3660, 1870, 285};
     CommandButton cmdPrint{owner, "cmdPrint", In{"Frame13"}, 120, 4040, 1640, 375};
     CommandButton Command21{owner, "Command21", In{"Frame13"}, 120, 4600, 1640, 375}; // copy page
     CommandButton Record_WMF{owner, "Record_WMF", In{"Frame13"}, 120, 5060, 1640, 375};

@@ -21,6 +21,8 @@ std::string paper_size_label(double width_twips, double height_twips) {
 }
 
 void cmbPercent2_Click() {
+    if (SEV.cmbPercent2.ListIndex() < 0)
+        return;
     // A zoom in per cent shows the pages in per-cent mode.
     SEV.VSPrint1.ZoomMode(zmPercentage);
     SEV.VSPrint1.Zoom(static_cast<int>(Val(SEV.cmbPercent2.List(SEV.cmbPercent2.ListIndex()))));

@@ -145,8 +145,11 @@ void decades_and_labels(const Sheet_Layout &l) {
         P.DrawLine(l.x_at(i), l.plot_top, l.x_at(i), l.y0);
         print_at(l.x_at(i) - x_label_offset_x, label_y, Str(std::pow(10.0, AB2min + i)));
     }
+    // The axis title goes where the last label left the cursor: the line below the labels, so
+    // that it never runs into the last of them.
     P.FontSize(11);
-    print_at(l.plot_right - twips_per_mm * x_title_decades * l.scale, label_y, x_axis_title());
+    P.CurrentX(l.plot_right - twips_per_mm * x_title_decades * l.scale);
+    P.Print(x_axis_title());
     P.FontSize(12);
     const double step = twips_per_mm * l.scale;
     for (long j = 0; j <= RHOmax - RHOmin; ++j) {
@@ -189,12 +192,14 @@ void draw_current_model_curves() {
 // model in memory, its altitudes and its curve are put back afterwards, so the sheet never
 // leaves a stored model in place of the one on screen.
 void model_curves(bool plot) {
-    const bool curve_computed = value(Curve(1, 1)) > 0;
+    // Row 0 holds the first sample.
+    const bool curve_computed = value(Curve(0, 1)) > 0;
     const auto saved_layers = Model_Layers;
     const auto saved_count = Nb_Layers;
     const auto saved_altitude = Layer_Altitude;
     const auto saved_curve = Curve;
     const auto saved_last = Curve_Last;
+    const auto saved_flags = std::array{Curve_Done, Curve_Valid, Plot_Empty};
 
     Draw_Mode = "FRMPRINT";
     SEV.VSPrint.PenWidth(curve_pen);
@@ -229,6 +234,9 @@ void model_curves(bool plot) {
     if (!curve_computed) {
         Curve = saved_curve;
         Curve_Last = saved_last;
+        Curve_Done = saved_flags[0];
+        Curve_Valid = saved_flags[1];
+        Plot_Empty = saved_flags[2];
     }
     Misfit = 0;
 }

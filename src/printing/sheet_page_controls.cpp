@@ -34,6 +34,8 @@ std::optional<double> copies_number(const std::string &text) {
 } // namespace
 
 void cmbPercent_Click() {
+    if (SEV.cmbPercent.ListIndex() < 0)
+        return;
     // A zoom in per cent shows the pages in per-cent mode.
     SEV.VSPrint.ZoomMode(zmPercentage);
     SEV.VSPrint.Zoom(static_cast<int>(Val(SEV.cmbPercent.List(SEV.cmbPercent.ListIndex()))));
@@ -48,6 +50,8 @@ void cmbZoomMode_Click() {
         SEV.cmbPercent.Enabled(false);
         SEV.VSPrint.ZoomMode(mode);
     }
+    // The pages shown at once may have changed: the page label follows.
+    Update_Page_Scroll();
 }
 
 void chkPhysicalPage_Click() {

@@ -63,6 +63,8 @@ TEST_F(SheetBuilder, UprightSheetPlotGridAndLabels) {
     EXPECT_EQ(found, 5);
     const TextOp x_title = text_op(1, "   AB/2 [m]");
     EXPECT_NEAR(x_title.x, 9638 - 56.7 * 0.6 * 8504 / 283.5, 1e-6);
+    // On the line below the labels.
+    EXPECT_NEAR(x_title.y, 9184.6 + line_height(text_op(1, " 10000").font), 1e-6);
     EXPECT_EQ(x_title.font.size, 11);
     const TextOp y_title = text_op(1, "[ohm·m]");
     EXPECT_NEAR(y_title.x, 9694.7, 1e-6);
@@ -214,10 +216,12 @@ TEST_F(SheetBuilder, StoredModelsOnlyWithSuperpositionAndInTheirColour) {
 
     // Without a computed curve only the stored models are drawn, and the curve stays empty.
     Curve.clear();
+    Curve_Valid = 0;
     display_print();
     EXPECT_FALSE(lines_with(1, 18, 32768).empty());
     EXPECT_TRUE(lines_with(1, 18, 255).empty());
-    EXPECT_EQ(Curve(1, 1).num(), 0);
+    EXPECT_EQ(Curve(0, 1).num(), 0);
+    EXPECT_EQ(Curve_Valid, 0);
 }
 
 TEST_F(SheetBuilder, ModelTableCells) {
@@ -264,6 +268,49 @@ TEST_F(SheetBuilder, ModelTableCells) {
             EXPECT_EQ(t.rows.at(static_cast<std::size_t>(i)), row) << c.what << " layer " << i;
         }
         EXPECT_EQ(Model_Layers(3, 1).num(), 0);
+    }
+}
+
+TEST_F(SheetBuilder, ModelTableTextsByDecimals) {
+    using Rows = std::vector<std::vector<std::string>>;
+    struct Case {
+        int decimals;
+        const char *z;
+        Rows rows;
+    };
+    const Case cases[] = {
+        {0,
+         "120.5",
+         {{" 80", " 1.5", "", " 120.5"},
+          {" 20", " 6", " 1.5", " 119"},
+          {" 300", " 25", " 7.5", " 113"},
+          {" 40", "", " 32.5", " 88"}}},
+        {1,
+         "120.5",
+         {{" 80", " 1.5", "", " 120.5"},
+          {" 20", " 6.0", " 1.5", " 119.0"},
+          {" 300", " 25.0", " 7.5", " 113.0"},
+          {" 40", "", " 32.5", " 88.0"}}},
+        {2,
+         "120.5",
+         {{" 80", " 1.50", "", " 120.50"},
+          {" 20", " 6.00", " 1.50", " 119.00"},
+          {" 300", " 25.00", " 7.50", " 113.00"},
+          {" 40", "", " 32.50", " 88.00"}}},
+        {1,
+         "",
+         {{" 80", " 1.5", ""},
+          {" 20", " 6.0", " 1.5"},
+          {" 300", " 25.0", " 7.5"},
+          {" 40", "", " 32.5"}}},
+    };
+    for (const Case &c : cases) {
+        Decimals_Mode = static_cast<std::int16_t>(c.decimals);
+        Z_Coord = c.z;
+        display_print();
+        const Rows &rows = table(0).rows;
+        ASSERT_EQ(rows.size(), c.rows.size() + 1) << c.decimals << c.z;
+        EXPECT_EQ(Rows(rows.begin() + 1, rows.end()), c.rows) << c.decimals << c.z;
     }
 }
 
