@@ -21,6 +21,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -158,19 +159,21 @@ TEST_F(BatchWindow, Res2dinvLineCutIntoFittedSoundingsAndOpened) {
     // Each converted sounding opened through File ▸ Read, then its model computed and shown.
     SEV.Option3.Value(true);
     QAction *read = view->action_of("NFile");
+    QAction *model = view->action_of("NModele");
     ASSERT_NE(read, nullptr);
+    ASSERT_NE(model, nullptr);
     for (int k = 1; k <= 3; ++k) {
         choose_file(data.path() + QString("/line_ %1.QD3").arg(k));
         read->trigger();
         EXPECT_EQ(File_Name, "line_ " + std::to_string(k) + ".QD3");
         EXPECT_EQ(Z_Coord, "312");
-        // What the compute button does: the plot with the fitted model's curve and steps.
-        SEV.SSTab1.Tab(0);
-        Draw_Mode = "NORMAL";
-        Draw_Bilog_Frame();
-        Misfit = 0.0;
-        Compute_Curve();
-        Draw_Mode.clear();
+        // Model ▸ Model + Calcul shows the model and computes it (and turns to the sheet), then
+        // the user comes back to the main tab.
+        model->trigger();
+        auto *tabs = view->widget_of("SSTab1")->findChild<QTabBar *>();
+        ASSERT_NE(tabs, nullptr);
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+        EXPECT_EQ(SEV.Grid1.TextMatrix(1, 1).empty(), false);
         QtUi::instance().sync_all();
         QApplication::processEvents();
         ASSERT_TRUE(shot(view, QString("res2dinv-sounding-%1").arg(k)));
