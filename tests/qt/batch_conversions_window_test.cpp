@@ -8,6 +8,7 @@
 #include "core/loglog_plot.h"
 #include "core/sounding.h"
 #include "platform/qt/form_view.h"
+#include "printing/printer_sheet.h"
 #include "qt_test_app.h"
 #include "shell/main_frame.h"
 #include "shell/settings_values.h"
@@ -20,6 +21,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -178,6 +180,24 @@ TEST_F(BatchWindow, Res2dinvLineCutIntoFittedSoundingsAndOpened) {
         QApplication::processEvents();
         ASSERT_TRUE(shot(view, QString("res2dinv-sounding-%1").arg(k)));
     }
+}
+
+} // namespace
+} // namespace ohmira::qt
+
+namespace ohmira::qt {
+namespace {
+
+TEST_F(BatchWindow, TheWindowImageGoesToThePrinterOrItsPdfFile) {
+    if (!QPrinterInfo::availablePrinters().isEmpty())
+        GTEST_SKIP() << "a real printer is installed";
+    const QString pdf = data.path() + "/window.pdf";
+    choose_file(pdf);
+    Print_Form_Image();
+    QFileInfo out(pdf);
+    ASSERT_TRUE(out.exists());
+    EXPECT_GT(out.size(), 1000);
+    EXPECT_EQ(SEV.Bilog.MousePointer(), vbCrosshair);
 }
 
 } // namespace
