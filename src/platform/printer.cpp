@@ -25,6 +25,7 @@ void SystemPrinter::reset() {
     pages_.clear();
     jobs_.clear();
     print_sink = nullptr;
+    form_image_sink = nullptr;
     Scale();
     CurrentX(0);
     CurrentY(0);
@@ -51,6 +52,10 @@ bool SystemPrinter::set_paper(double width, double height, double printable_left
     printable_width_ = printable_width;
     printable_height_ = printable_height;
     return true;
+}
+
+bool SystemPrinter::PrintForm(const Form &form) {
+    return available_ && form_image_sink && form_image_sink(form);
 }
 
 bool SystemPrinter::set_dots_per_inch(int dpi) {

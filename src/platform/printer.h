@@ -12,6 +12,8 @@
 
 namespace ohmira {
 
+class Form;
+
 class SystemPrinter : public ScaledCanvas {
 public:
     SystemPrinter();
@@ -70,6 +72,11 @@ public:
     const std::vector<DisplayList> &pages() const { return pages_; }
     const std::vector<PrintJob> &jobs() const { return jobs_; }
     std::function<bool(const PrintJob &)> print_sink;
+
+    // Prints the image of a window as one job (the runtime's PrintForm). False when the printer
+    // or the window layer cannot; headless there is no image to print.
+    bool PrintForm(const Form &form);
+    std::function<bool(const Form &)> form_image_sink;
 
 protected:
     DisplayList &canvas_list() override;

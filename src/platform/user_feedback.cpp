@@ -1,6 +1,7 @@
 #include "platform/user_feedback.h"
 
 #include <string>
+#include <utility>
 
 namespace ohmira {
 
@@ -39,6 +40,20 @@ void Beep() {
     ++beeps();
     if (beep_hook())
         beep_hook()();
+}
+
+static std::function<void()> &do_events_hook() {
+    static std::function<void()> hook;
+    return hook;
+}
+
+void DoEvents() {
+    if (do_events_hook())
+        do_events_hook()();
+}
+
+std::function<void()> set_do_events_hook(std::function<void()> hook) {
+    return std::exchange(do_events_hook(), std::move(hook));
 }
 
 int beep_count() {

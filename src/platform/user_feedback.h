@@ -14,6 +14,12 @@ void reset_beep_count();
 // Installs what a beep does (the Qt layer rings the bell); returns the previous one.
 std::function<void()> set_beep_hook(std::function<void()> hook);
 
+// Lets the window layer repaint during a long command (the runtime's DoEvents); user input stays
+// queued until the command ends. Does nothing headless.
+void DoEvents();
+// Installs what DoEvents does; returns the previous one.
+std::function<void()> set_do_events_hook(std::function<void()> hook);
+
 // Queues the keys of a send-keys text: "{UP}", "{DOWN}", "{LEFT}", "{RIGHT}" as key codes 38, 40,
 // 37, 39. Returns false (and queues nothing) for any other text.
 bool SendKeys(std::string_view keys);

@@ -119,6 +119,16 @@ bool print_job(const PrintJob &job) {
     if (job.pages.empty())
         return true;
     QPrinter &printer = shared_printer();
+    if (!choose_printer_output(printer))
+        return false;
+    set_paper(printer, job.pages.front().width, job.pages.front().height);
+    printer.setPrintRange(QPrinter::AllPages);
+    // Each job is one copy: the program sends several copies as several jobs.
+    printer.setCopyCount(1);
+    return print_pages(job.pages, printer);
+}
+
+bool choose_printer_output(QPrinter &printer) {
     if (QPrinterInfo::availablePrinters().isEmpty()) {
         FileDialogRequest r;
         r.title = "Print to a PDF file";
@@ -135,11 +145,7 @@ bool print_job(const PrintJob &job) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(qstr(path));
     }
-    set_paper(printer, job.pages.front().width, job.pages.front().height);
-    printer.setPrintRange(QPrinter::AllPages);
-    // Each job is one copy: the program sends several copies as several jobs.
-    printer.setCopyCount(1);
-    return print_pages(job.pages, printer);
+    return true;
 }
 
 void connect_system_printer() {
@@ -155,6 +161,7 @@ void connect_system_printer() {
     Printer.set_paper(w, h, hw.left() * unit, hw.top() * unit, w - (hw.left() + hw.right()) * unit,
                       h - (hw.top() + hw.bottom()) * unit);
     Printer.print_sink = print_job;
+    Printer.form_image_sink = print_form_image;
 }
 
 bool write_pdf(const std::vector<DisplayList> &pages, double paper_width, double paper_height,

@@ -26,6 +26,11 @@ bool print_pages(const std::vector<DisplayList> &pages, QPrinter &printer);
 // Prints a job of the program's printer objects on the shared printer: its paper follows the
 // pages' size. Without an installed printer the user is asked for a PDF file to print into.
 bool print_job(const PrintJob &job);
+// Where the next job goes: the shared printer, or a PDF file chosen by the user when the machine
+// has no printer. False when the user cancelled that choice.
+bool choose_printer_output(QPrinter &printer);
+// Prints the image of a window of the program, scaled to fit the page (the printer's PrintForm).
+bool print_form_image(const Form &form);
 // Gives the runtime's printer object the shared printer's paper, resolution and the job sink.
 void connect_system_printer();
 

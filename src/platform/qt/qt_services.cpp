@@ -6,6 +6,7 @@
 #include "platform/qt/print_settings_qt.h"
 #include "platform/qt/qt_convert.h"
 #include "platform/qt/qt_dialog_host.h"
+#include "platform/qt/qt_ui.h"
 #include "platform/screen.h"
 #include "platform/text_metrics.h"
 #include "platform/user_feedback.h"
@@ -156,6 +157,10 @@ void install_qt_services() {
     set_dialog_host(&host);
     set_shell_launcher(qt_launch);
     set_beep_hook([] { QApplication::beep(); });
+    set_do_events_hook([] {
+        QtUi::instance().sync_all();
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
     connect_system_printer();
     // The font lists of the screen and the printer: the desktop's fonts.
     const std::vector<std::string> fonts = desktop_font_names();
@@ -171,6 +176,7 @@ void uninstall_qt_services() {
     set_dialog_host(nullptr);
     set_shell_launcher({});
     set_beep_hook({});
+    set_do_events_hook({});
     Printer.print_sink = nullptr;
 }
 

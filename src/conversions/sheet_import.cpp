@@ -1,0 +1,175 @@
+#include "conversions/sheet_import.h"
+
+#include "conversions/batch_run.h"
+#include "conversions/list_reader.h"
+#include "conversions/res2dinv.h"
+#include "core/auto_model.h"
+#include "core/fit.h"
+#include "core/forward.h"
+#include "core/open_save.h"
+#include "core/sounding.h"
+#include "editor/model_grid.h"
+#include "platform/dialog_host.h"
+#include "platform/files.h"
+#include "platform/number_text.h"
+#include "platform/runtime_error.h"
+#include "platform/text_file.h"
+#include "shell/app_title.h"
+#include "shell/language.h"
+#include "shell/sev_form.h"
+
+namespace ohmira {
+
+namespace {
+
+constexpr Language_Text Select_File_Text = {
+    "Sélectionnez d'abord un fichier ", "Primero, seleccione un fichero ", "First select a File "};
+constexpr int Max_Spacings = 51;
+
+bool in_field(unsigned char c) {
+    return c >= 35 && c <= 122;
+}
+
+// Asks for one text file; false when cancelled.
+bool choose_text_file(const char *title) {
+    CommonDialog &dlg = SEV.CmDialog1;
+    dlg.CancelError = true;
+    dlg.Flags = cdlOFNExplorer;
+    dlg.Filter = "Text file (*.TXT)| *.TXT    ";
+    dlg.DialogTitle = title;
+    dlg.FileName = "*.TXT";
+    if (!dlg.ShowOpen()) {
+        return false;
+    }
+    File_Name = dlg.FileTitle;
+    File_Path = dlg.FileName;
+    return true;
+}
+
+// The spacings of the spread file, at most 51.
+int read_spread_file(const std::string &path) {
+    ListReader in = ListReader::open(path);
+    int s = 0;
+    while (!in.eof()) {
+        if (++s > Max_Spacings) {
+            throw RuntimeError(err::SubscriptRange);
+        }
+        Field_Data(s, 1) = in.number();
+    }
+    return s;
+}
+
+// One line of the resistivity file into the sounding and its file; true when saved.
+bool convert_line(const std::string &line, int spacings, const std::string &folder) {
+    const std::vector<std::string> fields = cut_sheet_fields(line);
+    const int n = static_cast<int>(fields.size()) - 4;
+    if (n < 1) {
+        return false; // a blank line or one without resistivities
+    }
+    Output_File = folder + fields[0] + ".QD3";
+    if (n > spacings) {
+        MsgBox("Spread data missing for sounding " + name_of(Output_File), vbInformation,
+               Prog_Title);
+        return false;
+    }
+    X_Coord = fields[1];
+    Y_Coord = fields[2];
+    Z_Coord = fields[3];
+    for (int r = 1; r <= Max_Spacings; ++r) {
+        Field_Data(r, 2).clear();
+    }
+    for (int p = 1; p <= n; ++p) {
+        const double rho = Val(fields[p + 3]);
+        // The last field counts as a point but stores a value only when it is positive.
+        if (p < n || rho > 0) {
+            Field_Data(p, 2) = rho;
+        }
+    }
+    Nb_Points = static_cast<std::int16_t>(n);
+    Draw_Mode.clear();
+    Create_Auto_Model();
+    Draw_Mode = "FICHIER";
+    Compute_Curve();
+    Fit_Model();
+    Display_Model();
+    const bool saved = Save_QD3(Output_File);
+    Draw_Mode.clear();
+    return saved;
+}
+
+} // namespace
+
+std::vector<std::string> cut_sheet_fields(std::string_view line) {
+    while (!line.empty() && (line.back() == ' ' || line.back() == '\t' || line.back() == '\r')) {
+        line.remove_suffix(1);
+    }
+    std::vector<std::string> fields(1);
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const auto c = static_cast<unsigned char>(line[i]);
+        if (in_field(c)) {
+            fields.back() += static_cast<char>(c);
+            continue;
+        }
+        // A character beyond ASCII (several bytes in memory) is one separator.
+        if (c >= 0xC0) {
+            while (i + 1 < line.size() &&
+                   (static_cast<unsigned char>(line[i + 1]) & 0xC0) == 0x80) {
+                ++i;
+            }
+        }
+        fields.emplace_back();
+    }
+    return fields;
+}
+
+void Sheet_Click() {
+    Batch_Run run;
+    Draw_Mode = "FIELD";
+    try {
+        if (!choose_text_file("Spread data file selection")) {
+            throw RuntimeError(err::InvalidCall);
+        }
+        if (File_Name.empty()) {
+            MsgBox(by_language(Select_File_Text), vbExclamation, Prog_Title);
+            return;
+        }
+        Field_Data.clear();
+        X_Coord.clear();
+        Y_Coord.clear();
+        Z_Coord.clear();
+        Azimuth.clear();
+        Max_AB2 = 1;
+        Fixed_Param.clear();
+        const int spacings = read_spread_file(File_Path);
+        if (spacings > 0) {
+            Max_AB2 = CInt_or_throw(Field_Data(spacings, 1).num());
+        }
+
+        Draw_Mode = "NORMAL";
+        if (!choose_text_file("Resistivity data file selection")) {
+            throw RuntimeError(err::InvalidCall);
+        }
+        if (File_Name.empty()) {
+            MsgBox(by_language(Select_File_Text), vbExclamation, Prog_Title);
+            return;
+        }
+        close_all_files();
+        const std::string folder = folder_of(File_Path);
+        ListReader in = ListReader::open(File_Path);
+        R2DI_Count = 0;
+        while (!in.eof()) {
+            if (convert_line(in.line(), spacings, folder)) {
+                ++R2DI_Count;
+            }
+            run.next_sounding();
+        }
+        MsgBox(Str(static_cast<double>(R2DI_Count)) + " soundings have been saved as *.QD3 files",
+               vbInformation, Prog_Title);
+    } catch (const RuntimeError &) {
+        close_all_files();
+        Draw_Mode.clear();
+        MsgBox("Error during reading", vbCritical, Prog_Title);
+    }
+}
+
+} // namespace ohmira

@@ -1,0 +1,197 @@
+#include "conversions/syscal.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "conversions/list_reader.h"
+#include "core/loglog_plot.h"
+#include "core/open_save.h"
+#include "core/sounding.h"
+#include "platform/dialog_host.h"
+#include "platform/files.h"
+#include "platform/number_text.h"
+#include "platform/runtime_error.h"
+#include "platform/text_file.h"
+#include "shell/app_title.h"
+#include "shell/language.h"
+#include "shell/sev_form.h"
+
+namespace ohmira {
+
+namespace {
+
+constexpr double Pi_Syscal = 3.1416;
+
+constexpr Language_Text Done_Text = {"Tous les fichiers SYSCAL sont convertis ",
+                                     "Todos los ficheros SYSCAL han sido convertidos",
+                                     "All Syscal files have been converte"};
+constexpr Language_Text Too_Many_Text = {
+    "Plus de 10 sondages ou de 51 points par sondage : conversion arrêtée",
+    "Más de 10 sondeos o de 51 puntos por sondeo: conversión detenida",
+    "More than 10 soundings or 51 points per sounding: conversion stopped"};
+constexpr Language_Text Value_Error_Text = {
+    "Valeur hors limites dans le fichier : conversion arrêtée",
+    "Valor fuera de límites en el fichero: conversión detenida",
+    "Value out of range in the file: conversion stopped"};
+
+std::string name_prompt(const std::string &header, int k) {
+    const std::string number = Str(static_cast<double>(k));
+    if (Lang_French) {
+        return "Entrez un nom (sans extension) pour le fichier " + header + "N° " + number;
+    }
+    if (Lang_Spanish) {
+        return "Entre un nombre de fichero (sin extension) para Syscal  " + header + " N° " +
+               number;
+    }
+    return "Enter a file name (without extension) for Syscal  " + header + "data N° " + number;
+}
+
+// The sounding's points into the field table (rows 1..51, columns 1 to 6 cleared first).
+void fill_field_data(const std::vector<Syscal_Point> &points) {
+    for (int r = 1; r <= Syscal_Max_Points; ++r) {
+        for (int c = 1; c <= 6; ++c) {
+            Field_Data(r, c) = 0.0;
+        }
+    }
+    Nb_Points = 0;
+    for (const Syscal_Point &p : points) {
+        ++Nb_Points;
+        Field_Data(Nb_Points, 1) = p.ab2;
+        Field_Data(Nb_Points, 2) = p.rho;
+        Field_Data(Nb_Points, 3) = p.mn2;
+        Field_Data(Nb_Points, 4) = p.mv;
+        Field_Data(Nb_Points, 5) = p.k;
+        Field_Data(Nb_Points, 6) = p.ma;
+    }
+}
+
+} // namespace
+
+Syscal_File read_syscal_file(const std::string &path) {
+    Syscal_File file;
+    ListReader in = ListReader::open(path);
+    try {
+        file.header = in.text();
+        for (int i = 1; i <= Syscal_Max_Records; ++i) {
+            Syscal_Record r;
+            r.name = in.text();
+            in.integer();
+            in.integer();
+            r.volts = in.number();
+            r.amperes = in.number();
+            r.ab2 = in.number();
+            r.mn2 = in.number();
+            if (r.volts > 0) {
+                file.records.push_back(std::move(r));
+            }
+        }
+    } catch (const RuntimeError &) {
+        // the end of the file or an unreadable item ends the reading
+    }
+    return file;
+}
+
+std::vector<Syscal_Sounding> group_syscal_soundings(const std::vector<Syscal_Record> &records) {
+    std::vector<Syscal_Sounding> soundings;
+    for (const Syscal_Record &r : records) {
+        auto it = std::find_if(soundings.begin(), soundings.end(),
+                               [&](const Syscal_Sounding &s) { return s.name == r.name; });
+        if (it == soundings.end()) {
+            soundings.push_back({r.name, {}});
+            it = soundings.end() - 1;
+        }
+        it->records.push_back(r);
+    }
+    return soundings;
+}
+
+Syscal_Point syscal_point(const Syscal_Record &r) {
+    Syscal_Point p;
+    p.mv = CLng_or_throw(r.volts * 1000);
+    p.ma = CLng_or_throw(r.amperes * 1000);
+    p.ab2 = Int(r.ab2 * 100) / 100;
+    p.mn2 = Int(r.mn2 * 100) / 100;
+    if (r.volts * r.amperes * r.ab2 * r.mn2 > 0) {
+        const double k = Pi_Syscal * (r.ab2 - r.mn2) * (r.ab2 + r.mn2) / (2 * r.mn2);
+        p.k = k < 100 ? CInt_or_throw(k * 100) / 100.0 : CLng_or_throw(k);
+        if (r.volts * r.amperes > 0) {
+            p.rho = CLng_or_throw(p.k * r.volts / r.amperes);
+        }
+    }
+    if (!std::isfinite(p.ab2) || !std::isfinite(p.mn2)) {
+        throw RuntimeError(err::Overflow);
+    }
+    return p;
+}
+
+void sort_syscal_points(std::vector<Syscal_Point> &points) {
+    std::stable_sort(points.begin(), points.end(),
+                     [](const Syscal_Point &a, const Syscal_Point &b) {
+                         return a.ab2 < b.ab2 || (a.ab2 == b.ab2 && a.mn2 < b.mn2);
+                     });
+}
+
+void Syscal_Click() {
+    CommonDialog &dlg = SEV.CmDialog1;
+    dlg.CancelError = true;
+    dlg.Flags = cdlOFNExplorer;
+    dlg.Filter = "File Syscal *.DAT";
+    dlg.DialogTitle = "OHMIRA File selection";
+    dlg.FileName = "*.DAT";
+    if (!dlg.ShowOpen()) {
+        SEV.Bilog.MousePointer(vbCrosshair);
+        return;
+    }
+    File_Name = dlg.FileTitle;
+    const std::string folder = folder_of(dlg.FileName);
+    Nb_Points = 0;
+    Syscal_File file;
+    try {
+        file = read_syscal_file(dlg.FileName);
+    } catch (const RuntimeError &) {
+        MsgBox("Error during reading", vbCritical, Prog_Title);
+        SEV.Bilog.MousePointer(vbCrosshair);
+        return;
+    }
+
+    const std::vector<Syscal_Sounding> soundings = group_syscal_soundings(file.records);
+    for (std::size_t k = 1; k <= soundings.size(); ++k) {
+        const Syscal_Sounding &s = soundings[k - 1];
+        if (k > Syscal_Max_Soundings || s.records.size() > Syscal_Max_Points) {
+            MsgBox(by_language(Too_Many_Text), vbExclamation, Prog_Title);
+            SEV.Bilog.MousePointer(vbCrosshair);
+            return;
+        }
+        std::vector<Syscal_Point> points;
+        Max_AB2 = 1;
+        try {
+            for (const Syscal_Record &r : s.records) {
+                points.push_back(syscal_point(r));
+                if (r.ab2 > Max_AB2) {
+                    Max_AB2 = CInt_or_throw(r.ab2);
+                }
+            }
+        } catch (const RuntimeError &) {
+            MsgBox(by_language(Value_Error_Text), vbExclamation, Prog_Title);
+            SEV.Bilog.MousePointer(vbCrosshair);
+            return;
+        }
+        fill_field_data(points); // the plot shows the points in file order
+        Draw_Mode = "NORMAL";
+        Draw_Bilog_Frame();
+
+        const std::string name =
+            InputBox(name_prompt(file.header, static_cast<int>(k)), "Ohmira file name");
+        if (name.empty()) {
+            continue; // no name: this sounding is not saved
+        }
+        File_Path = (name.front() == '/' ? std::string() : folder) + name + ".QD3";
+        sort_syscal_points(points);
+        fill_field_data(points);
+        Save_QD3(File_Path);
+    }
+    MsgBox(by_language(Done_Text), vbInformation, Prog_Title);
+    close_all_files();
+}
+
+} // namespace ohmira

@@ -1,0 +1,242 @@
+#include "conversions/res2dinv.h"
+
+#include "batch_fixture.h"
+#include "core/auto_model.h"
+#include "core/sounding.h"
+#include "platform/screen.h"
+#include "shell/settings_values.h"
+
+#include <sstream>
+
+namespace ohmira::test {
+namespace {
+
+// A Wenner line of unit spacing 1: a = 1 with first electrodes 0..9, a = 2 with 0..6, a = 3 with
+// 0..3; rho = 100 + the centre of the spread, so that a mean tells which centres were averaged.
+std::vector<R2DI_Datum> three_levels() {
+    std::vector<R2DI_Datum> data;
+    const int last_electrode[] = {9, 6, 3};
+    for (int a = 1; a <= 3; ++a) {
+        for (int x = 0; x <= last_electrode[a - 1]; ++x) {
+            const double centre = x + 1.5 * a;
+            data.push_back({centre, double(a), 100 + centre});
+        }
+    }
+    return data;
+}
+
+std::string line_file(const std::vector<R2DI_Datum> &data, int type = 1, int ip = 0) {
+    std::ostringstream s;
+    s << "Test line\r\n1\r\n" << type << "\r\n" << data.size() << "\r\n1\r\n" << ip << "\r\n";
+    for (const R2DI_Datum &d : data) {
+        s << (d.x - 1.5 * d.a) << " " << d.a << " " << d.rho << "\r\n";
+    }
+    return s.str();
+}
+
+TEST(Res2dinvExtraction, AveragesEachLevelInShrinkingWindowsOfAtLeastTwoUnits) {
+    const R2DI_Extraction cut = extract_soundings(three_levels(), 1, 3, 0);
+    ASSERT_TRUE(cut.ok);
+    EXPECT_EQ(cut.levels, 3);
+    EXPECT_DOUBLE_EQ(cut.range, 9); // 1.5 .. 10.5: the last datum (7.5) takes no part
+    EXPECT_EQ(cut.max_ab2, 1);
+    ASSERT_EQ(cut.soundings.size(), 3u);
+    // Level 1 windows of 3; level 2 start 3u in, width raised to 2u; level 3 start 6u in, with a
+    // negative step.
+    const std::vector<std::vector<double>> rho = {
+        {103, 105.5, 107.5}, {106, 106.5, 107}, {109, 107.5, 106.5}};
+    const char *y[] = {" 1.5", " 4.5", " 7.5"};
+    for (int k = 0; k < 3; ++k) {
+        const R2DI_Sounding &s = cut.soundings[k];
+        EXPECT_EQ(s.spacing, (std::vector<double>{1, 2, 3})) << "sounding " << k + 1;
+        EXPECT_EQ(s.rho, rho[k]) << "sounding " << k + 1;
+        EXPECT_EQ(s.x_coord, " 0");
+        EXPECT_EQ(s.y_coord, y[k]);
+    }
+}
+
+TEST(Res2dinvExtraction, ALevelWithNoDatumInTheWindowAddsNoPoint) {
+    std::vector<R2DI_Datum> data;
+    for (int x = 0; x <= 9; ++x) {
+        data.push_back({x + 1.5, 1, 50});
+    }
+    data.push_back({3, 2, 80});   // level 2: a single spread left of every level-2 window
+    data.push_back({4.5, 3, 90}); // level 3: the last datum
+    const R2DI_Extraction cut = extract_soundings(data, 1, 3, 0);
+    ASSERT_TRUE(cut.ok);
+    for (const R2DI_Sounding &s : cut.soundings) {
+        EXPECT_EQ(s.spacing, std::vector<double>{1});
+        EXPECT_EQ(s.rho, std::vector<double>{50});
+    }
+}
+
+TEST(Res2dinvExtraction, CoordinatesAlongTheAzimuthFromTheOrigin) {
+    struct Case {
+        double azimuth, x0, y0;
+        const char *x, *y;
+    };
+    // Offset of the first of three soundings on a range of 9: 1.5. The degree factor 0.01745329
+    // makes sin 90° fall just short of 1: the cut to four decimals then gives 1.4999.
+    const Case cases[] = {
+        {0, 0, 0, " 0", " 1.5"},
+        {90, 0, 0, " 1.4999", " 0"},
+        {0, 1000, 2000, " 1000", " 2001.5"},
+        {180, 0, 0, " 0", "-1.5"},
+    };
+    for (const Case &c : cases) {
+        const R2DI_Extraction cut = extract_soundings(three_levels(), 1, 3, c.azimuth, c.x0, c.y0);
+        ASSERT_TRUE(cut.ok);
+        EXPECT_EQ(cut.soundings[0].x_coord, c.x) << c.azimuth;
+        EXPECT_EQ(cut.soundings[0].y_coord, c.y) << c.azimuth;
+    }
+}
+
+TEST(Res2dinvExtraction, LinesThatCannotBeCutAreRefused) {
+    std::vector<R2DI_Datum> many_levels;
+    for (int a = 1; a <= 52; ++a) {
+        many_levels.push_back({double(a), double(a), 10});
+    }
+    const std::vector<R2DI_Datum> one = {{1.5, 1, 10}};
+    const std::vector<R2DI_Datum> flat = {{1.5, 1, 10}, {1.5, 1, 10}, {1.5, 1, 10}};
+    EXPECT_FALSE(extract_soundings(many_levels, 1, 3, 0).ok);
+    EXPECT_FALSE(extract_soundings(one, 1, 3, 0).ok);
+    EXPECT_FALSE(extract_soundings(flat, 1, 3, 0).ok);
+    EXPECT_FALSE(extract_soundings(three_levels(), 1, 0, 0).ok);
+}
+
+TEST(Res2dinvExtraction, SoundingNamesKeepTheBlankOfTheNumber) {
+    EXPECT_EQ(r2di_sounding_path("/d/line.DAT", 1), "/d/line_ 1.QD3");
+    EXPECT_EQ(r2di_sounding_path("/d/line.DAT", 10), "/d/line_ 10.QD3");
+}
+
+class Res2dinvCommand : public BatchTest {
+protected:
+    // Answers the dialog with the count and presses OK.
+    static ScriptedAnswer dialog(const std::string &count, const std::string &azimuth = "0") {
+        return answer_form([count, azimuth](Form &) {
+            R2DI_par.Text1.Text(count);
+            R2DI_par.Text4.Text(azimuth);
+            R2DI_par.Text5.Text("250");
+            R2DI_par.Command1.user_click();
+        });
+    }
+    void expect_state_restored() {
+        EXPECT_TRUE(SEV.Option1.Value());
+        EXPECT_FALSE(SEV.Option3.Value());
+        EXPECT_EQ(Niveau, "0");
+        EXPECT_EQ(Saved_Niveau, "0");
+        EXPECT_EQ(Screen.MousePointer(), vbDefault);
+        EXPECT_EQ(SEV.Bilog.MousePointer(), vbCrosshair);
+    }
+    void SetUp() override {
+        BatchTest::SetUp();
+        Setup_Auto_Threshold_Slider();
+        Niveau = "0";
+        Saved_Niveau = "0";
+    }
+};
+
+TEST_F(Res2dinvCommand, RefusedFilesStopBeforeTheDialog) {
+    std::vector<R2DI_Datum> big(5001, R2DI_Datum{1.5, 1, 10});
+    struct Case {
+        std::string bytes, message;
+    };
+    const Case cases[] = {
+        {line_file(three_levels(), 7), "Only for Wenner spread"},
+        {line_file(big), "Max. 5000 mesures"},
+        {line_file(three_levels(), 1, 1), "Not for IP surveys"},
+        {"Title\r\n1\r\n1\r\n", "Error during reading"},
+    };
+    for (const Case &c : cases) {
+        const std::string file = write_bytes("line.DAT", c.bytes);
+        host_.expect(answer_open({file}));
+        host_.expect(answer_box(vbOK));
+        RES2DINV_Click();
+        EXPECT_EQ(host_.message_boxes().back().text, c.message);
+        EXPECT_EQ(host_.pending(), 0u);
+        expect_state_restored();
+    }
+    EXPECT_EQ(files(), std::vector<std::string>{"line.DAT"});
+}
+
+TEST_F(Res2dinvCommand, TheArrayOptionComesBackAfterEveryEnding) {
+    const std::string file = write_bytes("line.DAT", line_file(three_levels()));
+    std::vector<R2DI_Datum> many(three_levels());
+    for (int a = 4; a <= 60; ++a) {
+        many.push_back({20, double(a), 10});
+    }
+    const std::string deep = write_bytes("deep.DAT", line_file(many));
+
+    // A count outside 1..100.
+    for (const char *count : {"0", "101"}) {
+        host_.expect(answer_open({file}));
+        host_.expect(dialog(count));
+        host_.expect(answer_box(vbOK));
+        RES2DINV_Click();
+        EXPECT_EQ(host_.message_boxes().back().text, "Conversion aborted");
+        EXPECT_EQ(host_.message_boxes().back().icon, MsgIcon::Information);
+        expect_state_restored();
+    }
+    // The dialog closed without OK: nothing said, nothing done.
+    const std::size_t boxes = host_.message_boxes().size();
+    host_.expect(answer_open({file}));
+    host_.expect(answer_form([](Form &f) { f.Unload(); }));
+    RES2DINV_Click();
+    EXPECT_EQ(host_.message_boxes().size(), boxes);
+    expect_state_restored();
+    // An error after the dialog: more than 50 levels.
+    host_.expect(answer_open({deep}));
+    host_.expect(dialog("3"));
+    host_.expect(answer_box(vbOK));
+    RES2DINV_Click();
+    EXPECT_EQ(host_.message_boxes().back().text, "Error during reading");
+    expect_state_restored();
+    // The dialog cancelled.
+    host_.expect(cancel_open());
+    host_.expect(answer_box(vbOK));
+    RES2DINV_Click();
+    EXPECT_EQ(host_.message_boxes().back().text, "Error during reading");
+    expect_state_restored();
+}
+
+// A line over a conductive layer on a resistive basement: six levels, rho rising with a.
+std::vector<R2DI_Datum> two_layer_line() {
+    std::vector<R2DI_Datum> data;
+    for (int a = 1; a <= 6; ++a) {
+        for (int x = 0; x + 3 * a <= 30; ++x) {
+            data.push_back({x + 1.5 * a, double(a), 20.0 * a * a + (x % 3)});
+        }
+    }
+    return data;
+}
+
+TEST_F(Res2dinvCommand, EachSoundingIsFittedAndTheLastStaysCurrent) {
+    const std::string file = write_bytes("line.DAT", line_file(two_layer_line()));
+    host_.expect(answer_open({file}));
+    host_.expect(dialog("3", "0"));
+    RES2DINV_Click();
+    EXPECT_TRUE(host_.message_boxes().empty());
+    EXPECT_EQ(R2DI_par.Label1.Caption(), "Number of soundings to extract (max. 100)");
+    expect_state_restored();
+    EXPECT_EQ(File_Path, path("line_ 3.QD3"));
+    EXPECT_EQ(Graph_Title, "Test line");
+    EXPECT_EQ(X_Coord, " 0");
+    EXPECT_EQ(Y_Coord, " 22.5");
+    EXPECT_EQ(Z_Coord, "250");
+    EXPECT_EQ(Azimuth, "0");
+    EXPECT_EQ(Nb_Points, 6);
+    EXPECT_DOUBLE_EQ(Field_Data(6, 1).num(), 6);
+    EXPECT_GE(Nb_Layers, 2);
+    EXPECT_EQ(Draw_Mode, "");
+    EXPECT_EQ(files(),
+              (std::vector<std::string>{"line.DAT", "line_ 1.QD3", "line_ 2.QD3", "line_ 3.QD3"}));
+    const std::string qd3 = read_bytes(path("line_ 1.QD3"));
+    EXPECT_EQ(qd3.substr(0, 22), "6.5\r\n10,2090,0,0,0,0\r\n");
+    EXPECT_NE(
+        qd3.find("\"\"\r\n\"\"\r\n\"Test line\"\r\n\" 0\"\r\n\" 4.5\"\r\n\"250\"\r\n\"0\"\r\n"),
+        std::string::npos)
+        << qd3;
+}
+
+} // namespace
+} // namespace ohmira::test

@@ -1,0 +1,126 @@
+#include "conversions/sheet_import.h"
+
+#include "batch_fixture.h"
+#include "conversions/res2dinv.h"
+#include "core/auto_model.h"
+#include "core/sounding.h"
+#include "platform/screen.h"
+
+namespace ohmira::test {
+namespace {
+
+using Fields = std::vector<std::string>;
+
+TEST(SheetFields, CharactersOutsideHashToZEndAField) {
+    struct Case {
+        const char *line;
+        Fields fields;
+    };
+    const Case cases[] = {
+        {"S12 1000 2000 150 20 35 60", {"S12", "1000", "2000", "150", "20", "35", "60"}},
+        {"S12 1000 2000 150 20 35 60 ", {"S12", "1000", "2000", "150", "20", "35", "60"}},
+        {"S12 1000 2000 150 20 35 60\r", {"S12", "1000", "2000", "150", "20", "35", "60"}},
+        {"S12 1000 2000 150 20  35 60", {"S12", "1000", "2000", "150", "20", "", "35", "60"}},
+        {"S12\t1000\t2000\t150\t20", {"S12", "1000", "2000", "150", "20"}},
+        {"S12,1000 2000", {"S12,1000", "2000"}},
+        {"A|B\"C!D~E{F}G", {"A", "B", "C", "D", "E", "F", "G"}},
+        {"S1\xC3\xA9"
+         "2 5",
+         {"S1", "2", "5"}},
+        {"", {""}},
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(cut_sheet_fields(c.line), c.fields) << c.line;
+    }
+}
+
+class SheetCommand : public BatchTest {
+protected:
+    void SetUp() override {
+        BatchTest::SetUp();
+        Setup_Auto_Threshold_Slider();
+        Comment = "field book 3";
+    }
+    // Runs the command on the two files, answering the final box.
+    void run(const std::string &spread, const std::string &rho, int boxes = 1) {
+        host_.expect(answer_open({write_bytes("spread.TXT", spread)}));
+        host_.expect(answer_open({write_bytes("rho.TXT", rho)}));
+        for (int b = 0; b < boxes; ++b) {
+            host_.expect(answer_box(vbOK));
+        }
+        Sheet_Click();
+        EXPECT_EQ(host_.pending(), 0u);
+    }
+};
+
+TEST_F(SheetCommand, EachLineIsFittedAndSavedBesideTheResistivityFile) {
+    run("1\r\n2\r\n5\r\n10\r\n20\r\n",
+        "S1 1000 2000 150 30 32 45 80 120\r\n"
+        "S2 1100 2000 151 30 35 60 90\r\n"
+        "S3 1200 2000 152 30 35 60 90 120 130\r\n"
+        "\r\n"
+        "S4 1300 2000 153 25 30 50 80 100 \r\n"
+        "S5 1400 2000 154 25 30 50\r\n",
+        2);
+    const auto boxes = host_.message_boxes();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].text, "Spread data missing for sounding S3.QD3");
+    EXPECT_EQ(boxes[0].icon, MsgIcon::Information);
+    EXPECT_EQ(boxes[1].text, " 4 soundings have been saved as *.QD3 files");
+    EXPECT_EQ(files(), (std::vector<std::string>{"S1.QD3", "S2.QD3", "S4.QD3", "S5.QD3", "rho.TXT",
+                                                 "spread.TXT"}));
+    // The last line is the current sounding: three points, the spacings of the spread file.
+    EXPECT_EQ(Nb_Points, 3);
+    EXPECT_DOUBLE_EQ(Field_Data(3, 1).num(), 5);
+    EXPECT_DOUBLE_EQ(Field_Data(3, 2).num(), 50);
+    EXPECT_EQ(X_Coord, "1400");
+    EXPECT_EQ(Z_Coord, "154");
+    EXPECT_GE(Nb_Layers, 2);
+    const std::string s4 = read_bytes(path("S4.QD3"));
+    EXPECT_EQ(s4.substr(0, 5), "5.5\r\n") << s4; // the trailing blank added no point
+    EXPECT_NE(s4.find("\"field book 3\""), std::string::npos);
+    EXPECT_EQ(Screen.MousePointer(), vbDefault);
+    EXPECT_TRUE(SEV.Option1.Value());
+}
+
+TEST_F(SheetCommand, ADoubleBlankIsAZeroResistivityAndShiftsTheRest) {
+    // Neither the automatic model nor the fit can take a zero resistivity: both say so, and the
+    // sounding is saved as it is.
+    run("1\r\n2\r\n5\r\n10\r\n", "S9 0 0 100 30  45 80\r\n", 3);
+    EXPECT_EQ(box_texts(),
+              (std::vector<std::string>{"Automatic model impossible...", "Error",
+                                        " 1 soundings have been saved as *.QD3 files"}));
+    EXPECT_EQ(Nb_Points, 4);
+    EXPECT_DOUBLE_EQ(Field_Data(1, 2).num(), 30);
+    EXPECT_DOUBLE_EQ(Field_Data(2, 2).num(), 0);
+    EXPECT_DOUBLE_EQ(Field_Data(4, 2).num(), 80);
+}
+
+TEST_F(SheetCommand, UpTo51SpacingsAndNoMore) {
+    std::string spread, line = "L 0 0 0";
+    for (int s = 1; s <= 51; ++s) {
+        spread += std::to_string(s) + "\r\n";
+        line += " " + std::to_string(10 + s);
+    }
+    run(spread, line + "\r\n");
+    EXPECT_EQ(host_.message_boxes().back().text, " 1 soundings have been saved as *.QD3 files");
+    EXPECT_EQ(Nb_Points, 51);
+
+    host_.expect(answer_open({write_bytes("spread.TXT", spread + "52\r\n")}));
+    host_.expect(answer_box(vbOK));
+    Sheet_Click();
+    EXPECT_EQ(host_.message_boxes().back().text, "Error during reading");
+    EXPECT_EQ(host_.message_boxes().back().icon, MsgIcon::Critical);
+}
+
+TEST_F(SheetCommand, NoFileChosenEndsWithTheReadingError) {
+    host_.expect(cancel_open());
+    host_.expect(answer_box(vbOK));
+    Sheet_Click();
+    EXPECT_EQ(box_texts(), std::vector<std::string>{"Error during reading"});
+    EXPECT_EQ(Screen.MousePointer(), vbDefault);
+    EXPECT_EQ(SEV.Bilog.MousePointer(), vbCrosshair);
+}
+
+} // namespace
+} // namespace ohmira::test

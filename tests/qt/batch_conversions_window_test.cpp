@@ -1,0 +1,204 @@
+// The RES2DINV conversion as a user runs it in the real window: the menu item, the file dialog,
+// the parameter dialog typed into and confirmed; then the three converted soundings opened from
+// the File menu, their curves drawn, and grabbed. Set OHMIRA_QT_SHOTS to a folder to keep the
+// pictures.
+#include "conversions/res2dinv.h"
+#include "core/auto_model.h"
+#include "core/forward.h"
+#include "core/loglog_plot.h"
+#include "core/sounding.h"
+#include "platform/qt/form_view.h"
+#include "printing/printer_sheet.h"
+#include "qt_test_app.h"
+#include "shell/main_frame.h"
+#include "shell/settings_values.h"
+#include "shell/sev_form.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace ohmira::qt {
+namespace {
+
+// A Wenner line over a conductive layer on a resistive basement.
+QByteArray wenner_line() {
+    QByteArray text = "Line 7\r\n1\r\n1\r\n";
+    QByteArray rows;
+    int n = 0;
+    for (int a = 1; a <= 8; ++a) {
+        for (int x = 0; x + 3 * a <= 48; ++x, ++n) {
+            const double rho = (40 + 6.0 * a * a) * (1 + x / 12.0) + (x % 4);
+            rows += QByteArray::number(x) + " " + QByteArray::number(a) + " " +
+                    QByteArray::number(rho) + "\r\n";
+        }
+    }
+    return text + QByteArray::number(n) + "\r\n1\r\n0\r\n" + rows;
+}
+
+// Runs `act` on the first modal dialog of type D once it is open; a dialog still closing from an
+// earlier step is waited out.
+template <class D> void when_open(std::function<void(D &)> act, int attempts = 1000) {
+    QTimer::singleShot(10, [act, attempts] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *box = qobject_cast<QMessageBox *>(modal); box && !qobject_cast<D *>(modal)) {
+            ADD_FAILURE() << "unexpected box: " << box->text().toStdString();
+            box->reject();
+        } else if (auto *d = qobject_cast<D *>(modal); d && d->isVisible()) {
+            act(*d);
+            return;
+        }
+        if (attempts > 0)
+            when_open<D>(act, attempts - 1);
+    });
+}
+
+// The dialog showing a form of the program.
+bool is_form_dialog(QDialog &d) {
+    return d.findChild<FormView *>() != nullptr;
+}
+
+class BatchWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        testing::app();
+        reset_SEV();
+        Prepare_Main_Window();
+        SEV.Option1.Value(true);
+        Niveau = "0";
+        Setup_Auto_Threshold_Slider();
+        SEV.Show();
+        view = &QtUi::instance().window_of(SEV);
+        QtUi::instance().sync_all();
+        view->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(view));
+        const char *keep = std::getenv("OHMIRA_QT_SHOTS");
+        folder = keep ? QString::fromLocal8Bit(keep) : temp.path();
+        QDir().mkpath(folder);
+    }
+    void TearDown() override {
+        delete view;
+        reset_SEV();
+    }
+    bool shot(QWidget *w, const QString &name) {
+        return w->grab().save(folder + "/" + name + ".png");
+    }
+    // Chooses `file` in the file dialog once it opens, then runs `next`.
+    void choose_file(const QString &file, std::function<void()> next = {}) {
+        when_open<QFileDialog>([file, next](QFileDialog &d) {
+            QFileDialog *fd = &d;
+            // The whole path typed into the name box, as a user may do: it does not wait for the
+            // dialog to list the folder.
+            auto *name = fd->findChild<QLineEdit *>("fileNameEdit");
+            ASSERT_NE(name, nullptr);
+            name->setText(file);
+            if (next)
+                next();
+            QMetaObject::invokeMethod(fd, "accept", Qt::QueuedConnection);
+        });
+    }
+
+    std::function<void(QDialog &)> answer_parameters;
+    QTemporaryDir temp;
+    QTemporaryDir data;
+    QString folder;
+    FormView *view = nullptr;
+};
+
+TEST_F(BatchWindow, Res2dinvLineCutIntoFittedSoundingsAndOpened) {
+    const QString line = data.path() + "/line.DAT";
+    {
+        QFile f(line);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(wenner_line());
+    }
+    QAction *res2dinv = view->action_of("RES2DINV");
+    ASSERT_NE(res2dinv, nullptr);
+
+    bool dialog_seen = false;
+    // The parameter dialog comes after the file dialog has closed.
+    answer_parameters = [this, &dialog_seen](QDialog &d) {
+        if (!is_form_dialog(d)) {
+            when_open<QDialog>(answer_parameters); // the file dialog is still closing
+            return;
+        }
+        {
+            auto *body = d.findChild<FormView *>();
+            EXPECT_EQ(d.windowTitle(), "RES2DINV conversion parameter");
+            auto *count = qobject_cast<QLineEdit *>(body->widget_of("Text1"));
+            auto *azimuth = qobject_cast<QLineEdit *>(body->widget_of("Text4"));
+            auto *altitude = qobject_cast<QLineEdit *>(body->widget_of("Text5"));
+            ASSERT_TRUE(count && azimuth && altitude);
+            for (auto [edit, text] : {std::pair{count, "3"}, {azimuth, "90"}, {altitude, "312"}}) {
+                edit->setFocus();
+                edit->selectAll();
+                QTest::keyClicks(edit, text);
+            }
+            shot(&d, "res2dinv-dialog");
+            dialog_seen = true;
+            QTest::mouseClick(body->widget_of("Command1"), Qt::LeftButton);
+        }
+    };
+    choose_file(line, [this] { when_open<QDialog>(answer_parameters); });
+    res2dinv->trigger();
+    EXPECT_TRUE(dialog_seen);
+    EXPECT_EQ(R2DI_Count, 3);
+    EXPECT_TRUE(SEV.Option1.Value()) << "the array option is put back";
+    for (int k = 1; k <= 3; ++k) {
+        EXPECT_TRUE(QFile::exists(data.path() + QString("/line_ %1.QD3").arg(k))) << k;
+    }
+
+    // Each converted sounding opened through File ▸ Read, then its model computed and shown.
+    SEV.Option3.Value(true);
+    QAction *read = view->action_of("NFile");
+    QAction *model = view->action_of("NModele");
+    ASSERT_NE(read, nullptr);
+    ASSERT_NE(model, nullptr);
+    for (int k = 1; k <= 3; ++k) {
+        choose_file(data.path() + QString("/line_ %1.QD3").arg(k));
+        read->trigger();
+        EXPECT_EQ(File_Name, "line_ " + std::to_string(k) + ".QD3");
+        EXPECT_EQ(Z_Coord, "312");
+        // Model ▸ Model + Calcul shows the model and computes it (and turns to the sheet), then
+        // the user comes back to the main tab.
+        model->trigger();
+        auto *tabs = view->widget_of("SSTab1")->findChild<QTabBar *>();
+        ASSERT_NE(tabs, nullptr);
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+        EXPECT_EQ(SEV.Grid1.TextMatrix(1, 1).empty(), false);
+        QtUi::instance().sync_all();
+        QApplication::processEvents();
+        ASSERT_TRUE(shot(view, QString("res2dinv-sounding-%1").arg(k)));
+    }
+}
+
+} // namespace
+} // namespace ohmira::qt
+
+namespace ohmira::qt {
+namespace {
+
+TEST_F(BatchWindow, TheWindowImageGoesToThePrinterOrItsPdfFile) {
+    if (!QPrinterInfo::availablePrinters().isEmpty())
+        GTEST_SKIP() << "a real printer is installed";
+    const QString pdf = data.path() + "/window.pdf";
+    choose_file(pdf);
+    Print_Form_Image();
+    QFileInfo out(pdf);
+    ASSERT_TRUE(out.exists());
+    EXPECT_GT(out.size(), 1000);
+    EXPECT_EQ(SEV.Bilog.MousePointer(), vbCrosshair);
+}
+
+} // namespace
+} // namespace ohmira::qt
