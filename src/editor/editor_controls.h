@@ -69,7 +69,6 @@ struct EditorControls {
     OptionButton Option1{owner, "Option1", In{"SSTab1", 2}, 240, 600, 2400, 285};
     OptionButton Option2{owner, "Option2", In{"SSTab1", 2}, 240, 900, 2400, 285};
     OptionButton Option3{owner, "Option3", In{"SSTab1", 2}, 240, 1200, 2400, 285};
-    Label Label8{owner, "Label8", In{"SSTab1", 2}, 3000, 600, 600, 240}; // spacing of the range
 
 private:
     void set_design_state();
