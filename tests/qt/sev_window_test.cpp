@@ -3,11 +3,15 @@
 // to a folder to keep the pictures.
 #include "platform/app_info.h"
 #include "platform/dialog_host.h"
+#include "platform/number_locale.h"
+#include "platform/program_end.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/grid_widget.h"
+#include "platform/single_instance.h"
 #include "qt_test_app.h"
 #include "shell/main_frame.h"
 #include "shell/sev_form.h"
+#include "shell/splash_form.h"
 
 #include <QDir>
 #include <QMenu>
@@ -24,8 +28,14 @@ class SevWindow : public ::testing::Test {
 protected:
     void SetUp() override {
         testing::app();
+        ::setenv("XDG_CONFIG_HOME", temp.path().toLocal8Bit().constData(), 1);
+        set_previous_instance_check([] { return false; });
+        set_decimal_separator_source([] { return std::string("."); });
         reset_SEV();
+        reset_frmSplash();
         Prepare_Main_Window();
+        // The start-up waits on the splash window: begin with a new sounding.
+        testing::click_in_dialog("Command2");
         SEV.Show();
         view = &QtUi::instance().window_of(SEV);
         QtUi::instance().sync_all();
@@ -38,6 +48,10 @@ protected:
     void TearDown() override {
         delete view;
         reset_SEV();
+        reset_frmSplash();
+        reset_program_end();
+        set_previous_instance_check({});
+        set_decimal_separator_source({});
     }
     bool shot(QWidget *w, const QString &name) {
         return w->grab().save(folder + "/" + name + ".png");
@@ -57,6 +71,8 @@ TEST_F(SevWindow, TabsMenusGridAndBoxesWorkWithMouseAndKeys) {
     ASSERT_EQ(tabs->count(), 5);
     EXPECT_EQ(tabs->tabText(1), "Print");
     for (int t = 1; t < tabs->count(); ++t) {
+        if (t == 4) // the section tab without soundings says so
+            testing::answer_box(QMessageBox::Ok);
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(t).center());
         EXPECT_EQ(SEV.SSTab1.Tab(), t);
         EXPECT_EQ(view->widget_of("Bilog")->isVisible(), false);
@@ -103,8 +119,9 @@ TEST_F(SevWindow, TabsMenusGridAndBoxesWorkWithMouseAndKeys) {
     ASSERT_TRUE(shot(view, "sev-final"));
     EXPECT_FALSE(QImage(folder + "/sev-final.png").isNull());
 
+    testing::answer_box(QMessageBox::Yes); // the quit question
     view->close();
-    EXPECT_FALSE(SEV.loaded());
+    EXPECT_TRUE(program_ended());
     EXPECT_FALSE(view->isVisible());
 }
 

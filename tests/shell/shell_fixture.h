@@ -4,10 +4,14 @@
 #include "../platform/temp_folder.h"
 #include "platform/dialog_host.h"
 #include "platform/files.h"
+#include "platform/number_locale.h"
+#include "platform/program_end.h"
 #include "platform/scripted_dialog_host.h"
 #include "platform/settings_file.h"
+#include "platform/single_instance.h"
 #include "shell/app_state.h"
 #include "shell/sev_form.h"
+#include "shell/splash_form.h"
 
 #include <gtest/gtest.h>
 
@@ -24,11 +28,19 @@ protected:
         saved_config_ = saved ? saved : "";
         ::setenv("XDG_CONFIG_HOME", folder.path().c_str(), 1);
         reset_SEV();
+        reset_frmSplash();
         reset_all_state();
+        reset_program_end();
+        set_previous_instance_check([] { return false; });
+        set_decimal_separator_source([] { return std::string("."); });
     }
     void TearDown() override {
         reset_SEV();
+        reset_frmSplash();
         reset_all_state();
+        reset_program_end();
+        set_previous_instance_check({});
+        set_decimal_separator_source({});
         if (had_config_)
             ::setenv("XDG_CONFIG_HOME", saved_config_.c_str(), 1);
         else

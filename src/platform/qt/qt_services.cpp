@@ -2,10 +2,13 @@
 
 #include "platform/dialog_host.h"
 #include "platform/printer.h"
+#include "platform/program_end.h"
 #include "platform/qt/display_list_painter.h"
+#include "platform/qt/form_view.h"
 #include "platform/qt/print_settings_qt.h"
 #include "platform/qt/qt_convert.h"
 #include "platform/qt/qt_dialog_host.h"
+#include "platform/qt/qt_ui.h"
 #include "platform/user_feedback.h"
 
 #include <QApplication>
@@ -111,6 +114,17 @@ int qt_launch(const ShellRequest &request) {
                : ShellNoAssociation;
 }
 
+// --- end of the program ------------------------------------------------------------------------
+
+void qt_end_program() {
+    // Closing a window now skips its form's unload (see FormView::closeEvent).
+    const std::vector<FormView *> views = QtUi::instance().form_views();
+    for (FormView *v : views)
+        if (v->isWindow() && v->isVisible())
+            v->close();
+    QCoreApplication::quit();
+}
+
 // --- installation -----------------------------------------------------------------------------
 
 void install_qt_services() {
@@ -124,6 +138,7 @@ void install_qt_services() {
     set_shell_launcher(qt_launch);
     set_beep_hook([] { QApplication::beep(); });
     connect_system_printer();
+    set_end_hook(qt_end_program);
     // QApplication took the user's locale for everything; numbers keep the point.
     std::setlocale(LC_NUMERIC, "C");
 }
@@ -134,6 +149,7 @@ void uninstall_qt_services() {
     set_dialog_host(nullptr);
     set_shell_launcher({});
     set_beep_hook({});
+    set_end_hook({});
     Printer.print_sink = nullptr;
 }
 

@@ -34,7 +34,12 @@ std::string png_of_display_list(const DisplayList &list, double width_twips, dou
 // Opens documents and URLs with the desktop's handler and starts programs detached.
 int qt_launch(const ShellRequest &request);
 
-// Installs the Qt clipboard, launcher, beep and dialog host. Needs a QApplication.
+// The end of the program on the desktop: every window closes without unloading its form, and
+// the event loop ends.
+void qt_end_program();
+
+// Installs the Qt clipboard, launcher, beep, dialog host and end of the program. Needs a
+// QApplication.
 void install_qt_services();
 // Puts the headless services back (tests).
 void uninstall_qt_services();
