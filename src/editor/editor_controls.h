@@ -12,8 +12,8 @@ struct EditorControls {
     explicit EditorControls(Form &form) : owner(form) { set_design_state(); }
     Form &owner;
 
-    Frame Frame16{owner, "Frame16", In{"SSTab1", 0}, 9500, 420, 5040, 2520};
-    FlexGrid BuildGrid{owner, "BuildGrid", In{"Frame16"}, 120, 240, 4800, 2160}; // field data
+    Frame Frame16{owner, "Frame16", In{"SSTab1", 0}, 9500, 420, 5360, 2520};
+    FlexGrid BuildGrid{owner, "BuildGrid", In{"Frame16"}, 100, 240, 5200, 2160}; // field data
 
     // Editing of the field data: the buttons, the smoothing and half-array boxes.
     Frame Frame14{owner, "Frame14", In{"SSTab1", 0}, 9500, 2980, 3420, 1060};
