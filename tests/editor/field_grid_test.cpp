@@ -51,6 +51,20 @@ TEST_F(FieldGridTest, KAndResistivityOfOneRowPerArray) {
     EXPECT_EQ(cell(1, 2), " 1000");
 }
 
+TEST_F(FieldGridTest, DipoleWithoutAFactorIsNotMeasured) {
+    SEV.Option2.Value(true);
+    row(1, "3", "1", "10", "10"); // 1/AM = 3/BN: no K, no resistivity
+    Compute_Field_Rows();
+    EXPECT_EQ(fd(1, 5), 0);
+    EXPECT_EQ(fd(1, 2), 0);
+    EXPECT_EQ(cell(1, 5), "");
+    row(1, "3", "1", "10", "10", "80"); // a typed resistivity still counts
+    Compute_Field_Rows();
+    EXPECT_EQ(Nb_Points, 1);
+    EXPECT_EQ(fd(1, 2), 80);
+    EXPECT_EQ(fd(1, 5), 0);
+}
+
 TEST_F(FieldGridTest, TypedResistivityHoleAndOrdering) {
     row(1, "", "10", "", "", "250");
     row(2, "", "20", "", "", "180");
