@@ -23,10 +23,10 @@ struct CoreControls {
     TextBox Text2{owner, "Text2", In{"SSTab1", 0}, 120, 9180, 4560, 285};
     TextBox Text3{owner, "Text3", In{"SSTab1", 0}, 4800, 9180, 2160, 285};
     TextBox Text4{owner, "Text4", In{"SSTab1", 0}, 7080, 9180, 2278, 285};
-    Slider Slider1{owner, "Slider1", In{"Frame15"}, 100, 3120, 1240, 420};
-    CheckBox Check18{owner, "Check18", In{"Frame15"}, 100, 2130, 240, 240};       // superposition
-    CommandButton lastone{owner, "lastone", In{"Frame15"}, 100, 2460, 340, 300};  // previous
-    CommandButton nextone{owner, "nextone", In{"Frame15"}, 1000, 2460, 340, 300}; // next
+    Slider Slider1{owner, "Slider1", In{"Frame15"}, 70, 3240, 1240, 420};
+    CheckBox Check18{owner, "Check18", In{"Frame15"}, 70, 2130, 240, 240};       // superposition
+    CommandButton lastone{owner, "lastone", In{"Frame15"}, 70, 2580, 340, 300};  // previous
+    CommandButton nextone{owner, "nextone", In{"Frame15"}, 970, 2580, 340, 300}; // next
 };
 
 } // namespace ohmira

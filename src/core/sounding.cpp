@@ -57,6 +57,7 @@ void reset_core_state() {
     Curve_Valid = 0;
     Plot_Empty = vbTrue;
     First_Key = 0;
+    Saved = 0;
     File_Layout = 0;
     Rho_Scale = 100;
     Superposed_Models.clear();

@@ -8,6 +8,10 @@ void EditorControls::set_design_state() {
     Frame9.Caption("Marine floor survey");
     Frame17.Caption("Earth model");
     Frame15.Caption("Drawing up");
+    Frame2.Caption("Graph title");
+    Frame5.Caption("Location of SEV");
+    Frame1.Caption("Comment");
+    Title_Label.Caption("Title");
     // Twenty layers under one header row; every column takes keys, so none is fixed.
     Grid1.Cols(4);
     Grid1.Rows(21);

@@ -35,20 +35,21 @@ struct EditorControls {
     TextBox Reau{owner, "Reau", In{"Frame9"}, 80, 730, 1000, 280};
 
     // The layered model: grid, then the panel of its commands.
-    Frame Frame17{owner, "Frame17", In{"SSTab1", 0}, 9500, 4080, 3540, 4700};
-    FlexGrid Grid1{owner, "Grid1", In{"Frame17"}, 100, 240, 3340, 4340}; // model grid
-    Frame Frame15{owner, "Frame15", In{"SSTab1", 0}, 13100, 4080, 1440, 4700};
-    CommandButton Calcul_Button{owner, "Calcul_Button", In{"Frame15"}, 100, 240, 1240, 330};
-    CommandButton Ajuste_Button{owner, "Ajuste_Button", In{"Frame15"}, 100, 600, 1240, 330};
-    CommandButton Record_Button{owner, "Record_Button", In{"Frame15"}, 100, 960, 1240, 330};
-    CommandButton InsLine{owner, "InsLine", In{"Frame15"}, 100, 1320, 1240, 330};
-    CommandButton delLine{owner, "delLine", In{"Frame15"}, 100, 1680, 1240, 330};
-    Label Label31{owner, "Label31", In{"Frame15"}, 380, 2130, 1000, 240}; // beside Check18
-    TextBox Grid2{owner, "Grid2", In{"Frame15"}, 480, 2460, 480, 300};    // slot shown
-    Label Label29{owner, "Label29", In{"Frame15"}, 100, 2880, 1240, 240}; // slider title
-    Label Label28{owner, "Label28", In{"Frame15"}, 100, 3600, 300, 240};  // slider, low end
-    Label Label30{owner, "Label30", In{"Frame15"}, 1040, 3600, 300, 240}; // slider, high end
-    TextBox Text29{owner, "Text29", In{"Frame15"}, 100, 4200, 1240, 300}; // graph title
+    Frame Frame17{owner, "Frame17", In{"SSTab1", 0}, 9500, 4080, 3600, 4700};
+    FlexGrid Grid1{owner, "Grid1", In{"Frame17"}, 90, 240, 3420, 4380}; // model grid
+    Frame Frame15{owner, "Frame15", In{"SSTab1", 0}, 13160, 4080, 1380, 4700};
+    CommandButton Calcul_Button{owner, "Calcul_Button", In{"Frame15"}, 70, 240, 1240, 330};
+    CommandButton Ajuste_Button{owner, "Ajuste_Button", In{"Frame15"}, 70, 600, 1240, 330};
+    CommandButton Record_Button{owner, "Record_Button", In{"Frame15"}, 70, 960, 1240, 330};
+    CommandButton InsLine{owner, "InsLine", In{"Frame15"}, 70, 1320, 1240, 330};
+    CommandButton delLine{owner, "delLine", In{"Frame15"}, 70, 1680, 1240, 330};
+    Label Label31{owner, "Label31", In{"Frame15"}, 350, 2100, 1000, 420}; // beside Check18
+    TextBox Grid2{owner, "Grid2", In{"Frame15"}, 450, 2580, 480, 300};    // slot shown
+    Label Label29{owner, "Label29", In{"Frame15"}, 70, 3000, 1240, 240};  // slider title
+    Label Label28{owner, "Label28", In{"Frame15"}, 70, 3690, 300, 240};   // slider, low end
+    Label Label30{owner, "Label30", In{"Frame15"}, 1010, 3690, 300, 240}; // slider, high end
+    Label Title_Label{owner, "Title_Label", In{"Frame15"}, 70, 3960, 1240, 240};
+    TextBox Text19{owner, "Text19", In{"Frame15"}, 70, 4200, 1240, 300}; // title read by the fit
 
     // The sounding's header texts, under the plot.
     Frame Frame5{owner, "Frame5", In{"SSTab1", 0}, 120, 7980, 4320, 800}; // location
@@ -61,7 +62,7 @@ struct EditorControls {
     Label Azim_Label{owner, "Azim_Label", In{"Frame5"}, 3060, 300, 300, 240};
     TextBox Azimtext{owner, "Azimtext", In{"Frame5"}, 3380, 280, 860, 300};
     Frame Frame2{owner, "Frame2", In{"SSTab1", 0}, 4500, 7980, 2400, 800}; // graph title
-    TextBox Text19{owner, "Text19", In{"Frame2"}, 100, 280, 2200, 300};
+    TextBox Text29{owner, "Text29", In{"Frame2"}, 100, 280, 2200, 300};
     Frame Frame1{owner, "Frame1", In{"SSTab1", 0}, 6960, 7980, 2398, 800}; // comment
     TextBox Text18{owner, "Text18", In{"Frame1"}, 100, 280, 2198, 300};
 

@@ -254,6 +254,7 @@ TEST_F(ModelGrid, DeletingMovesTheLayersBelowUp) {
     };
     for (const Case &c : cases) {
         show_three_layers();
+        SEV.Grid1.TextMatrix(0, 1, "Thickness");
         select_cell(c.row, 1);
         delLine_Click();
         for (int r = 1; r <= 3; ++r)
@@ -261,8 +262,16 @@ TEST_F(ModelGrid, DeletingMovesTheLayersBelowUp) {
                 << "delete row " << c.row << ", row " << r;
         EXPECT_EQ(SEV.Grid1.Row(), c.row);
         EXPECT_EQ(SEV.Grid1.Col(), 1);
-        EXPECT_EQ(SEV.Grid1.TextMatrix(0, 1), "") << "the header is never written";
+        EXPECT_EQ(SEV.Grid1.TextMatrix(0, 1), "Thickness") << "the header is never written";
     }
+    // The only layer left, without a thickness: the header above it keeps its text.
+    show_three_layers();
+    SEV.Grid1.TextMatrix(0, 1, "Thickness");
+    SEV.Grid1.TextMatrix(1, 1, "");
+    select_cell(1, 0);
+    delLine_Click();
+    EXPECT_EQ(SEV.Grid1.TextMatrix(0, 1), "Thickness");
+    EXPECT_EQ(row_texts(1), (Row{" 10  ", " 20  ", "", ""}));
     // The grid read back gives the shortened model.
     show_three_layers();
     select_cell(2, 0);
