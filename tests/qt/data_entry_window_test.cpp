@@ -5,6 +5,7 @@
 #include "core/qd3_file.h"
 #include "core/sounding.h"
 #include "editor/data_entry.h"
+#include "platform/number_text.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/grid_widget.h"
 #include "qt_test_app.h"
@@ -21,6 +22,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace ohmira::qt {
 namespace {
@@ -143,6 +146,10 @@ TEST_F(DataEntryWindow, TypeComputeAndSaveANewSounding) {
         EXPECT_EQ(cell(r, 5), k[r - 1]) << r;
         EXPECT_EQ(cell(r, 6), rho[r - 1]) << r;
     }
+    // More than two points: the automatic model, fitted, stands in the model grid.
+    EXPECT_GE(Nb_Layers, 2);
+    EXPECT_GT(Val(SEV.Grid1.TextMatrix(1, 0)), 0);
+    EXPECT_GT(Val(SEV.Grid1.TextMatrix(1, 1)), 0);
     QtUi::instance().sync_all();
     shot("data-entry-typed");
 
@@ -179,6 +186,15 @@ TEST_F(DataEntryWindow, TypeComputeAndSaveANewSounding) {
     };
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(lines[i].toStdString(), expected[i]) << i;
+    // The model of the grid follows the points: round(100 × ρ), round(100 × h), depth.
+    const auto layer_line = [](int j) {
+        return std::to_string(std::lround(Val(SEV.Grid1.TextMatrix(j, 0)) * 100)) + "," +
+               std::to_string(std::lround(Val(SEV.Grid1.TextMatrix(j, 1)) * 100)) + ",";
+    };
+    for (int j = 1; j <= Nb_Layers; ++j)
+        EXPECT_EQ(lines[5 + j].left(static_cast<int>(layer_line(j).size())).toStdString(),
+                  layer_line(j))
+            << j;
     for (int i = 26; i < 33; ++i)
         EXPECT_EQ(lines[i].toStdString(), "\"\"\r") << i;
     EXPECT_EQ(lines[33], "");
