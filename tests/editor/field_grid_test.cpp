@@ -139,6 +139,16 @@ TEST_F(FieldGridTest, ShiftCompensation) {
     EXPECT_EQ(fd(3, 2), 150);
     EXPECT_EQ(fd(4, 2), 200);
 
+    // A second repeat two rows after the first: the short middle segment is scaled between.
+    row(5, "", "30", "", "", "300");
+    Compute_Field_Rows();
+    EXPECT_EQ(Nb_Points, 5);
+    EXPECT_EQ(fd(3, 2), 147); // 150 × 1.2 / √1.5
+    EXPECT_EQ(fd(4, 2), 240); // 200 × 1.2
+    EXPECT_EQ(fd(5, 2), 200); // the resistivity of the row before
+    EXPECT_EQ(cell(3, 6), " 147");
+    EXPECT_EQ(cell(4, 6), " 240");
+
     // A repeated spacing of the table without data yet ends the data as usual.
     empty_page();
     Shift_Compensation = 1;

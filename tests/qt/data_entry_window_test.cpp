@@ -13,9 +13,11 @@
 #include "shell/main_frame.h"
 #include "shell/sev_form.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -198,6 +200,17 @@ TEST_F(DataEntryWindow, TypeComputeAndSaveANewSounding) {
     for (int i = 26; i < 33; ++i)
         EXPECT_EQ(lines[i].toStdString(), "\"\"\r") << i;
     EXPECT_EQ(lines[33], "");
+}
+
+TEST_F(DataEntryWindow, DoubleClickPastesTheDesktopClipboardDownTheColumn) {
+    QGuiApplication::clipboard()->setText("12.5\r\n13\n14.25");
+    click_cell(2, 3);
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, grid->cell_rect(2, 3).center());
+    EXPECT_EQ(cell(2, 3), "12.5");
+    EXPECT_EQ(cell(3, 3), "13");
+    EXPECT_EQ(cell(4, 3), "14.25");
+    EXPECT_EQ(cell(5, 3), "");
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty());
 }
 
 } // namespace
