@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace ohmira {
 
@@ -210,14 +211,22 @@ bool Round_Model_Value(int column, int layer) {
 
 void Update_Layer_Depths() {
     const double g = (Decimals_Mode != 0 && Decimals_Mode != 1) ? 100.0 : 10.0;
-    const bool has_altitude = !Z_Coord.empty();
-    const double ground = has_altitude ? Val(Z_Coord) : 0.0;
+    // A Z text that is not a finite number gives no altitude.
+    std::optional<double> ground;
+    if (!Z_Coord.empty()) {
+        try {
+            if (const double z = Val(Z_Coord); std::isfinite(z))
+                ground = z;
+        } catch (const RuntimeError &) {
+        }
+    }
+    const bool has_altitude = ground.has_value();
     auto set_altitude = [&](int i) {
         if (!has_altitude) {
             return;
         }
         // An altitude too large for a Long is skipped.
-        if (const auto whole = CLng((ground - value_or_zero(Model_Layers(3, i))) * g)) {
+        if (const auto whole = CLng((*ground - value_or_zero(Model_Layers(3, i))) * g)) {
             Layer_Altitude(i) = static_cast<double>(*whole) / g;
         }
     };
@@ -280,8 +289,13 @@ void Fit_Model() {
         const double s = 0.02 / Nb_Layers;
         double K = 0.5 / s;
         Sum_Misfit(Misfit);
+        // Without a field point between two curve samples the misfit is 0 and a pass would
+        // divide 0 by 0: the fit fails, the model as it was.
+        if (value_or_zero(Misfit) == 0.0) {
+            fit_failed();
+            return;
+        }
 
-        // Without a bracketed field point the misfit is 0 and there is nothing to fit.
         for (int pass = 0; value_or_zero(Misfit) != 0.0 && pass < Fit_Max_Passes; ++pass) {
             const double e0 = value_or_zero(Misfit);
             const int count = Nb_Layers;

@@ -18,9 +18,9 @@ namespace ohmira {
 
 namespace {
 
-// The system's window-text colour: the check box and its label lose the dimmed look of a
+// The desktop's window-text colour: the check box and its label lose the dimmed look of a
 // superposition in progress.
-constexpr int Window_Text_Color = 0x000000;
+constexpr int Window_Text_Color = vbWindowText;
 
 // Copies the model into the numeric form of the filters. False when a value is not a number.
 bool read_model(Layered_Earth &earth) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/open_save.h"
 #include "core/qd3_file.h"
 #include "core/sounding.h"
 #include "platform/dialog_host.h"
@@ -21,15 +22,23 @@ namespace {
 constexpr int max_points = 51;
 constexpr int max_layers = 20;
 
-// A point or layer count outside the tables makes the file malformed.
-void check_count(int count, int limit) {
-    if (count < 0 || count > limit)
-        throw RuntimeError(err::SubscriptRange);
+// A negative count makes the file malformed; a count beyond the tables is read as far as they go.
+void check_count(int count) {
+    if (count < 0)
+        throw RuntimeError(err::InvalidCall);
 }
 
-void set_unmeasured_columns_zero(int row) {
+// Regular files of a sounding's size only: a FIFO or a device would block or never end.
+void check_readable(const std::string &path) {
+    if (!sounding_file_readable(path))
+        throw RuntimeError(err::FileNotFound);
+}
+
+// MN/2, ΔV, K and I (and with last_column 7 the resistivity as read): the older files hold none
+// of them.
+void set_unmeasured_columns_zero(int row, int last_column = 6) {
     static const Variant zero(0.0);
-    for (int c = 3; c <= 6; ++c)
+    for (int c = 3; c <= last_column; ++c)
         Field_Data(row, c) = zero;
 }
 
@@ -46,14 +55,17 @@ void Load_QDE(std::string &path) {
     Max_AB2 = 1;
     int points_read = 0;
     try {
+        check_readable(path);
         TextFile in(path, OpenMode::Input);
         Model_Layers.clear();
         const int n = in.input_integer();
-        check_count(n, max_points);
-        Nb_Points = static_cast<std::int16_t>(n);
+        check_count(n);
+        Nb_Points = static_cast<std::int16_t>(std::min(n, max_points));
         for (int i = 1; i <= n; ++i) {
             const float spacing = in.input_single() / 100.0f;
             const float rho = in.input_single();
+            if (i > max_points)
+                continue; // beyond the table: read over
             Field_Data(i, 1) = spacing;
             Field_Data(i, 2) = rho;
             set_unmeasured_columns_zero(i);
@@ -70,7 +82,10 @@ void Load_QDE(std::string &path) {
         }
         read_header_texts(in);
         in.close();
+        if (n > max_points)
+            show_file_read_error(); // what fits is kept
     } catch (const RuntimeError &) {
+        close_all_files();
         Nb_Points = static_cast<std::int16_t>(points_read);
         show_file_read_error();
     }
@@ -86,6 +101,7 @@ void Load_SEV(std::string &path) {
     int points_read = 0;
     int n = -1;
     try {
+        check_readable(path);
         close_all_files();
         TextFile in(path, OpenMode::Input);
         Max_AB2 = 1;
@@ -95,9 +111,10 @@ void Load_SEV(std::string &path) {
         in.input_integer();
         n = in.input_integer();
         const int l = in.input_integer();
-        check_count(n, max_points);
-        check_count(l, max_layers);
-        Nb_Points = static_cast<std::int16_t>(n);
+        check_count(n);
+        check_count(l);
+        Nb_Points = static_cast<std::int16_t>(std::min(n, max_points));
+        // Records beyond the tables are read over: what fits is kept.
         for (int k = 1; k <= l; ++k) {
             in.input_text();
             in.input_text();
@@ -106,20 +123,27 @@ void Load_SEV(std::string &path) {
             const double layer_rho = in.input_number();
             const double thickness = in.input_number();
             in.input_text();
-            Field_Data(k, 2) = rho;
-            Field_Data(k, 1) = spacing;
-            Model_Layers(1, k) = layer_rho;
-            Model_Layers(2, k) = thickness;
-            points_read = k;
+            if (k <= max_points) {
+                Field_Data(k, 2) = rho;
+                Field_Data(k, 1) = spacing;
+                set_unmeasured_columns_zero(k, 7);
+                points_read = k;
+            }
+            if (k <= max_layers) {
+                Model_Layers(1, k) = layer_rho;
+                Model_Layers(2, k) = thickness;
+            }
         }
         for (int k = l + 1; k <= n; ++k) {
             in.input_text();
             in.input_text();
             const double rho = in.input_number();
             const double spacing = in.input_number();
+            if (k > max_points)
+                continue;
             Field_Data(k, 2) = rho;
             Field_Data(k, 1) = spacing;
-            set_unmeasured_columns_zero(k);
+            set_unmeasured_columns_zero(k, 7);
             if (spacing > Max_AB2)
                 Max_AB2 = CInt_or_throw(spacing);
             points_read = k;
@@ -129,6 +153,8 @@ void Load_SEV(std::string &path) {
             text->clear();
         // A provisional decade exponent; the open command raises it again to the largest spacing.
         Max_AB2 = CInt_or_throw(std::log(static_cast<double>(Max_AB2)) * 0.4343);
+        if (n > max_points || l > max_layers)
+            show_file_read_error();
     } catch (const RuntimeError &) {
         close_all_files();
         Nb_Points = static_cast<std::int16_t>(n >= 0 ? std::min(points_read, n) : points_read);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "core/open_save.h"
 #include "core/sounding.h"
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
@@ -124,7 +125,7 @@ void push_model_in_memory() {
 
 // Points, model push and layers (the steps whose failure ends the read). Keeps Nb_Points at the
 // number of points read whole, so an interrupted read never leaves a half-read row counted.
-void read_qd3_body(TextFile &in) {
+void read_qd3_body(TextFile &in, bool &model_replaced) {
     const float x = in.input_single();
     const double whole = Fix(x);
     if (whole < 0 || whole > std::numeric_limits<std::int16_t>::max())
@@ -181,7 +182,7 @@ void read_qd3_body(TextFile &in) {
     }
 
     push_model_in_memory();
-
+    model_replaced = true;
     Model_Layers.clear();
     for (int j = 1; j <= layout.layer_lines; ++j) {
         const float rho = in.input_single();
@@ -209,14 +210,25 @@ void Load_QD3(std::string &path) {
     Curve_Done = 0;
     Auto_Threshold = 0.3;
 
+    bool model_replaced = false;
     try {
         close_all_files();
+        // Regular files of a sounding's size only: a FIFO or a device would block or never end.
+        if (!sounding_file_readable(path))
+            throw RuntimeError(err::FileNotFound);
         TextFile in(path, OpenMode::Input);
-        read_qd3_body(in);
+        read_qd3_body(in, model_replaced);
         read_header_texts(in);
         in.close();
     } catch (const RuntimeError &) {
         close_all_files();
+        // The sounding holds only what came from the file: not the model or the source of the
+        // sounding before, whose model goes to the store as on every read.
+        if (!model_replaced) {
+            push_model_in_memory();
+            Model_Layers.clear();
+        }
+        Data_Source.clear();
         show_file_read_error();
     }
     Fresh_Load = vbTrue;

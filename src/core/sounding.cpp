@@ -1,6 +1,7 @@
 #include "core/sounding.h"
 
 #include "core/loglog_plot.h"
+#include "core/open_save.h"
 #include "editor/data_entry.h"
 #include "platform/runtime_error.h"
 #include "shell/sev_form.h"
@@ -56,6 +57,7 @@ void reset_core_state() {
     Curve_Valid = 0;
     Plot_Empty = vbTrue;
     First_Key = 0;
+    Saved = 0;
     File_Layout = 0;
     Rho_Scale = 100;
     Superposed_Models.clear();
@@ -71,6 +73,7 @@ void reset_core_state() {
     Pen_Up = 0;
     Auto_Threshold.clear();
     Draw_Mode.clear();
+    Recent_Files.clear();
 }
 
 void New_SEV() {

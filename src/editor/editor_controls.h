@@ -1,7 +1,7 @@
 #pragma once
 // Controls of the main window that belong to the editor: the field-data grid, the model grid and
-// their panels, the array-type options. One control per line: type, name, container, design
-// position and size (twips).
+// their panels, the header boxes of the sounding, the array-type options. One control per line:
+// type, name, container, design position and size (twips).
 #include "platform/controls.h"
 #include "platform/flex_grid.h"
 #include "platform/form.h"
@@ -9,19 +9,70 @@
 namespace ohmira {
 
 struct EditorControls {
-    explicit EditorControls(Form &form) : owner(form) {}
+    explicit EditorControls(Form &form) : owner(form) { set_design_state(); }
     Form &owner;
 
-    Frame Frame16{owner, "Frame16", In{"SSTab1", 0}, 9500, 420, 5040, 3600};
-    FlexGrid BuildGrid{owner, "BuildGrid", In{"Frame16"}, 120, 240, 4800, 3240};
-    Frame Frame17{owner, "Frame17", In{"SSTab1", 0}, 9500, 4080, 3000, 4700};
-    FlexGrid Grid1{owner, "Grid1", In{"Frame17"}, 120, 240, 2760, 4340};
-    Frame Frame15{owner, "Frame15", In{"SSTab1", 0}, 12560, 4080, 1980, 4700};
-    Label Label31{owner, "Label31", In{"Frame15"}, 360, 1560, 1500, 240};
-    TextBox Grid2{owner, "Grid2", In{"Frame15"}, 120, 1860, 480, 285};
+    Frame Frame16{owner, "Frame16", In{"SSTab1", 0}, 9500, 420, 5360, 2520};
+    FlexGrid BuildGrid{owner, "BuildGrid", In{"Frame16"}, 100, 240, 5200, 2160}; // field data
+
+    // Editing of the field data: the buttons, the smoothing and half-array boxes.
+    Frame Frame14{owner, "Frame14", In{"SSTab1", 0}, 9500, 2980, 3420, 1060};
+    CommandButton Command1{owner, "Command1", In{"Frame14"}, 80, 220, 1060, 300}; // new
+    CommandButton Computation{owner, "Computation", In{"Frame14"}, 1180, 220, 1060, 300};
+    CommandButton CorrectButton{owner, "CorrectButton", In{"Frame14"}, 2280, 220, 1060, 300};
+    CommandButton RecordButton{owner, "RecordButton", In{"Frame14"}, 80, 540, 1060, 300};
+    CommandButton SaveButton{owner, "SaveButton", In{"Frame14"}, 1180, 540, 1060, 300};
+    CommandButton ExitButton{owner, "ExitButton", In{"Frame14"}, 2280, 540, 1060, 300};
+    CheckBox lissbox{owner, "lissbox", In{"Frame14"}, 80, 850, 200, 200}; // smoothing
+    Label Label26{owner, "Label26", In{"Frame14"}, 300, 850, 1100, 200};
+    CheckBox Check10{owner, "Check10", In{"Frame14"}, 1440, 850, 200, 200}; // half array
+    Label Label27{owner, "Label27", In{"Frame14"}, 1660, 850, 1300, 200};
+
+    // Marine-floor survey: the correction by the water resistivity.
+    Frame Frame9{owner, "Frame9", In{"SSTab1", 0}, 12980, 2980, 1560, 1060};
+    CheckBox Marine_floor{owner, "Marine_floor", In{"Frame9"}, 80, 240, 240, 240};
+    Label Label25{owner, "Label25", In{"Frame9"}, 80, 520, 1400, 200}; // water resistivity
+    TextBox Reau{owner, "Reau", In{"Frame9"}, 80, 730, 1000, 280};
+
+    // The layered model: grid, then the panel of its commands.
+    Frame Frame17{owner, "Frame17", In{"SSTab1", 0}, 9500, 4080, 3600, 4700};
+    FlexGrid Grid1{owner, "Grid1", In{"Frame17"}, 90, 240, 3420, 4380}; // model grid
+    Frame Frame15{owner, "Frame15", In{"SSTab1", 0}, 13160, 4080, 1380, 4700};
+    CommandButton Calcul_Button{owner, "Calcul_Button", In{"Frame15"}, 70, 240, 1240, 330};
+    CommandButton Ajuste_Button{owner, "Ajuste_Button", In{"Frame15"}, 70, 600, 1240, 330};
+    CommandButton Record_Button{owner, "Record_Button", In{"Frame15"}, 70, 960, 1240, 330};
+    CommandButton InsLine{owner, "InsLine", In{"Frame15"}, 70, 1320, 1240, 330};
+    CommandButton delLine{owner, "delLine", In{"Frame15"}, 70, 1680, 1240, 330};
+    Label Label31{owner, "Label31", In{"Frame15"}, 350, 2100, 1000, 420}; // beside Check18
+    TextBox Grid2{owner, "Grid2", In{"Frame15"}, 450, 2580, 480, 300};    // slot shown
+    Label Label29{owner, "Label29", In{"Frame15"}, 70, 3000, 1240, 240};  // slider title
+    Label Label28{owner, "Label28", In{"Frame15"}, 70, 3690, 300, 240};   // slider, low end
+    Label Label30{owner, "Label30", In{"Frame15"}, 1010, 3690, 300, 240}; // slider, high end
+    Label Title_Label{owner, "Title_Label", In{"Frame15"}, 70, 3960, 1240, 240};
+    TextBox Text19{owner, "Text19", In{"Frame15"}, 70, 4200, 1240, 300}; // title read by the fit
+
+    // The sounding's header texts, under the plot.
+    Frame Frame5{owner, "Frame5", In{"SSTab1", 0}, 120, 7980, 4320, 800}; // location
+    Label X_Label{owner, "X_Label", In{"Frame5"}, 80, 300, 200, 240};
+    TextBox X_Texte1{owner, "X_Texte1", In{"Frame5"}, 260, 280, 780, 300};
+    Label Y_Label{owner, "Y_Label", In{"Frame5"}, 1100, 300, 200, 240};
+    TextBox Y_Texte2{owner, "Y_Texte2", In{"Frame5"}, 1280, 280, 780, 300};
+    Label Z_Label{owner, "Z_Label", In{"Frame5"}, 2120, 300, 200, 240};
+    TextBox Z_Texte3{owner, "Z_Texte3", In{"Frame5"}, 2300, 280, 700, 300};
+    Label Azim_Label{owner, "Azim_Label", In{"Frame5"}, 3060, 300, 300, 240};
+    TextBox Azimtext{owner, "Azimtext", In{"Frame5"}, 3380, 280, 860, 300};
+    Frame Frame2{owner, "Frame2", In{"SSTab1", 0}, 4500, 7980, 2400, 800}; // graph title
+    TextBox Text29{owner, "Text29", In{"Frame2"}, 100, 280, 2200, 300};
+    Frame Frame1{owner, "Frame1", In{"SSTab1", 0}, 6960, 7980, 2398, 800}; // comment
+    TextBox Text18{owner, "Text18", In{"Frame1"}, 100, 280, 2198, 300};
+
     OptionButton Option1{owner, "Option1", In{"SSTab1", 2}, 240, 600, 2400, 285};
     OptionButton Option2{owner, "Option2", In{"SSTab1", 2}, 240, 900, 2400, 285};
     OptionButton Option3{owner, "Option3", In{"SSTab1", 2}, 240, 1200, 2400, 285};
+    Label Label8{owner, "Label8", In{"SSTab1", 2}, 3000, 600, 600, 240}; // spacing of the range
+
+private:
+    void set_design_state();
 };
 
 } // namespace ohmira

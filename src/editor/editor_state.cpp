@@ -1,7 +1,11 @@
 #include "editor/editor_state.h"
 
+#include "editor/model_grid.h"
+
 namespace ohmira {
 
-void reset_editor_state() {}
+void reset_editor_state() {
+    Model_First_Key = 0;
+}
 
 } // namespace ohmira

@@ -1,13 +1,143 @@
 #include "editor/model_grid.h"
 
+#include "core/fit.h"
+#include "core/sounding.h"
+#include "platform/dialog_host.h"
+#include "platform/number_text.h"
+#include "platform/runtime_error.h"
+#include "shell/app_title.h"
+#include "shell/settings_values.h"
+#include "shell/sev_form.h"
+
 namespace ohmira {
 
-// Placeholders: the model grid fills these in.
-void Display_Model() {}
-std::string Format_Decimals(double) {
-    return {};
+namespace {
+
+// Runs one statement of a procedure whose failing statements are skipped.
+template <typename Step> void skipping_errors(Step step) {
+    try {
+        step();
+    } catch (const RuntimeError &) {
+    }
 }
-void lecturemodèle() {}
-void Read_Model_Grid() {}
+
+double value_of(const Variant &v) {
+    return v.finite_num().value_or(0.0);
+}
+
+// Colours the current cell as a fixed or a free parameter.
+void colour_current_cell(bool fixed) {
+    SEV.Grid1.CellBackColor(fixed ? Fixed_Cell_Back : Free_Cell_Back);
+    SEV.Grid1.CellForeColor(fixed ? Fixed_Cell_Fore : Free_Cell_Fore);
+}
+
+// The cell text of a number: its plain text and the two trailing blanks.
+std::string cell_text(const std::string &number) {
+    return number + "  ";
+}
+
+// Reads rows 1..20 and the header boxes; the graph title from `title_box`. False, with the box
+// shown, when a value cannot be read: what was read before stays in the sounding.
+bool read_model_grid(const TextBox &title_box) {
+    try {
+        for (int i = 1; i <= Model_Grid_Layers; ++i) {
+            Model_Layers(1, i) = Val(SEV.Grid1.TextMatrix(i, 0));
+            Model_Layers(2, i) = Val(SEV.Grid1.TextMatrix(i, 1));
+        }
+    } catch (const RuntimeError &) {
+        MsgBox("Model impossible...", vbExclamation, Prog_Title);
+        return false;
+    }
+    X_Coord = SEV.X_Texte1.Text();
+    Y_Coord = SEV.Y_Texte2.Text();
+    Z_Coord = SEV.Z_Texte3.Text();
+    Azimuth = SEV.Azimtext.Text();
+    Comment = SEV.Text18.Text();
+    Graph_Title = title_box.Text();
+    return true;
+}
+
+} // namespace
+
+std::string Format_Decimals(double v) {
+    const std::string s = Str(v);
+    const auto char_from_end = [&s](std::size_t n) {
+        return s.size() >= n ? s[s.size() - n] : '\0';
+    };
+    switch (Decimals_Mode) {
+    case 0:
+        return s;
+    case 1:
+        return char_from_end(2) == '.' ? s : s + ".0";
+    case 2:
+        if (char_from_end(3) == '.') {
+            return s;
+        }
+        return char_from_end(2) == '.' ? s + "0" : s + ".00";
+    default:
+        return {};
+    }
+}
+
+void Display_Model() {
+    auto &grid = SEV.Grid1;
+    skipping_errors(Update_Layer_Depths);
+    grid.Redraw(false);
+    for (int i = 1; i <= Model_Grid_Layers; ++i) {
+        skipping_errors([&] { grid.Row(i); });
+        if (grid.Row() != i) {
+            continue;
+        }
+        const bool has_layer = value_of(Model_Layers(1, i)) > 0;
+        const int flag = Fixed_Param(i);
+        skipping_errors([&] {
+            grid.Col(1);
+            colour_current_cell(flag == 2 || flag == 3);
+            grid.Text(has_layer ? cell_text(Format_Decimals(value_of(Model_Layers(2, i)))) : "");
+        });
+        skipping_errors([&] {
+            grid.Col(0);
+            colour_current_cell(flag == 1 || flag == 3);
+            grid.Text(has_layer ? cell_text(Str(Model_Layers(1, i))) : "");
+        });
+        skipping_errors([&] {
+            grid.Col(2);
+            grid.Text(has_layer ? cell_text(Format_Decimals(value_of(Model_Layers(3, i)))) : "");
+        });
+        skipping_errors([&] {
+            grid.Col(3);
+            grid.Text(has_layer && !Z_Coord.empty()
+                          ? cell_text(Format_Decimals(value_of(Layer_Altitude(i))))
+                          : "");
+        });
+    }
+    if (value_of(Model_Layers(1, 1)) > 0 && value_of(Model_Layers(2, 1)) == 0) {
+        Model_Layers(1, 1) = 0.0;
+    }
+    skipping_errors([&] { grid.TextMatrix(1, 2, ""); });
+    // The header row keeps its text when there is no model (Nb_Layers 0).
+    if (Nb_Layers >= 1 && Nb_Layers <= Model_Grid_Layers) {
+        skipping_errors([&] { grid.TextMatrix(Nb_Layers, 1, ""); });
+    }
+    grid.Redraw(true);
+    SEV.X_Texte1.Text(X_Coord);
+    SEV.Y_Texte2.Text(Y_Coord);
+    SEV.Z_Texte3.Text(Z_Coord);
+    SEV.Azimtext.Text(Azimuth);
+    SEV.Text18.Text(Comment);
+    SEV.Text29.Text(Graph_Title);
+}
+
+void lecturemodèle() {
+    if (read_model_grid(SEV.Text19)) {
+        Display_Model();
+    }
+}
+
+void Read_Model_Grid() {
+    if (read_model_grid(SEV.Text29)) {
+        Display_Model();
+    }
+}
 
 } // namespace ohmira

@@ -1,14 +1,31 @@
 #pragma once
-// The model grid of the editor.
+// The model grid `Grid1`: one layer per row (rows 1..20 under the header row), columns 0
+// resistivity, 1 thickness (empty for the half-space), 2 depth of the layer's top (empty for
+// layer 1), 3 altitude of the top (only when the sounding has a ground altitude). Every number
+// is its plain text followed by two blanks; a fixed parameter's cell is yellow with red text.
+#include <cstdint>
 #include <string>
 
 namespace ohmira {
 
-// Shows the current model in the model grid.
+// 1 when the next accepted key replaces the whole text of the current model cell.
+inline std::int16_t Model_First_Key = 0;
+
+// Cell colours of the model grid, Windows RGB values.
+inline constexpr int Fixed_Cell_Back = 65535; // yellow
+inline constexpr int Fixed_Cell_Fore = 255;   // red
+inline constexpr int Free_Cell_Back = 16777215;
+inline constexpr int Free_Cell_Fore = 0;
+
+inline constexpr int Model_Grid_Layers = 20;
+
+// Shows the current model in the model grid and the header texts in their boxes.
 void Display_Model();
 // The number as text padded to the thickness decimals of the Setup tab (never rounded).
 std::string Format_Decimals(double v);
-// Reads the model grid back into the model.
+// Read the model grid and the header boxes back into the sounding, then show it again; the
+// graph title comes from Text19 (lecturemodèle) or Text29 (Read_Model_Grid). A value that cannot
+// be read stops the reading with the "Model impossible..." box.
 void lecturemodèle();
 void Read_Model_Grid();
 

@@ -60,6 +60,10 @@ enum KeyCodeConstants : int {
 enum ShiftConstants : int { vbShiftMask = 1, vbCtrlMask = 2, vbAltMask = 4 };
 enum MouseButtonConstants : int { vbLeftButton = 1, vbRightButton = 2, vbMiddleButton = 4 };
 
+// System colours: the desktop's colour of that role, whatever its theme (the window layer maps
+// them; headless they stay these numbers).
+inline constexpr int vbWindowText = static_cast<int>(0x80000008u);
+
 // Values of check boxes.
 enum CheckBoxConstants : int { vbUnchecked = 0, vbChecked = 1, vbGrayed = 2 };
 

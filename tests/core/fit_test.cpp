@@ -219,16 +219,18 @@ TEST_F(Fit, ThinLayersAreRemovedWithTheirFixedFlags) {
     EXPECT_EQ(layer(1, 4), 0);
 }
 
-TEST_F(Fit, NothingToFitLeavesTheModelAsRounded) {
-    // No field point lies between curve samples: misfit 0, no pass, no division by zero.
+TEST_F(Fit, NothingToFitFailsWithTheErrorBox) {
+    // No field point lies between curve samples: the misfit is 0, a pass would divide 0 by 0.
     set_model({{100.04, 5.04}, {300, 0}});
     set_field({{0.01, 100}, {0.05, 50}}); // below the curve's first sample
     Misfit = 1.0;
+    host.expect(answer_box(vbOK));
     Fit_Model();
-    EXPECT_EQ(layer(1, 1), 100);
-    EXPECT_EQ(layer(2, 1), 5);
+    EXPECT_EQ(layer(1, 1), 100.04); // the model as it was
+    EXPECT_EQ(layer(2, 1), 5.04);
     EXPECT_EQ(Misfit.num(), 0.0);
-    EXPECT_TRUE(host.records().empty());
+    ASSERT_EQ(host.message_boxes().size(), 1u);
+    EXPECT_EQ(host.message_boxes()[0].text, "Error");
 }
 
 TEST_F(Fit, NoLayersShowsTheErrorBoxAndEndsTheFit) {

@@ -83,7 +83,7 @@ TEST_F(OlderFilesTest, MalformedFilesShowTheReadError) {
         {"missing.QDE", false, "", 0},
         {"text.QDE", false, "2\r\n1000,45\r\nabc,60\r\n", 1},
         {"short.QDE", false, "1\r\n1000,45\r\n10,0,0\r\n", 1},
-        {"many.QDE", false, "60\r\n1000,45\r\n", 0},
+        {"many.QDE", false, "60\r\n1000,45\r\n", 1},
         {"missing.SEV", true, "", 0},
         {"many.SEV", true, "T\r\nx\r\n1,60,3\r\n", 0},
         {"layers.SEV", true, "T\r\nx\r\n1,30,21\r\n", 0},

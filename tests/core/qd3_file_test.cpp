@@ -226,9 +226,9 @@ TEST_F(Qd3Test, ReadErrorsKeepOnlyWholePoints) {
         int points;
         int pushed;
     } cases[] = {
-        {"cut.QD3", "3.5\r\n10,100,0,0,0,0\r\n20,200,0,0,0,0\r\n30,30", 2, 0},
+        {"cut.QD3", "3.5\r\n10,100,0,0,0,0\r\n20,200,0,0,0,0\r\n30,30", 2, 1},
         {"layers.QD3", "2.5\r\n10,100,0,0,0,0\r\n20,200,0,0,0,0\r\n100,0,0\r\n", 2, 1},
-        {"text.QD3", "2.5\r\n10,100,0,0,0,0\r\nabc,200,0,0,0,0\r\n", 1, 0},
+        {"text.QD3", "2.5\r\n10,100,0,0,0,0\r\nabc,200,0,0,0,0\r\n", 1, 1},
         {"many.QD3",
          "60.5\r\n" +
              [] {
@@ -237,13 +237,15 @@ TEST_F(Qd3Test, ReadErrorsKeepOnlyWholePoints) {
                      s += "10,100,0,0,0,0\r\n";
                  return s;
              }(),
-         51, 0},
-        {"negative.QD3", "-2.5\r\n10,100,0,0,0,0\r\n", 0, 0},
+         51, 1},
+        {"negative.QD3", "-2.5\r\n10,100,0,0,0,0\r\n", 0, 1},
     };
     for (const auto &c : cases) {
         reset_core_state();
         Field_Data(3, 1) = 99; // a stale row
         Comment = "old";
+        Data_Source = "PASI";
+        Model_Layers(1, 5) = 70.0; // the model of the sounding before
         ScriptedDialogHost host{answer_box(vbOK)};
         DialogHostGuard guard(host);
         read(write_bytes(c.name, c.bytes));
@@ -257,6 +259,10 @@ TEST_F(Qd3Test, ReadErrorsKeepOnlyWholePoints) {
         EXPECT_EQ(Fresh_Load, vbTrue);
         EXPECT_EQ(Comment, "");
         EXPECT_EQ(open_file_count(), 0);
+        // Nothing of the sounding before stays beside what the file gave; its model is stored.
+        EXPECT_EQ(Model_Layers(1, 5).num(), 0);
+        EXPECT_EQ(Superposed_Models(1, 1, 5).num(), 70);
+        EXPECT_EQ(Data_Source, "");
     }
 }
 

@@ -486,6 +486,18 @@ private:
     PictureBox &picture_;
 };
 
+// Key codes for the grid's KeyDown: the keypad's digits and decimal key have codes of their own
+// (96..105 and 110), which the grids' handlers accept like the main keys.
+int grid_key_code(const QKeyEvent &e) {
+    if (e.modifiers() & Qt::KeypadModifier) {
+        if (e.key() >= Qt::Key_0 && e.key() <= Qt::Key_9)
+            return 96 + (e.key() - Qt::Key_0);
+        if (e.key() == Qt::Key_Period || e.key() == Qt::Key_Comma)
+            return 110;
+    }
+    return key_code_of(e.key());
+}
+
 class GridView : public ControlView {
 public:
     GridView(FlexGrid &g, QWidget *parent) : ControlView(g, new GridWidget(g, parent)), grid_(g) {
@@ -495,7 +507,7 @@ public:
         if (!grid_.Enabled() || e.key() == Qt::Key_Tab || e.key() == Qt::Key_Backtab)
             return false;
         // The grid has no editor: the model handles every key, its own moves included.
-        const int code = key_code_of(e.key());
+        const int code = grid_key_code(e);
         if (code != 0)
             grid_.user_key_down(code, shift_flags_of(e.modifiers()));
         const int ascii = key_ascii_of(e);
@@ -504,6 +516,12 @@ public:
         return true;
     }
     void mouse(QMouseEvent &e, QPointF pos) override {
+        // The viewport's event reaches the grid widget too: take each one once, so that a
+        // double click toggles once.
+        const Seen seen{static_cast<int>(e.type()), e.timestamp(), e.globalPosition()};
+        if (seen == last_seen_)
+            return;
+        last_seen_ = seen;
         auto *w = static_cast<GridWidget *>(widget());
         const QPoint vp = w->viewport()->mapFrom(w, pos.toPoint());
         int row = -1, col = -1;
@@ -529,8 +547,10 @@ public:
             grid_.user_mouse_move(button_flags_of(e.buttons()), shift, x, y);
             break;
         case QEvent::MouseButtonDblClick:
+            // Its release ends the double click: no second click.
+            pressed_ = false;
             if (on_cell)
-                grid_.user_double_click();
+                grid_.user_double_click_cell(row, col);
             break;
         default:
             break;
@@ -551,9 +571,16 @@ protected:
     QPalette::ColorRole fore_role() const override { return QPalette::Text; }
 
 private:
+    struct Seen {
+        int type = 0;
+        quint64 timestamp = 0;
+        QPointF global;
+        bool operator==(const Seen &) const = default;
+    };
     FlexGrid &grid_;
     int row_ = -1, col_ = -1;
     bool pressed_ = false;
+    Seen last_seen_;
 };
 
 class TabView : public ControlView {

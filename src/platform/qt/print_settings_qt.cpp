@@ -137,6 +137,8 @@ bool print_job(const PrintJob &job) {
     }
     set_paper(printer, job.pages.front().width, job.pages.front().height);
     printer.setPrintRange(QPrinter::AllPages);
+    // Each job is one copy: the program sends several copies as several jobs.
+    printer.setCopyCount(1);
     return print_pages(job.pages, printer);
 }
 

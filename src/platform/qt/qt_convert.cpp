@@ -5,6 +5,7 @@
 
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QPalette>
 #include <QScreen>
 
 #include <array>
@@ -34,6 +35,8 @@ double px_to_twips(double px) {
 }
 
 QColor win_colour(int rgb) {
+    if (rgb == vbWindowText)
+        return QGuiApplication::palette().color(QPalette::WindowText);
     return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
 }
 

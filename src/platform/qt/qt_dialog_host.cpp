@@ -139,14 +139,19 @@ FileDialogResult run_file_dialog(const FileDialogRequest &request, bool save) {
     QFileDialog dlg(dialog_parent(), qstr(request.title));
     dlg.setOption(QFileDialog::DontUseNativeDialog, true);
     dlg.setOption(QFileDialog::HideNameFilterDetails, true);
-    const QStringList filters = qt_name_filters(request.filter);
+    QStringList filters = qt_name_filters(request.filter);
+    const QString proposed = qstr(request.file_name);
+    const bool wildcard = proposed.contains(u'*') || proposed.contains(u'?');
+    // A filter that is a description alone lists the files the proposed pattern matches.
+    if (!request.filter.empty() && request.filter.find('|') == std::string::npos && wildcard)
+        filters = {qstr(request.filter).trimmed() + QStringLiteral(" (") +
+                   any_case_pattern(proposed) + u')'};
     dlg.setNameFilters(filters);
     const int index = request.filter_index - 1;
     if (index >= 0 && index < filters.size())
         dlg.selectNameFilter(filters[index]);
     dlg.setDirectory(request.initial_dir.empty() ? QDir::currentPath() : qstr(request.initial_dir));
-    const QString proposed = qstr(request.file_name);
-    if (!proposed.isEmpty() && !proposed.contains(u'*') && !proposed.contains(u'?'))
+    if (!proposed.isEmpty() && !wildcard)
         dlg.selectFile(proposed);
     if (save) {
         dlg.setAcceptMode(QFileDialog::AcceptSave);

@@ -9,6 +9,8 @@
 #include "platform/qt/qt_convert.h"
 #include "platform/qt/qt_dialog_host.h"
 #include "platform/qt/qt_ui.h"
+#include "platform/screen.h"
+#include "platform/text_metrics.h"
 #include "platform/user_feedback.h"
 
 #include <QApplication>
@@ -16,6 +18,7 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QMimeData>
 #include <QProcess>
 #include <QUrl>
@@ -127,6 +130,36 @@ void qt_end_program() {
 
 // --- installation -----------------------------------------------------------------------------
 
+std::vector<std::string> desktop_font_names(const std::vector<std::string> &families) {
+    static const std::pair<const char *, const char *> standing_for[] = {
+        {"Liberation Sans", "Arial"},
+        {"Liberation Serif", "Times New Roman"},
+        {"Liberation Mono", "Courier New"},
+    };
+    std::vector<std::string> names;
+    for (std::string f : families) {
+        for (const auto &[liberation, name] : standing_for)
+            if (f == liberation)
+                f = name;
+        if (!f.empty() && std::find(names.begin(), names.end(), f) == names.end())
+            names.push_back(f);
+    }
+    if (names.empty())
+        return known_font_names();
+    std::sort(names.begin(), names.end(), [](const std::string &a, const std::string &b) {
+        return QString::compare(qstr(a), qstr(b), Qt::CaseInsensitive) < 0;
+    });
+    return names;
+}
+
+std::vector<std::string> desktop_font_names() {
+    std::vector<std::string> families;
+    for (const QString &f : QFontDatabase::families())
+        if (!QFontDatabase::isPrivateFamily(f))
+            families.push_back(f.toStdString());
+    return desktop_font_names(families);
+}
+
 void install_qt_services() {
     static QtClipboard clipboard;
     static QtDialogHost host;
@@ -139,6 +172,10 @@ void install_qt_services() {
     set_beep_hook([] { QApplication::beep(); });
     connect_system_printer();
     set_end_hook(qt_end_program);
+    // The font lists of the screen and the printer: the desktop's fonts.
+    const std::vector<std::string> fonts = desktop_font_names();
+    Screen.set_fonts(fonts);
+    Printer.set_fonts(fonts);
     // QApplication took the user's locale for everything; numbers keep the point.
     std::setlocale(LC_NUMERIC, "C");
 }

@@ -6,6 +6,7 @@
 #include "platform/shell_open.h"
 
 #include <string>
+#include <vector>
 
 namespace ohmira::qt {
 
@@ -33,6 +34,11 @@ std::string png_of_display_list(const DisplayList &list, double width_twips, dou
 
 // Opens documents and URLs with the desktop's handler and starts programs detached.
 int qt_launch(const ShellRequest &request);
+
+// The font names of the desktop's font database, sorted, the Liberation fonts under the names whose
+// metrics they share (Arial, Times New Roman, Courier New); the measured fonts when it has none.
+std::vector<std::string> desktop_font_names();
+std::vector<std::string> desktop_font_names(const std::vector<std::string> &families);
 
 // The end of the program on the desktop: every window closes without unloading its form, and
 // the event loop ends.

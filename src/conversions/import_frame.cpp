@@ -1,0 +1,100 @@
+#include "conversions/import_frame.h"
+
+#include "conversions/abem_sas_readers.h"
+#include "conversions/geotrade_pasi_readers.h"
+#include "conversions/imported_sounding.h"
+#include "conversions/list_reader.h"
+#include "core/older_files.h"
+#include "core/open_save.h"
+#include "core/sounding.h"
+#include "platform/files.h"
+#include "platform/runtime_error.h"
+#include "shell/sev_form.h"
+
+namespace ohmira {
+
+// The filter texts are single descriptions without a pattern; the proposed name lists the files.
+const std::array<ImportMember, 3> import_members = {{
+    {&ShellControls::Geotrade, "Fichier Ohmira *.GTR    ", "*.GTR", Read_Geotrade_GTR},
+    {&ShellControls::NAbem, "Fichier Ohmira *.VES", "*.VES", Read_ABEM_VES},
+    {&ShellControls::SAS1000, "Fichier Ohmira *.amp", "*.amp", Read_SAS1000_AMP},
+}};
+
+bool choose_import_file(const std::string &filter, const std::string &title,
+                        const std::string &file_name) {
+    CommonDialog &d = SEV.CmDialog1;
+    d.CancelError = true;
+    d.Flags = cdlOFNExplorer;
+    d.Filter = filter;
+    d.DialogTitle = title;
+    d.FileName = file_name;
+    return d.ShowOpen();
+}
+
+void save_import() {
+    File_Path = qd3_path_beside(File_Path);
+    try {
+        Save_QD3(File_Path);
+    } catch (const RuntimeError &) {
+        // The writer reports its own failures.
+    }
+}
+
+bool import_chosen_file(const std::string &filter, const std::string &file_name,
+                        const ImportReader &reader) {
+    if (!choose_import_file(filter, "OHMIRA File selection", file_name))
+        return false;
+    const std::string previous_name = File_Name;
+    const std::string previous_path = File_Path;
+    File_Name = SEV.CmDialog1.FileTitle;
+    File_Path = SEV.CmDialog1.FileName;
+    if (!reader(File_Path)) {
+        File_Name = previous_name;
+        File_Path = previous_path;
+        return false;
+    }
+    save_import();
+    return true;
+}
+
+void run_import(const ImportMember &member) {
+    SEV.Bilog.MousePointer(vbHourglass);
+    Draw_Mode = "NORMAL";
+    import_chosen_file(member.filter, member.file_name, member.reader);
+    SEV.Bilog.MousePointer(vbCrosshair);
+}
+
+void Geotrade_Click() {
+    run_import(import_members[0]);
+}
+void NAbem_Click() {
+    run_import(import_members[1]);
+}
+void SAS1000_Click() {
+    run_import(import_members[2]);
+}
+
+void Import_QDE_File() {
+    SEV.Bilog.MousePointer(vbHourglass);
+    Draw_Mode = "NORMAL";
+    import_chosen_file("Fichier Ohmira *.QDE", "*.QDE", [](std::string &path) {
+        // The QDE reader reads into the sounding itself: check first that the file is one it
+        // can read without waiting on it.
+        try {
+            ListReader::open(path);
+        } catch (const RuntimeError &) {
+            show_import_read_error();
+            return false;
+        }
+        Chemin = folder_of(path);
+        Field_Data.clear();
+        Model_Layers.clear();
+        for (auto *text : {&X_Coord, &Y_Coord, &Z_Coord, &Azimuth, &Comment, &Graph_Title})
+            text->clear();
+        Load_QDE(path);
+        return true;
+    });
+    SEV.Bilog.MousePointer(vbCrosshair);
+}
+
+} // namespace ohmira

@@ -1,0 +1,125 @@
+#include "conversions/imported_sounding.h"
+
+#include <cmath>
+
+#include "conversions/list_reader.h"
+#include "core/sounding.h"
+#include "platform/cp1252.h"
+#include "platform/dialog_host.h"
+#include "platform/number_text.h"
+#include "platform/runtime_error.h"
+#include "shell/app_title.h"
+#include "shell/language.h"
+#include "shell/sev_form.h"
+
+namespace ohmira {
+
+namespace {
+
+template <typename Row> void require_finite(const Row &row) {
+    for (const Variant &cell : row)
+        if (cell.is_number() && !std::isfinite(cell.num()))
+            throw RuntimeError(err::Overflow);
+}
+
+} // namespace
+
+void ImportedSounding::add_row(const FieldRow &row) {
+    if (static_cast<int>(rows.size()) >= max_field_rows)
+        throw RuntimeError(err::SubscriptRange);
+    require_finite(row);
+    rows.push_back(row);
+}
+
+void ImportedSounding::add_layer(const LayerRow &layer) {
+    if (static_cast<int>(layers.size()) >= max_layer_rows)
+        throw RuntimeError(err::SubscriptRange);
+    require_finite(layer);
+    layers.push_back(layer);
+}
+
+void ImportedSounding::track_ab2(double ab2) {
+    if (ab2 > max_ab2)
+        max_ab2 = CInt_or_throw(ab2);
+}
+
+void ImportedSounding::finish_ab2() {
+    // max_ab2 is at least 1 here, so its logarithm is defined.
+    max_ab2 = CInt_or_throw(std::log(static_cast<double>(max_ab2)) * 0.4343);
+}
+
+ImportedSounding parse_file(const std::string &path, SoundingParser parse) {
+    try {
+        ListReader in = ListReader::open(path);
+        return parse(in);
+    } catch (const RuntimeError &e) {
+        ImportedSounding s;
+        s.error = e.number;
+        return s;
+    }
+}
+
+void show_import_read_error() {
+    MsgBox(by_language("Erreur lors de la lecture du fichier...", "Error de lectura fichero ...",
+                       "Reading File Error ..."),
+           vbExclamation, Prog_Title);
+}
+
+void show_import_failure(const ImportedSounding &s) {
+    if (!s.refusal.empty())
+        MsgBox(s.refusal);
+    else if (s.error != 0)
+        show_import_read_error();
+}
+
+void commit_import(const ImportedSounding &s, const std::vector<FieldRow> *base) {
+    Field_Data.clear();
+    if (base)
+        for (std::size_t i = 0; i < base->size(); ++i)
+            for (int c = 1; c <= 6; ++c)
+                Field_Data(static_cast<int>(i) + 1, c) = (*base)[i][c];
+    for (std::size_t i = 0; i < s.rows.size(); ++i)
+        for (int c = 1; c <= 6; ++c)
+            if (!s.rows[i][c].is_empty())
+                Field_Data(static_cast<int>(i) + 1, c) = s.rows[i][c];
+    Nb_Points = static_cast<std::int16_t>(s.rows.size());
+
+    Model_Layers.clear();
+    for (std::size_t j = 0; j < s.layers.size(); ++j)
+        for (int r = 1; r <= 3; ++r)
+            Model_Layers(r, static_cast<int>(j) + 1) = s.layers[j][r];
+
+    for (auto *text : {&Comment, &Graph_Title, &X_Coord, &Y_Coord, &Z_Coord, &Azimuth})
+        text->clear();
+    const std::pair<const std::optional<std::string> *, std::string *> texts[] = {
+        {&s.comment, &Comment},
+        {&s.data_source, &Data_Source},
+        {&s.x_coord, &X_Coord},
+        {&s.y_coord, &Y_Coord},
+        {&s.z_coord, &Z_Coord}};
+    for (const auto &[from, to] : texts)
+        if (*from)
+            *to = **from;
+    Max_AB2 = s.max_ab2;
+
+    if (s.select_schlumberger)
+        SEV.Option1.Value(true);
+}
+
+std::string Mid(std::string_view text, int start, int length) {
+    const std::string bytes = utf8_to_cp1252(text);
+    const auto from = static_cast<std::size_t>(start - 1);
+    if (start < 1 || length <= 0 || from >= bytes.size())
+        return {};
+    return cp1252_to_utf8(bytes.substr(from, static_cast<std::size_t>(length)));
+}
+
+std::string qd3_path_beside(const std::string &path) {
+    const auto slash = path.find_last_of('/');
+    const auto dot = path.find_last_of('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+        return path + ".QD3";
+    return path.substr(0, dot) + ".QD3";
+}
+
+} // namespace ohmira

@@ -1,0 +1,232 @@
+#include "conversions/oyo_astier_conversions.h"
+
+#include <array>
+#include <cmath>
+
+#include "conversions/import_frame.h"
+#include "conversions/imported_sounding.h"
+#include "conversions/list_reader.h"
+#include "core/open_save.h"
+#include "core/sounding.h"
+#include "editor/data_entry.h"
+#include "platform/dialog_host.h"
+#include "platform/number_text.h"
+#include "platform/runtime_error.h"
+#include "platform/text_file.h"
+#include "shell/app_title.h"
+#include "shell/sev_form.h"
+
+namespace ohmira {
+
+namespace {
+
+// A point count beyond the field table, or negative, is refused.
+int checked_count(int n) {
+    if (n < 0)
+        throw RuntimeError(err::InvalidCall);
+    if (n > max_field_rows)
+        throw RuntimeError(err::SubscriptRange);
+    return n;
+}
+
+void skip_lines(ListReader &in, int count) {
+    for (int k = 0; k < count; ++k)
+        in.line();
+}
+
+// The array settings an OYO file selects.
+struct ArraySetting {
+    OyoArray array;
+    const char *file_name; // as the file names it
+    const char *caption;   // Text4
+    const char *niveau;
+};
+
+constexpr std::array<ArraySetting, 3> oyo_arrays = {{
+    {OyoArray::Schlumberger, "SCHLUMBERGER", "Schlumberger", "0"},
+    {OyoArray::Dipole, "DIPOLE_DIPOLE", "Dipole", "1"},
+    {OyoArray::Wenner, "", "Wenner", "2"}, // any other name
+}};
+
+const ArraySetting &oyo_array_named(const std::string &name) {
+    for (const auto &a : oyo_arrays)
+        if (name == a.file_name)
+            return a;
+    return oyo_arrays.back();
+}
+
+// A double quote would end the written text early.
+std::string quoted_safe(std::string text) {
+    for (auto &c : text)
+        if (c == '"')
+            c = '\'';
+    return text;
+}
+
+float rounded(double value) {
+    const auto item = static_cast<float>(round_half_even(value));
+    if (!std::isfinite(item))
+        throw RuntimeError(err::Overflow);
+    return item;
+}
+
+} // namespace
+
+ConvertedFile parse_oyo_csv(ListReader &in) {
+    ConvertedFile f;
+    try {
+        skip_lines(in, 4);
+        in.text();
+        const std::string mode = in.text();
+        skip_lines(in, 4);
+        in.text();
+        const std::string array_name = in.text();
+        in.text();
+        const int count = in.integer();
+        skip_lines(in, 3);
+        if (mode != "Resistivity") {
+            f.refusal = "Only resistivity mode";
+            return f;
+        }
+        const int n = checked_count(count);
+        f.array = oyo_array_named(array_name).array;
+        for (int i = 1; i <= n; ++i) {
+            ConversionPoint p;
+            in.text();
+            p.ab2 = in.number();
+            p.mn2 = in.number();
+            p.current = in.number();
+            p.voltage = in.number();
+            in.text();
+            p.rho = in.number();
+            for (int k = 8; k <= 13; ++k)
+                in.text();
+            f.points.push_back(p);
+        }
+    } catch (const RuntimeError &e) {
+        f.error = e.number;
+    }
+    return f;
+}
+
+ConvertedFile parse_astier_dat(ListReader &in) {
+    ConvertedFile f;
+    try {
+        const std::string t1 = in.text();
+        const std::string t2 = in.text();
+        const std::string t3 = in.text();
+        for (int k = 0; k < 3; ++k)
+            in.text();
+        const int n = checked_count(in.integer());
+        for (int i = 1; i <= n; ++i) {
+            ConversionPoint p;
+            p.ab2 = in.number();
+            p.rho = in.number();
+            f.points.push_back(p);
+        }
+        f.texts[0] = "Profil " + t1 + " SEV No " + t2;
+        f.texts[2] = "2";
+        f.texts[3] = "0";
+        f.texts[4] = "0";
+        f.texts[5] = t3;
+    } catch (const RuntimeError &e) {
+        f.error = e.number;
+    }
+    return f;
+}
+
+int write_converted_qd3(const std::string &path, const ConvertedFile &file) {
+    try {
+        TextFile out(path, OpenMode::Output);
+        out.write_record({static_cast<float>(file.points.size() + 0.5)});
+        for (const auto &p : file.points)
+            out.write_record({rounded(10 * p.ab2), rounded(100 * p.rho), rounded(100 * p.mn2),
+                              rounded(10 * p.voltage), 0.0f, rounded(p.current)});
+        for (int j = 1; j <= 20; ++j)
+            out.write_record({0.0f, 0.0f, 0.0f});
+        for (const auto &text : file.texts)
+            out.write_record({quoted_safe(text)});
+        out.close();
+        return 0;
+    } catch (const RuntimeError &e) {
+        return e.number;
+    }
+}
+
+namespace {
+
+// The table of rounds of the QD3 lines must fit before the sounding is touched.
+bool writable(const ConvertedFile &file) {
+    try {
+        for (const auto &p : file.points)
+            for (double v : {10 * p.ab2, 100 * p.rho, 100 * p.mn2, 10 * p.voltage, p.current})
+                rounded(v);
+        return true;
+    } catch (const RuntimeError &) {
+        return false;
+    }
+}
+
+struct ConversionCommand {
+    const char *filter;
+    const char *title;
+    const char *file_name;
+    ConvertedFile (*parse)(ListReader &);
+};
+
+void run_conversion(const ConversionCommand &command) {
+    SEV.Bilog.MousePointer(vbHourglass);
+    Draw_Mode = "NORMAL";
+    if (!choose_import_file(command.filter, command.title, command.file_name)) {
+        SEV.Bilog.MousePointer(vbCrosshair);
+        return;
+    }
+    const std::string input = SEV.CmDialog1.FileName;
+    ConvertedFile file;
+    try {
+        ListReader in = ListReader::open(input);
+        file = command.parse(in);
+    } catch (const RuntimeError &e) {
+        file.error = e.number;
+    }
+    if (!file.refusal.empty()) {
+        MsgBox(file.refusal);
+    } else if (file.error != 0 || !writable(file)) {
+        show_import_read_error();
+    } else {
+        File_Name = SEV.CmDialog1.FileTitle;
+        Field_Data.clear();
+        Model_Layers.clear();
+        for (auto *text : {&X_Coord, &Y_Coord, &Z_Coord, &Azimuth, &Comment, &Graph_Title})
+            text->clear();
+        Nb_Points = static_cast<std::int16_t>(file.points.size());
+        if (file.array) {
+            const ArraySetting &a = oyo_arrays[static_cast<std::size_t>(*file.array)];
+            OptionButton *options[] = {&SEV.Option1, &SEV.Option2, &SEV.Option3};
+            options[static_cast<std::size_t>(*file.array)]->Value(true);
+            SEV.Text4.Text(a.caption);
+            Niveau = a.niveau;
+        }
+        File_Path = qd3_path_beside(input);
+        if (const int failure = write_converted_qd3(File_Path, file); failure != 0) {
+            MsgBox(error_description(failure), vbExclamation, Prog_Title);
+        } else {
+            Open_Sounding();
+            Load_build();
+            SEV.SSTab1.Tab(1);
+        }
+    }
+    SEV.Bilog.MousePointer(vbCrosshair);
+}
+
+} // namespace
+
+void OYO_Click() {
+    run_conversion({"File OYO *.csv", "OYO file selection", "*.csv", parse_oyo_csv});
+}
+
+void astier_Click() {
+    run_conversion({"Fichier Astier *.dat", "ASTIER file selection", "*.dat", parse_astier_dat});
+}
+
+} // namespace ohmira

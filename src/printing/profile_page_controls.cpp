@@ -1,0 +1,59 @@
+#include "printing/profile_page_controls.h"
+
+#include "platform/number_text.h"
+#include "printing/sheet_geometry.h"
+#include "profiles/section_drawing.h"
+#include "shell/sev_form.h"
+
+namespace ohmira {
+
+namespace {
+
+void show_paper_size() {
+    SEV.Label18.Caption(paper_size_label(SEV.VSPrint1.PageWidth(), SEV.VSPrint1.PageHeight()));
+}
+
+} // namespace
+
+std::string paper_size_label(double width_twips, double height_twips) {
+    return "Paper size= " + Str(round_half_even(height_twips / twips_per_mm)) + " / " +
+           Str(round_half_even(width_twips / twips_per_mm));
+}
+
+void cmbPercent2_Click() {
+    if (SEV.cmbPercent2.ListIndex() < 0)
+        return;
+    // A zoom in per cent shows the pages in per-cent mode.
+    SEV.VSPrint1.ZoomMode(zmPercentage);
+    SEV.VSPrint1.Zoom(static_cast<int>(Val(SEV.cmbPercent2.List(SEV.cmbPercent2.ListIndex()))));
+}
+
+void cmbZoomMode2_Click() {
+    const int mode = SEV.cmbZoomMode2.ListIndex();
+    if (mode == zmPercentage) {
+        cmbPercent2_Click();
+        SEV.cmbPercent2.Enabled(true);
+    } else {
+        SEV.cmbPercent2.Enabled(false);
+        SEV.VSPrint1.ZoomMode(mode);
+    }
+}
+
+void cmdPageSetup2_Click() {
+    SEV.VSPrint1.PrintDialog(1);
+    show_paper_size();
+    Trace_Profil();
+}
+
+void cmdPrinterSetup2_Click() {
+    SEV.VSPrint1.PrintDialog(0);
+    show_paper_size();
+    Trace_Profil();
+}
+
+void Command14_Click() {
+    if (SEV.VSPrint1.PageCount() > 0)
+        SEV.VSPrint1.PrintDoc();
+}
+
+} // namespace ohmira

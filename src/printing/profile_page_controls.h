@@ -1,0 +1,17 @@
+#pragma once
+// The controls of the section page ("Make SEV Profile" tab) acting on the section preview
+// `VSPrint1`: zoom and zoom mode, page and printer set-up with the paper-size label, printing.
+#include <string>
+
+namespace ohmira {
+
+void cmbPercent2_Click();
+void cmbZoomMode2_Click();
+void cmdPageSetup2_Click();
+void cmdPrinterSetup2_Click();
+void Command14_Click();
+
+// "Paper size=  297 /  210": height then width of the page in whole millimetres.
+std::string paper_size_label(double width_twips, double height_twips);
+
+} // namespace ohmira

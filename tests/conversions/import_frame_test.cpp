@@ -1,0 +1,125 @@
+#include "conversions/import_frame.h"
+
+#include "conversions/conversions_events.h"
+#include "conversions/imported_sounding.h"
+#include "conversions_fixture.h"
+#include "sample_files.h"
+
+namespace ohmira::test {
+namespace {
+
+using ImportFrame = ConversionsTest;
+
+TEST_F(ImportFrame, QD3FileNameBesideTheInput) {
+    const std::pair<const char *, const char *> cases[] = {
+        {"/data/S1.GTR", "/data/S1.QD3"},   {"/data/s1.amp", "/data/s1.QD3"},
+        {"/data/noext", "/data/noext.QD3"}, {"/da.ta/noext", "/da.ta/noext.QD3"},
+        {"/data/a.b.VES", "/data/a.b.QD3"}, {"S", "S.QD3"},
+    };
+    for (const auto &[input, output] : cases)
+        EXPECT_EQ(qd3_path_beside(input), output) << input;
+}
+
+TEST_F(ImportFrame, EachMenuItemOpensItsDialogAndCancelChangesNothing) {
+    connect_conversions_events();
+    struct Case {
+        MenuItem *item;
+        const char *filter;
+        const char *file_name;
+        const char *title;
+    };
+    const std::vector<Case> cases = {
+        {&SEV.Geotrade, "Fichier Ohmira *.GTR    ", "*.GTR", "OHMIRA File selection"},
+        {&SEV.NAbem, "Fichier Ohmira *.VES", "*.VES", "OHMIRA File selection"},
+        {&SEV.SAS1000, "Fichier Ohmira *.amp", "*.amp", "OHMIRA File selection"},
+        {&SEV.OYO, "File OYO *.csv", "*.csv", "OYO file selection"},
+        {&SEV.astier, "Fichier Astier *.dat", "*.dat", "ASTIER file selection"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.filter);
+        host_ = ScriptedDialogHost{cancel_open()};
+        File_Name = "before.QD3";
+        Nb_Points = 2;
+        Draw_Mode = "";
+        c.item->user_click();
+        ASSERT_EQ(host_.records().size(), 1u);
+        const auto &r = host_.records()[0];
+        EXPECT_EQ(r.kind, DialogKind::OpenFile);
+        EXPECT_EQ(r.filter, c.filter);
+        EXPECT_EQ(r.default_text, c.file_name);
+        EXPECT_EQ(r.title, c.title);
+        EXPECT_EQ(r.flags, cdlOFNExplorer);
+        EXPECT_EQ(File_Name, "before.QD3");
+        EXPECT_EQ(Nb_Points, 2);
+        EXPECT_EQ(Draw_Mode, "NORMAL");
+        EXPECT_EQ(SEV.Bilog.MousePointer(), vbCrosshair);
+        EXPECT_TRUE(files().empty());
+    }
+}
+
+TEST_F(ImportFrame, ImportedFileIsSavedBesideTheInputAfterTheQuestion) {
+    const std::string input = write_bytes("S1.GTR", gtr_sample());
+    host_ = ScriptedDialogHost{answer_open({input}), answer_box(vbYes)};
+    Geotrade_Click();
+    EXPECT_EQ(host_.records()[1].text, "Recording File " + path("S1.QD3"));
+    EXPECT_EQ(host_.records()[1].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(files(), (std::vector<std::string>{"S1.GTR", "S1.QD3"}));
+    EXPECT_EQ(File_Path, path("S1.QD3"));
+
+    reset_core_state();
+    load_qd3(path("S1.QD3"));
+    ASSERT_EQ(Nb_Points, 3);
+    EXPECT_NEAR(Field_Data(3, 1).num(), 10, 1e-6);
+    EXPECT_NEAR(Field_Data(3, 4).num(), 8.5, 1e-6);
+    EXPECT_NEAR(Field_Data(3, 6).num(), 20, 1e-6);
+}
+
+TEST_F(ImportFrame, NoToTheQuestionOpensTheSaveDialog) {
+    const std::string input = write_bytes("S1.GTR", gtr_sample());
+    host_ = ScriptedDialogHost{answer_open({input}), answer_box(vbNo), cancel_save()};
+    Geotrade_Click();
+    EXPECT_EQ(host_.records()[2].kind, DialogKind::SaveFile);
+    EXPECT_EQ(host_.records()[2].title, "Record OHMIRA File");
+    EXPECT_EQ(files(), std::vector<std::string>{"S1.GTR"});
+    // The sounding holds the import.
+    EXPECT_EQ(Nb_Points, 3);
+}
+
+TEST_F(ImportFrame, ReadErrorSavesTheRowsReadAndARefusalNothing) {
+    // An ABEM file that ends after two of its five points.
+    const std::string cut = write_bytes("cut.VES", lines({"\"T\"", "1 5", "1 10 0", "2 20 0"}));
+    host_ = ScriptedDialogHost{answer_open({cut}), answer_box(vbOK), answer_box(vbYes)};
+    NAbem_Click();
+    EXPECT_EQ(host_.records()[1].text, "Reading File Error ...");
+    ASSERT_TRUE(std::filesystem::exists(path("cut.QD3")));
+    reset_core_state();
+    load_qd3(path("cut.QD3"));
+    EXPECT_EQ(Nb_Points, 2);
+
+    const std::string bad =
+        write_bytes("bad.amp", amp_sample("XYZ:9", 1, {"1 0 -5 5 -1 3 50 1.2 40 0"}));
+    File_Name = "keep.QD3";
+    File_Path = "/somewhere/keep.QD3";
+    host_ = ScriptedDialogHost{answer_open({bad}), answer_box(vbOK)};
+    SAS1000_Click();
+    EXPECT_EQ(box_texts(), std::vector<std::string>{
+                               "Coordinate types other than Index and XYZ:1 not supported"});
+    EXPECT_FALSE(std::filesystem::exists(path("bad.QD3")));
+    EXPECT_EQ(File_Name, "keep.QD3");
+    EXPECT_EQ(File_Path, "/somewhere/keep.QD3");
+    EXPECT_EQ(Nb_Points, 2);
+}
+
+TEST_F(ImportFrame, QdeImportKeepsItsFolderAndSavesAsQd3) {
+    const std::string input =
+        write_bytes("old.QDE", read_bytes(std::string(OHMIRA_TEST_DATA) + "/sample.QDE"));
+    host_ = ScriptedDialogHost{answer_open({input}), answer_box(vbYes)};
+    Import_QDE_File();
+    EXPECT_EQ(host_.records()[0].filter, "Fichier Ohmira *.QDE");
+    EXPECT_EQ(Chemin, dir_.string() + "/");
+    EXPECT_TRUE(std::filesystem::exists(path("old.QD3")));
+    EXPECT_GT(Nb_Points, 0);
+}
+
+} // namespace
+} // namespace ohmira::test
