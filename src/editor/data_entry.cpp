@@ -4,5 +4,6 @@ namespace ohmira {
 
 // Placeholder: the editor code fills this in.
 void Load_build() {}
+void Load_Field_Grid() {}
 
 } // namespace ohmira
