@@ -46,6 +46,12 @@ protected:
         });
     }
     void TearDown() override {
+        Points_Color = saved_colours_[0];
+        Grid_Color = saved_colours_[1];
+        Model_Color = saved_colours_[2];
+        Curve_Color = saved_colours_[3];
+        Error_Color = saved_colours_[4];
+        Superposed_Color = saved_colours_[5];
         set_shell_launcher(previous_launcher_);
         set_association_source({});
         reset_SEV();
@@ -60,6 +66,8 @@ protected:
 
 private:
     ShellLauncher previous_launcher_;
+    Variant saved_colours_[6] = {Points_Color, Grid_Color,  Model_Color,
+                                 Curve_Color,  Error_Color, Superposed_Color};
 };
 
 } // namespace ohmira::test
