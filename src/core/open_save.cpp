@@ -1,20 +1,356 @@
 #include "core/open_save.h"
 
+#include <array>
+#include <filesystem>
+#include <system_error>
+#include <unistd.h>
+
+#include "core/forward.h"
+#include "core/older_files.h"
+#include "core/qd3_file.h"
+#include "core/sounding.h"
+#include "editor/data_entry.h"
+#include "editor/model_editor.h"
+#include "editor/model_grid.h"
+#include "platform/dialog_host.h"
+#include "platform/runtime_error.h"
+#include "platform/screen.h"
+#include "shell/app_title.h"
+#include "shell/language.h"
+#include "shell/sev_form.h"
+
 namespace ohmira {
 
-// Placeholders: opening and saving fill these in.
-void Open_Sounding() {}
-bool Save_QD3(std::string &) {
-    return false;
+namespace {
+
+constexpr const char *Open_Filter = "Ohmira 5 & 6 (*.QD3)|*.QD3|Ohmira 2.2 (*.ESW)|*.ESW|"
+                                    "Ohmira 1.0 (*.QDE)|*.QDE|Ulmar DOS (*.SEV)|*.SEV";
+constexpr const char *Open_Title = "OHMIRA File selection";
+
+// Messages of a failed write, by the runtime's error number.
+struct Write_Error_Text {
+    int number; // 0: any other number
+    Language_Text text;
+};
+
+constexpr std::array<Write_Error_Text, 4> write_error_texts{{
+    {err::PathFileAccess,
+     {"Fichier démo protégé en écriture...", "Fichero protegido contra escritura...",
+      "Write protected File..."}},
+    {err::PathNotFound,
+     {"Disque ou répertoire inexistant...", "Fichero o directorio no existe...",
+      "No such disk or directory..."}},
+    {err::PermissionDenied,
+     {"Disquette protégée en écriture...", "Disquete protegido contra escritura...",
+      "Write protected disk..."}},
+    {0,
+     {"Erreur lors de l'enregistrement du fichier...", "Error al salvar fichero...",
+      "Recording File Error..."}},
+}};
+
+void show_write_error(int number) {
+    if (number == err::DeviceUnavailable)
+        number = err::PathNotFound; // the same message
+    const Write_Error_Text *chosen = &write_error_texts.back();
+    for (const auto &e : write_error_texts)
+        if (e.number == number) {
+            chosen = &e;
+            break;
+        }
+    MsgBox(by_language(chosen->text), vbExclamation, Prog_Title);
 }
-void NFile_Click() {}
-void Read_QD3() {}
-void NRecord_Click() {}
-void Record_Button_Click() {}
-void F1_F_Click() {}
-void F2_F_Click() {}
-void F3_F_Click() {}
-void F4_F_Click() {}
-void F5_F_Click() {}
+
+std::string upper(std::string s) {
+    for (auto &c : s)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return s;
+}
+
+// The last three characters of a name, upper-cased (extensions are compared without case).
+std::string last_three(const std::string &name) {
+    return upper(name.size() >= 3 ? name.substr(name.size() - 3) : name);
+}
+
+// Replaces the last three characters by "QD3".
+void with_qd3_ending(std::string &name) {
+    name = name.substr(0, name.size() >= 3 ? name.size() - 3 : 0) + "QD3";
+}
+
+// The text after the last "/"; the whole path when it has none.
+std::string name_part(const std::string &path) {
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string without_name(const std::string &path, const std::string &name) {
+    return path.substr(0, path.size() >= name.size() ? path.size() - name.size() : 0);
+}
+
+void prepare_open_dialog() {
+    auto &dialog = SEV.CmDialog1;
+    dialog.CancelError = true;
+    dialog.Flags = cdlOFNExplorer;
+    dialog.Filter = Open_Filter;
+    dialog.DialogTitle = Open_Title;
+    dialog.FileName = "*.QD3";
+}
+
+void show_select_file_message() {
+    MsgBox(by_language("Sélectionnez d'abord un fichier ", "Primero, seleccione un fichero... ",
+                       "First, select a SEV File... "),
+           vbExclamation, Prog_Title);
+}
+
+// Runs one step of a procedure whose failing steps are skipped.
+template <typename Step> void skipping_errors(Step step) {
+    try {
+        step();
+    } catch (const RuntimeError &) {
+    }
+}
+
+void open_recent_file(int k) {
+    // An empty entry names no file: nothing to open.
+    if (Recent_Files(k).empty())
+        return;
+    if (!sounding_file_readable(Recent_Files(k))) {
+        show_file_read_error();
+        return;
+    }
+    File_Path = Recent_Files(k);
+    File_Name = File_Path;
+    Open_Sounding();
+    skipping_errors(Set_Model_Editor_Captions);
+    SEV.Grid1.SetFocus();
+}
+
+} // namespace
+
+bool sounding_file_readable(const std::string &path) {
+    if (path.empty())
+        return false;
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (ec || !std::filesystem::is_regular_file(status))
+        return false;
+    const auto size = std::filesystem::file_size(path, ec);
+    if (ec || size > static_cast<std::uintmax_t>(Max_Sounding_File_Bytes))
+        return false;
+    return ::access(path.c_str(), R_OK) == 0;
+}
+
+void show_recent_files() {
+    MenuItem *items[] = {&SEV.F1_F, &SEV.F2_F, &SEV.F3_F, &SEV.F4_F, &SEV.F5_F};
+    for (int k = 1; k <= 5; ++k)
+        items[k - 1]->Caption("&" + std::to_string(k) + " " + Recent_Files(k));
+}
+
+void add_recent_file(const std::string &path) {
+    if (Recent_Files(1) == path)
+        return;
+    for (int k = 5; k >= 2; --k)
+        Recent_Files(k) = Recent_Files(k - 1);
+    Recent_Files(1) = path;
+    show_recent_files();
+}
+
+std::string qd3_file_name(const std::string &name) {
+    const auto dot = name.find_last_of('.');
+    if (dot == std::string::npos)
+        return name + ".QD3";
+    if (upper(name.substr(dot + 1)) == "QD3")
+        return name;
+    return name.substr(0, dot + 1) + "QD3";
+}
+
+void Open_Sounding() {
+    if (File_Path.empty()) {
+        show_select_file_message();
+        return;
+    }
+    // An unreadable file leaves the sounding in memory as it is.
+    if (!sounding_file_readable(File_Path)) {
+        show_file_read_error();
+        return;
+    }
+    add_recent_file(File_Path);
+    File_Name = name_part(File_Path);
+    Chemin = without_name(File_Path, File_Name);
+    SEV.Caption("Ohmira [" + File_Path + "]");
+
+    Field_Data.clear();
+    X_Coord.clear();
+    Y_Coord.clear();
+    Z_Coord.clear();
+    Azimuth.clear();
+    Plot_Empty = 0;
+    Curve_Valid = 0;
+    SEV.Bilog.MousePointer(vbArrow);
+    SEV.MousePointer(vbArrow);
+    Comment.clear();
+    Graph_Title.clear();
+
+    const std::string ending = last_three(File_Name);
+    if (ending == "SEV" || ending == "QDE") {
+        if (ending == "SEV")
+            Load_SEV(File_Path);
+        else
+            Load_QDE(File_Path);
+        with_qd3_ending(File_Path);
+        with_qd3_ending(File_Name);
+    } else {
+        File_Layout = ending == "ESW" ? 2 : 3;
+        Load_QD3(File_Path);
+        if (ending == "ESW") {
+            with_qd3_ending(File_Path);
+            with_qd3_ending(File_Name);
+        }
+    }
+
+    skipping_errors([] { Find_Max_AB2(Max_AB2); });
+    Draw_Mode = "NORMAL";
+    Screen.MousePointer(vbDefault);
+    if (Model_Layers(1, 1).num() > 0) {
+        skipping_errors([] { SEV.SSTab1.Tab(0); });
+        skipping_errors([] { SEV.Show(); });
+    }
+    skipping_errors(Fill_Field_Grid);
+}
+
+void NFile_Click() {
+    Plot_Empty = 0;
+    Curve_Valid = 0;
+    SEV.Bilog.MousePointer(vbHourglass);
+    Draw_Mode = "NORMAL";
+    prepare_open_dialog();
+    auto &dialog = SEV.CmDialog1;
+    // A cancel changes nothing: the sounding in memory and its edits stay.
+    if (!dialog.ShowOpen()) {
+        SEV.Bilog.MousePointer(vbCrosshair);
+        return;
+    }
+    if (!sounding_file_readable(dialog.FileName)) {
+        SEV.Bilog.MousePointer(vbCrosshair);
+        show_file_read_error();
+        return;
+    }
+    File_Name = dialog.FileTitle;
+    File_Path = dialog.FileName;
+    Chemin = without_name(File_Path, File_Name);
+    SEV.Caption(Prog_Title + " [" + File_Path + "]");
+    SEV.Bilog.MousePointer(vbCrosshair);
+    Open_Sounding();
+    skipping_errors(Load_build);
+    skipping_errors(Set_Model_Editor_Captions);
+    SEV.Grid1.SetFocus();
+}
+
+void Read_QD3() {
+    Draw_Mode = "NORMAL";
+    prepare_open_dialog();
+    auto &dialog = SEV.CmDialog1;
+    if (!dialog.ShowOpen())
+        return;
+    if (!sounding_file_readable(dialog.FileName)) {
+        show_file_read_error();
+        return;
+    }
+    File_Name = dialog.FileTitle;
+    File_Path = dialog.FileName;
+    SEV.Caption(Prog_Title + " [" + File_Path + "]");
+    SEV.Bilog.MousePointer(vbCrosshair);
+    SEV.MousePointer(vbArrow);
+    Open_Sounding();
+}
+
+void F1_F_Click() {
+    open_recent_file(1);
+}
+void F2_F_Click() {
+    open_recent_file(2);
+}
+void F3_F_Click() {
+    open_recent_file(3);
+}
+void F4_F_Click() {
+    open_recent_file(4);
+}
+void F5_F_Click() {
+    open_recent_file(5);
+}
+
+bool Save_QD3(std::string &path) {
+    auto &dialog = SEV.CmDialog1;
+    // Ends with the mode idle, whatever the way out.
+    struct Idle_At_End {
+        ~Idle_At_End() { Draw_Mode.clear(); }
+    } idle_at_end;
+
+    for (;;) {
+        bool ask_name = File_Name == "NEW" || File_Name.empty();
+        if (!ask_name && Draw_Mode != "FICHIER") {
+            const std::string question =
+                by_language("Sauvegarde du fichier ", "Salvar fichero ", "Recording File ") + path;
+            ask_name = MsgBox(question, vbYesNo + vbQuestion, Prog_Title) != vbYes;
+        }
+
+        while (ask_name) {
+            dialog.Filter = "File Ohmira (*.QD3)|*.QD3";
+            dialog.Flags = cdlOFNOverwritePrompt;
+            dialog.DialogTitle = "Record OHMIRA File";
+            dialog.FileName = path;
+            // A cancel never writes.
+            if (!dialog.ShowSave())
+                return false;
+            const std::string chosen = dialog.FileName;
+            const std::string chosen_name =
+                dialog.FileTitle.empty() ? name_part(chosen) : dialog.FileTitle;
+            const std::string folder = without_name(chosen, chosen_name);
+            File_Name = qd3_file_name(chosen_name);
+            path = folder + File_Name;
+            Chemin = folder;
+            ask_name = false;
+            // The dialog asked about the name chosen, not about the one the extension gives.
+            if (path != chosen && std::filesystem::exists(path)) {
+                const std::string replace =
+                    by_language("Le fichier ", "El fichero ", "File ") + path +
+                    by_language(" existe déjà. Le remplacer ?", " ya existe. ¿Reemplazarlo?",
+                                " already exists. Replace it?");
+                ask_name = MsgBox(replace, vbYesNo + vbQuestion, Prog_Title) != vbYes;
+            }
+        }
+
+        const int error = Save_QD3_Writer ? Save_QD3_Writer(path) : write_qd3_file(path);
+        if (error != 0) {
+            show_write_error(error);
+            // Batch work asks nothing, so a new attempt would fail the same way.
+            if (Draw_Mode == "FICHIER")
+                return false;
+            continue;
+        }
+        SEV.Caption("Ohmira [" + path + "]");
+        SEV.Bilog.MousePointer(vbCrosshair);
+        add_recent_file(path);
+        return true;
+    }
+}
+
+void NRecord_Click() {
+    Save_QD3(File_Path);
+}
+
+void Record_Button_Click() {
+    auto &grid = SEV.Grid1;
+    const int row = grid.Row();
+    const int col = grid.Col();
+    skipping_errors(lecturemodèle);
+    Save_QD3(File_Path);
+    skipping_errors([&] {
+        grid.Row(row);
+        grid.Col(col);
+    });
+    grid.SetFocus();
+}
 
 } // namespace ohmira

@@ -23,4 +23,27 @@ void F3_F_Click();
 void F4_F_Click();
 void F5_F_Click();
 
+// --- helpers of the commands above ----------------------------------------------------------
+
+// A sounding file is a few kilobytes; anything larger is not one.
+inline constexpr long long Max_Sounding_File_Bytes = 16LL * 1024 * 1024;
+
+// True when path names a regular file that can be read and is no larger than
+// Max_Sounding_File_Bytes (a FIFO or a device would block or never end).
+bool sounding_file_readable(const std::string &path);
+
+// The recent-file rule: path becomes entry 1 and the others shift down, unless it already is
+// entry 1. The menu items F1_F..F5_F show the entries.
+void add_recent_file(const std::string &path);
+// Captions of F1_F..F5_F from Recent_Files.
+void show_recent_files();
+
+// The name a saved sounding gets: name with ".QD3" appended when it has no extension, its
+// extension (after the last ".") replaced by "QD3" otherwise; ".qd3" in any case is kept.
+std::string qd3_file_name(const std::string &name);
+
+// The writer Save_QD3 uses (write_qd3_file); tests replace it to meet every write error.
+using Sounding_Writer = int (*)(const std::string &path);
+inline Sounding_Writer Save_QD3_Writer = nullptr;
+
 } // namespace ohmira

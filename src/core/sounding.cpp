@@ -1,6 +1,7 @@
 #include "core/sounding.h"
 
 #include "core/loglog_plot.h"
+#include "core/open_save.h"
 #include "editor/data_entry.h"
 #include "platform/runtime_error.h"
 #include "shell/sev_form.h"
@@ -71,6 +72,7 @@ void reset_core_state() {
     Pen_Up = 0;
     Auto_Threshold.clear();
     Draw_Mode.clear();
+    Recent_Files.clear();
 }
 
 void New_SEV() {

@@ -55,6 +55,7 @@ inline std::int16_t Fresh_Load = 0;  // True after New_SEV and every QD3 read
 inline std::int16_t Curve_Valid = 0; // True after a forward computation
 inline std::int16_t Plot_Empty = 0;  // True until a sounding is opened or computed
 inline std::int16_t First_Key = 0;   // 1: the next key typed in a field cell replaces its text
+inline std::int16_t Saved = 0;       // 0 once the sounding changed after its last save
 inline std::int16_t File_Layout = 0; // QD3 reader layout: 2 ESW, 3 older QD3, 5 current QD3
 inline std::int16_t Rho_Scale = 0;   // resistivity divisor of the file read last: 1, 10, 100
 

@@ -1,6 +1,9 @@
 #pragma once
-// The data-entry page of the editor.
+// The data-entry page of the editor: captions, the layout of the field grid `BuildGrid`, and its
+// contents from the sounding or, for a new sounding, from the spacing table of the array type.
 #include <string>
+
+#include "platform/variant.h"
 
 namespace ohmira {
 
@@ -9,7 +12,29 @@ inline std::string Spacing_File;
 
 // Rebuilds the data-entry page from the current sounding.
 void Load_build();
-// Refills the field grid: the sounding's field data, or the spacing table for a new sounding.
+// Fills the grid from the spacing table (a new sounding without data) or from Field_Data.
 void Load_Field_Grid();
+// Writes the spacings read from the table (Field_Data columns 1 and 3 of rows 1..Count).
+void Show_Default_Spacings(int &Count);
+// Writes Field_Data into the grid; cells of a value that is not there keep their text.
+void Show_Field_Data();
+// Empties the field grid and writes Field_Data into it (after a file is opened).
+void Fill_Field_Grid();
+
+// The array-type options of the Setup tab: the spacing label and table of the array.
+void Option1_Click();
+void Option2_Click();
+void Option3_Click();
+
+// Spacing tables shipped beside the program, by array type.
+inline constexpr const char *Schlumberger_Spacing_Table = "DATAVES.TXT";
+inline constexpr const char *Dipole_Spacing_Table = "DATADIP.TXT";
+inline constexpr const char *Wenner_Spacing_Table = "DATAWEN.TXT";
+
+// Grid rows of data under the header row.
+inline constexpr int Field_Grid_Rows = 50;
+
+// The K cell: the number's text cut to 6 characters, but never inside its whole part.
+std::string k_cell_text(const Variant &k);
 
 } // namespace ohmira

@@ -1,8 +1,364 @@
 #include "editor/field_grid.h"
 
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "core/compute_commands.h"
+#include "core/forward.h"
+#include "core/loglog_plot.h"
+#include "core/sounding.h"
+#include "editor/data_entry.h"
+#include "platform/clipboard.h"
+#include "platform/dialog_host.h"
+#include "platform/number_text.h"
+#include "platform/runtime_error.h"
+#include "platform/user_feedback.h"
+#include "shell/app_title.h"
+#include "shell/language.h"
+#include "shell/sev_form.h"
+
 namespace ohmira {
 
-// Placeholder: the field-grid editing fills this in.
-void Compute_Field_Rows() {}
+namespace {
+
+template <typename Step> void skipping_errors(Step step) {
+    try {
+        step();
+    } catch (const RuntimeError &) {
+    }
+}
+
+// The numeric value of a cell's text; 0 for an empty, missing or overlong number.
+double cell_value(int row, int col) {
+    const auto &grid = SEV.BuildGrid;
+    if (!grid.has_cell(row, col))
+        return 0;
+    try {
+        const double v = Val(grid.TextMatrix(row, col));
+        return std::isfinite(v) ? v : 0;
+    } catch (const RuntimeError &) {
+        return 0;
+    }
+}
+
+void set_cell(int row, int col, const std::string &text) {
+    skipping_errors([&] { SEV.BuildGrid.TextMatrix(row, col, text); });
+}
+
+// a / b where it is a finite number; nothing where the statement would fail.
+std::optional<double> quotient(double a, double b) {
+    if (b == 0)
+        return std::nullopt;
+    const double q = a / b;
+    if (!std::isfinite(q))
+        return std::nullopt;
+    return q;
+}
+
+double round_to(double v, double factor) {
+    return round_half_even(v * factor) / factor;
+}
+
+// Rewrites grid row r from Field_Data (after two rows exchanged places).
+void show_row(int r, bool wenner) {
+    set_cell(r, 1, wenner ? std::string() : Str(Field_Data(r, 3)));
+    set_cell(r, 2, Str(Field_Data(r, 1)));
+    set_cell(r, 3, Str(Field_Data(r, 4)));
+    set_cell(r, 4, Str(Field_Data(r, 6)));
+    set_cell(r, 5, k_cell_text(Field_Data(r, 5)));
+    set_cell(r, 6, Str(Field_Data(r, 2)));
+}
+
+// Geometric factor of a measured row; nothing when the array gives none (dipole with a zero
+// denominator).
+std::optional<double> geometric_factor(Array_Type array, double a, double b) {
+    const int factor = Array_Factor == 2 ? 2 : 1;
+    double k = 0;
+    switch (array) {
+    case Array_Type::Schlumberger:
+        k = 3.1416 * ((a - b) * (a + b) / (2 * b)) * factor;
+        break;
+    case Array_Type::Dipole: {
+        const double denominator = 1 / a - 3 / b;
+        if (denominator == 0)
+            return std::nullopt;
+        k = 6.2832 / denominator;
+        break;
+    }
+    case Array_Type::Wenner:
+        k = 6.2832 * a * factor;
+        break;
+    }
+    if (!std::isfinite(k))
+        return std::nullopt;
+    return k < 100 ? round_to(k, 100) : round_half_even(k);
+}
+
+void clear_model_grid() {
+    auto &grid = SEV.Grid1;
+    for (int r = 1; r <= 20; ++r)
+        for (int c = 0; c <= 4; ++c)
+            if (grid.has_cell(r, c))
+                grid.TextMatrix(r, c, "");
+}
+
+int current_field_row() {
+    return SEV.BuildGrid.Row();
+}
+
+} // namespace
+
+double round_three_bands(double rho) {
+    if (rho >= 100)
+        return round_half_even(rho);
+    if (rho >= 10)
+        return round_to(rho, 10);
+    return round_to(rho, 100);
+}
+
+void Compute_Field_Rows() {
+    auto &grid = SEV.BuildGrid;
+    grid.Redraw(false);
+    const int row0 = grid.Row();
+    const int col0 = grid.Col();
+    float f = 1;
+    Saved = 0;
+    Max_AB2 = 0;
+    double rw = 0;
+    skipping_errors([&] { rw = Val(SEV.Reau.Text()); });
+    const Array_Type array = selected_array_type();
+    const bool wenner = array == Array_Type::Wenner;
+    const bool marine = SEV.Marine_floor.Value() == vbChecked;
+
+    double a = 0, b = 0, dv = 0, current = 0, k = 0, rho = 0, rho_prev = 0, a_prev = 0;
+    double y = 0;
+    bool ended = false;
+    for (int r = 1; r <= Field_Grid_Rows; ++r) {
+        b = wenner ? 0 : cell_value(r, 1);
+        a_prev = a;
+        a = cell_value(r, 2);
+        dv = cell_value(r, 3);
+        current = cell_value(r, 4);
+
+        const bool complete = wenner ? a * dv * current > 0 : b * a * dv * current > 0;
+        const auto factor = complete ? geometric_factor(array, a, b) : std::nullopt;
+        const bool measured = factor.has_value();
+        if (measured) {
+            k = *factor;
+            if (array == Array_Type::Dipole) {
+                set_cell(r, 1, Str(b));
+                set_cell(r, 2, Str(a));
+            }
+            set_cell(r, 5, k_cell_text(k));
+        } else {
+            k = 0;
+        }
+
+        if (measured) {
+            rho_prev = rho;
+            if (const auto q = quotient(k * (dv / current), f))
+                rho = *q;
+        } else {
+            const double typed = cell_value(r, 6);
+            if (typed > 0 && Field_Data(r, 7).num() <= 0)
+                Field_Data(r, 7) = typed;
+            else if (Field_Data(r, 7).num() < 0)
+                Field_Data(r, 7) = 1.0;
+            rho_prev = rho;
+            if (const auto q = quotient(Field_Data(r, 7).num(), f))
+                rho = *q;
+        }
+
+        // A water resistivity not above the row's leaves the row uncorrected.
+        if (marine && rw > rho) {
+            if (const auto q = quotient(rho * rw, rw - rho))
+                rho = *q;
+        }
+        rho = round_three_bands(rho);
+
+        // A repeated spacing starts a new MN/2 segment: the shift is carried by f from here on.
+        if (Shift_Compensation == 1 && r > 1 && a == a_prev && rho > 0) {
+            if (r >= 4 && Field_Data(r - 3, 1).num() == Field_Data(r - 2, 1).num()) {
+                std::optional<double> x;
+                if (const auto ratio = quotient(rho, rho_prev); ratio && *ratio * y >= 0)
+                    x = std::sqrt(*ratio * y);
+                if (x) {
+                    if (const auto q = quotient(Field_Data(r - 2, 2).num() * y, *x)) {
+                        Field_Data(r - 2, 2) = round_three_bands(*q);
+                        set_cell(r - 2, 6, Str(Field_Data(r - 2, 2)));
+                    }
+                }
+                Field_Data(r - 1, 2) = round_three_bands(Field_Data(r - 1, 2).num() * y);
+                set_cell(r - 1, 6, Str(Field_Data(r - 1, 2)));
+                if (x) {
+                    if (const auto q = quotient(rho * y, *x))
+                        rho = round_three_bands(*q);
+                    if (const auto q = quotient(f * *x, y); q && *q != 0)
+                        f = static_cast<float>(*q);
+                }
+            }
+            if (const auto q = quotient(rho, rho_prev))
+                y = *q;
+            if (const auto q = quotient(f * rho, rho_prev); q && *q != 0)
+                f = static_cast<float>(*q);
+            rho = rho_prev;
+        }
+
+        Field_Data(r, 1) = a;
+        Field_Data(r, 2) = rho;
+        Field_Data(r, 3) = wenner ? Variant() : Variant(b);
+        Field_Data(r, 4) = dv;
+        Field_Data(r, 5) = k;
+        Field_Data(r, 6) = current;
+
+        // One exchange per row and pass; the typed resistivity travels with its row.
+        if (r > 1 && a < Field_Data(r - 1, 1).num() && rho > 0) {
+            for (int c = 1; c <= 7; ++c)
+                std::swap(Field_Data(r - 1, c), Field_Data(r, c));
+            show_row(r - 1, wenner);
+            show_row(r, wenner);
+        }
+
+        if (rho + dv * current == 0) {
+            Nb_Points = static_cast<std::int16_t>(r - 1);
+            ended = true;
+            break;
+        }
+        set_cell(r, 6, Str(round_three_bands(Field_Data(r, 2).num())));
+        if (a > Max_AB2)
+            if (const auto whole = CInt(a))
+                Max_AB2 = *whole;
+    }
+    if (!ended) {
+        // Every grid row holds data; a 51st point of the sounding stays with them.
+        const bool point_51 = Field_Data(51, 1).num() != 0 || Field_Data(51, 2).num() != 0;
+        Nb_Points = point_51 ? 51 : 50;
+    }
+    grid.Redraw(true);
+    skipping_errors([&] {
+        grid.Col(col0);
+        grid.Row(row0);
+    });
+}
+
+void Select_Field_Cell() {
+    First_Key = 1;
+    if (SEV.BuildGrid.Col() == 5) {
+        MsgBox(by_language("Le facteur K est calculé, il n'est pas à introduire",
+                           "El factor K está calculado por el programa, no se debe introducir",
+                           "You cannot enter a value, K is calculated"),
+               vbQuestion + vbOKOnly, Prog_Title);
+        return;
+    }
+    SEV.BuildGrid.SetFocus();
+    SEV.Computation.Default(true);
+}
+
+void Paste_Field_Column() {
+    auto &grid = SEV.BuildGrid;
+    const int col = grid.Col();
+    int row = grid.Row();
+    const int rows = grid.Rows();
+    if (row < 1)
+        return; // never into the header row
+    const std::string text = clipboard_text();
+    std::string collected;
+    for (std::size_t i = 0; i < text.size() && row < rows; ++i) {
+        const char c = text[i];
+        if (c == '\r' || c == '\n') {
+            // CR, LF and CR LF each end one line.
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+            set_cell(row, col, collected);
+            ++row;
+            collected.clear();
+        } else {
+            collected += c;
+        }
+    }
+    if (!collected.empty() && row < rows)
+        set_cell(row, col, collected);
+    clipboard_clear();
+}
+
+void Type_Field_Key(int &KeyCode, int /*Shift*/) {
+    auto &grid = SEV.BuildGrid;
+    if (KeyCode >= vbKeyLeft && KeyCode <= vbKeyDown) {
+        const int r = current_field_row();
+        // The row below the last one reads as empty.
+        const double dv = cell_value(r, 3), current = cell_value(r, 4), rho = cell_value(r, 6);
+        const bool next = r + 1 <= Field_Grid_Rows;
+        const double dv_next = next ? cell_value(r + 1, 3) : 0;
+        const double current_next = next ? cell_value(r + 1, 4) : 0;
+        const double rho_next = next ? cell_value(r + 1, 6) : 0;
+        const bool recompute =
+            KeyCode == vbKeyDown && ((dv > 0 && current > 0 && dv_next == 0 && current_next == 0) ||
+                                     (rho > 0 && rho_next == 0) || Field_Rows_Computed.num() == 0);
+        if (recompute) {
+            First_Key = 1;
+            Field_Rows_Computed = 1.0;
+            Compute_Field_Rows();
+            skipping_errors(Draw_Bilog_Frame);
+            if (Nb_Points > 2) {
+                clear_model_grid();
+                skipping_errors(Ajuste_Button_Click);
+                // The handler moves the cursor itself: the grid must not move it again.
+                if (r + 1 <= Field_Grid_Rows)
+                    skipping_errors([&] { grid.Row(r + 1); });
+                KeyCode = 0;
+            }
+            grid.SetFocus();
+        }
+    } else {
+        Field_Rows_Computed = 0.0;
+        int key = KeyCode;
+        if (key > 57)
+            key -= 48;
+        if (key == 62 || key == 142)
+            key = 46;
+        const bool accepted = key == vbKeyBack || key == 46 || (key >= '0' && key <= '9');
+        const int row = grid.Row(), col = grid.Col();
+        if (accepted && row >= 1 && grid.has_cell(row, col)) {
+            Saved = 0;
+            std::string text = grid.TextMatrix(row, col);
+            if (First_Key == 1) {
+                text.clear();
+                if (col == 6 && row <= Field_Grid_Rows)
+                    Field_Data(row, 7) = 0.0;
+            }
+            First_Key = 0;
+            if (key == vbKeyBack) {
+                if (!text.empty())
+                    text.pop_back();
+            } else {
+                text += static_cast<char>(key);
+            }
+            grid.TextMatrix(row, col, text);
+        }
+    }
+    skipping_errors([] { SEV.Grid1.Row(1); });
+}
+
+void Ignore_Field_Grid_Event(int, int, double, double) {}
+
+void Step_Field_Row() {
+    skipping_errors([] {
+        SendKeys("{UP}");
+        if (SEV.BuildGrid.Row() < Field_Grid_Rows)
+            SEV.BuildGrid.Row(SEV.BuildGrid.Row() + 1);
+    });
+}
+
+void Mark_Field_Cell_Fresh() {
+    First_Key = 1;
+}
+
+void Check10_Click() {
+    Array_Factor = static_cast<std::int16_t>(SEV.Check10.Value() + 1);
+    First_Key = 1;
+    skipping_errors(Compute_Field_Rows);
+    skipping_errors(Draw_Bilog_Frame);
+}
 
 } // namespace ohmira

@@ -1,9 +1,33 @@
 #pragma once
-// Typing into the field-data grid and the computation of its rows.
+// Typing into the field-data grid `BuildGrid` and the computation of its rows: K and the apparent
+// resistivity of each row, the marine-floor correction, the segment-shift compensation and the
+// ordering by spacing. The grid has no editor of its own: its events land here.
+//
+// Grid columns: 1 MN/2 (BN), 2 AB/2 (AM, a), 3 ΔV, 4 I, 5 K, 6 apparent resistivity; grid row r
+// is Field_Data row r.
+#include "platform/variant.h"
 
 namespace ohmira {
 
+// Empty until the first key; 0 after any key other than an arrow, 1 after the key handler ran
+// the row computation.
+inline Variant Field_Rows_Computed;
+
 // Reads the field grid into Field_Data, computing K and the apparent resistivity of each row.
 void Compute_Field_Rows();
+
+// Events of BuildGrid.
+void Select_Field_Cell();                               // Click
+void Paste_Field_Column();                              // DblClick: the clipboard down the column
+void Type_Field_Key(int &KeyCode, int Shift);           // KeyDown
+void Ignore_Field_Grid_Event(int, int, double, double); // MouseMove
+void Step_Field_Row();
+void Mark_Field_Cell_Fresh(); // EnterCell: the next key replaces the cell's text
+
+// The half-array box.
+void Check10_Click();
+
+// Rounding of an apparent resistivity: whole above 100, one decimal above 10, else two.
+double round_three_bands(double rho);
 
 } // namespace ohmira

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core_fixture.h"
+#include "editor/data_entry.h"
 #include "shell/sev_form.h"
 
 namespace ohmira::test {
@@ -44,10 +45,12 @@ protected:
         Superpose = 1;
         Curve_Done = 1;
         Fresh_Load = 0;
+        // The page of a new sounding shows the spacing table: here an empty one.
+        Spacing_File = write_bytes("empty.TXT", "");
     }
 
     void expect_new_sounding() {
-        EXPECT_EQ(File_Name, "");
+        EXPECT_EQ(File_Name, "NEW"); // the data-entry page names a sounding typed in
         EXPECT_EQ(First_Key, 1);
         EXPECT_EQ(Curve_Done, 0);
         EXPECT_EQ(Fresh_Load, vbTrue);
@@ -64,8 +67,7 @@ protected:
         EXPECT_TRUE(Superposed_Models(5, 1, 1).is_empty());
         EXPECT_EQ(Superposed_Layers(5), 0);
         for (int r = 1; r <= 50; ++r) {
-            EXPECT_EQ(SEV.BuildGrid.TextMatrix(r, 1), "7");
-            for (int c = 2; c <= 6; ++c)
+            for (int c = 1; c <= 6; ++c)
                 ASSERT_EQ(SEV.BuildGrid.TextMatrix(r, c), "") << r << "," << c;
         }
         // Kept as they were.
