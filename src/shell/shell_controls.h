@@ -65,10 +65,10 @@ struct ShellControls {
     CommonDialog CmDialog1; // every open, save and colour dialog of the main window
 
     // Setup tab (tab 2 of SSTab1): plot window, drawing options, language, plot colours, OK.
-    // The array-type option buttons Option1..Option3 belong to the editor; Frame3 frames them.
+    // The array-type option buttons Option1..Option3 and the spacing label Label8 of the plot
+    // window belong to the editor; Frame3 frames the options, Frame4 holds the label.
     Frame Frame3{owner, "Frame3", In{"SSTab1", 2}, 120, 360, 2760, 1260};
     Frame Frame4{owner, "Frame4", In{"SSTab1", 2}, 3000, 360, 5520, 1500};
-    Label Label8{owner, "Label8", In{"Frame4"}, 120, 420, 840, 285};
     Label Label22{owner, "Label22", In{"Frame4"}, 1680, 420, 480, 285};
     ComboBox Combo1{owner, "Combo1", In{"Frame4"}, 2160, 360, 1320, 315};
     Label Label7{owner, "Label7", In{"Frame4"}, 3600, 420, 480, 285};

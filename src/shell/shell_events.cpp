@@ -19,6 +19,7 @@ void connect_shell_events() {
     SEV.Command12.Click = Command12_Click;
     SEV.Command7.Click = Command7_Click;
     SEV.Command8.Click = Command8_Click;
+    SEV.Command10.Click = Command10_Click;
     SEV.Picture4.MouseMove = Picture4_MouseMove;
     SEV.Picture5.MouseMove = Picture5_MouseMove;
     SEV.Help_US.Click = Help_US_Click;

@@ -232,3 +232,29 @@ TEST_F(LanguageOptionsTest, StoredSoundingsAreDrawnOnlyWithSuperpositionOn) {
 
 } // namespace
 } // namespace ohmira::test
+
+namespace ohmira::test {
+namespace {
+
+TEST_F(LanguageOptionsTest, OkCaptionsTheDataPageInTheChosenLanguage) {
+    struct Case {
+        char lang;
+        const char *frame14, *computation, *label25;
+    };
+    const Case cases[] = {
+        {'F', "Edition données", "&Calcule / ajuste", "Résist. eau :"},
+        {'S', "Edicion datos", "&Computar / ajustar", "Resist. agua. :"},
+        {'E', "Editing data", "&Compute / fit", "Water resist. :"},
+        {'A', "Editing data", "&Compute / fit", "Water resist. :"},
+    };
+    for (const Case &c : cases) {
+        choose_language(c.lang);
+        Command11_Click();
+        EXPECT_EQ(SEV.Frame14.Caption(), c.frame14) << c.lang;
+        EXPECT_EQ(SEV.Computation.Caption(), c.computation) << c.lang;
+        EXPECT_EQ(SEV.Label25.Caption(), c.label25) << c.lang;
+    }
+}
+
+} // namespace
+} // namespace ohmira::test

@@ -98,5 +98,27 @@ TEST_F(PlotColoursTest, ColourScaleSaveWritesSixteenKeys) {
     EXPECT_NE(bytes.find("Amplitude2= 16662545\r\n"), std::string::npos);
 }
 
+TEST_F(PlotColoursTest, OkSaveStoresTheScaleAndRewritesTheClassBounds) {
+    TempFolder dir;
+    const char *old = std::getenv("XDG_CONFIG_HOME");
+    const std::string saved = old ? old : "";
+    setenv("XDG_CONFIG_HOME", dir.path().c_str(), 1);
+    SEV.Text101.BackColor(0);
+    SEV.Text116.BackColor(255);
+    SEV.Text11.Text("10");
+    SEV.Text12.Text("2000");
+    SEV.Command10.Click = Command10_Click;
+    SEV.Command10.user_click();
+    const SettingsFile f = SettingsFile::load(dir / "Ohmira6.ini");
+    if (old)
+        setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+    else
+        unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(f.get("VISUAL_SU", "Amplitude1"), "0");
+    EXPECT_EQ(f.get("VISUAL_SU", "Amplitude16"), "255");
+    EXPECT_EQ(SEV.Text101.Text(), "10") << "class bounds written";
+    EXPECT_EQ(SEV.Text116.Text(), "2000");
+}
+
 } // namespace
 } // namespace ohmira::test
