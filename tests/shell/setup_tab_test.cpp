@@ -74,15 +74,17 @@ TEST_F(SetupTabTest, ArrayCodeSelectsItsOptionOnce) {
 TEST_F(SetupTabTest, CaptionsFollowTheLanguageAndGermanGetsEnglish) {
     struct Case {
         char lang;
-        const char *label5, *rmsb, *garder;
+        const char *label5, *rmsb, *garder, *frame8;
     };
     const Case cases[] = {
         {'F', "Décimales épaisseurs", "Représentation graphique de l'erreur d'ajustement",
-         "Garder la configuration en sortant"},
+         "Garder la configuration en sortant", "Choix des couleurs de résisitivité"},
         {'S', "Decimalas espessores", "Representación gráfica de los errores de ajuste",
-         "Salvar opciones"},
-        {'E', "Decimals thickness", "Graphic representation of adjustment error", "Save options"},
-        {'A', "Decimals thickness", "Graphic representation of adjustment error", "Save options"},
+         "Salvar opciones", "Colores de resistividades"},
+        {'E', "Decimals thickness", "Graphic representation of adjustment error", "Save options",
+         "Resistivity colors"},
+        {'A', "Decimals thickness", "Graphic representation of adjustment error", "Save options",
+         "Resistivity colors"},
     };
     for (const Case &c : cases) {
         reset_SEV();
@@ -91,6 +93,7 @@ TEST_F(SetupTabTest, CaptionsFollowTheLanguageAndGermanGetsEnglish) {
         EXPECT_EQ(SEV.Label5.Caption(), c.label5);
         EXPECT_EQ(SEV.RMSB.Caption(), c.rmsb);
         EXPECT_EQ(SEV.garder_config.Caption(), c.garder);
+        EXPECT_EQ(SEV.Frame8.Caption(), c.frame8);
         // Design captions stay in every language.
         EXPECT_EQ(SEV.Frame4.Caption(), "Bilog range");
         EXPECT_EQ(SEV.Command11.Caption(), "OK");
