@@ -23,6 +23,17 @@ inline void choose_language(char letter) {
     Lang_German = letter == 'A';
 }
 
+// Answers every message box with OK and keeps its text: for commands that end by running other
+// commands whose own messages the test does not script.
+class AnsweringHost : public HeadlessDialogHost {
+public:
+    int message_box(const MessageBoxRequest &request) override {
+        boxes.push_back(request);
+        return vbOK;
+    }
+    std::vector<MessageBoxRequest> boxes;
+};
+
 class ShellTest : public ::testing::Test {
 protected:
     void SetUp() override {
