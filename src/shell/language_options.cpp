@@ -81,25 +81,23 @@ void load_store_slot(int slot) {
 void apply_plot_window() {
     std::int32_t values[] = {AB2min_Value, AB2max_Value, RHOmin_Value, RHOmax_Value};
     std::int32_t exponents[] = {AB2min, AB2max, RHOmin, RHOmax};
-    const ComboBox *combos[] = {&SEV.Combo1, &SEV.Combo2, &SEV.Combo3, &SEV.Combo4};
-    for (int i = 0; i < 4; ++i)
+    ComboBox *combos[] = {&SEV.Combo1, &SEV.Combo2, &SEV.Combo3, &SEV.Combo4};
+    for (int i = 0; i < 4; ++i) {
+        const std::int32_t before = exponents[i];
         Read_Range_Text(combos[i]->Text(), values[i], exponents[i]);
-    const bool fits16 = [&] {
-        for (int i = 0; i < 3; ++i)
-            if (exponents[i] < std::numeric_limits<std::int16_t>::min() ||
-                exponents[i] > std::numeric_limits<std::int16_t>::max())
-                return false;
-        return true;
-    }();
-    if (!fits16 || exponents[0] >= exponents[1] || exponents[2] >= exponents[3]) {
+        // AB2min, AB2max and RHOmin are 16-bit: an exponent they cannot hold is not taken.
+        if (i < 3 && (exponents[i] < std::numeric_limits<std::int16_t>::min() ||
+                      exponents[i] > std::numeric_limits<std::int16_t>::max()))
+            exponents[i] = before;
+    }
+    if (exponents[0] >= exponents[1] || exponents[2] >= exponents[3]) {
         MsgBox(by_language(empty_window_message), vbExclamation, Prog_Title);
         // Show the window that stays in force.
         const std::int32_t kept[] = {AB2min, AB2max, RHOmin, RHOmax};
         for (int i = 0; i < 4; ++i) {
-            ComboBox &c = *const_cast<ComboBox *>(combos[i]);
             const std::int64_t index = std::int64_t{kept[i]} + range_lists[i].offset;
-            if (index >= 0 && index < c.ListCount())
-                c.ListIndex(static_cast<int>(index));
+            if (index >= 0 && index < combos[i]->ListCount())
+                combos[i]->ListIndex(static_cast<int>(index));
         }
         return;
     }
