@@ -346,6 +346,15 @@ void FlexGrid::user_double_click_cell(int row, int col) {
     fire(DblClick);
 }
 
+bool FlexGrid::can_edit_cell(int row, int col) {
+    if (!Enabled() || !editable_ || !has_cell(row, col) || row < fixed_rows_ || col < fixed_cols_)
+        return false;
+    bool cancel = false;
+    if (BeforeEdit)
+        BeforeEdit(row, col, cancel);
+    return !cancel;
+}
+
 void FlexGrid::user_edit_cell(int row, int col, const std::string &text) {
     if (!Enabled() || !editable_ || !has_cell(row, col))
         return;

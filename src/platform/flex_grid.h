@@ -114,6 +114,8 @@ public:
 
     std::function<void()> EnterCell;
     std::function<void()> LeaveCell;
+    // Before the editor opens on a cell; setting Cancel keeps the cell closed.
+    std::function<void(int Row, int Col, bool &Cancel)> BeforeEdit;
     // After the user changed a cell through the editor.
     std::function<void(int Row, int Col)> AfterEdit;
     // Window layer: called after a cell's text or colours changed.
@@ -124,6 +126,9 @@ public:
     // before it as a click, as on the platform (Click, then DblClick).
     void user_click_cell(int row, int col);
     void user_double_click_cell(int row, int col);
+    // Whether the editor may open on a cell: an editable, enabled grid, a non-fixed cell, and no
+    // cancel from BeforeEdit.
+    bool can_edit_cell(int row, int col);
     // The user finished editing a cell (Editable only): the text is stored, then AfterEdit.
     void user_edit_cell(int row, int col, const std::string &text);
     // Row and column under the mouse at the last user click.

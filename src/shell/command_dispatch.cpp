@@ -14,7 +14,7 @@
 #include "shell/app_title.h"
 #include "shell/find_control.h"
 #include "shell/language.h"
-#include "shell/manuals.h"
+#include "shell/launched_programs.h"
 #include "shell/program_exit.h"
 #include "shell/sev_form.h"
 

@@ -5,7 +5,7 @@
 #include "platform/app_info.h"
 #include "shell/app_title.h"
 #include "shell/find_control.h"
-#include "shell/manuals.h"
+#include "shell/launched_programs.h"
 #include "shell/sev_form.h"
 
 #include <new>

@@ -22,19 +22,29 @@ protected:
 } // namespace
 
 TEST_F(ExitTest, AnswersOfTheQuitQuestion) {
+    const std::string sounding = folder / "s1.QD3";
     struct Case {
         const char *name;
         int answer;
+        std::vector<ScriptedAnswer> then; // the save's own question and dialog
         bool ends;
+        bool saved;
     } cases[] = {
-        {"Cancel", vbCancel, false},
-        {"Yes", vbYes, true},
-        {"No, save not done", vbNo, false}, // nothing is lost: back to the program
+        {"Cancel", vbCancel, {}, false, false},
+        {"Yes", vbYes, {}, true, false},
+        {"No, saved", vbNo, {answer_box(vbYes)}, true, true},
+        // The save cancelled: nothing is lost, back to the program.
+        {"No, save cancelled", vbNo, {answer_box(vbNo), cancel_save()}, false, false},
     };
-    for (const Case &c : cases) {
+    for (Case &c : cases) {
         reset_program_end();
         std::filesystem::remove(ini_path());
+        std::filesystem::remove(sounding);
+        File_Path = sounding;
+        File_Name = "s1.QD3";
         ScriptedDialogHost host{answer_box(c.answer)};
+        for (ScriptedAnswer &a : c.then)
+            host.expect(std::move(a));
         DialogHostGuard g(host);
         AB2max = 6; // chosen on the Setup tab without the keep box
         SEV.Form::Unload();
@@ -43,7 +53,9 @@ TEST_F(ExitTest, AnswersOfTheQuitQuestion) {
         EXPECT_EQ(program_ended(), c.ends) << c.name;
         EXPECT_EQ(AB2max, 6) << c.name;
         EXPECT_TRUE(file_exists(ini_path())) << c.name; // written before the question
-        ASSERT_EQ(host.message_boxes().size(), 1u) << c.name;
+        EXPECT_EQ(file_exists(sounding), c.saved) << c.name;
+        EXPECT_EQ(host.pending(), 0u) << c.name;
+        ASSERT_GE(host.message_boxes().size(), 1u) << c.name;
         const DialogRecord box = host.message_boxes()[0];
         EXPECT_EQ(box.buttons, MsgButtons::YesNoCancel);
         EXPECT_EQ(box.icon, MsgIcon::Question);

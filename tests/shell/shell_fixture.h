@@ -2,6 +2,7 @@
 // A fresh program for each shell test: every shared variable and the main window back to their
 // start state, the settings file in a folder of its own, and a scripted user.
 #include "../platform/temp_folder.h"
+#include "platform/app_info.h"
 #include "platform/dialog_host.h"
 #include "platform/files.h"
 #include "platform/number_locale.h"
@@ -27,6 +28,7 @@ protected:
         had_config_ = saved != nullptr;
         saved_config_ = saved ? saved : "";
         ::setenv("XDG_CONFIG_HOME", folder.path().c_str(), 1);
+        install_spacing_tables();
         reset_SEV();
         reset_frmSplash();
         reset_all_state();
@@ -45,6 +47,16 @@ protected:
             ::setenv("XDG_CONFIG_HOME", saved_config_.c_str(), 1);
         else
             ::unsetenv("XDG_CONFIG_HOME");
+    }
+
+    // The spacing tables shipped beside the program, which start-up reads.
+    static void install_spacing_tables() {
+        for (const char *name : {"DATAVES.TXT", "DATADIP.TXT", "DATAWEN.TXT"}) {
+            const std::string beside = app_path() + name;
+            if (!file_exists(beside))
+                std::filesystem::copy_file(std::string(OHMIRA_TEST_DATA) + "/../../data/" + name,
+                                           beside);
+        }
     }
 
     std::string ini_path() const { return folder / "Ohmira6.ini"; }
