@@ -7,6 +7,7 @@
 #include "platform/single_instance.h"
 #include "shell/main_frame.h"
 #include "shell/sev_form.h"
+#include "shell/shell_events.h"
 
 #include <QApplication>
 #include <QFont>
@@ -52,6 +53,7 @@ int main(int argc, char **argv) {
     // The window exists before the form is shown, so that the start-up shows it behind the
     // splash window.
     ohmira::Prepare_Main_Window();
+    ohmira::connect_start_and_exit();
     ohmira::qt::fit_form_to_screen(ohmira::SEV);
     ohmira::qt::QtUi::instance().window_of(ohmira::SEV);
     ohmira::SEV.Show();

@@ -15,8 +15,6 @@
 namespace ohmira {
 
 void connect_shell_events() {
-    SEV.Form_Load = SEV_Form_Load;
-    SEV.Form_Unload = SEV_Form_Unload;
     SEV.Form_Resize = SEV_Form_Resize;
     SEV.Toolbar1.ButtonClick = Toolbar1_ButtonClick;
     SEV.SSTab1.Click = [] { SSTab1_Click(SEV.SSTab1.previous_tab()); };
@@ -41,6 +39,11 @@ void connect_shell_events() {
     SEV.video.Click = video_Click;
     SEV.contact.Click = contact_Click;
     SEV.WS.Click = WS_Click;
+}
+
+void connect_start_and_exit() {
+    SEV.Form_Load = SEV_Form_Load;
+    SEV.Form_Unload = SEV_Form_Unload;
 }
 
 } // namespace ohmira

@@ -43,16 +43,6 @@ inline void when_dialog_opens(std::function<void(QDialog &)> act, int attempts =
     });
 }
 
-// Clicks the push button of that object name in the next modal dialog (a form shown modally).
-inline void click_in_dialog(const QString &button_name) {
-    when_dialog_opens([button_name](QDialog &d) {
-        if (auto *b = d.findChild<QAbstractButton *>(button_name))
-            b->click();
-        else
-            d.reject();
-    });
-}
-
 // Clicks the message box's button of that role when the box opens; records what it showed.
 struct BoxSeen {
     QString title, text;

@@ -12,6 +12,7 @@
 #include "shell/app_state.h"
 #include "shell/main_frame.h"
 #include "shell/sev_form.h"
+#include "shell/shell_events.h"
 #include "shell/splash_form.h"
 
 #include <QAction>
@@ -74,6 +75,7 @@ TEST_F(ShellWindow, StartWithSettingsResizeAndCloseWithTheQuestion) {
     write_ini("[Ohmira]\r\nLangue=F\r\nNiveau=1\r\n[File]\r\nFile 1=/data/ves/Puits 12.QD3\r\n");
     File_Path = "/data/ves/Puits 12.QD3";
     Prepare_Main_Window();
+    connect_start_and_exit();
     fit_form_to_screen(SEV);
     view = &QtUi::instance().window_of(SEV);
 

@@ -3,6 +3,7 @@
 #include "shell/main_frame.h"
 #include "shell/program_exit.h"
 #include "shell/settings_values.h"
+#include "shell/shell_events.h"
 #include "shell_fixture.h"
 
 namespace ohmira {
@@ -14,6 +15,7 @@ protected:
     void SetUp() override {
         ShellTest::SetUp();
         Prepare_Main_Window();
+        connect_start_and_exit();
         SEV.Form_Load = nullptr; // the window as it is once started
         SEV.Load();
     }

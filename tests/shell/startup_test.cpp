@@ -4,6 +4,7 @@
 #include "shell/language.h"
 #include "shell/main_frame.h"
 #include "shell/settings_values.h"
+#include "shell/shell_events.h"
 #include "shell/startup.h"
 #include "shell_fixture.h"
 
@@ -21,6 +22,7 @@ protected:
         for (ScriptedAnswer &a : then)
             user.expect(std::move(a));
         Prepare_Main_Window();
+        connect_start_and_exit();
         SEV.Show();
     }
     void expect_all_answered() {
@@ -43,6 +45,7 @@ TEST_F(StartupTest, DecimalSeparatorOtherThanAPointIsAskedAbout) {
             host.expect(answer_box(vbNo));
         host.expect(answer_form([](Form &) { frmSplash.Command2.user_click(); }));
         Prepare_Main_Window();
+        connect_start_and_exit();
         SEV.Show();
         ASSERT_EQ(host.message_boxes().size(), asked ? 1u : 0u) << separator;
         if (asked) {
@@ -63,6 +66,7 @@ TEST_F(StartupTest, SecondCopyEndsAtOnceWithoutTouchingTheSettings) {
     set_previous_instance_check([] { return true; });
     user.expect(answer_box(vbOK));
     Prepare_Main_Window();
+    connect_start_and_exit();
     SEV.Show();
     ASSERT_EQ(user.records().size(), 1u); // no splash, no quit question
     const DialogRecord &box = user.records()[0];
