@@ -1,11 +1,13 @@
 // The desktop program: starts Qt, puts the platform services on the desktop and shows the main
 // window.
+#include "platform/program_end.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/qt_ui.h"
 #include "platform/single_instance.h"
 #include "shell/main_frame.h"
 #include "shell/sev_form.h"
+#include "shell/shell_events.h"
 
 #include <QApplication>
 #include <QFont>
@@ -48,9 +50,15 @@ int main(int argc, char **argv) {
 
     // The main window's frame (toolbar, command handlers, empty plot), then the window; its
     // Form_Load runs the rest of the start-up.
+    // The window exists before the form is shown, so that the start-up shows it behind the
+    // splash window.
     ohmira::Prepare_Main_Window();
-    ohmira::SEV.Show();
+    ohmira::connect_start_and_exit();
+    ohmira::qt::fit_form_to_screen(ohmira::SEV);
     ohmira::qt::QtUi::instance().window_of(ohmira::SEV);
+    ohmira::SEV.Show();
+    if (ohmira::program_ended()) // a second copy, or the start-up ended the program
+        return 0;
     ohmira::qt::QtUi::instance().sync_all();
     return app.exec();
 }

@@ -11,6 +11,7 @@ namespace ohmira {
 struct CoreControls {
     explicit CoreControls(Form &form) : owner(form) {
         Bilog.Font(FontSpec{"Arial", 7.5, true, false});
+        Text1.Text("Ohmira");
         lastone.Caption("<");
         nextone.Caption(">");
         lastone.Enabled(false);
@@ -19,7 +20,8 @@ struct CoreControls {
     Form &owner;
 
     PictureBox Bilog{owner, "Bilog", In{"SSTab1", 0}, 120, 420, 9238, 7500};
-    TextBox Text1{owner, "Text1", In{"SSTab1", 0}, 120, 8840, 9238, 285};
+    // The status line: beside the toolbar, outside the tab strip, so it shows on every page.
+    TextBox Text1{owner, "Text1", 5400, 60, 9500, 300};
     TextBox Text2{owner, "Text2", In{"SSTab1", 0}, 120, 9180, 4560, 285};
     TextBox Text3{owner, "Text3", In{"SSTab1", 0}, 4800, 9180, 2160, 285};
     TextBox Text4{owner, "Text4", In{"SSTab1", 0}, 7080, 9180, 2278, 285};

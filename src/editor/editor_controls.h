@@ -9,11 +9,16 @@
 namespace ohmira {
 
 struct EditorControls {
-    explicit EditorControls(Form &form) : owner(form) { set_design_state(); }
+    explicit EditorControls(Form &form) : owner(form) {
+        set_design_state();
+        Option1.Caption("Schlumberger");
+        Option2.Caption("Dipole");
+        Option3.Caption("Wenner");
+    }
     Form &owner;
 
-    Frame Frame16{owner, "Frame16", In{"SSTab1", 0}, 9500, 420, 5040, 2520};
-    FlexGrid BuildGrid{owner, "BuildGrid", In{"Frame16"}, 120, 240, 4800, 2160}; // field data
+    Frame Frame16{owner, "Frame16", In{"SSTab1", 0}, 9500, 420, 5360, 2520};
+    FlexGrid BuildGrid{owner, "BuildGrid", In{"Frame16"}, 100, 240, 5200, 2160}; // field data
 
     // Editing of the field data: the buttons, the smoothing and half-array boxes.
     Frame Frame14{owner, "Frame14", In{"SSTab1", 0}, 9500, 2980, 3420, 1060};
@@ -69,6 +74,7 @@ struct EditorControls {
     OptionButton Option1{owner, "Option1", In{"SSTab1", 2}, 240, 600, 2400, 285};
     OptionButton Option2{owner, "Option2", In{"SSTab1", 2}, 240, 900, 2400, 285};
     OptionButton Option3{owner, "Option3", In{"SSTab1", 2}, 240, 1200, 2400, 285};
+    Label Label8{owner, "Label8", In{"Frame4"}, 120, 420, 840, 285}; // spacing of the range
 
 private:
     void set_design_state();

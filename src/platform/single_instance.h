@@ -2,6 +2,7 @@
 // Detects a second running copy of the program through a lock file in the user's runtime folder.
 // The lock is a kernel file lock, released when its process ends however it ends, so a lock file
 // left behind by a crashed copy is simply taken over; the file also holds the owner's PID.
+#include <functional>
 #include <string>
 
 namespace ohmira {
@@ -30,5 +31,8 @@ private:
 // The program's previous-instance flag: true when another copy holds the lock. The first call
 // takes the lock for this process and keeps it until exit.
 bool PrevInstance();
+
+// Replaces how PrevInstance answers (tests); an empty function restores the lock.
+void set_previous_instance_check(std::function<bool()> check);
 
 } // namespace ohmira

@@ -22,6 +22,7 @@ void ToolbarButton::changed() {
     }
 OHMIRA_BUTTON_SETTER(Caption, const std::string &, caption_)
 OHMIRA_BUTTON_SETTER(ToolTipText, const std::string &, tooltip_)
+OHMIRA_BUTTON_SETTER(Description, const std::string &, description_)
 OHMIRA_BUTTON_SETTER(Width, int, width_)
 OHMIRA_BUTTON_SETTER(Enabled, bool, enabled_)
 OHMIRA_BUTTON_SETTER(Visible, bool, visible_)

@@ -34,6 +34,9 @@ public:
     void Caption(const std::string &c);
     const std::string &ToolTipText() const { return tooltip_; }
     void ToolTipText(const std::string &t);
+    // What the button does, for the user who looks it up (accessibility, customising).
+    const std::string &Description() const { return description_; }
+    void Description(const std::string &d);
     // Width in twips; used by placeholders.
     int Width() const { return width_; }
     void Width(int twips);
@@ -55,6 +58,7 @@ private:
     std::string image_;
     std::string caption_;
     std::string tooltip_;
+    std::string description_;
     int width_ = 0;
     bool enabled_ = true;
     bool visible_ = true;

@@ -44,6 +44,7 @@ void Build_Toolbar() {
         if (!b)
             continue;
         b->ToolTipText(e.tooltip);
+        b->Description(e.tooltip);
         if (e.width > 0)
             b->Width(e.width);
     }

@@ -34,7 +34,6 @@ ShellControls::ShellControls(Form &form) : owner(form) {
 void ShellControls::setup_tab_design() {
     Frame3.Caption("Type of sounding");
     Frame4.Caption("Bilog range");
-    Label8.Caption("AB/2 ");
     Label22.Caption("min");
     Label7.Caption("max");
     Label6.Caption("Rho app.             min");

@@ -65,19 +65,19 @@ struct ShellControls {
     CommonDialog CmDialog1; // every open, save and colour dialog of the main window
 
     // Setup tab (tab 2 of SSTab1): plot window, drawing options, language, plot colours, OK.
-    // The array-type option buttons Option1..Option3 belong to the editor; Frame3 frames them.
+    // The array-type option buttons Option1..Option3 and the spacing label Label8 of the plot
+    // window belong to the editor; Frame3 frames the options, Frame4 holds the label.
     Frame Frame3{owner, "Frame3", In{"SSTab1", 2}, 120, 360, 2760, 1260};
-    Frame Frame4{owner, "Frame4", In{"SSTab1", 2}, 3000, 360, 4800, 1500};
-    Label Label8{owner, "Label8", In{"Frame4"}, 120, 420, 840, 285};
-    Label Label22{owner, "Label22", In{"Frame4"}, 960, 420, 480, 285};
-    ComboBox Combo1{owner, "Combo1", In{"Frame4"}, 1440, 360, 1320, 315};
-    Label Label7{owner, "Label7", In{"Frame4"}, 2880, 420, 480, 285};
-    ComboBox Combo2{owner, "Combo2", In{"Frame4"}, 3360, 360, 1320, 315};
-    Label Label6{owner, "Label6", In{"Frame4"}, 120, 1020, 1320, 285};
-    ComboBox Combo3{owner, "Combo3", In{"Frame4"}, 1440, 960, 1320, 315};
-    Label Label4{owner, "Label4", In{"Frame4"}, 2880, 1020, 480, 285};
-    ComboBox Combo4{owner, "Combo4", In{"Frame4"}, 3360, 960, 1320, 315};
-    Frame Frame11{owner, "Frame11", In{"SSTab1", 2}, 120, 1980, 7680, 2460};
+    Frame Frame4{owner, "Frame4", In{"SSTab1", 2}, 3000, 360, 5520, 1500};
+    Label Label22{owner, "Label22", In{"Frame4"}, 1680, 420, 480, 285};
+    ComboBox Combo1{owner, "Combo1", In{"Frame4"}, 2160, 360, 1320, 315};
+    Label Label7{owner, "Label7", In{"Frame4"}, 3600, 420, 480, 285};
+    ComboBox Combo2{owner, "Combo2", In{"Frame4"}, 4080, 360, 1320, 315};
+    Label Label6{owner, "Label6", In{"Frame4"}, 120, 1020, 2040, 285};
+    ComboBox Combo3{owner, "Combo3", In{"Frame4"}, 2160, 960, 1320, 315};
+    Label Label4{owner, "Label4", In{"Frame4"}, 3600, 1020, 480, 285};
+    ComboBox Combo4{owner, "Combo4", In{"Frame4"}, 4080, 960, 1320, 315};
+    Frame Frame11{owner, "Frame11", In{"SSTab1", 2}, 120, 1980, 8400, 2460};
     ComboBox Combo6{owner, "Combo6", In{"Frame11"}, 120, 360, 2160, 315}; // language
     Label Label5{owner, "Label5", In{"Frame11"}, 120, 900, 2400, 285};
     ComboBox Combo5{owner, "Combo5", In{"Frame11"}, 2640, 840, 1320, 315}; // thickness decimals
@@ -85,7 +85,7 @@ struct ShellControls {
     CheckBox représent_modèle{owner, "représent_modèle", In{"Frame11"}, 120, 1680, 7200, 285};
     CheckBox garder_config{owner, "garder_config", In{"Frame11"}, 120, 2040, 7200, 285};
     // Plot colours: each button opens the colour dialog, the box beside it shows the colour.
-    Frame Frame6{owner, "Frame6", In{"SSTab1", 2}, 7920, 360, 4080, 3000};
+    Frame Frame6{owner, "Frame6", In{"SSTab1", 2}, 8640, 360, 4080, 3000};
     CommandButton Command12{owner, "Command12", In{"Frame6"}, 120, 360, 2400, 360};
     PictureBox Picture1{owner, "Picture1", In{"Frame6"}, 2760, 360, 1080, 360};
     CommandButton Command4{owner, "Command4", In{"Frame6"}, 120, 780, 2400, 360};
@@ -98,7 +98,7 @@ struct ShellControls {
     PictureBox Picture5{owner, "Picture5", In{"Frame6"}, 2760, 2040, 1080, 360};
     CommandButton Command8{owner, "Command8", In{"Frame6"}, 120, 2460, 2400, 360};
     TextBox Text16{owner, "Text16", In{"Frame6"}, 2760, 2460, 1080, 360};
-    CommandButton Command11{owner, "Command11", In{"SSTab1", 2}, 7920, 3600, 1440, 480}; // OK
+    CommandButton Command11{owner, "Command11", In{"SSTab1", 2}, 8640, 3600, 1440, 480}; // OK
 };
 
 } // namespace ohmira

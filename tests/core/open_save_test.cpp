@@ -291,6 +291,24 @@ TEST_F(OpenSaveTest, BatchModeWritesWithoutAskingAndGivesUpAfterAWriteError) {
     EXPECT_EQ(Draw_Mode, "");
 }
 
+TEST_F(OpenSaveTest, RecordButtonSavesTheModelOfTheGrid) {
+    auto &g = SEV.Grid1;
+    g.TextMatrix(1, 0, "120");
+    g.TextMatrix(1, 1, "3.5");
+    g.TextMatrix(2, 0, "15");
+    g.Row(2);
+    g.Col(1);
+    File_Name = "m.QD3";
+    File_Path = path("m.QD3");
+    Nb_Points = 0;
+    host_.expect(answer_box(vbYes));
+    Record_Button_Click();
+    EXPECT_EQ(Model_Layers(1, 1).num(), 120);
+    EXPECT_EQ(read_bytes(path("m.QD3")).substr(0, 29), ".5\r\n12000,350,0\r\n1500,0,350\r\n");
+    EXPECT_EQ(g.Row(), 2);
+    EXPECT_EQ(g.Col(), 1);
+}
+
 int failing_with = 0;
 int failing_writer(const std::string &) {
     return failing_with;

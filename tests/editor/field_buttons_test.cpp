@@ -1,9 +1,12 @@
 #include "editor/field_buttons.h"
 
+#include "core/sounding.h"
 #include "editor/field_grid.h"
 #include "editor_fixture.h"
 #include "platform/control.h"
+#include "platform/number_text.h"
 #include "platform/user_feedback.h"
+#include "shell/settings_values.h"
 
 namespace ohmira::test {
 namespace {
@@ -103,9 +106,9 @@ TEST_F(FieldButtonsTest, ComputeNeedsThreePoints) {
     fill_typed_rows(3);
     SEV.BuildGrid.Row(3);
     SEV.Computation.user_click();
-    // The grid was cleared, so the fit built and fitted the automatic model.
+    // The old model gave way to the automatic model of the three points, fitted.
     EXPECT_NE(SEV.Grid1.TextMatrix(1, 0), "100");
-    EXPECT_NE(SEV.Grid1.TextMatrix(1, 0), "");
+    EXPECT_GT(Val(SEV.Grid1.TextMatrix(1, 0)), 0);
     EXPECT_GE(Nb_Layers, 2);
     EXPECT_EQ(SEV.BuildGrid.Row(), 4);
 }
@@ -173,6 +176,48 @@ TEST_F(FieldButtonsTest, SmoothingBoxAndShiftMarker) {
     ASSERT_EQ(host_.message_boxes().size(), 1u);
     EXPECT_EQ(host_.message_boxes()[0].text, "Impossible");
     EXPECT_EQ(host_.message_boxes()[0].icon, MsgIcon::Critical);
+}
+
+TEST_F(FieldButtonsTest, QuitRedrawsTheCurveOnlyOnceComputed) {
+    fill_typed_rows(5);
+    Max_AB2 = 5;
+    Model_Layers(1, 1) = 10.0;
+    Model_Layers(2, 1) = 2.0;
+    Model_Layers(1, 2) = 50.0;
+    Nb_Layers = 2;
+    Superpose = -1;
+    Curve_Done = 0;
+    Curve_Last = 0;
+    SEV.ExitButton.user_click();
+    EXPECT_EQ(Curve_Last, 0);
+    EXPECT_EQ(Draw_Mode, "");
+    EXPECT_EQ(SEV.Bilog.MousePointer(), vbCrosshair);
+    Curve_Done = 1;
+    SEV.ExitButton.user_click();
+    EXPECT_GT(Curve_Last, 0);
+    EXPECT_TRUE(host_.records().empty());
+}
+
+TEST_F(FieldButtonsTest, QuitWithSuperpositionStoresTheModelInTheNextSlot) {
+    fill_typed_rows(5);
+    Max_AB2 = 5;
+    Model_Layers(1, 1) = 10.0;
+    Model_Layers(2, 1) = 2.0;
+    Model_Layers(1, 2) = 50.0;
+    Nb_Layers = 2;
+    Superpose = 1;
+    Nb_Superposed = 1;
+    Superposed_Models(1, 1, 1) = 30.0;
+    Superposed_Models(1, 1, 2) = 300.0;
+    Superposed_Models(1, 2, 1) = 4.0;
+    Superposed_Layers(1) = 2;
+    Superposed_Index = 1; // the slot after the stored one is current
+    SEV.ExitButton.user_click();
+    EXPECT_EQ(Superposed_Models(2, 1, 1).num(), 10);
+    EXPECT_EQ(Superposed_Layers(2), 2);
+    EXPECT_EQ(Model_Layers(1, 1).num(), 10); // slot 2 loaded back
+    EXPECT_EQ(Color_Mode, vbTrue);
+    EXPECT_EQ(Misfit.num(), 0);
 }
 
 } // namespace

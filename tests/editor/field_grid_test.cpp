@@ -51,6 +51,20 @@ TEST_F(FieldGridTest, KAndResistivityOfOneRowPerArray) {
     EXPECT_EQ(cell(1, 2), " 1000");
 }
 
+TEST_F(FieldGridTest, DipoleWithoutAFactorIsNotMeasured) {
+    SEV.Option2.Value(true);
+    row(1, "3", "1", "10", "10"); // 1/AM = 3/BN: no K, no resistivity
+    Compute_Field_Rows();
+    EXPECT_EQ(fd(1, 5), 0);
+    EXPECT_EQ(fd(1, 2), 0);
+    EXPECT_EQ(cell(1, 5), "");
+    row(1, "3", "1", "10", "10", "80"); // a typed resistivity still counts
+    Compute_Field_Rows();
+    EXPECT_EQ(Nb_Points, 1);
+    EXPECT_EQ(fd(1, 2), 80);
+    EXPECT_EQ(fd(1, 5), 0);
+}
+
 TEST_F(FieldGridTest, TypedResistivityHoleAndOrdering) {
     row(1, "", "10", "", "", "250");
     row(2, "", "20", "", "", "180");
@@ -124,6 +138,16 @@ TEST_F(FieldGridTest, ShiftCompensation) {
     EXPECT_EQ(Nb_Points, 4);
     EXPECT_EQ(fd(3, 2), 150);
     EXPECT_EQ(fd(4, 2), 200);
+
+    // A second repeat two rows after the first: the short middle segment is scaled between.
+    row(5, "", "30", "", "", "300");
+    Compute_Field_Rows();
+    EXPECT_EQ(Nb_Points, 5);
+    EXPECT_EQ(fd(3, 2), 147); // 150 × 1.2 / √1.5
+    EXPECT_EQ(fd(4, 2), 240); // 200 × 1.2
+    EXPECT_EQ(fd(5, 2), 200); // the resistivity of the row before
+    EXPECT_EQ(cell(3, 6), " 147");
+    EXPECT_EQ(cell(4, 6), " 240");
 
     // A repeated spacing of the table without data yet ends the data as usual.
     empty_page();

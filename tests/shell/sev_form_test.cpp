@@ -64,7 +64,7 @@ TEST_F(SevFormTest, ResetPutsBackTheDesignState) {
     SEV.Load();
     reset_SEV();
     EXPECT_EQ(SEV.SSTab1.Tab(), 0);
-    EXPECT_EQ(SEV.Text1.Text(), "");
+    EXPECT_EQ(SEV.Text1.Text(), "Ohmira"); // its design text
     EXPECT_EQ(SEV.BuildGrid.Rows(), 2);
     EXPECT_FALSE(SEV.loaded());
     SEV.SSTab1.Tab(1);

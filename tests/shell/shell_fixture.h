@@ -2,12 +2,17 @@
 // A fresh program for each shell test: every shared variable and the main window back to their
 // start state, the settings file in a folder of its own, and a scripted user.
 #include "../platform/temp_folder.h"
+#include "platform/app_info.h"
 #include "platform/dialog_host.h"
 #include "platform/files.h"
+#include "platform/number_locale.h"
+#include "platform/program_end.h"
 #include "platform/scripted_dialog_host.h"
 #include "platform/settings_file.h"
+#include "platform/single_instance.h"
 #include "shell/app_state.h"
 #include "shell/sev_form.h"
+#include "shell/splash_form.h"
 
 #include <gtest/gtest.h>
 
@@ -23,16 +28,35 @@ protected:
         had_config_ = saved != nullptr;
         saved_config_ = saved ? saved : "";
         ::setenv("XDG_CONFIG_HOME", folder.path().c_str(), 1);
+        install_spacing_tables();
         reset_SEV();
+        reset_frmSplash();
         reset_all_state();
+        reset_program_end();
+        set_previous_instance_check([] { return false; });
+        set_decimal_separator_source([] { return std::string("."); });
     }
     void TearDown() override {
         reset_SEV();
+        reset_frmSplash();
         reset_all_state();
+        reset_program_end();
+        set_previous_instance_check({});
+        set_decimal_separator_source({});
         if (had_config_)
             ::setenv("XDG_CONFIG_HOME", saved_config_.c_str(), 1);
         else
             ::unsetenv("XDG_CONFIG_HOME");
+    }
+
+    // The spacing tables shipped beside the program, which start-up reads.
+    static void install_spacing_tables() {
+        for (const char *name : {"DATAVES.TXT", "DATADIP.TXT", "DATAWEN.TXT"}) {
+            const std::string beside = app_path() + name;
+            if (!file_exists(beside))
+                std::filesystem::copy_file(std::string(OHMIRA_TEST_DATA) + "/../../data/" + name,
+                                           beside);
+        }
     }
 
     std::string ini_path() const { return folder / "Ohmira6.ini"; }

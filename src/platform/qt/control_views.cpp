@@ -674,6 +674,9 @@ protected:
                 text = qstr(b->Key());
             QAction *a = w->addAction(icon, text);
             a->setToolTip(qstr(b->ToolTipText()));
+            a->setWhatsThis(qstr(b->Description()));
+            if (QWidget *button = w->widgetForAction(a))
+                button->setAccessibleDescription(qstr(b->Description()));
             a->setEnabled(b->Enabled());
             a->setCheckable(b->Style() == tbrCheck);
             a->setChecked(b->Value());

@@ -1,14 +1,18 @@
 #include "platform/qt/form_view.h"
 
 #include "platform/menu.h"
+#include "platform/program_end.h"
 #include "platform/qt/control_views.h"
 #include "platform/qt/qt_convert.h"
 #include "platform/qt/qt_ui.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -31,6 +35,17 @@ QString shortcut_text(const MenuShortcut &s) {
 }
 
 } // namespace
+
+void fit_form_to_screen(Form &form) {
+    const QScreen *s = QGuiApplication::primaryScreen();
+    if (!s)
+        return;
+    const QRect area = s->availableGeometry();
+    const int w = static_cast<int>(px_to_twips(area.width()));
+    const int h = static_cast<int>(px_to_twips(area.height()));
+    if (form.Width() > w || form.Height() > h)
+        form.resize(std::min(form.Width(), w), std::min(form.Height(), h));
+}
 
 FormView::FormView(Form &form, QWidget *parent) : QWidget(parent), form_(form) {
     setObjectName(qstr(form.Name()));
@@ -140,17 +155,39 @@ void FormView::sync_form() {
 
     const bool visible = form_.Visible() && form_.loaded();
     if (isWindow()) {
-        const QSize want(std::max(1, twips_to_px(form_.Width()) - frame_width_px),
-                         std::max(1, twips_to_px(form_.Height()) - frame_height_px));
+        const QSize asked(std::max(1, twips_to_px(form_.Width()) - frame_width_px),
+                          std::max(1, twips_to_px(form_.Height()) - frame_height_px));
+        // The window stays inside the screen's free area (a desktop scaled up may be smaller
+        // than the form's design size); the form is told the size it got.
+        const QRect area = screen() ? screen()->availableGeometry() : QRect();
+        QSize want = asked;
+        if (area.isValid())
+            want = want.boundedTo(QSize(std::max(1, area.width() - frame_width_px),
+                                        std::max(1, area.height() - frame_height_px)));
         if (size() != want) {
             applying_size_ = true;
             resize(want);
             applying_size_ = false;
+            if (want != asked)
+                QTimer::singleShot(0, this, [this, want] {
+                    const int w =
+                        static_cast<int>(px_to_twips(want.width() + frame_width_px) + 0.5);
+                    const int h =
+                        static_cast<int>(px_to_twips(want.height() + frame_height_px) + 0.5);
+                    QtUi::instance().run([&] { form_.resize(w, h); });
+                });
         }
-        if (visible && !isVisible())
+        if (visible && !isVisible()) {
+            if (area.isValid()) {
+                const int outer_w = want.width() + frame_width_px;
+                const int outer_h = want.height() + frame_height_px;
+                move(area.x() + std::max(0, (area.width() - outer_w) / 2),
+                     area.y() + std::max(0, (area.height() - outer_h) / 2));
+            }
             show();
-        else if (!visible && isVisible())
+        } else if (!visible && isVisible()) {
             close();
+        }
     }
     if (was_visible_ && !visible && on_form_hidden)
         on_form_hidden();
@@ -231,6 +268,11 @@ void FormView::sync() {
 }
 
 void FormView::closeEvent(QCloseEvent *e) {
+    // The program is ending: windows close without their forms' unload events.
+    if (program_ended()) {
+        e->accept();
+        return;
+    }
     if (form_.loaded()) {
         bool unloaded = true;
         QtUi::instance().run([&] { unloaded = form_.Unload(); });

@@ -24,6 +24,10 @@ namespace ohmira::qt {
 
 class ControlView;
 
+// Makes the form no larger than the screen's free area (its window frame included), through the
+// form's own resize, so that what it draws at start-up has the size it will show with.
+void fit_form_to_screen(Form &form);
+
 class FormView : public QWidget {
     Q_OBJECT
 public:

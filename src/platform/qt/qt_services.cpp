@@ -2,7 +2,9 @@
 
 #include "platform/dialog_host.h"
 #include "platform/printer.h"
+#include "platform/program_end.h"
 #include "platform/qt/display_list_painter.h"
+#include "platform/qt/form_view.h"
 #include "platform/qt/print_settings_qt.h"
 #include "platform/qt/qt_convert.h"
 #include "platform/qt/qt_dialog_host.h"
@@ -115,6 +117,17 @@ int qt_launch(const ShellRequest &request) {
                : ShellNoAssociation;
 }
 
+// --- end of the program ------------------------------------------------------------------------
+
+void qt_end_program() {
+    // Closing a window now skips its form's unload (see FormView::closeEvent).
+    const std::vector<FormView *> views = QtUi::instance().form_views();
+    for (FormView *v : views)
+        if (v->isWindow() && v->isVisible())
+            v->close();
+    QCoreApplication::quit();
+}
+
 // --- installation -----------------------------------------------------------------------------
 
 std::vector<std::string> desktop_font_names(const std::vector<std::string> &families) {
@@ -162,6 +175,7 @@ void install_qt_services() {
         QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     });
     connect_system_printer();
+    set_end_hook(qt_end_program);
     // The font lists of the screen and the printer: the desktop's fonts.
     const std::vector<std::string> fonts = desktop_font_names();
     Screen.set_fonts(fonts);
@@ -177,6 +191,7 @@ void uninstall_qt_services() {
     set_shell_launcher({});
     set_beep_hook({});
     set_do_events_hook({});
+    set_end_hook({});
     Printer.print_sink = nullptr;
 }
 

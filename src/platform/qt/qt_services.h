@@ -40,7 +40,12 @@ int qt_launch(const ShellRequest &request);
 std::vector<std::string> desktop_font_names();
 std::vector<std::string> desktop_font_names(const std::vector<std::string> &families);
 
-// Installs the Qt clipboard, launcher, beep and dialog host. Needs a QApplication.
+// The end of the program on the desktop: every window closes without unloading its form, and
+// the event loop ends.
+void qt_end_program();
+
+// Installs the Qt clipboard, launcher, beep, dialog host and end of the program. Needs a
+// QApplication.
 void install_qt_services();
 // Puts the headless services back (tests).
 void uninstall_qt_services();

@@ -1,0 +1,221 @@
+#include "shell/language_options.h"
+
+#include <array>
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "core/compute_commands.h"
+#include "core/forward.h"
+#include "core/loglog_plot.h"
+#include "core/sounding.h"
+#include "editor/data_entry.h"
+#include "editor/model_editor.h"
+#include "platform/dialog_host.h"
+#include "platform/number_text.h"
+#include "shell/app_title.h"
+#include "shell/control_captions.h"
+#include "shell/language.h"
+#include "shell/settings_values.h"
+#include "shell/setup_tab.h"
+#include "shell/sev_form.h"
+
+namespace ohmira {
+
+namespace {
+struct Language_Item {
+    const char *item;
+    const char *letter;
+    bool *flag;
+};
+const std::array<Language_Item, 4> language_items{{
+    {"English", "E", &Lang_English},
+    {"Español", "S", &Lang_Spanish},
+    {"Français", "F", &Lang_French},
+    {"Deutsch", "A", &Lang_German},
+}};
+
+// Captions of the data-entry page.
+constexpr std::array<Caption_Entry, 14> data_page_captions{{
+    {"Frame1", {"Commentaires", "Comentario", "Comment"}},
+    {"Frame2", {"Titre du graphique", "Titulo del grafico", "Graph title"}},
+    {"Frame5", {"Situation du SEV", "Ubicación del sondeo", "Location of SEV"}},
+    {"Frame9", {"SEV sur fond marin", "Sondeo en fondo marino", "Marine floor survey"}},
+    {"Frame14", {"Edition données", "Edicion datos", "Editing data"}},
+    {"Label25", {"Résist. eau :", "Resist. agua. :", "Water resist. :"}},
+    {"Label26", {"Lissage", "Comp. emp.", "Shifting"}},
+    {"Label27", {"Demi-dispos.", "Semi-disposit.", "Half array"}},
+    {"Command1", {"&Nouveau SE", "&Nuevo sondeo", "&New ES"}},
+    {"Computation", {"&Calcule / ajuste", "&Computar / ajustar", "&Compute / fit"}},
+    {"CorrectButton", {"&Supprimer ligne", "&Borrar linea", "&Delete line"}},
+    {"RecordButton", {"&Insérer ligne", "&Insertar linea", "&Insert line"}},
+    {"SaveButton", {"&Enregistrer", "&Salvar", "&Save"}},
+    {"ExitButton", {"&Quitte", "&Salir", "&Quit"}},
+}};
+
+constexpr Language_Text empty_window_message{
+    "La fenêtre du graphique est vide : le minimum doit être inférieur au maximum.",
+    "La ventana del gráfico está vacía: el mínimo debe ser inferior al máximo.",
+    "The plot window is empty: the minimum must be below the maximum."};
+
+void set_language(bool &flag) {
+    for (const Language_Item &l : language_items)
+        *l.flag = false;
+    flag = true;
+}
+
+bool store_slot(int slot) {
+    return slot >= 1 && slot <= Store_Slots;
+}
+
+void load_store_slot(int slot) {
+    for (int i = 1; i <= 20; ++i) {
+        Model_Layers(1, i) = Superposed_Models(slot, 1, i);
+        Model_Layers(2, i) = Superposed_Models(slot, 2, i);
+    }
+    Nb_Layers = Superposed_Layers(slot);
+}
+
+// The plot window from the four lists; refused (with a box) when a minimum is not below its
+// maximum, since such a window has no scale.
+void apply_plot_window() {
+    std::int32_t values[] = {AB2min_Value, AB2max_Value, RHOmin_Value, RHOmax_Value};
+    std::int32_t exponents[] = {AB2min, AB2max, RHOmin, RHOmax};
+    ComboBox *combos[] = {&SEV.Combo1, &SEV.Combo2, &SEV.Combo3, &SEV.Combo4};
+    for (int i = 0; i < 4; ++i) {
+        const std::int32_t before = exponents[i];
+        Read_Range_Text(combos[i]->Text(), values[i], exponents[i]);
+        // AB2min, AB2max and RHOmin are 16-bit: an exponent they cannot hold is not taken.
+        if (i < 3 && (exponents[i] < std::numeric_limits<std::int16_t>::min() ||
+                      exponents[i] > std::numeric_limits<std::int16_t>::max()))
+            exponents[i] = before;
+    }
+    if (exponents[0] >= exponents[1] || exponents[2] >= exponents[3]) {
+        MsgBox(by_language(empty_window_message), vbExclamation, Prog_Title);
+        // Show the window that stays in force.
+        const std::int32_t kept[] = {AB2min, AB2max, RHOmin, RHOmax};
+        for (int i = 0; i < 4; ++i) {
+            const std::int64_t index = std::int64_t{kept[i]} + range_lists[i].offset;
+            if (index >= 0 && index < combos[i]->ListCount())
+                combos[i]->ListIndex(static_cast<int>(index));
+        }
+        return;
+    }
+    AB2min_Value = values[0];
+    AB2max_Value = values[1];
+    RHOmin_Value = values[2];
+    RHOmax_Value = values[3];
+    AB2min = static_cast<std::int16_t>(exponents[0]);
+    AB2max = static_cast<std::int16_t>(exponents[1]);
+    RHOmin = static_cast<std::int16_t>(exponents[2]);
+    RHOmax = exponents[3];
+}
+
+void redraw_plot() {
+    Draw_Bilog_Frame();
+    Draw_Mode = "NORMAL";
+    Misfit = 0;
+    Color_Mode = 0;
+    // The current model takes the next free slot of the store when that slot is empty.
+    const int next = Nb_Superposed + 1;
+    if (store_slot(next) && Superposed_Models(next, 1, 1).finite_num().value_or(0.0) == 0.0) {
+        for (int i = 1; i <= 20; ++i) {
+            Superposed_Models(next, 1, i) = Model_Layers(1, i);
+            Superposed_Models(next, 2, i) = Model_Layers(2, i);
+        }
+        Superposed_Layers(next) = Nb_Layers;
+    }
+    if (Superpose == 1) {
+        const int last = Nb_Superposed + Superposed_Shown;
+        for (int k = 1; k <= last && store_slot(k); ++k) {
+            load_store_slot(k);
+            Compute_Curve();
+        }
+    }
+    Color_Mode = vbTrue;
+    const int current = Superposed_Index + 1;
+    if (Curve(0, 1).finite_num().value_or(0.0) > 0.0 && store_slot(current)) {
+        load_store_slot(current);
+        Compute_Curve();
+    }
+    Draw_Mode = "";
+}
+} // namespace
+
+void Read_Range_Text(std::string_view text, std::int32_t &value, std::int32_t &exponent) {
+    const double v = Val(text);
+    if (const auto whole = CLng(v))
+        value = *whole;
+    if (v > 0 && std::isfinite(v)) {
+        if (const auto e = CLng(std::log(v) / std::log(10.0)))
+            exponent = *e;
+    }
+}
+
+void Combo6_Click() {
+    for (const Language_Item &l : language_items)
+        *l.flag = false;
+    const std::string &text = SEV.Combo6.Text();
+    for (const Language_Item &l : language_items) {
+        if (text == l.item) {
+            Langue = l.letter;
+            *l.flag = true;
+        }
+    }
+}
+
+void Combo6_Change() {}
+
+void Set_Language_German() {
+    set_language(Lang_German);
+}
+void Set_Language_Spanish() {
+    set_language(Lang_Spanish);
+}
+void Set_Language_English() {
+    set_language(Lang_English);
+}
+void Set_Language_French() {
+    set_language(Lang_French);
+}
+
+void Command11_Click() {
+    const bool schlumberger = SEV.Option1.Value();
+    const bool dipole = !schlumberger && SEV.Option2.Value();
+    FlexGrid &grid = SEV.BuildGrid;
+    if (grid.Rows() > 0 && grid.Cols() > 2) {
+        grid.TextMatrix(0, 1, schlumberger ? "MN/2" : dipole ? "BN" : "-");
+        grid.TextMatrix(0, 2, schlumberger ? "AB/2" : dipole ? "AM" : "a");
+    }
+    Load_Field_Grid();
+    if (grid.Rows() > 1 && grid.Cols() > 1) {
+        grid.Row(1);
+        grid.Col(1);
+    }
+    Apply_Captions(data_page_captions);
+    Set_Model_Editor_Captions();
+
+    Decimals_Mode = static_cast<std::int16_t>(SEV.Combo5.ListIndex());
+    apply_plot_window();
+    Draw_RMS = SEV.RMSB.Value() == vbChecked ? 1 : 0;
+    if (Fresh_Load == vbTrue)
+        Superpose = -1;
+    Draw_Model = SEV.représent_modèle.Value() == vbChecked ? 1 : -1;
+    Garder_Config = SEV.garder_config.Value() == vbChecked ? 1 : 0;
+
+    redraw_plot();
+
+    if (schlumberger) {
+        SEV.Text4.Text("Schlumberger");
+        Niveau = "0";
+    } else if (dipole) {
+        SEV.Text4.Text("Dipole");
+        Niveau = "1";
+    } else {
+        SEV.Text4.Text("Wenner");
+        Niveau = "2";
+    }
+    Run_Calcul();
+}
+
+} // namespace ohmira

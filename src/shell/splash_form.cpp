@@ -1,0 +1,144 @@
+#include "shell/splash_form.h"
+
+#include "core/open_save.h"
+#include "core/sounding.h"
+#include "platform/app_info.h"
+#include "shell/app_title.h"
+#include "shell/find_control.h"
+#include "shell/launched_programs.h"
+#include "shell/sev_form.h"
+
+#include <new>
+
+namespace ohmira {
+
+namespace {
+
+struct DesignCaption {
+    CommandButton frmSplash_Form::*button;
+    const char *caption;
+};
+
+constexpr DesignCaption design_captions[] = {
+    {&frmSplash_Form::Command2, "Start a new VES"},
+    {&frmSplash_Form::Command4, "Open an Ohmira file"},
+    {&frmSplash_Form::Command3, "Load the last Ohmira file"},
+    {&frmSplash_Form::Command5, "Read Ohmira Help"},
+    {&frmSplash_Form::Command1, "Cancel"},
+};
+
+} // namespace
+
+frmSplash_Form::frmSplash_Form() : Form("frmSplash", "Ohmira") {
+    Move(0, 0, 6360, 5160);
+    lblProductName.Caption("Produit");
+    lblProductName2.Caption("Produit");
+    lblVersion.Caption("Version");
+    lblCompanyProduct.Caption("Brenkal");
+    lblProductName.Font(FontSpec{"Arial", 28, true, false});
+    lblProductName.ForeColor(0x800000); // dark blue
+    lblProductName2.Font(FontSpec{"Arial", 28, true, false});
+    lblProductName2.ForeColor(0xC0C0C0); // its grey shadow
+    lblVersion.Font(FontSpec{"Arial", 10, false, false});
+    lblCompanyProduct.Font(FontSpec{"Arial", 10, false, true});
+    for (Label *l : {&lblProductName, &lblProductName2, &lblVersion, &lblCompanyProduct})
+        l->ToolTipText("Click to continue");
+    for (const DesignCaption &d : design_captions)
+        (this->*d.button).Caption(d.caption);
+}
+
+void reset_frmSplash() {
+    frmSplash.~frmSplash_Form();
+    ::new (static_cast<void *>(&frmSplash)) frmSplash_Form();
+}
+
+void set_splash_design_captions() {
+    for (const DesignCaption &d : design_captions)
+        (frmSplash.*d.button).Caption(d.caption);
+}
+
+void frmSplash_Form_Load() {
+    // A new load shows the design captions (the About box); start-up sets its language after.
+    set_splash_design_captions();
+    frmSplash.lblVersion.Caption("Version " + std::to_string(AppInfo::Major) + "." +
+                                 std::to_string(AppInfo::Minor) + "." +
+                                 std::to_string(AppInfo::Revision));
+    frmSplash.lblProductName.Caption(AppInfo::Title);
+    frmSplash.lblProductName2.Caption(frmSplash.lblProductName.Caption());
+    frmSplash.lblProductName2.Move(
+        frmSplash.lblProductName.Left() - 30, frmSplash.lblProductName.Top() + 20,
+        frmSplash.lblProductName.Width(), frmSplash.lblProductName.Height());
+}
+
+// Cancel closes the window as its close box does; start-up goes on with an empty sounding.
+void frmSplash_Command1_Click() {
+    frmSplash.Unload();
+}
+
+void frmSplash_Command2_Click() {
+    frmSplash.Unload();
+    File_Name.clear();
+    Field_Data.clear();
+    Model_Layers.clear();
+    X_Coord.clear();
+    Y_Coord.clear();
+    Z_Coord.clear();
+    Azimuth.clear();
+    Curve_Done = 0;
+    SEV.SSTab1.Tab(0);
+    SEV.BuildGrid.SetFocus();
+    if (auto *b = sev_control<CommandButton>("Computation"))
+        b->Default(true);
+}
+
+void frmSplash_Command3_Click() {
+    frmSplash.Unload();
+    File_Path = Recent_Files(1);
+    Open_Sounding();
+    SEV.Grid1.SetFocus();
+}
+
+void frmSplash_Command4_Click() {
+    frmSplash.Unload();
+    const std::int16_t plot_empty = Plot_Empty;
+    Plot_Empty = 0;
+    Curve_Valid = 0;
+    SEV.Bilog.MousePointer(vbHourglass);
+    CommonDialog &dlg = SEV.CmDialog1;
+    dlg.CancelError = true;
+    dlg.Flags = cdlOFNExplorer;
+    dlg.Filter = "Ohmira 5 & 6 (*.QD3)|*.QD3|Ohmira 2.2 (*.ESW)|*.ESW|Ohmira 1.0 (*.QDE)|*.QDE|"
+                 "Ulmar DOS (*.SEV)|*.SEV";
+    dlg.DialogTitle = "OHMIRA File selection";
+    dlg.FileName = "*.QD3";
+    dlg.InitDir = Chemin;
+    if (!dlg.ShowOpen()) {
+        // Cancelled: nothing is opened and the pattern never becomes a recent file.
+        Plot_Empty = plot_empty;
+        SEV.Bilog.MousePointer(vbCrosshair);
+        return;
+    }
+    File_Name = dlg.FileTitle;
+    File_Path = dlg.FileName;
+    Chemin = File_Path.substr(0, File_Path.size() - std::min(File_Name.size(), File_Path.size()));
+    SEV.Caption(Prog_Title + " [" + File_Path + "]");
+    SEV.Bilog.MousePointer(vbCrosshair);
+    Open_Sounding();
+    SEV.Grid1.SetFocus();
+}
+
+void frmSplash_Command5_Click() {
+    frmSplash.Unload();
+    Open_Help_Manual();
+}
+
+void connect_splash_events() {
+    frmSplash.Form_Load = frmSplash_Form_Load;
+    frmSplash.Command1.Click = frmSplash_Command1_Click;
+    frmSplash.Command2.Click = frmSplash_Command2_Click;
+    frmSplash.Command3.Click = frmSplash_Command3_Click;
+    frmSplash.Command4.Click = frmSplash_Command4_Click;
+    frmSplash.Command5.Click = frmSplash_Command5_Click;
+}
+
+} // namespace ohmira

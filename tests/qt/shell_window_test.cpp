@@ -1,0 +1,158 @@
+// The program's start and end as a user meets them: a prepared settings file, the splash window
+// answered with a click, the window resized, and the close box answered Cancel, then Yes. Set
+// OHMIRA_QT_SHOTS to a folder to keep the pictures.
+#include "core/open_save.h"
+#include "core/sounding.h"
+#include "platform/number_locale.h"
+#include "platform/program_end.h"
+#include "platform/qt/form_view.h"
+#include "platform/qt/qt_convert.h"
+#include "platform/single_instance.h"
+#include "qt_test_app.h"
+#include "shell/app_state.h"
+#include "shell/main_frame.h"
+#include "shell/sev_form.h"
+#include "shell/shell_events.h"
+#include "shell/splash_form.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScreen>
+#include <QTabBar>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace ohmira::qt {
+namespace {
+
+class ShellWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        testing::app();
+        ::setenv("XDG_CONFIG_HOME", temp.path().toLocal8Bit().constData(), 1);
+        set_previous_instance_check([] { return false; });
+        set_decimal_separator_source([] { return std::string("."); });
+        reset_SEV();
+        reset_frmSplash();
+        reset_all_state();
+        const char *keep = std::getenv("OHMIRA_QT_SHOTS");
+        folder = keep ? QString::fromLocal8Bit(keep) : temp.path();
+        QDir().mkpath(folder);
+    }
+    void TearDown() override {
+        delete view;
+        reset_SEV();
+        reset_frmSplash();
+        reset_all_state();
+        reset_program_end();
+        set_previous_instance_check({});
+        set_decimal_separator_source({});
+        ::unsetenv("XDG_CONFIG_HOME");
+    }
+    void write_ini(const QByteArray &bytes) {
+        QFile f(temp.path() + "/Ohmira6.ini");
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    QByteArray ini() {
+        QFile f(temp.path() + "/Ohmira6.ini");
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+    bool shot(QWidget *w, const QString &name) {
+        return w->grab().save(folder + "/" + name + ".png");
+    }
+
+    QTemporaryDir temp;
+    QString folder;
+    FormView *view = nullptr;
+};
+
+TEST_F(ShellWindow, StartWithSettingsResizeAndCloseWithTheQuestion) {
+    write_ini("[Ohmira]\r\nLangue=F\r\nNiveau=1\r\n[File]\r\nFile 1=/data/ves/Puits 12.QD3\r\n");
+    File_Path = "/data/ves/Puits 12.QD3";
+    Prepare_Main_Window();
+    connect_start_and_exit();
+    fit_form_to_screen(SEV);
+    view = &QtUi::instance().window_of(SEV);
+
+    // The splash window in French: look at it, then begin a new sounding with its button.
+    QStringList captions;
+    bool main_window_shown = false;
+    testing::when_dialog_opens([&](QDialog &d) {
+        main_window_shown = view->isVisible();
+        for (const char *name : {"Command2", "Command4", "Command3", "Command5"})
+            if (auto *b = d.findChild<QAbstractButton *>(name))
+                captions << b->text();
+        shot(&d, "shell-splash");
+        QTest::mouseClick(d.findChild<QAbstractButton *>("Command2"), Qt::LeftButton);
+    });
+    SEV.Show();
+    EXPECT_FALSE(frmSplash.loaded());
+    EXPECT_TRUE(main_window_shown);
+    EXPECT_EQ(captions, (QStringList{"Nouveau sondage", "Ouvrir un fichier",
+                                     "Ouvrir le dernier fichier", "Lire l'aide Ohmira"}));
+
+    QtUi::instance().sync_all();
+    ASSERT_TRUE(view->isVisible());
+    // The model editor's set-up, the last step of the start-up, captions the window.
+    EXPECT_EQ(view->windowTitle(), QString::fromUtf8("Traçage modèle"));
+    QAction *recent = view->action_of("F1_F");
+    ASSERT_NE(recent, nullptr);
+    EXPECT_EQ(recent->text(), "&1 /data/ves/Puits 12.QD3");
+    auto *tabs = view->widget_of("SSTab1")->findChild<QTabBar *>();
+    ASSERT_NE(tabs, nullptr);
+    EXPECT_EQ(tabs->currentIndex(), 0);
+    auto *status = qobject_cast<QLineEdit *>(view->widget_of("Text1"));
+    ASSERT_NE(status, nullptr);
+    EXPECT_TRUE(status->isVisible()); // outside the tab strip: seen on every page
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
+    EXPECT_TRUE(status->isVisible());
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+
+    // The window lies inside the screen's free area.
+    const QRect area = view->screen()->availableGeometry();
+    EXPECT_LE(view->height(), area.height());
+    EXPECT_LE(view->width(), area.width());
+    ASSERT_TRUE(shot(view, "shell-started"));
+
+    // Resized by the user: the tab strip and the plot follow in proportion.
+    view->resize(area.width() - 40, area.height() - 60);
+    QTest::qWait(50);
+    QtUi::instance().sync_all();
+    EXPECT_NEAR(SEV.SSTab1.Width(), 0.97 * SEV.Width(), 1);
+    EXPECT_NEAR(SEV.Bilog.Width(), 0.62 * SEV.SSTab1.Width(), 1);
+    EXPECT_NEAR(view->widget_of("Bilog")->width(), twips_to_px(SEV.Bilog.Width()), 1);
+    ASSERT_TRUE(shot(view, "shell-large"));
+
+    // Shrunk below the minimum: back to it (as far as the screen allows).
+    view->resize(200, 150);
+    QTest::qWait(50);
+    QtUi::instance().sync_all();
+    EXPECT_EQ(SEV.Width(), 10440);
+    EXPECT_EQ(SEV.Height(), 8300);
+
+    // The close box asks; Cancel keeps the window, with the settings already written.
+    testing::BoxSeen seen;
+    testing::answer_box(QMessageBox::Cancel, &seen);
+    view->close();
+    EXPECT_TRUE(view->isVisible());
+    EXPECT_TRUE(SEV.loaded());
+    EXPECT_FALSE(program_ended());
+    EXPECT_EQ(seen.title, "Ohmira 6.5");
+    EXPECT_TRUE(seen.text.contains("Vous allez quitter le programme"));
+    EXPECT_EQ(seen.buttons.size(), 3);
+    EXPECT_TRUE(ini().contains("File 1=/data/ves/Puits 12.QD3"));
+
+    // Yes ends the program at once: no second question, the window goes.
+    testing::answer_box(QMessageBox::Yes);
+    view->close();
+    EXPECT_TRUE(program_ended());
+    EXPECT_FALSE(view->isVisible());
+}
+
+} // namespace
+} // namespace ohmira::qt

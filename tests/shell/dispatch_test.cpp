@@ -1,0 +1,156 @@
+#include "core/sounding.h"
+#include "shell/command_dispatch.h"
+#include "shell/language.h"
+#include "shell/main_frame.h"
+#include "shell/settings.h"
+#include "shell/window_layout.h"
+#include "shell_fixture.h"
+
+namespace ohmira {
+
+namespace {
+
+class DispatchTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        Prepare_Main_Window();
+        Read_Ini_Settings(); // the spacing table of the array
+    }
+};
+
+} // namespace
+
+TEST_F(DispatchTest, ToolbarKeysAreExact) {
+    // Unknown or differently cased keys do nothing: no box, no change.
+    for (const char *key : {"STOP", "Stop", "combo1", "print", "zoom", ""})
+        Toolbar1_ButtonClick(*SEV.Toolbar1.Buttons.Add(std::string("x") + key));
+    EXPECT_TRUE(user.records().empty());
+
+    // The new-sounding key from another tab empties the sounding and comes back to "Main".
+    SEV.SSTab1.Tab(3);
+    File_Name = "a.QD3";
+    X_Coord = "12";
+    Field_Data(2, 4) = 5.0;
+    SEV.Toolbar1.user_click_button("bilog");
+    EXPECT_EQ(SEV.SSTab1.Tab(), 0);
+    EXPECT_NE(File_Name, "a.QD3");
+    EXPECT_EQ(X_Coord, "");
+    EXPECT_TRUE(Field_Data(2, 4).is_empty());
+
+    EXPECT_TRUE(user.failures().empty()) << user.failures().front();
+    user.expect(answer_box(vbCancel));
+    SEV.Toolbar1.user_click_button("stop");
+    ASSERT_EQ(user.message_boxes().size(), 1u);
+    EXPECT_EQ(user.message_boxes()[0].buttons, MsgButtons::YesNoCancel);
+}
+
+TEST_F(DispatchTest, TabDispatch) {
+    SSTab &tabs = SEV.SSTab1;
+    SEV.VSPrint1.Visible(true);
+    tabs.Tab(2); // Setup: Enter presses the options' OK, the preview is hidden
+    EXPECT_TRUE(SEV.Command11.Default());
+    EXPECT_FALSE(SEV.VSPrint1.Visible());
+
+    tabs.Tab(3); // Profile data: OK is no longer the default of a hidden page
+    EXPECT_TRUE(SEV.Command11.Default());
+
+    user.expect(answer_box(vbOK));
+    tabs.Tab(4); // Make SEV Profile without soundings
+    ASSERT_EQ(user.message_boxes().size(), 1u);
+    const DialogRecord box = user.message_boxes()[0];
+    EXPECT_EQ(box.text, "First, you must load SEV files");
+    EXPECT_EQ(box.icon, MsgIcon::Critical);
+    EXPECT_EQ(box.title, "Ohmira 6.5");
+    EXPECT_FALSE(SEV.VSPrint1.Visible());
+    EXPECT_EQ(tabs.Tab(), 4);
+
+    tabs.Tab(3);
+    SEV.SEV_Grid.TextMatrix(1, 1, "/data/s1.QD3");
+    tabs.Tab(4); // with a sounding: the preview shows over the tab
+    EXPECT_TRUE(SEV.VSPrint1.Visible());
+    EXPECT_EQ(SEV.VSPrint1.Left(), 2300);
+    EXPECT_EQ(SEV.VSPrint1.Top(), tabs.Top() + 100);
+    EXPECT_EQ(SEV.VSPrint1.Width(), tabs.Width() - 2500);
+    EXPECT_EQ(SEV.VSPrint1.Height(), tabs.Height() - 1000);
+    tabs.Tab(4); // the same tab again: no dispatch
+    tabs.Tab(1);
+    EXPECT_FALSE(SEV.VSPrint1.Visible());
+    EXPECT_EQ(user.message_boxes().size(), 1u);
+
+    Show_Setup_Tab();
+    EXPECT_EQ(tabs.Tab(), 2);
+    Show_Profile_Data_Tab();
+    EXPECT_EQ(tabs.Tab(), 3);
+    Show_Print_Tab();
+    EXPECT_EQ(tabs.Tab(), 1);
+}
+
+TEST_F(DispatchTest, CalculQD3AsksForAFileFirst) {
+    struct Case {
+        const char *letter;
+        const char *text;
+    } cases[] = {
+        {"F", "Vous devez d'abord sélectionner un fichier ou entrer des données terrains"},
+        {"S", "Primero, seleccione un fichero"},
+        {"E", "First select a file"},
+    };
+    for (const Case &c : cases) {
+        Lang_French = std::string(c.letter) == "F";
+        Lang_Spanish = std::string(c.letter) == "S";
+        ScriptedDialogHost host{answer_box(vbOK)};
+        DialogHostGuard g(host);
+        Calcul_QD3();
+        ASSERT_EQ(host.message_boxes().size(), 1u);
+        EXPECT_EQ(host.message_boxes()[0].text, c.text);
+        EXPECT_EQ(host.message_boxes()[0].icon, MsgIcon::Exclamation);
+    }
+    File_Name = "s1.QD3";
+    Calcul_QD3();
+    EXPECT_EQ(SEV.SSTab1.Tab(), 1); // whose dispatch builds the sheet
+    EXPECT_TRUE(user.failures().empty());
+}
+
+TEST_F(DispatchTest, HiddenMenuShortcutsAreInert) {
+    int chosen = 0;
+    SEV.N1Calcul.Click = [&] { ++chosen; };
+    SEV.NAjust.Click = [&] { ++chosen; };
+    SEV.user_key('K', vbCtrlMask);
+    SEV.user_key('A', vbCtrlMask);
+    EXPECT_EQ(chosen, 0);
+    EXPECT_TRUE(static_cast<bool>(SEV.E_M.Click));
+}
+
+TEST_F(DispatchTest, ResizeKeepsProportionsAndTheMinimum) {
+    struct Case {
+        int width, height;
+        int form_w, form_h, tab_w, tab_h, plot_w, plot_h;
+    } cases[] = {
+        {5000, 4000, 10440, 8300, 10127, 7387, 6279, 6427},
+        {30000, 20000, 30000, 20000, 29100, 17800, 18042, 15486},
+    };
+    for (const Case &c : cases) {
+        const std::size_t drawn = SEV.Bilog.picture().texts().size();
+        SEV.resize(c.width, c.height);
+        EXPECT_EQ(SEV.Width(), c.form_w);
+        EXPECT_EQ(SEV.Height(), c.form_h);
+        EXPECT_EQ(SEV.SSTab1.Width(), c.tab_w);
+        EXPECT_EQ(SEV.SSTab1.Height(), c.tab_h);
+        EXPECT_EQ(SEV.Bilog.Width(), c.plot_w);
+        EXPECT_EQ(SEV.Bilog.Height(), c.plot_h);
+        EXPECT_EQ(SEV.VSPrint.Top(), 500);
+        EXPECT_EQ(SEV.VSPrint.Width(), c.tab_w - 2500);
+        EXPECT_EQ(SEV.VSPrint.Height(), c.tab_h - 800);
+        EXPECT_EQ(SEV.VSPrint1.Left(), 2300);
+        EXPECT_EQ(SEV.VSPrint1.Height(), c.tab_h - 800);
+        EXPECT_EQ(SEV.Bilog.picture().texts().size(), drawn); // nothing opened: no redraw
+    }
+    // Once a sounding was opened the plot is drawn again, and the mode left idle.
+    Plot_Empty = 0;
+    SEV.Bilog.Cls();
+    SEV.resize(20000, 12000);
+    EXPECT_FALSE(SEV.Bilog.picture().texts().empty());
+    EXPECT_EQ(Draw_Mode, "");
+}
+
+} // namespace ohmira
