@@ -1,6 +1,7 @@
 // The main window as a user meets it: shown, tabs switched with the mouse, a menu opened, a grid
 // typed into, a message box answered, the window grabbed to PNG and closed. Set OHMIRA_QT_SHOTS
 // to a folder to keep the pictures.
+#include "core/sounding.h"
 #include "editor/data_entry.h"
 #include "platform/app_info.h"
 #include "platform/dialog_host.h"
@@ -29,6 +30,8 @@ protected:
         Prepare_Main_Window();
         // The spacing table the main tab's page is built from.
         Spacing_File = std::string(OHMIRA_TEST_DATA) + "/../../data/DATAVES.TXT";
+        Niveau = "0";
+        File_Name = "S1.QD3"; // an opened sounding: the main tab shows its (empty) data
         SEV.Show();
         view = &QtUi::instance().window_of(SEV);
         QtUi::instance().sync_all();
