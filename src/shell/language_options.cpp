@@ -111,7 +111,9 @@ void apply_plot_window() {
     RHOmax = exponents[3];
 }
 
-void redraw_plot() {
+} // namespace
+
+void Redraw_Applied_Options() {
     Draw_Bilog_Frame();
     Draw_Mode = "NORMAL";
     Misfit = 0;
@@ -140,7 +142,6 @@ void redraw_plot() {
     }
     Draw_Mode = "";
 }
-} // namespace
 
 void Read_Range_Text(std::string_view text, std::int32_t &value, std::int32_t &exponent) {
     const double v = Val(text);
@@ -203,7 +204,7 @@ void Command11_Click() {
     Draw_Model = SEV.représent_modèle.Value() == vbChecked ? 1 : -1;
     Garder_Config = SEV.garder_config.Value() == vbChecked ? 1 : 0;
 
-    redraw_plot();
+    Redraw_Applied_Options();
 
     if (schlumberger) {
         SEV.Text4.Text("Schlumberger");

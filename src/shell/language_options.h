@@ -19,6 +19,10 @@ void Set_Language_Spanish();
 void Set_Language_English();
 void Set_Language_French();
 
+// The redraw step of "OK": the empty frame, the stored soundings when superposition is on, then
+// the current one when a curve was computed.
+void Redraw_Applied_Options();
+
 // One bound of the plot window from a list text: `value` := the leading number rounded to a whole
 // number, `exponent` := its decimal logarithm rounded. A number that cannot be held leaves
 // `value` unchanged; a number not above 0 leaves `exponent` unchanged.

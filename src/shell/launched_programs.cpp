@@ -9,6 +9,7 @@
 #include "shell/app_title.h"
 #include "shell/language.h"
 #include "shell/sev_form.h"
+#include "shell/splash_form.h"
 
 namespace ohmira {
 
@@ -76,7 +77,9 @@ void Show_Program_Description() {
     MsgBox(Lang_French ? description_fr : description_en, vbInformation, Prog_Title);
 }
 
-void Show_About_Box() {}
+void Show_About_Box() {
+    frmSplash.Show(vbModal);
+}
 
 std::string Contact_Url() {
     return std::string("mailto:") + Support_Address + "?CC=&BCC=&Subject=Ohmira&Body=";

@@ -197,14 +197,14 @@ TEST_F(LanguageOptionsTest, CurrentModelTakesTheNextEmptyStoreSlot) {
     Nb_Superposed = 2;
     store_model(1, 10);
     store_model(2, 20);
-    Command11_Click();
+    Redraw_Applied_Options();
     EXPECT_EQ(Superposed_Models(3, 1, 1).num(), 30.0);
     EXPECT_EQ(Superposed_Models(3, 2, 1).num(), 4.0);
     EXPECT_EQ(Superposed_Layers(3), 2);
     EXPECT_EQ(Nb_Superposed, 2);
 
     store_model(3, 50); // occupied: left alone
-    Command11_Click();
+    Redraw_Applied_Options();
     EXPECT_EQ(Superposed_Models(3, 1, 1).num(), 50.0);
 }
 
@@ -218,11 +218,12 @@ TEST_F(LanguageOptionsTest, FullStoreIsNeverIndexedBeyondItsEnd) {
     Curve(0, 1) = 100.0;
     Model_Layers(1, 1) = 7.0;
     Nb_Layers = 2;
-    EXPECT_NO_THROW(Command11_Click());
-    EXPECT_TRUE(Superposed_Models(21, 1, 1).is_empty());
-    EXPECT_EQ(Superposed_Layers(21), 0);
+    EXPECT_NO_THROW(Redraw_Applied_Options());
     // The redraw went through the stored slots up to the last one.
     EXPECT_EQ(Model_Layers(1, 1).num(), 200.0);
+    EXPECT_NO_THROW(Command11_Click()); // and the whole of OK
+    EXPECT_TRUE(Superposed_Models(21, 1, 1).is_empty());
+    EXPECT_EQ(Superposed_Layers(21), 0);
 }
 
 TEST_F(LanguageOptionsTest, StoredSoundingsAreDrawnOnlyWithSuperpositionOn) {
@@ -233,10 +234,10 @@ TEST_F(LanguageOptionsTest, StoredSoundingsAreDrawnOnlyWithSuperpositionOn) {
     Model_Layers(1, 1) = 99.0;
     Nb_Layers = 2;
     Superpose = -1;
-    Command11_Click();
+    Redraw_Applied_Options();
     EXPECT_EQ(Model_Layers(1, 1).num(), 99.0) << "no curve yet, superposition off";
     Superpose = 1;
-    Command11_Click();
+    Redraw_Applied_Options();
     EXPECT_EQ(Model_Layers(1, 1).num(), 20.0) << "last stored slot drawn";
 }
 

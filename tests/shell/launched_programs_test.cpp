@@ -8,6 +8,7 @@
 #include "platform/app_info.h"
 #include "setup_fixture.h"
 #include "shell/app_title.h"
+#include "shell/splash_form.h"
 #include "shell/status_hints.h"
 
 namespace ohmira::test {
@@ -151,6 +152,22 @@ TEST_F(LaunchedProgramsTest, DescriptionIsFrenchOrEnglish) {
     }
     EXPECT_NE(host_.message_boxes()[0].text.find("dipôle. Le programme"), std::string::npos);
     EXPECT_NE(host_.message_boxes()[1].text.find("spread.  Formula"), std::string::npos);
+}
+
+TEST_F(LaunchedProgramsTest, AboutShowsTheSplashWindowModallyWithItsDesignCaptions) {
+    reset_frmSplash();
+    connect_splash_events();
+    std::string shown, version;
+    host_.expect(answer_form([&](Form &f) {
+        shown = f.Name();
+        version = frmSplash.lblVersion.Caption();
+        f.Unload();
+    }));
+    WS_Click();
+    EXPECT_EQ(shown, "frmSplash");
+    EXPECT_EQ(version, "Version 6.5.1");
+    EXPECT_FALSE(frmSplash.loaded());
+    reset_frmSplash();
 }
 
 TEST_F(LaunchedProgramsTest, HintsFollowTheLanguage) {
