@@ -18,7 +18,6 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPointer>
 #include <QTabBar>
 #include <QTemporaryDir>
 
@@ -27,23 +26,7 @@
 namespace ohmira::qt {
 namespace {
 
-// Runs `act` on the next modal widget of type T, polling until it is open. A file dialog that is
-// still loading its folder may ignore the first accept, so `act` runs again while it stays open.
-template <typename T> void when_open(std::function<void(T &)> act, int attempts = 3000) {
-    QTimer::singleShot(10, [act, attempts] {
-        if (auto *w = qobject_cast<T *>(QApplication::activeModalWidget())) {
-            act(*w);
-            QPointer<T> open(w);
-            QTimer::singleShot(300, [open, act] {
-                if (open && open->isVisible() && QApplication::activeModalWidget() == open)
-                    when_open<T>(act, 10);
-            });
-            return;
-        }
-        if (attempts > 0)
-            when_open<T>(act, attempts - 1);
-    });
-}
+using testing::when_open;
 
 class ConversionsWindow : public ::testing::Test {
 protected:

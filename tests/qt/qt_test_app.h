@@ -30,17 +30,22 @@ inline QApplication &app() {
     return *a;
 }
 
-// Runs `act` on the next modal dialog once it is open (polling the event loop), so that a test
-// can answer a box the code under test opens and waits on.
-inline void when_dialog_opens(std::function<void(QDialog &)> act, int attempts = 200) {
+// Runs `act` on the next modal widget of type T once it is open (polling the event loop for up to
+// half a minute, so a slow machine still finds it), so that a test can answer a box or dialog the
+// code under test opens and waits on.
+template <typename T> void when_open(std::function<void(T &)> act, int attempts = 3000) {
     QTimer::singleShot(10, [act, attempts] {
-        if (auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
-            act(*d);
+        if (auto *w = qobject_cast<T *>(QApplication::activeModalWidget())) {
+            act(*w);
             return;
         }
         if (attempts > 0)
-            when_dialog_opens(act, attempts - 1);
+            when_open<T>(act, attempts - 1);
     });
+}
+
+inline void when_dialog_opens(std::function<void(QDialog &)> act) {
+    when_open<QDialog>(act);
 }
 
 // Clicks the message box's button of that role when the box opens; records what it showed.
