@@ -21,14 +21,6 @@ namespace ohmira {
 
 namespace {
 
-// Runs one statement of a procedure whose failing statements are skipped.
-template <typename Step> void skipping_errors(Step step) {
-    try {
-        step();
-    } catch (const RuntimeError &) {
-    }
-}
-
 // A number typed into the model grid; a cell that cannot be read counts as empty.
 double model_cell(int row, int col) {
     try {

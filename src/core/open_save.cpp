@@ -102,14 +102,6 @@ void show_select_file_message() {
            vbExclamation, Prog_Title);
 }
 
-// Runs one step of a procedure whose failing steps are skipped.
-template <typename Step> void skipping_errors(Step step) {
-    try {
-        step();
-    } catch (const RuntimeError &) {
-    }
-}
-
 void open_recent_file(int k) {
     // An empty entry names no file: nothing to open.
     if (Recent_Files(k).empty())

@@ -10,14 +10,6 @@ namespace ohmira {
 
 namespace {
 
-// Runs one step of a procedure whose failing steps are skipped.
-template <typename Step> void skipping_errors(Step step) {
-    try {
-        step();
-    } catch (const RuntimeError &) {
-    }
-}
-
 // Empties the typed values (columns 2 to 6, rows 1 to 50) of the field grid, cell by cell
 // through the current cell as the grid's own editing does; cells the grid lacks are skipped.
 void clear_field_grid_values() {

@@ -11,6 +11,7 @@
 #include "platform/runtime_error.h"
 #include "platform/text_file.h"
 #include "shell/app_title.h"
+#include "shell/control_captions.h"
 #include "shell/language.h"
 #include "shell/sev_form.h"
 
@@ -18,20 +19,7 @@ namespace ohmira {
 
 namespace {
 
-// Runs one statement of a procedure whose failing statements are skipped.
-template <typename Step> void skipping_errors(Step step) {
-    try {
-        step();
-    } catch (const RuntimeError &) {
-    }
-}
-
-struct Caption_Row {
-    std::string_view control;
-    Language_Text text;
-};
-
-constexpr std::array<Caption_Row, 14> page_captions{{
+constexpr std::array<Caption_Entry, 14> page_captions{{
     {"Frame1", {"Commentaires", "Comentario", "Comment"}},
     {"Frame2", {"Titre du graphique", "Titulo del grafico", "Graph title"}},
     {"Frame5", {"Situation du SEV", "Ubicación del sondeo", "Location of SEV"}},
@@ -55,16 +43,6 @@ constexpr std::array<std::array<const char *, 2>, 3> spacing_headers{{
     {"-", "a"},       // Wenner
 }};
 constexpr std::array<const char *, 4> value_headers{"DeltaV", "I", "K", "Resist."};
-
-void set_caption(std::string_view name, const std::string &caption) {
-    Control *c = SEV.control(std::string(name));
-    if (auto *frame = dynamic_cast<Frame *>(c))
-        frame->Caption(caption);
-    else if (auto *label = dynamic_cast<Label *>(c))
-        label->Caption(caption);
-    else if (auto *button = dynamic_cast<CommandButton *>(c))
-        button->Caption(caption);
-}
 
 void set_cell(int row, int col, const std::string &text) {
     skipping_errors([&] { SEV.BuildGrid.TextMatrix(row, col, text); });
@@ -132,6 +110,10 @@ std::string k_cell_text(const Variant &k) {
     return cut;
 }
 
+void Set_Data_Page_Captions() {
+    Apply_Captions(page_captions);
+}
+
 void Load_build() {
     auto &page = SEV;
     skipping_errors([&] {
@@ -158,8 +140,7 @@ void Load_build() {
     }
     Curve_Valid = 0;
     page.Bilog.MousePointer(vbHourglass);
-    for (const auto &row : page_captions)
-        set_caption(row.control, by_language(row.text));
+    Set_Data_Page_Captions();
 
     auto &grid = page.BuildGrid;
     skipping_errors([&] {

@@ -12,6 +12,8 @@ inline std::string Spacing_File;
 
 // Rebuilds the data-entry page from the current sounding.
 void Load_build();
+// Captions of the data-entry page's frames, labels and buttons in the current language.
+void Set_Data_Page_Captions();
 // Fills the grid from the spacing table (a new sounding without data) or from Field_Data.
 void Load_Field_Grid();
 // Writes the spacings read from the table (Field_Data columns 1 and 3 of rows 1..Count).

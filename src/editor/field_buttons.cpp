@@ -23,13 +23,6 @@ namespace ohmira {
 
 namespace {
 
-template <typename Step> void skipping_errors(Step step) {
-    try {
-        step();
-    } catch (const RuntimeError &) {
-    }
-}
-
 void clear_model_grid() {
     auto &grid = SEV.Grid1;
     for (int r = 1; r <= 20; ++r)

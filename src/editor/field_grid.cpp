@@ -22,13 +22,6 @@ namespace ohmira {
 
 namespace {
 
-template <typename Step> void skipping_errors(Step step) {
-    try {
-        step();
-    } catch (const RuntimeError &) {
-    }
-}
-
 // The numeric value of a cell's text; 0 for an empty, missing or overlong number.
 double cell_value(int row, int col) {
     const auto &grid = SEV.BuildGrid;

@@ -13,14 +13,6 @@ namespace ohmira {
 
 namespace {
 
-// Runs one statement of a procedure whose failing statements are skipped.
-template <typename Step> void skipping_errors(Step step) {
-    try {
-        step();
-    } catch (const RuntimeError &) {
-    }
-}
-
 double value_of(const Variant &v) {
     return v.finite_num().value_or(0.0);
 }

@@ -41,4 +41,13 @@ public:
 // File errors are run-time errors with a file-error number (52..76).
 using FileError = RuntimeError;
 
+// Runs one statement of a procedure whose failing statements are skipped: a run-time error
+// ends that statement only.
+template <typename Step> void skipping_errors(Step step) {
+    try {
+        step();
+    } catch (const RuntimeError &) {
+    }
+}
+
 } // namespace ohmira

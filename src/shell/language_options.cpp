@@ -35,24 +35,6 @@ const std::array<Language_Item, 4> language_items{{
     {"Deutsch", "A", &Lang_German},
 }};
 
-// Captions of the data-entry page.
-constexpr std::array<Caption_Entry, 14> data_page_captions{{
-    {"Frame1", {"Commentaires", "Comentario", "Comment"}},
-    {"Frame2", {"Titre du graphique", "Titulo del grafico", "Graph title"}},
-    {"Frame5", {"Situation du SEV", "Ubicación del sondeo", "Location of SEV"}},
-    {"Frame9", {"SEV sur fond marin", "Sondeo en fondo marino", "Marine floor survey"}},
-    {"Frame14", {"Edition données", "Edicion datos", "Editing data"}},
-    {"Label25", {"Résist. eau :", "Resist. agua. :", "Water resist. :"}},
-    {"Label26", {"Lissage", "Comp. emp.", "Shifting"}},
-    {"Label27", {"Demi-dispos.", "Semi-disposit.", "Half array"}},
-    {"Command1", {"&Nouveau SE", "&Nuevo sondeo", "&New ES"}},
-    {"Computation", {"&Calcule / ajuste", "&Computar / ajustar", "&Compute / fit"}},
-    {"CorrectButton", {"&Supprimer ligne", "&Borrar linea", "&Delete line"}},
-    {"RecordButton", {"&Insérer ligne", "&Insertar linea", "&Insert line"}},
-    {"SaveButton", {"&Enregistrer", "&Salvar", "&Save"}},
-    {"ExitButton", {"&Quitte", "&Salir", "&Quit"}},
-}};
-
 constexpr Language_Text empty_window_message{
     "La fenêtre du graphique est vide : le minimum doit être inférieur au maximum.",
     "La ventana del gráfico está vacía: el mínimo debe ser inferior al máximo.",
@@ -193,7 +175,7 @@ void Command11_Click() {
         grid.Row(1);
         grid.Col(1);
     }
-    Apply_Captions(data_page_captions);
+    Set_Data_Page_Captions();
     Set_Model_Editor_Captions();
 
     Decimals_Mode = static_cast<std::int16_t>(SEV.Combo5.ListIndex());
