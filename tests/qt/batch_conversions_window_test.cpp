@@ -77,14 +77,8 @@ protected:
         SEV.Option1.Value(true);
         Niveau = "0";
         Setup_Auto_Threshold_Slider();
-        SEV.Show();
-        view = &QtUi::instance().window_of(SEV);
-        QtUi::instance().sync_all();
-        view->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(view));
-        const char *keep = std::getenv("OHMIRA_QT_SHOTS");
-        folder = keep ? QString::fromLocal8Bit(keep) : temp.path();
-        QDir().mkpath(folder);
+        testing::show_main_window(view);
+        folder = testing::shots_folder(temp);
     }
     void TearDown() override {
         delete view;

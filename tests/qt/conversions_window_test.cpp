@@ -35,14 +35,8 @@ protected:
         reset_all_state();
         reset_SEV();
         Prepare_Main_Window();
-        SEV.Show();
-        view = &QtUi::instance().window_of(SEV);
-        QtUi::instance().sync_all();
-        view->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(view));
-        const char *keep = std::getenv("OHMIRA_QT_SHOTS");
-        shots = keep ? QString::fromLocal8Bit(keep) : temp.path();
-        QDir().mkpath(shots);
+        testing::show_main_window(view);
+        shots = testing::shots_folder(temp);
     }
     void TearDown() override {
         delete view;

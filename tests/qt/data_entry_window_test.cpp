@@ -42,16 +42,10 @@ protected:
         Array_Factor = 1;
         Spacing_File = std::string(OHMIRA_TEST_DATA) + "/../../data/DATAVES.TXT";
         Load_build();
-        SEV.Show();
-        view = &QtUi::instance().window_of(SEV);
-        QtUi::instance().sync_all();
-        view->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(view));
+        testing::show_main_window(view);
         grid = qobject_cast<GridWidget *>(view->widget_of("BuildGrid"));
         ASSERT_NE(grid, nullptr);
-        const char *keep = std::getenv("OHMIRA_QT_SHOTS");
-        folder = keep ? QString::fromLocal8Bit(keep) : temp.path();
-        QDir().mkpath(folder);
+        folder = testing::shots_folder(temp);
     }
     void TearDown() override {
         delete view;

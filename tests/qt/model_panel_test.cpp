@@ -45,16 +45,10 @@ protected:
         File_Name = "VES12.QD3";
         Fresh_Load = 0;
         Set_Model_Editor_Captions();
-        SEV.Show();
-        view = &QtUi::instance().window_of(SEV);
-        QtUi::instance().sync_all();
-        view->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(view));
+        testing::show_main_window(view);
         grid = qobject_cast<GridWidget *>(view->widget_of("Grid1"));
         ASSERT_NE(grid, nullptr);
-        const char *keep = std::getenv("OHMIRA_QT_SHOTS");
-        folder = keep ? QString::fromLocal8Bit(keep) : temp.path();
-        QDir().mkpath(folder);
+        folder = testing::shots_folder(temp);
     }
     void TearDown() override {
         delete view;

@@ -1,18 +1,23 @@
 #pragma once
 // The application every Qt test runs in (offscreen unless a platform is chosen), with the Qt
 // services installed, and helpers that act as the user.
+#include "platform/qt/form_view.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/qt_ui.h"
+#include "shell/sev_form.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <cstdlib>
 #include <functional>
+#include <gtest/gtest.h>
 
 namespace ohmira::qt::testing {
 
@@ -28,6 +33,23 @@ inline QApplication &app() {
         return created;
     }();
     return *a;
+}
+
+// Shows the main window `SEV` on screen, brought up to date and active, in `view`.
+inline void show_main_window(FormView *&view) {
+    SEV.Show();
+    view = &QtUi::instance().window_of(SEV);
+    QtUi::instance().sync_all();
+    view->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view));
+}
+
+// Where a test keeps its window grabs: $OHMIRA_QT_SHOTS when set, else its temporary folder.
+inline QString shots_folder(const QTemporaryDir &temp) {
+    const char *keep = std::getenv("OHMIRA_QT_SHOTS");
+    const QString folder = keep ? QString::fromLocal8Bit(keep) : temp.path();
+    QDir().mkpath(folder);
+    return folder;
 }
 
 // Runs `act` on the next modal widget of type T once it is open (polling the event loop for up to

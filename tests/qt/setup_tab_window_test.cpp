@@ -32,9 +32,7 @@ protected:
         reset_all_state();
         reset_SEV();
         Prepare_Main_Window();
-        const char *keep = std::getenv("OHMIRA_QT_SHOTS");
-        folder = keep ? QString::fromLocal8Bit(keep) : temp.path();
-        QDir().mkpath(folder);
+        folder = testing::shots_folder(temp);
     }
     void TearDown() override {
         Curve_Color = saved_curve_colour;
@@ -67,11 +65,7 @@ protected:
         SEV.BuildGrid.Rows(3);
         Niveau = "0";
         Load_parameter();
-        SEV.Show();
-        view = &QtUi::instance().window_of(SEV);
-        QtUi::instance().sync_all();
-        view->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(view));
+        testing::show_main_window(view);
         tabs = view->widget_of("SSTab1")->findChild<QTabBar *>();
         ASSERT_NE(tabs, nullptr);
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());

@@ -32,14 +32,8 @@ protected:
         Spacing_File = std::string(OHMIRA_TEST_DATA) + "/../../data/DATAVES.TXT";
         Niveau = "0";
         File_Name = "S1.QD3"; // an opened sounding: the main tab shows its (empty) data
-        SEV.Show();
-        view = &QtUi::instance().window_of(SEV);
-        QtUi::instance().sync_all();
-        view->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(view));
-        const char *keep = std::getenv("OHMIRA_QT_SHOTS");
-        folder = keep ? QString::fromLocal8Bit(keep) : temp.path();
-        QDir().mkpath(folder);
+        testing::show_main_window(view);
+        folder = testing::shots_folder(temp);
     }
     void TearDown() override {
         delete view;

@@ -126,9 +126,7 @@ protected:
         Prepare_Main_Window();
         four_layer_sounding_with_stored_models();
         set_language(false);
-        const char *keep = std::getenv("OHMIRA_QT_SHOTS");
-        folder = keep ? QString::fromLocal8Bit(keep) : temp.path();
-        QDir().mkpath(folder);
+        folder = testing::shots_folder(temp);
     }
     void TearDown() override {
         delete view;
@@ -136,13 +134,7 @@ protected:
         reset_all_state();
         set_language(false);
     }
-    void show_window() {
-        SEV.Show();
-        view = &QtUi::instance().window_of(SEV);
-        QtUi::instance().sync_all();
-        view->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(view));
-    }
+    void show_window() { testing::show_main_window(view); }
 
     QTemporaryDir temp;
     QString folder;

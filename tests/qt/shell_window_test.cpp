@@ -39,9 +39,7 @@ protected:
         reset_SEV();
         reset_frmSplash();
         reset_all_state();
-        const char *keep = std::getenv("OHMIRA_QT_SHOTS");
-        folder = keep ? QString::fromLocal8Bit(keep) : temp.path();
-        QDir().mkpath(folder);
+        folder = testing::shots_folder(temp);
     }
     void TearDown() override {
         delete view;
