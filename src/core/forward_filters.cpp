@@ -1,7 +1,11 @@
 #include "core/forward_filters.h"
 
+#include "core/forward_filter_tables.h"
+
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <span>
 
 namespace ohmira {
 
@@ -16,90 +20,81 @@ bool to_single(double v, float &out) {
     return true;
 }
 
-// Transform samples T(1)..T(61); index 0 unused.
-using Transform_Table = std::array<double, 62>;
+struct Filter {
+    int first_tap; // in 1/16 decade, relative to the sample's spacing
+    std::span<const double> taps;
+};
 
-bool schlumberger_presamples(const Layered_Earth &earth, float &lambda, Transform_Table &t) {
-    for (int m = 1; m <= Schlumberger_Presamples; ++m) {
-        if (!resistivity_transform(earth, lambda, t[m]) ||
-            !to_single(lambda * Schlumberger_Ratio, lambda)) {
-            return false;
-        }
+Filter filter_of(Array_Type array) {
+    switch (array) {
+    case Array_Type::Schlumberger:
+        return {Schlumberger_First_Tap, Schlumberger_Filter};
+    case Array_Type::Wenner:
+        return {Wenner_First_Tap, Wenner_Filter};
+    case Array_Type::Dipole:
+        break;
     }
-    return true;
+    return {Dipole_First_Tap, Dipole_Filter};
 }
 
-bool schlumberger_sample(const Layered_Earth &earth, float &lambda, Transform_Table &t,
-                         double &rho) {
-    constexpr int newest = Schlumberger_Presamples + 1;
-    if (!resistivity_transform(earth, lambda, t[newest]) ||
-        !to_single(lambda * Schlumberger_Ratio, lambda)) {
-        return false;
-    }
-    double sum = 0.0;
-    for (std::size_t i = 0; i < Schlumberger_Coefficients.size(); ++i) {
-        sum += Schlumberger_Coefficients[i] * t[2 * i + 1];
-    }
-    for (int j = 1; j < newest; ++j) {
-        t[j] = t[j + 1];
-    }
-    rho = sum;
-    return std::isfinite(sum);
-}
+constexpr std::size_t Longest_Filter =
+    std::max({Schlumberger_Filter.size(), Wenner_Filter.size(), Dipole_Filter.size()});
+// Transform values of one curve: sample k reads entries Filter_Substeps * k onwards.
+using Transform_Table = std::array<double, Filter_Substeps *(Curve_Rows - 1) + Longest_Filter>;
 
-// Wenner and dipole: all taps evaluated afresh at exp(b + step * j), j = 0..taps-1.
-template <std::size_t Taps>
-bool fresh_taps_sample(const Layered_Earth &earth, double xk, double shift, double step,
-                       const std::array<double, Taps> &coefficients, double divisor,
-                       Transform_Table &t, double &rho) {
-    float b = 0.0f;
-    if (!to_single(xk / Log10_Factor + shift, b)) {
-        return false;
-    }
-    for (std::size_t j = 0; j < Taps; ++j) {
-        float lambda = 0.0f;
-        if (!to_single(std::exp(b + step * static_cast<double>(j)), lambda) ||
-            !resistivity_transform(earth, lambda, t[j + 1])) {
+// Number of samples the sampling rule asks for: x = (k - 1) / 8 + ab2min is tested in single
+// precision before sample k; the loop ends at the first x at or beyond the limit. False when the
+// 101 rows of the table are not enough (count is then 101).
+bool sample_count(int ab2min, float limit, int &count, bool &ok) {
+    count = 0;
+    ok = true;
+    for (;;) {
+        float x = 0.0f;
+        if (!to_single((count - 1) * 0.125 + ab2min, x)) {
+            ok = false;
+            return true;
+        }
+        if (x >= limit) {
+            return true;
+        }
+        if (count >= Curve_Rows) {
             return false;
         }
+        ++count;
     }
-    double sum = 0.0;
-    for (std::size_t j = 0; j < Taps; ++j) {
-        sum += coefficients[j] * t[j + 1];
-    }
-    rho = sum / divisor;
-    return std::isfinite(rho);
 }
 
 } // namespace
 
 bool resistivity_transform(const Layered_Earth &earth, double lambda, double &t) {
     const int n = earth.layers;
-    if (n < 0 || n >= Model_Columns || !(lambda > 0.0)) {
+    if (n < 0 || n >= Model_Columns || !(lambda > 0.0) || !std::isfinite(lambda)) {
         return false;
     }
-    double value = earth.rho[n];
-    for (int i = n - 1; i >= 1; --i) {
+    // The topmost layer thick enough to screen what lies below fixes the transform there; the
+    // recurrence runs upwards from it (or from the half-space).
+    int start = n;
+    for (int i = 1; i < n; ++i) {
+        if (earth.thickness[i] / lambda >= Screening_Ratio) {
+            start = i;
+            break;
+        }
+    }
+    double value = earth.rho[start];
+    for (int i = start - 1; i >= 1; --i) {
         const double rho = earth.rho[i];
         const double u = earth.thickness[i] / lambda;
-        if (!std::isfinite(u)) {
+        if (!std::isfinite(u) || rho == 0.0) {
             return false;
         }
-        if (u >= 4.0) {
-            value = rho; // the layer screens everything below it
-            continue;
-        }
-        const double e = std::exp(u);
-        const double inv = 1.0 / e;
-        if (e == 0.0 || !std::isfinite(inv) || rho == 0.0) {
+        // tanh(u) = (1 - q) / (1 + q), q = exp(-2u); T := rho (T + rho th) / (rho + T th).
+        const double q = std::exp(-2.0 * u);
+        const double numerator = value * (1.0 + q) + rho * (1.0 - q);
+        const double denominator = rho * (1.0 + q) + value * (1.0 - q);
+        if (denominator == 0.0) {
             return false;
         }
-        const double th = (e - inv) / (e + inv);
-        const double denominator = 1.0 + value * th / rho;
-        if (denominator == 0.0 || !std::isfinite(denominator)) {
-            return false;
-        }
-        value = (value + rho * th) / denominator;
+        value = rho * numerator / denominator;
         if (!std::isfinite(value)) {
             return false;
         }
@@ -118,51 +113,54 @@ Forward_Failure compute_sampled_curve(const Layered_Earth &earth, Array_Type arr
     if (!to_single(std::log(static_cast<double>(max_ab2)) * Log10_Factor + 0.5, limit)) {
         return Forward_Failure::arithmetic;
     }
-
-    Transform_Table t{};
-    float lambda = 0.0f;
-    if (array == Array_Type::Schlumberger) {
-        if (!to_single(std::pow(10.0, ab2min) / Schlumberger_Start_Divisor, lambda) ||
-            !schlumberger_presamples(earth, lambda, t)) {
-            return Forward_Failure::arithmetic;
-        }
+    int count = 0;
+    bool ok = true;
+    const bool room = sample_count(ab2min, limit, count, ok);
+    if (!ok) {
+        return Forward_Failure::arithmetic;
+    }
+    if (count == 0) {
+        return Forward_Failure::none;
     }
 
-    for (;;) {
-        float x = 0.0f;
-        if (!to_single(out.last * 0.125 + ab2min, x)) {
+    // Transform values at spacing(0) * 10^((j + first_tap) / 16), j = 0, 1, ...: computed once,
+    // each serves every sample whose taps reach it.
+    const Filter filter = filter_of(array);
+    const int taps = static_cast<int>(filter.taps.size());
+    const int needed = Filter_Substeps * (count - 1) + taps;
+    Transform_Table t;
+    const double ratio = std::pow(10.0, 1.0 / (8 * Filter_Substeps));
+    double lambda = std::pow(10.0, ab2min + filter.first_tap / (8.0 * Filter_Substeps));
+    int computed = 0;
+    for (; computed < needed; ++computed, lambda *= ratio) {
+        if (!resistivity_transform(earth, lambda, t[computed])) {
+            break;
+        }
+    }
+    // Samples whose taps all lie below the first failed transform are written.
+    const int writable = computed == needed ? count
+                         : computed < taps  ? 0
+                                            : (computed - taps) / Filter_Substeps + 1;
+    for (int k = 0; k < writable; ++k) {
+        const double *window = &t[Filter_Substeps * k];
+        double sum = 0.0;
+        for (int i = 0; i < taps; ++i) {
+            sum += filter.taps[i] * window[i];
+        }
+        const double spacing = std::pow(10.0, ab2min + k / 8.0);
+        if (!std::isfinite(sum) || !std::isfinite(spacing)) {
+            out.last = k;
             return Forward_Failure::arithmetic;
         }
-        if (x >= limit) {
-            return Forward_Failure::none;
-        }
-        if (out.last + 1 >= Curve_Rows) {
-            return Forward_Failure::table_full;
-        }
-        const int k = ++out.last;
-        const double xk = ab2min + k / 8.0;
-        double rho = 0.0;
-        bool ok = false;
-        switch (array) {
-        case Array_Type::Schlumberger:
-            ok = schlumberger_sample(earth, lambda, t, rho);
-            break;
-        case Array_Type::Wenner:
-            ok = fresh_taps_sample(earth, xk, Wenner_Shift, -Wenner_Step, Wenner_Coefficients, 1.0,
-                                   t, rho);
-            break;
-        case Array_Type::Dipole:
-            ok = fresh_taps_sample(earth, xk, Dipole_Shift, Dipole_Step, Dipole_Coefficients,
-                                   Dipole_Divisor, t, rho);
-            break;
-        }
-        const double spacing = std::pow(10.0, xk);
-        if (!ok || !std::isfinite(spacing)) {
-            return Forward_Failure::arithmetic;
-        }
-        out.rho[k] = rho;
+        out.rho[k] = sum;
         out.spacing[k] = spacing;
+        out.last = k;
     }
+    if (writable < count) {
+        out.last = writable;
+        return Forward_Failure::arithmetic;
+    }
+    return room ? Forward_Failure::none : Forward_Failure::table_full;
 }
 
 } // namespace ohmira

@@ -126,12 +126,13 @@ TEST_F(ComputeCurve, ArrayTypeFollowsTheOptionButtons) {
         Array_Type array;
         double rho;
     };
-    for (const Case c : {Case{Array_Type::Schlumberger, 100.0}, Case{Array_Type::Wenner, 99.98},
-                         Case{Array_Type::Dipole, 100.0025}}) {
+    // A homogeneous earth: every array gives its resistivity.
+    for (const Case c : {Case{Array_Type::Schlumberger, 100.0}, Case{Array_Type::Wenner, 100.0},
+                         Case{Array_Type::Dipole, 100.0}}) {
         select_array(c.array);
         EXPECT_EQ(selected_array_type(), c.array);
         Compute_Curve();
-        EXPECT_NEAR(Curve(10, 1).num(), c.rho, 1e-9);
+        EXPECT_NEAR(Curve(10, 1).num(), c.rho, 1e-6);
     }
 }
 
