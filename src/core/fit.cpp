@@ -132,7 +132,6 @@ void fit_failed() {
 void Sum_Misfit(Variant &misfit) {
     double total = 0.0;
     double e = 0.0;
-    double m = 0.0;
     int j0 = 1;
     const int points = std::min<int>(Nb_Points, Last_Field_Row);
     for (int i = 1; i <= points; ++i) {
@@ -143,11 +142,12 @@ void Sum_Misfit(Variant &misfit) {
             continue;
         }
         j0 = k;
-        // Each statement that would fail is skipped; m and e then keep their previous values.
-        if (const auto candidate = curve_value_at(k, a)) {
-            m = *candidate;
-        }
-        if (m != 0.0 && r / m > 0.0) {
+        // A model value at or below 0 (or none) is at least as far off as the floor of the
+        // fit's values: never a good fit, never the previous point's error.
+        const auto candidate = curve_value_at(k, a);
+        const double m = candidate && *candidate > 0.0 ? *candidate : Value_Floor;
+        // A field resistivity that cannot be logged is skipped; e keeps its previous value.
+        if (r > 0.0) {
             const double candidate = std::fabs(std::log(r / m) / Ln10_Divisor) + Misfit_Offset;
             if (std::isfinite(candidate)) {
                 e = candidate;

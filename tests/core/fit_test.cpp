@@ -160,6 +160,25 @@ TEST_F(Fit, SumMisfitWeightsAndBrackets) {
     }
 }
 
+TEST_F(Fit, SumMisfitCountsANonPositiveModelValueAsFarOff) {
+    // The curve is negative or 0 around three of the four field points (100 ohm·m each).
+    Curve.clear();
+    const double values[] = {100, 100, -0.1, -0.2, 0.0, -0.05, -0.05};
+    for (int k = 0; k <= 6; ++k) {
+        Curve(k, 1) = values[k];
+        Curve(k, 2) = k + 1.0;
+    }
+    Curve_Last = 6;
+    set_field({{2.0, 100}, {3.0, 100}, {4.0, 100}, {5.0, 100}});
+    Variant m;
+    Sum_Misfit(m);
+    // Each point below 0 is at least as far off as 0.001 ohm·m: log10(100 / 0.001) = 5.
+    const double e_far = std::log(100 / 0.001) / 2.30258 + 1e-7;
+    const double e_exact = 1e-7;
+    EXPECT_NEAR(m.num(), 2 * e_exact * e_exact + 3 * e_far * e_far + e_far * e_far, 1e-9);
+    EXPECT_GT(m.num(), 90.0);
+}
+
 TEST_F(Fit, RecoversASyntheticModelAndKeepsFixedParameters) {
     synthetic_field({{100, 5}, {20, 15}, {300, 0}}, 6, 20);
     set_model({{130, 6.5}, {20, 10}, {210, 0}});
