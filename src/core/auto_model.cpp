@@ -11,6 +11,7 @@
 #include "shell/language.h"
 #include "shell/sev_form.h"
 
+#include <algorithm>
 #include <array>
 #include <cfloat>
 #include <cmath>
@@ -122,13 +123,15 @@ bool build_auto_model() {
         if (Nb_Layers >= Auto_Model_Max_Layers) {
             return false;
         }
+        // Extrapolated from the last slope; never below a tenth of the last apparent
+        // resistivity (the formula reaches 0 at a slope of -5/3), whole above 10 ohm·m.
         const float bend = 3.0f * S[n - 1] + 5.0f;
-        double rho = Int(*r_last * bend / 5.0);
+        double rho = std::max(*r_last * bend / 5.0, *r_last / 10.0);
         if (!std::isfinite(rho)) {
             return false;
         }
-        if (rho < 0.001) {
-            rho = 0.001;
+        if (rho >= 10.0) {
+            rho = Int(rho);
         }
         const int layer = ++Nb_Layers;
         Model_Layers(1, layer) = rho;

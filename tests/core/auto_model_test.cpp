@@ -34,6 +34,8 @@ TEST_F(AutoModel, LayersFromTheBendsOfTheCurve) {
     // Int(160 * (3 * 1 + 5) / 5) = 256.
     const std::vector<std::pair<double, double>> h_curve = {
         {1, 100}, {2, 50}, {4, 40}, {8, 80}, {16, 160}};
+    const float first_slope =
+        static_cast<float>((std::log(10.0) - std::log(100.0)) / (std::log(10.0) - std::log(1.001)));
     const Case cases[] = {
         {"H curve", Array_Type::Schlumberger, h_curve, {{100, 1}, {50, 0.6}, {256, 0}}},
         // Wenner triples the first, each new (from the tripled previous) and the end thickness.
@@ -43,14 +45,28 @@ TEST_F(AutoModel, LayersFromTheBendsOfTheCurve) {
          Array_Type::Schlumberger,
          {{1, 100}, {2, 50}, {4, 40}, {4, 40}, {8, 80}, {16, 160}},
          {{100, 1}, {40, 2.2}, {256, 0}}},
-        // Monotonous: the first layer over the end layer Int(1 * (3 * -1 + 5) / 5) = 0, raised
-        // to 0.001.
+        // Monotonous: the first layer over the end layer 1 * (3 * -1 + 5) / 5 = 0.4, its
+        // decimals kept below 10 ohm·m.
         {"monotonous",
          Array_Type::Schlumberger,
          {{1, 100}, {10, 10}, {100, 1}},
-         {{100, 1}, {0.001, 0}}},
-        // First slope -1.000434 (a1 + 0.001): Int(10 * 1.9987 / 5) = 3.
-        {"two points", Array_Type::Schlumberger, {{1, 100}, {10, 10}}, {{100, 1}, {3, 0}}},
+         {{100, 1}, {0.4, 0}}},
+        // First slope -1.000434 (a1 + 0.001): 10 * 1.9987 / 5 = 3.9974.
+        {"two points",
+         Array_Type::Schlumberger,
+         {{1, 100}, {10, 10}},
+         {{100, 1}, {10 * static_cast<double>(3.0f * first_slope + 5.0f) / 5, 0}}},
+        // Slope -2 (steeper than -5/3): a tenth of the last apparent resistivity, 0.05.
+        {"steep end",
+         Array_Type::Schlumberger,
+         {{1, 100}, {10, 50}, {100, 0.5}},
+         {{100, 1}, {0.05, 0}}},
+        // Above 10 ohm·m the end layer stays a whole number: slope -0.30103,
+        // 150 * (3 * -0.30103 + 5) / 5 = 122.9 gives 122.
+        {"whole above 10",
+         Array_Type::Schlumberger,
+         {{1, 600}, {10, 300}, {100, 150}},
+         {{600, 1}, {122, 0}}},
         // The last point within a factor e^0.2 of the last layer: no end layer.
         {"flat", Array_Type::Schlumberger, {{1, 100}, {10, 105}, {100, 110}}, {{100, 0}}},
     };
