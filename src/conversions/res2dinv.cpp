@@ -62,7 +62,11 @@ R2DI_Line read_res2dinv_file(const std::string &path) {
         line.refusal = R2DI_Refusal::too_many_data;
         return line;
     }
-    in.integer(); // x-location type: x is always the first electrode
+    line.location_flag = in.integer();
+    if (line.location_flag != 0 && line.location_flag != 1) {
+        line.refusal = R2DI_Refusal::location_flag;
+        return line;
+    }
     if (in.integer() >= 1) {
         line.refusal = R2DI_Refusal::ip_survey;
         return line;
@@ -72,7 +76,7 @@ R2DI_Line read_res2dinv_file(const std::string &path) {
         const double x = in.number();
         d.a = in.number();
         d.rho = in.number();
-        d.x = x + Spread_Centre * d.a;
+        d.x = line.location_flag == 0 ? x + Spread_Centre * d.a : x;
         line.data.push_back(d);
     }
     return line;
@@ -219,6 +223,11 @@ void refuse(const char *text) {
     MsgBox(text, vbExclamation, Prog_Title);
 }
 
+std::string location_flag_text(std::int16_t flag) {
+    return "Unknown x-location flag " + std::to_string(flag) +
+           " (0: first electrode, 1: mid-point)";
+}
+
 // Steps after the file is read: the dialog, then one sounding after the other. Throws
 // RuntimeError where the line cannot be cut or a sounding cannot be stored.
 void convert_line(const R2DI_Line &line, Batch_Run &run) {
@@ -314,6 +323,9 @@ void RES2DINV_Click() {
             return;
         case R2DI_Refusal::too_many_data:
             refuse("Max. 5000 mesures");
+            return;
+        case R2DI_Refusal::location_flag:
+            refuse(location_flag_text(line.location_flag).c_str());
             return;
         case R2DI_Refusal::ip_survey:
             refuse("Not for IP surveys");

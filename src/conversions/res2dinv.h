@@ -33,17 +33,19 @@ struct R2DI_Datum {
 };
 
 // What a data file holds, or why it is refused.
-enum class R2DI_Refusal { none, not_wenner, too_many_data, ip_survey };
+enum class R2DI_Refusal { none, not_wenner, too_many_data, location_flag, ip_survey };
 
 struct R2DI_Line {
     std::string title;
     float unit = 0; // unit electrode spacing u
     R2DI_Refusal refusal = R2DI_Refusal::none;
+    std::int16_t location_flag = 0; // 0: x of the first electrode, 1: x of the spread's middle
     std::vector<R2DI_Datum> data;
 };
 
-// Reads a data file: title, u, array type (1, 4 or 5), N (<= 5000), x-location type (not used),
-// IP flag (<= 0), then N triplets x, a, rho. A refusal stops the reading where it is found.
+// Reads a data file: title, u, array type (1, 4 or 5), N (<= 5000), x-location flag (0: x is the
+// first electrode, moved to the spread's centre x + 1.5 a; 1: x is the centre), IP flag (<= 0),
+// then N triplets x, a, rho. A refusal stops the reading where it is found.
 // Throws RuntimeError when the file cannot be read to the end of its data.
 R2DI_Line read_res2dinv_file(const std::string &path);
 

@@ -25,11 +25,16 @@ std::vector<R2DI_Datum> three_levels() {
     return data;
 }
 
-std::string line_file(const std::vector<R2DI_Datum> &data, int type = 1, int ip = 0) {
+// x-location flag 0 writes the first electrodes, 1 the centres of the spreads.
+std::string line_file(const std::vector<R2DI_Datum> &data, int type = 1, int ip = 0, int flag = 0) {
     std::ostringstream s;
-    s << "Test line\r\n1\r\n" << type << "\r\n" << data.size() << "\r\n1\r\n" << ip << "\r\n";
+    s << "Test line\r\n1\r\n"
+      << type << "\r\n"
+      << data.size() << "\r\n"
+      << flag << "\r\n"
+      << ip << "\r\n";
     for (const R2DI_Datum &d : data) {
-        s << (d.x - 1.5 * d.a) << " " << d.a << " " << d.rho << "\r\n";
+        s << (flag == 0 ? d.x - 1.5 * d.a : d.x) << " " << d.a << " " << d.rho << "\r\n";
     }
     return s.str();
 }
@@ -104,6 +109,31 @@ TEST(Res2dinvExtraction, LinesThatCannotBeCutAreRefused) {
     EXPECT_FALSE(extract_soundings(three_levels(), 1, 0, 0).ok);
 }
 
+TEST(Res2dinvExtraction, FirstElectrodeAndMidPointFilesGiveTheSameSoundings) {
+    // The same line, read from files written with either x-location flag.
+    const R2DI_Line first = read_res2dinv_file(OHMIRA_TEST_DATA "/res2dinv-wenner32-flag0.dat");
+    const R2DI_Line middle = read_res2dinv_file(OHMIRA_TEST_DATA "/res2dinv-wenner32.dat");
+    ASSERT_EQ(first.refusal, R2DI_Refusal::none);
+    ASSERT_EQ(middle.refusal, R2DI_Refusal::none);
+    ASSERT_EQ(first.data.size(), 1648u);
+    ASSERT_EQ(middle.data.size(), 1648u);
+    EXPECT_DOUBLE_EQ(middle.data[0].x, 1.5); // 1.5 is the centre as written, not moved
+    const R2DI_Extraction a = extract_soundings(first.data, first.unit, 10, 0);
+    const R2DI_Extraction b = extract_soundings(middle.data, middle.unit, 10, 0);
+    ASSERT_TRUE(a.ok);
+    ASSERT_TRUE(b.ok);
+    EXPECT_EQ(a.range, b.range);
+    ASSERT_EQ(a.soundings.size(), b.soundings.size());
+    for (std::size_t k = 0; k < a.soundings.size(); ++k) {
+        EXPECT_EQ(a.soundings[k].spacing, b.soundings[k].spacing) << "sounding " << k + 1;
+        ASSERT_EQ(a.soundings[k].rho.size(), b.soundings[k].rho.size());
+        for (std::size_t p = 0; p < a.soundings[k].rho.size(); ++p) {
+            EXPECT_NEAR(a.soundings[k].rho[p], b.soundings[k].rho[p], 1e-9);
+        }
+        EXPECT_EQ(a.soundings[k].y_coord, b.soundings[k].y_coord);
+    }
+}
+
 TEST(Res2dinvExtraction, SoundingNamesKeepTheBlankOfTheNumber) {
     EXPECT_EQ(r2di_sounding_path("/d/line.DAT", 1), "/d/line_ 1.QD3");
     EXPECT_EQ(r2di_sounding_path("/d/line.DAT", 10), "/d/line_ 10.QD3");
@@ -145,6 +175,8 @@ TEST_F(Res2dinvCommand, RefusedFilesStopBeforeTheDialog) {
         {line_file(three_levels(), 7), "Only for Wenner spread"},
         {line_file(big), "Max. 5000 mesures"},
         {line_file(three_levels(), 1, 1), "Not for IP surveys"},
+        {line_file(three_levels(), 1, 0, 2),
+         "Unknown x-location flag 2 (0: first electrode, 1: mid-point)"},
         {"Title\r\n1\r\n1\r\n", "Error during reading"},
     };
     for (const Case &c : cases) {
