@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "conversions/list_reader.h"
 #include "core/loglog_plot.h"
@@ -25,6 +26,12 @@ constexpr double Pi_Syscal = 3.1416;
 constexpr Language_Text Done_Text = {"Tous les fichiers SYSCAL sont convertis ",
                                      "Todos los ficheros SYSCAL han sido convertidos",
                                      "All Syscal files have been converte"};
+// Follows the count of soundings written, after a line break.
+constexpr Language_Text Written_Text = {" sondage(s) enregistré(s)", " sondeo(s) guardado(s)",
+                                        " sounding(s) written"};
+constexpr Language_Text No_Sounding_Text = {"Aucun sondage n'a pu être lu dans ",
+                                            "No se pudo leer ningún sondeo en ",
+                                            "No sounding could be read in "};
 constexpr Language_Text Too_Many_Text = {
     "Plus de 10 sondages ou de 51 points par sondage : conversion arrêtée",
     "Más de 10 sondeos o de 51 puntos por sondeo: conversión detenida",
@@ -154,7 +161,14 @@ void Syscal_Click() {
         return;
     }
 
+    if (file.records.empty()) {
+        MsgBox(std::string(by_language(No_Sounding_Text)) + File_Name, vbExclamation, Prog_Title);
+        SEV.Bilog.MousePointer(vbCrosshair);
+        return;
+    }
+
     const std::vector<Syscal_Sounding> soundings = group_syscal_soundings(file.records);
+    int written = 0;
     for (std::size_t k = 1; k <= soundings.size(); ++k) {
         const Syscal_Sounding &s = soundings[k - 1];
         if (k > Syscal_Max_Soundings || s.records.size() > Syscal_Max_Points) {
@@ -188,9 +202,13 @@ void Syscal_Click() {
         File_Path = (name.front() == '/' ? std::string() : folder) + name + ".QD3";
         sort_syscal_points(points);
         fill_field_data(points);
-        Save_QD3(File_Path);
+        if (Save_QD3(File_Path)) {
+            ++written;
+        }
     }
-    MsgBox(by_language(Done_Text), vbInformation, Prog_Title);
+    MsgBox(std::string(by_language(Done_Text)) + "\n" + std::to_string(written) +
+               by_language(Written_Text),
+           vbInformation, Prog_Title);
     close_all_files();
 }
 

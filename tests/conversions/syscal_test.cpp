@@ -88,7 +88,7 @@ TEST_F(SyscalCommand, EachSoundingIsNamedSortedAndSavedWithConfirmation) {
     EXPECT_EQ(rec[1].text, "Enter a file name (without extension) for Syscal  Site A data N°  1");
     EXPECT_EQ(rec[2].text, "Recording File " + path("first.QD3"));
     EXPECT_EQ(rec[3].text, "Enter a file name (without extension) for Syscal  Site A data N°  2");
-    EXPECT_EQ(rec[5].text, "All Syscal files have been converte");
+    EXPECT_EQ(rec[5].text, "All Syscal files have been converte\n2 sounding(s) written");
     EXPECT_EQ(files(), (std::vector<std::string>{"first.QD3", "second.QD3", "survey.DAT"}));
     // The record with no voltage is left out; the rest sorted by spacing.
     const std::string first = read_bytes(path("first.QD3"));
@@ -129,6 +129,41 @@ TEST_F(SyscalCommand, MoreThanTenSoundingsStopWithABoxKeepingWhatWasSaved) {
     EXPECT_EQ(host_.message_boxes().back().text,
               "More than 10 soundings or 51 points per sounding: conversion stopped");
     EXPECT_EQ(files(), (std::vector<std::string>{"many.DAT", "one.QD3"}));
+}
+
+TEST_F(SyscalCommand, AFileWithNoReadableRecordWritesNothing) {
+    struct Case {
+        const char *what;
+        std::string bytes;
+    };
+    const Case cases[] = {
+        {"header only", "\"Site A \"\r\n"},
+        {"unreadable items", "Header\r\nS1,x,y,z\r\nS2,1,1,abc,0.1,10,1\r\n"},
+        {"no voltage", "Header\r\nS1,1,1,0,0.1,10,1\r\nS1,1,1,-1,0.1,20,1\r\n"},
+        {"empty file", ""},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        host_.expect(answer_open({write_bytes("bad.DAT", c.bytes)}));
+        host_.expect(answer_box(vbOK));
+        Syscal_Click();
+        EXPECT_EQ(host_.pending(), 0u);
+        ASSERT_FALSE(host_.message_boxes().empty());
+        EXPECT_EQ(host_.message_boxes().back().text, "No sounding could be read in bad.DAT");
+        EXPECT_EQ(files(), std::vector<std::string>{"bad.DAT"});
+    }
+}
+
+TEST_F(SyscalCommand, TheClosingBoxCountsOnlyTheSoundingsWritten) {
+    host_.expect(answer_open({data_file()}));
+    host_.expect(answer_input("first"));
+    host_.expect(answer_box(vbYes));
+    host_.expect(answer_input(""));
+    host_.expect(answer_box(vbOK));
+    Syscal_Click();
+    EXPECT_EQ(host_.pending(), 0u);
+    EXPECT_EQ(host_.message_boxes().back().text,
+              "All Syscal files have been converte\n1 sounding(s) written");
 }
 
 TEST_F(SyscalCommand, CancellingTheFileDialogSaysNothing) {
