@@ -27,7 +27,7 @@ from scipy.special import erfc, loggamma
 SUBSTEPS = 2  # transform samples per curve step of 1/8 decade
 STEP = np.log(10.0) / (8 * SUBSTEPS)
 PASS, TAPER = 20.0, 3.0
-CUT = 1e-13
+CUT = 1e-11
 
 
 def response(kind, w):
