@@ -97,24 +97,33 @@ bool resistivity_transform(const Layered_Earth &earth, double lambda, double &t)
             break;
         }
     }
-    double value = earth.rho[start];
+    // T is carried as the fraction n / d, so that the recurrence divides only once at the end:
+    // T := rho (T + rho th) / (rho + T th), th = tanh(u) = (1 - q) / (1 + q), q = exp(-2u).
+    double n_part = earth.rho[start];
+    double d_part = 1.0;
     for (int i = start - 1; i >= 1; --i) {
         const double rho = earth.rho[i];
         const double u = earth.thickness[i] / lambda;
         if (!std::isfinite(u) || rho == 0.0) {
             return false;
         }
-        // tanh(u) = (1 - q) / (1 + q), q = exp(-2u); T := rho (T + rho th) / (rho + T th).
         const double q = std::exp(-2.0 * u);
-        const double numerator = value * (1.0 + q) + rho * (1.0 - q);
-        const double denominator = rho * (1.0 + q) + value * (1.0 - q);
-        if (denominator == 0.0) {
-            return false;
+        const double plus = 1.0 + q, minus = 1.0 - q;
+        const double next_n = n_part * plus + rho * d_part * minus;
+        d_part = d_part * plus + n_part * minus / rho;
+        n_part = next_n;
+        // Both parts only grow; scaled back together long before a double overflows.
+        if (n_part > 1e200 || d_part > 1e200) {
+            n_part *= 1e-200;
+            d_part *= 1e-200;
         }
-        value = rho * numerator / denominator;
-        if (!std::isfinite(value)) {
-            return false;
-        }
+    }
+    if (d_part == 0.0) {
+        return false;
+    }
+    const double value = n_part / d_part;
+    if (!std::isfinite(value)) {
+        return false;
     }
     t = value;
     return true;
