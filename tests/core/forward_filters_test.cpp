@@ -123,6 +123,23 @@ TEST(ForwardFilters, ThickLayerScreensTheDepth) {
     EXPECT_NEAR(t, 50.0, 1e-12);
 }
 
+TEST(ForwardFilters, TwentyLayersOfExtremeContrastStayFiniteAndPositive) {
+    Layered_Earth earth;
+    earth.layers = 20;
+    for (int i = 1; i <= 20; ++i) {
+        earth.rho[i] = i % 2 ? 150000 : 0.001;
+        earth.thickness[i] = i < 20 ? 0.5 * i : 0;
+    }
+    for (const auto array : All_Arrays) {
+        Sampled_Curve curve;
+        ASSERT_EQ(compute_sampled_curve(earth, array, -1, 30000, curve), Forward_Failure::none);
+        for (int k = 0; k <= curve.last; ++k) {
+            EXPECT_TRUE(std::isfinite(curve.rho[k]) && curve.rho[k] > 0)
+                << name_of(array) << " sample " << k << " " << curve.rho[k];
+        }
+    }
+}
+
 // Every sample of each array's curve within 0.2 % of the image series and above 0, for
 // contrasts from 1e-4 to 1e4.
 TEST(ForwardFilters, TwoLayerCurvesAgreeWithTheImageSeries) {
