@@ -1,10 +1,12 @@
-// A field sounding over a conductive basement in the real main window: the fit button builds the
-// automatic model and fits it; the model grid and the plotted curve must stay physical (every
-// value above 0). Set OHMIRA_QT_SHOTS to a folder to keep the picture.
-#include "../core/sounding_setters.h"
+// A field sounding over a conductive basement in the real main window: opened through File ▸ Read,
+// then the fit button builds the automatic model and fits it; the model grid and the plotted curve
+// must stay physical (every value above 0). Set OHMIRA_QT_SHOTS to a folder to keep the picture.
 #include "core/auto_model.h"
 #include "core/forward.h"
+#include "core/open_save.h"
+#include "core/qd3_file.h"
 #include "core/sounding.h"
+#include "editor/data_entry.h"
 #include "editor/model_editor.h"
 #include "platform/number_text.h"
 #include "platform/qt/form_view.h"
@@ -15,6 +17,9 @@
 #include "shell/settings_values.h"
 #include "shell/sev_form.h"
 
+#include <QFileDialog>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -26,20 +31,24 @@
 namespace ohmira::qt {
 namespace {
 
-// Lines "AB/2 MN/2 rho_a" of a sounding in tests/data.
-std::vector<std::pair<double, double>> ves_points(const std::string &name) {
+// Reads the lines "AB/2 MN/2 rho_a" of a sounding in tests/data into Field_Data; the count.
+int read_ves(const std::string &name) {
     std::ifstream in(std::string(OHMIRA_TEST_DATA) + "/" + name);
-    std::vector<std::pair<double, double>> points;
     std::string line;
-    while (std::getline(in, line)) {
+    int n = 0;
+    while (std::getline(in, line) && n < 51) {
         std::istringstream fields(line);
         fields.imbue(std::locale::classic());
         double ab2 = 0, mn2 = 0, rho = 0;
         if (fields >> ab2 >> mn2 >> rho) {
-            points.emplace_back(ab2, rho);
+            ++n;
+            Field_Data(n, 1) = ab2;
+            Field_Data(n, 2) = rho;
+            Field_Data(n, 3) = mn2;
         }
     }
-    return points;
+    Nb_Points = static_cast<std::int16_t>(n);
+    return n;
 }
 
 TEST(ConductiveSoundingWindow, FitButtonGivesAPhysicalModelAndCurve) {
@@ -55,19 +64,39 @@ TEST(ConductiveSoundingWindow, FitButtonGivesAPhysicalModelAndCurve) {
     Lang_English = true;
     Prepare_Main_Window();
     SEV.Option1.Value(true);
-    const auto points = ves_points("example.ves");
-    ASSERT_EQ(points.size(), 23u);
-    test::set_field(points);
-    Auto_Threshold = 0.3; // as every sounding file read leaves it
-    Model_Layers.clear();
-    Nb_Layers = 0;
-    File_Name = "example.QD3";
-    Fresh_Load = 0;
-    Set_Model_Editor_Captions();
+    Niveau = "0";
+    Array_Factor = 1;
+    Spacing_File = std::string(OHMIRA_TEST_DATA) + "/../../data/DATAVES.TXT";
+    Load_build();
     FormView *view = nullptr;
     testing::show_main_window(view);
     QTemporaryDir temp;
     const QString folder = testing::shots_folder(temp);
+
+    // The sounding as a QD3 file: AB/2, rho_a and MN/2 of each point.
+    ASSERT_EQ(read_ves("example.ves"), 23);
+    const std::string file = (temp.path() + "/example.QD3").toStdString();
+    ASSERT_EQ(write_qd3_file(file), 0);
+    Field_Data.clear();
+    Nb_Points = 0;
+
+    QMenuBar *bar = view->menu_bar();
+    QAction *file_menu = bar->actions().front();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(file_menu).center());
+    QMenu *menu = file_menu->menu();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }));
+    QAction *read = view->action_of("NFile");
+    ASSERT_NE(read, nullptr);
+    testing::when_dialog_opens([&](QDialog &d) {
+        auto *fd = qobject_cast<QFileDialog *>(&d);
+        ASSERT_NE(fd, nullptr);
+        fd->selectFile(QString::fromStdString(file));
+        QMetaObject::invokeMethod(fd, "accept");
+    });
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(read).center());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return File_Path == file; }));
+    ASSERT_EQ(Nb_Points, 23);
+    QtUi::instance().sync_all();
 
     auto *fit = qobject_cast<QPushButton *>(view->widget_of("Ajuste_Button"));
     ASSERT_NE(fit, nullptr);
@@ -95,7 +124,6 @@ TEST(ConductiveSoundingWindow, FitButtonGivesAPhysicalModelAndCurve) {
     }
     EXPECT_GT(curve_lines, 20u);
     EXPECT_TRUE(view->grab().save(folder + "/conductive-sounding-fitted.png"));
-
     delete view;
     reset_SEV();
     reset_all_state();
