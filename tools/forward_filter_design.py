@@ -13,8 +13,8 @@ resistivity transform T with a kernel whose Fourier transform is known in closed
 The transform of a layered earth is analytic in the strip |Im y| < pi/2, so its spectrum falls off
 as exp(-pi |w| / 2). Sampling it at 1/16 decade (two samples per curve step of 1/8 decade) and
 keeping the kernel's response exact up to w = 20, with an erfc taper of width 3 beyond, leaves
-errors near 1e-7 for contrasts up to 1e4; the tapered response has fast-decaying taps, cut where
-they fall below 1e-13. The two-electrode kernel decays only as exp(z) toward long abscissas; its
+errors near 1e-6 for contrasts up to 1e4; the tapered response has fast-decaying taps, cut where
+they fall below 1e-11. The two-electrode kernel decays only as exp(z) toward long abscissas; its
 taps run further and the weight of the cut tail goes to the last tap, so that every filter adds up
 to exactly 1 (a homogeneous earth gives its resistivity).
 
