@@ -66,7 +66,14 @@ bool convert_line(const std::string &line, int spacings, const std::string &fold
     if (n < 1) {
         return false; // a blank line or one without resistivities
     }
-    Output_File = folder + fields[0] + ".QD3";
+    // The file goes into the folder chosen: a name that would lead out of it or hide the file
+    // ("../x", "a/b", "" giving ".QD3") is refused for that line.
+    const std::string &name = fields[0];
+    if (name.empty() || name[0] == '.' || name.find_first_of("/\\") != std::string::npos) {
+        MsgBox("Sounding name refused: \"" + name + "\"", vbInformation, Prog_Title);
+        return false;
+    }
+    Output_File = folder + name + ".QD3";
     if (n > spacings) {
         MsgBox("Spread data missing for sounding " + name_of(Output_File), vbInformation,
                Prog_Title);

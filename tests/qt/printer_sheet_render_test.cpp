@@ -24,6 +24,8 @@ TEST(PrinterSheetRender, BothPagesPaintTheSheet) {
     reset_SEV();
     reset_all_state();
     Printer.reset();
+    // Jobs are kept to be looked at, not sent to the desktop's printer.
+    Printer.print_sink = nullptr;
     SEV.Option1.Value(true);
     File_Name = "S12.QD3";
     const double spacing[] = {1, 2, 3, 5, 10, 20, 30, 50, 100};
