@@ -54,7 +54,11 @@ int read_spread_file(const std::string &path) {
         if (++s > Max_Spacings) {
             throw RuntimeError(err::SubscriptRange);
         }
-        Field_Data(s, 1) = in.number();
+        const double spacing = in.number();
+        // Max_AB2 takes the spacings: one beyond its 16 bits stops the read before it is kept.
+        if (!CInt(spacing))
+            throw RuntimeError(err::Overflow);
+        Field_Data(s, 1) = spacing;
     }
     return s;
 }

@@ -116,6 +116,17 @@ TEST_F(SheetCommand, NamesThatLeaveTheFolderAreRefusedLineByLine) {
     EXPECT_FALSE(std::filesystem::exists(dir_.parent_path() / "other"));
 }
 
+TEST_F(SheetCommand, ASpacingBeyondSixteenBitsStopsTheReadAndWritesNothing) {
+    host_.expect(answer_open({write_bytes("spread.TXT", "1\r\n2\r\n40000\r\n")}));
+    host_.expect(answer_box(vbOK));
+    Sheet_Click();
+    EXPECT_EQ(host_.pending(), 0u);
+    ASSERT_EQ(host_.message_boxes().size(), 1u);
+    EXPECT_EQ(host_.message_boxes()[0].text, "Error during reading");
+    EXPECT_EQ(files(), std::vector<std::string>{"spread.TXT"});
+    EXPECT_FALSE(Field_Data(3, 1).num() == 40000);
+}
+
 TEST_F(SheetCommand, ADoubleBlankIsAZeroResistivityAndShiftsTheRest) {
     // Neither the automatic model nor the fit can take a zero resistivity: both say so, and the
     // sounding is saved as it is.
