@@ -47,8 +47,9 @@ ImportedSounding parse_abem_ves(ListReader &in) {
             row[2] = rho;
             for (int c = 3; c <= 6; ++c)
                 row[c] = 0;
-            s.add_row(row);
+            // A spacing beyond Max_AB2's 16 bits stops the read before the row is kept.
             s.track_ab2(ab2);
+            s.add_row(row);
         }
         const int m = in.integer();
         for (int j = 1; j <= m; ++j) {
@@ -131,8 +132,8 @@ ImportedSounding parse_sas1000_amp(ListReader &in) {
             amp_spacings(code, type, u, item, row);
             row[5] = 0;
             row[4] = item[first_measure + 1] * 1000;
-            s.add_row(row);
             s.track_ab2(row[1].num());
+            s.add_row(row);
         }
         s.data_source = "";
         s.x_coord = x;

@@ -54,7 +54,11 @@ int read_spread_file(const std::string &path) {
         if (++s > Max_Spacings) {
             throw RuntimeError(err::SubscriptRange);
         }
-        Field_Data(s, 1) = in.number();
+        const double spacing = in.number();
+        // Max_AB2 takes the spacings: one beyond its 16 bits stops the read before it is kept.
+        if (!CInt(spacing))
+            throw RuntimeError(err::Overflow);
+        Field_Data(s, 1) = spacing;
     }
     return s;
 }
@@ -66,7 +70,14 @@ bool convert_line(const std::string &line, int spacings, const std::string &fold
     if (n < 1) {
         return false; // a blank line or one without resistivities
     }
-    Output_File = folder + fields[0] + ".QD3";
+    // The file goes into the folder chosen: a name that would lead out of it or hide the file
+    // ("../x", "a/b", "" giving ".QD3") is refused for that line.
+    const std::string &name = fields[0];
+    if (name.empty() || name[0] == '.' || name.find_first_of("/\\") != std::string::npos) {
+        MsgBox("Sounding name refused: \"" + name + "\"", vbInformation, Prog_Title);
+        return false;
+    }
+    Output_File = folder + name + ".QD3";
     if (n > spacings) {
         MsgBox("Spread data missing for sounding " + name_of(Output_File), vbInformation,
                Prog_Title);

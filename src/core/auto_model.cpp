@@ -205,4 +205,12 @@ void NModele_Click() {
     restore_pointers();
 }
 
+void Request_Auto_Model() {
+    if (File_Name.empty()) {
+        MsgBox(by_language(Request_Select_File_Text), vbExclamation, Prog_Title);
+        return;
+    }
+    Create_Auto_Model();
+}
+
 } // namespace ohmira

@@ -19,6 +19,10 @@ void Setup_Auto_Threshold_Slider();
 // The model menu: shows and computes the model in memory, or offers an automatic one.
 void NModele_Click();
 
+// The automatic model of the current sounding, or the "select a file" box when there is none.
+// No command reaches it.
+void Request_Auto_Model();
+
 inline constexpr int Auto_Model_Max_Layers = 20;
 
 inline constexpr Language_Text Auto_Model_Impossible_Text = {
@@ -27,6 +31,9 @@ inline constexpr Language_Text Auto_Model_Impossible_Text = {
 inline constexpr Language_Text Select_File_First_Text = {
     "Vous devez d'abord sélectionner un fichier ou entrer des données terrains",
     "Primero, seleccione un fichero", "First select a file"};
+inline constexpr Language_Text Request_Select_File_Text = {
+    "Vous devez d'abord sélectionner un fichier ou entrer des données terrains",
+    "Primero, seleccione un fichero...", "First select a file..."};
 inline constexpr Language_Text Auto_Model_Question_Text = {
     "Création automatique d'un modèle ?", "¿Desea una creación automática de modelo?",
     "Automatic model creation ?"};

@@ -101,14 +101,14 @@ void Draw_Bilog_Frame() {
     for (std::int64_t i = std::int64_t{AB2min} + 1; i <= AB2max; ++i) {
         for (int k = 2; k <= 9; ++k) {
             const double x =
-                std::log(k * std::pow(10.0, static_cast<double>(i))) * plot_log10_factor - 1;
+                std::log(k * std::pow(10.0, static_cast<double>(i))) * Log10_Factor - 1;
             plot.Line(x, RHOmin, x, RHOmax, minor);
         }
     }
     for (std::int64_t j = std::int64_t{RHOmin} + 1; j <= RHOmax; ++j) {
         for (int k = 2; k <= 9; ++k) {
             const double y =
-                std::log(k * std::pow(10.0, static_cast<double>(j))) * plot_log10_factor - 1;
+                std::log(k * std::pow(10.0, static_cast<double>(j))) * Log10_Factor - 1;
             plot.Line(AB2min, y, AB2max, y, minor);
         }
     }
@@ -124,8 +124,8 @@ void Draw_Bilog_Frame() {
             const auto [a, r] = *p;
             if (a < AB2min_Value || a > AB2max_Value || r < RHOmin_Value || r > RHOmax_Value)
                 continue;
-            const double x = std::log(a) * plot_log10_factor;
-            const double y = std::log(r) * plot_log10_factor;
+            const double x = std::log(a) * Log10_Factor;
+            const double y = std::log(r) * Log10_Factor;
             plot.Line(x - m, y - m, x + m, y + m, points, LineShape::Box);
         }
     }

@@ -44,7 +44,7 @@ void show_error(const Language_Text &text) {
 std::optional<double> plot_log(double v) {
     if (!(v > 0) || !std::isfinite(v))
         return std::nullopt;
-    return std::log(v) * plot_log10_factor;
+    return std::log(v) * Log10_Factor;
 }
 
 // A table value in arithmetic; a text that is no representable number counts as 0.
@@ -208,6 +208,16 @@ void Draw_Error_Curve() {
         if (surface == Plot_Surface::sheet_page)
             SEV.VSPrint.PenWidth(after_error_point_pen_width);
     }
+}
+
+void Draw_Point_Mark(double spacing, double rho) {
+    const auto x = plot_log(spacing);
+    const auto y = plot_log(rho);
+    if (!x || !y)
+        return;
+    const double m = value_of(Mark_Size);
+    const Colour colour = Color_Mode != 0 ? rgb(255, 0, 0) : plot_colour(Superposed_Color);
+    SEV.Bilog.Line(*x - m, *y - m, *x + m, *y + m, colour, LineShape::Box);
 }
 
 } // namespace ohmira

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/forward.h"
+#include "core/loglog_plot.h"
 #include "core/open_save.h"
 #include "core/qd3_file.h"
 #include "core/sounding.h"
@@ -40,13 +42,6 @@ void set_unmeasured_columns_zero(int row, int last_column = 6) {
     static const Variant zero(0.0);
     for (int c = 3; c <= last_column; ++c)
         Field_Data(row, c) = zero;
-}
-
-// Raises Max_AB2 to the spacing as a whole number; a spacing too large for it is passed over.
-void raise_max_ab2(double spacing) {
-    if (spacing > Max_AB2)
-        if (const auto whole = CInt(spacing))
-            Max_AB2 = *whole;
 }
 
 } // namespace
@@ -144,8 +139,7 @@ void Load_SEV(std::string &path) {
             Field_Data(k, 2) = rho;
             Field_Data(k, 1) = spacing;
             set_unmeasured_columns_zero(k, 7);
-            if (spacing > Max_AB2)
-                Max_AB2 = CInt_or_throw(spacing);
+            raise_max_ab2(spacing);
             points_read = k;
         }
         in.close();
@@ -175,6 +169,38 @@ void Bak_M_Click() {
     const std::string to = from.substr(0, from.size() >= 3 ? from.size() - 3 : 0) + "QD3";
     if (MsgBox("Rename " + from + " as " + to, vbOKCancel + vbQuestion, "Backup to QD3") == vbOK)
         rename_file(from, to); // refuses to replace an existing QD3 file, and then does nothing
+}
+
+void Restore_Backup() {
+    auto &dialog = SEV.CmDialog1;
+    dialog.Flags = cdlOFNExplorer;
+    dialog.Filter = "Fichier Ohmira (*.BAK)|*.BAK";
+    dialog.DialogTitle = "OHMIRA File selection";
+    dialog.FileName = "*.BAK";
+    if (!dialog.ShowOpen())
+        return;
+    // A file that cannot be read leaves the sounding and its names as they are.
+    if (!sounding_file_readable(dialog.FileName)) {
+        show_file_read_error();
+        return;
+    }
+    std::string path = dialog.FileName;
+    const std::string previous_name = File_Name;
+    File_Name = dialog.FileTitle.empty() ? path : dialog.FileTitle;
+    File_Layout = 3;
+    if (!Load_QD3(path)) {
+        File_Name = previous_name; // the read-error box has said why
+        return;
+    }
+    const auto with_qd3_ending = [](const std::string &name) {
+        return name.substr(0, name.size() >= 3 ? name.size() - 3 : 0) + "QD3";
+    };
+    File_Path = with_qd3_ending(path);
+    File_Name = with_qd3_ending(File_Name);
+    MsgBox(File_Name + " is restored", vbInformation, Prog_Title);
+    skipping_errors([] { Find_Max_AB2(Max_AB2); });
+    Draw_Mode = "NORMAL";
+    skipping_errors(Draw_Bilog_Frame);
 }
 
 } // namespace ohmira

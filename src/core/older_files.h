@@ -16,4 +16,8 @@ void Load_SEV(std::string &path);
 // File ▸ BAK to QD3: renames a chosen *.BAK file to the same name ending in QD3.
 void Bak_M_Click();
 
+// Reads a chosen *.BAK file (QD3 layout) as the current sounding under the same name ending in
+// QD3, says "… is restored" and redraws the plot frame. No command reaches it.
+void Restore_Backup();
+
 } // namespace ohmira

@@ -2,7 +2,11 @@
 
 #include <cmath>
 
+#include "core/sounding.h"
+#include "platform/dialog_host.h"
 #include "platform/number_text.h"
+#include "shell/app_title.h"
+#include "shell/settings_values.h"
 #include "shell/sev_form.h"
 
 namespace ohmira {
@@ -48,6 +52,10 @@ void Bilog_MouseMove(int, int, float X, float Y) {
 
 void Bilog_MouseDown(int, int, float X, float Y) {
     show_readout(X, Y);
+}
+
+void Ask_Color_Grid() {
+    Color_Mode = MsgBox("Do you want a color grid", vbYesNo, Prog_Title) == vbYes ? vbTrue : 0;
 }
 
 void connect_plot_events() {

@@ -157,8 +157,7 @@ void read_qd3_body(TextFile &in, bool &model_replaced) {
             for (int c = 0; c < 6; ++c)
                 Field_Data(i, c + 1) = v[c];
             Field_Data(i, 7) = v[1];
-            if (v[0] > Max_AB2)
-                Max_AB2 = CInt_or_throw(v[0]);
+            raise_max_ab2(v[0]);
             if (i > 1 && v[0] == previous_spacing && v[1] == previous_rho)
                 Shift_Compensation = 1;
             previous_spacing = v[0];
@@ -196,12 +195,12 @@ void read_qd3_body(TextFile &in, bool &model_replaced) {
 
 } // namespace
 
-void Load_QD3(std::string &path) {
+bool Load_QD3(std::string &path) {
     if (File_Name.empty()) {
         MsgBox(by_language("Sélectionnez d'abord un fichier ", "Primero, seleccione un fichero... ",
                            "First, select a SEV File... "),
                vbExclamation, Prog_Title);
-        return;
+        return false;
     }
     for (auto *text : {&Comment, &Graph_Title, &X_Coord, &Y_Coord, &Z_Coord, &Azimuth})
         text->clear();
@@ -211,6 +210,7 @@ void Load_QD3(std::string &path) {
     Auto_Threshold = 0.3;
 
     bool model_replaced = false;
+    bool read_whole = true;
     try {
         close_all_files();
         // Regular files of a sounding's size only: a FIFO or a device would block or never end.
@@ -230,8 +230,10 @@ void Load_QD3(std::string &path) {
         }
         Data_Source.clear();
         show_file_read_error();
+        read_whole = false;
     }
     Fresh_Load = vbTrue;
+    return read_whole;
 }
 
 } // namespace ohmira

@@ -3,6 +3,7 @@
 #include "core/loglog_plot.h"
 #include "core/open_save.h"
 #include "editor/data_entry.h"
+#include "platform/number_text.h"
 #include "platform/runtime_error.h"
 #include "shell/sev_form.h"
 
@@ -66,6 +67,12 @@ void reset_core_state() {
     Auto_Threshold.clear();
     Draw_Mode.clear();
     Recent_Files.clear();
+}
+
+void raise_max_ab2(double spacing) {
+    if (spacing > Max_AB2)
+        if (const auto whole = CInt(spacing))
+            Max_AB2 = *whole;
 }
 
 void New_SEV() {

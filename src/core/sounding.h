@@ -1,7 +1,7 @@
 #pragma once
 // The current sounding: the shared variables every subsystem reads and writes, the superposition
-// store, and the state of the curve computation that goes with them. Widths follow the original
-// types: Integer = 16 bits, Long = 32 bits; True is -1.
+// store, and the state of the curve computation that goes with them. Integer fields are 16 bits,
+// Long fields 32 bits, as the files and their limits expect; True is -1.
 #include <cstdint>
 #include <string>
 
@@ -84,6 +84,10 @@ inline std::string Draw_Mode;
 // Puts every variable above back to its value at program start (after the start-up has set
 // Superpose -1, Rho_Scale 100 and Plot_Empty True).
 void reset_core_state();
+
+// Raises Max_AB2 to a larger spacing rounded to whole metres; a spacing of 32767.5 m or more,
+// which the 16-bit Max_AB2 cannot hold, is passed over.
+void raise_max_ab2(double spacing);
 
 // Starts a new, empty sounding.
 void New_SEV();

@@ -7,9 +7,11 @@
 #include "core/loglog_plot.h"
 #include "core/open_save.h"
 #include "core/sounding.h"
+#include "core/superposition.h"
 #include "editor/data_entry.h"
 #include "editor/field_grid.h"
 #include "editor/model_editor.h"
+#include "editor/model_grid.h"
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
@@ -23,27 +25,10 @@ namespace ohmira {
 
 namespace {
 
-void clear_model_grid() {
-    auto &grid = SEV.Grid1;
-    for (int r = 1; r <= 20; ++r)
-        for (int c = 0; c <= 4; ++c)
-            if (grid.has_cell(r, c))
-                grid.TextMatrix(r, c, "");
-}
-
 // The text of a header box of the page; nothing when the window has no such box.
 void take_text(const char *box, std::string &into) {
     if (auto *text = dynamic_cast<TextBox *>(SEV.control(box)))
         into = text->Text();
-}
-
-// Loads store slot s into the model.
-void load_slot(int s) {
-    for (int j = 1; j <= 20; ++j) {
-        Model_Layers(1, j) = Superposed_Models(s, 1, j);
-        Model_Layers(2, j) = Superposed_Models(s, 2, j);
-    }
-    Nb_Layers = Superposed_Layers(s);
 }
 
 void draw_model_curve() {
@@ -209,24 +194,18 @@ void ExitButton_Click() {
         Misfit = 0.0;
         Color_Mode = 0;
         const int next_slot = Nb_Superposed + 1;
-        if (next_slot <= 20 && Superposed_Models(next_slot, 1, 1).num() == 0) {
-            for (int j = 1; j <= 20; ++j) {
-                Superposed_Models(next_slot, 1, j) = Model_Layers(1, j);
-                Superposed_Models(next_slot, 2, j) = Model_Layers(2, j);
-            }
-            Superposed_Layers(next_slot) = Nb_Layers;
-        }
-        const int last = std::min(Nb_Superposed + Superposed_Shown, 20);
+        if (is_store_slot(next_slot) && Superposed_Models(next_slot, 1, 1).num() == 0)
+            store_model_in_slot(next_slot);
+        const int last = std::min(Nb_Superposed + Superposed_Shown, Store_Slots);
         for (int s = 1; s <= last; ++s) {
             // An empty slot has no curve to draw.
             if (Superposed_Models(s, 1, 1).num() <= 0)
                 continue;
-            load_slot(s);
+            load_model_from_slot(s);
             draw_model_curve();
         }
         Color_Mode = vbTrue;
-        if (Superposed_Index + 1 <= 20)
-            load_slot(Superposed_Index + 1);
+        load_model_from_slot(Superposed_Index + 1);
     }
     if (curve_done == 1)
         draw_model_curve();

@@ -9,6 +9,7 @@
 #include "core/loglog_plot.h"
 #include "core/sounding.h"
 #include "editor/data_entry.h"
+#include "editor/model_grid.h"
 #include "platform/clipboard.h"
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
@@ -86,14 +87,6 @@ std::optional<double> geometric_factor(Array_Type array, double a, double b) {
     if (!std::isfinite(k))
         return std::nullopt;
     return k < 100 ? round_to(k, 100) : round_half_even(k);
-}
-
-void clear_model_grid() {
-    auto &grid = SEV.Grid1;
-    for (int r = 1; r <= 20; ++r)
-        for (int c = 0; c <= 4; ++c)
-            if (grid.has_cell(r, c))
-                grid.TextMatrix(r, c, "");
 }
 
 int current_field_row() {

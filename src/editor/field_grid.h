@@ -21,6 +21,8 @@ void Select_Field_Cell();                               // Click
 void Paste_Field_Column();                              // DblClick: the clipboard down the column
 void Type_Field_Key(int &KeyCode, int Shift);           // KeyDown
 void Ignore_Field_Grid_Event(int, int, double, double); // MouseMove
+// One row down, with an Up-arrow queued behind it: the cursor ends where it was. No event of the
+// grid runs it, since its net effect is nil; kept as a tested procedure.
 void Step_Field_Row();
 void Mark_Field_Cell_Fresh(); // EnterCell: the next key replaces the cell's text
 

@@ -126,6 +126,14 @@ void lecturemodèle() {
     }
 }
 
+void clear_model_grid() {
+    auto &grid = SEV.Grid1;
+    for (int r = 1; r <= 20; ++r)
+        for (int c = 0; c <= 4; ++c)
+            if (grid.has_cell(r, c))
+                grid.TextMatrix(r, c, "");
+}
+
 void Read_Model_Grid() {
     if (read_model_grid(SEV.Text29)) {
         Display_Model();

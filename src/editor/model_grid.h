@@ -28,5 +28,8 @@ std::string Format_Decimals(double v);
 // be read stops the reading with the "Model impossible..." box.
 void lecturemodèle();
 void Read_Model_Grid();
+// Empties the cells of columns 0..4 of the 20 layer rows, so that the fit builds an automatic
+// model.
+void clear_model_grid();
 
 } // namespace ohmira

@@ -10,7 +10,8 @@ void Select_Model_Cell();
 void Toggle_Fixed_Parameter();
 // Key down in the grid; runs before the grid's own arrow-key move (KeyCode 0 cancels that move).
 void Type_Model_Key(int &KeyCode, int Shift);
-// One row down and back up: leaves the cursor where it was except on the last row.
+// One row down and back up: leaves the cursor where it was except on the last row. No event of
+// the grid runs it, since it only undoes its own move; kept as a tested procedure.
 void Step_Model_Row();
 // The cursor entered a cell: the next key replaces it.
 void Mark_Model_Cell_Fresh();

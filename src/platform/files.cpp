@@ -144,6 +144,20 @@ bool rename_file(std::string_view from, std::string_view to) {
     return std::rename(source.c_str(), target.c_str()) == 0;
 }
 
+bool readable_regular_file(std::string_view path) {
+    if (path.empty())
+        return false;
+    const std::string p(path);
+    std::error_code ec;
+    const auto status = fs::status(p, ec);
+    if (ec || !fs::is_regular_file(status))
+        return false;
+    const auto size = fs::file_size(p, ec);
+    if (ec || size > static_cast<std::uintmax_t>(Max_Readable_File_Bytes))
+        return false;
+    return ::access(p.c_str(), R_OK) == 0;
+}
+
 std::optional<std::string> read_file(std::string_view path) {
     std::FILE *f = std::fopen(std::string(path).c_str(), "rb");
     if (!f)

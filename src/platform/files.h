@@ -30,6 +30,14 @@ bool delete_file(std::string_view path);
 // Renames; refuses (false) when the target already exists or the source is missing.
 bool rename_file(std::string_view from, std::string_view to);
 
+// The largest file a user may hand us that the program reads (soundings, profiles, settings):
+// such files are a few kilobytes.
+inline constexpr std::int64_t Max_Readable_File_Bytes = 16LL * 1024 * 1024;
+
+// True when path names a regular file that can be read and is no larger than
+// Max_Readable_File_Bytes: a FIFO or a device would block or never end.
+bool readable_regular_file(std::string_view path);
+
 // Whole file as bytes; nullopt when it cannot be read.
 std::optional<std::string> read_file(std::string_view path);
 

@@ -1,5 +1,6 @@
 #pragma once
-// Number <-> text as the original runtime did it, byte for byte, with "." whatever the locale.
+// Number <-> text in the forms the sounding files and the window show, byte for byte: a leading
+// blank for numbers not negative, no zero before the point (".5"), "." whatever the locale.
 //
 // Text form of a number (Str): up to 15 significant digits for doubles, 7 for singles, trailing
 // zeros dropped, no zero before the point of a number below 1 (".5", "-.25"); the exponent form
@@ -28,7 +29,7 @@ double Val(std::string_view text);
 
 // Conversion to Integer (16-bit) and Long (32-bit): nearest whole number, halves to even
 // (2.5 -> 2, 3.5 -> 4, -2.5 -> -2). Empty result when the value does not fit (or is NaN), so that
-// a caller can skip the statement, as the original runtime's overflow error did.
+// a caller can skip the statement that needed the whole number.
 std::optional<std::int16_t> CInt(double value);
 std::optional<std::int32_t> CLng(double value);
 

@@ -21,11 +21,15 @@ void SystemPrinter::reset() {
     dpi_ = 600;
     fore_colour_ = colour_black;
     font_ = Font{"Arial", 10};
-    fonts_ = known_font_names();
+    fonts_ = device_.fonts.empty() ? known_font_names() : device_.fonts;
+    if (device_.paper) {
+        const auto &p = *device_.paper;
+        set_paper(p[0], p[1], p[2], p[3], p[4], p[5]);
+    }
     pages_.clear();
     jobs_.clear();
-    print_sink = nullptr;
-    form_image_sink = nullptr;
+    print_sink = device_.print_sink;
+    form_image_sink = device_.form_image_sink;
     Scale();
     CurrentX(0);
     CurrentY(0);
@@ -33,6 +37,11 @@ void SystemPrinter::reset() {
     DrawStyle(0);
     FillStyle(1);
     FillColor(colour_black);
+}
+
+void SystemPrinter::connect_device(PrinterDevice device) {
+    device_ = std::move(device);
+    reset();
 }
 
 bool SystemPrinter::set_paper(double width, double height, double printable_left,

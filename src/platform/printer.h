@@ -3,7 +3,9 @@
 // lines, boxes, points and text printed at the current position with print zones, fonts, new
 // page and end of document. Each page is a display list in twips of the paper; ended documents
 // are kept as jobs and handed to the window layer's printer when one is set.
+#include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,12 +16,26 @@ namespace ohmira {
 
 class Form;
 
+// What the window layer connects at start-up: the desktop's fonts, the real paper and where jobs
+// and window images go. The printer's start state includes it.
+struct PrinterDevice {
+    std::vector<std::string> fonts; // empty: the fonts whose widths are measured
+    // Paper width and height, printable left, top, width and height, in twips.
+    std::optional<std::array<double, 6>> paper;
+    std::function<bool(const PrintJob &)> print_sink;
+    std::function<bool(const Form &)> form_image_sink;
+};
+
 class SystemPrinter : public ScaledCanvas {
 public:
     SystemPrinter();
 
-    // Back to the start state: no printer document, A4 upright, default font, twips scale.
+    // Back to the start state: no printer document, A4 upright (or the connected device's paper),
+    // default font, twips scale, the connected device's fonts and sinks.
     void reset();
+
+    // Connects the device (see PrinterDevice) and resets to it: a later reset keeps it.
+    void connect_device(PrinterDevice device);
 
     // Whether a printer is installed; without one every set-up call fails (returns false).
     bool available() const { return available_; }
@@ -101,6 +117,7 @@ private:
     std::vector<std::string> fonts_;
     std::vector<DisplayList> pages_;
     std::vector<PrintJob> jobs_;
+    PrinterDevice device_;
 };
 
 // The runtime's printer object.

@@ -1,6 +1,6 @@
 #pragma once
-// Run-time errors carrying the numbers of the original runtime, so that a caller picks its message
-// by number (75, 76, 68/70, ...) exactly as the program's error handlers do.
+// Run-time errors carrying numbers (53 file not found, 6 overflow, 9 index out of range, ...), so
+// that a caller picks its message by number (75, 76, 68/70, ...).
 #include <stdexcept>
 #include <string>
 
@@ -41,12 +41,12 @@ public:
 // File errors are run-time errors with a file-error number (52..76).
 using FileError = RuntimeError;
 
-// Runs one statement of a procedure whose failing statements are skipped: a run-time error
-// ends that statement only.
+// Runs one statement of a procedure whose failing statements are skipped: an error ends that
+// statement only.
 template <typename Step> void skipping_errors(Step step) {
     try {
         step();
-    } catch (const RuntimeError &) {
+    } catch (const std::exception &) {
     }
 }
 

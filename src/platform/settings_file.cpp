@@ -125,6 +125,9 @@ SettingsFile SettingsFile::parse(std::string_view text) {
 }
 
 SettingsFile SettingsFile::load(std::string_view path) {
+    // A FIFO, a device or a huge file is no settings file: the defaults stand.
+    if (!readable_regular_file(path))
+        return {};
     std::optional<std::string> bytes = read_file(path);
     if (!bytes)
         return {};
@@ -137,7 +140,8 @@ SettingsFile SettingsFile::load(std::string_view path) {
 
 std::optional<SettingsFile> SettingsFile::load_for_update(std::string_view path) {
     const std::string p(path);
-    if (::access(p.c_str(), F_OK) == 0 && !read_file(path))
+    // Something there that cannot be read as a settings file is never replaced.
+    if (::access(p.c_str(), F_OK) == 0 && (!readable_regular_file(path) || !read_file(path)))
         return std::nullopt;
     return load(path);
 }
@@ -186,6 +190,9 @@ void SettingsFile::set(std::string_view section, std::string_view key, std::stri
     reindex();
     const std::u32string folded_section = fold_case(section);
     std::string clean = single_line(value);
+    // A value the reader would unquote is quoted once more, so it reads back as it was written.
+    if (unquote(clean).size() != clean.size())
+        clean = '"' + clean + '"';
     if (auto it = keys_.find(index_key(folded_section, key)); it != keys_.end()) {
         Line &line = lines_[it->second];
         line.raw = std::string(key_of(line.raw)) + "=" + clean;

@@ -1,6 +1,6 @@
 #pragma once
-// Sequential text files as the original runtime had them: Windows-1252 bytes on disk, UTF-8 in
-// memory, CR LF written, CR LF, LF or CR read.
+// Sequential text files: Windows-1252 bytes on disk, UTF-8 in memory, CR LF written, CR LF, LF
+// or CR read; comma-separated items with quoted texts.
 //
 // Errors: every failure throws RuntimeError (alias FileError) whose `number` is the runtime's
 // error number: 52 bad file name (empty path, file already closed), 53 file not found, 54 bad

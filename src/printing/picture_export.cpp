@@ -1,5 +1,6 @@
 #include "printing/picture_export.h"
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "core/sounding.h"
@@ -88,8 +89,25 @@ long wmf_kilobytes(long long bytes) {
     return static_cast<long>(round_half_even(static_cast<double>(bytes) / 1000.0));
 }
 
+namespace {
+// The name as typed, taken in the folder of the proposed name when it has none of its own (in
+// the home folder when the proposal has none either), never in the working folder.
+std::string in_folder_of(const std::string &name, const std::string &default_name) {
+    if (name.empty() || name.front() == '/')
+        return name;
+    std::string folder = folder_of(default_name);
+    if (folder.empty() || folder.front() != '/') {
+        const char *home = std::getenv("HOME");
+        folder = home && *home == '/' ? std::string(home) + "/" : std::string("/");
+    }
+    return folder + name;
+}
+} // namespace
+
 void save_page_picture(VSPrinter &preview, const std::string &default_name) {
-    const std::string name = InputBox("Enter the file name", "WMF file option", default_name);
+    // A name typed without a folder goes beside the proposed one.
+    const std::string name = in_folder_of(
+        InputBox("Enter the file name", "WMF file option", default_name), default_name);
     if (name.empty())
         return;
     if (file_exists(name) && MsgBox(name + " alreday exists, replace this file ?",

@@ -286,13 +286,13 @@ void plot_part() {
     Printer.DrawWidth(minor_width);
     for (int i = AB2min; i < AB2max; ++i) {
         for (int k = 2; k <= 9; ++k) {
-            const double x = std::log(k * std::pow(10.0, i)) * plot_log10_factor;
+            const double x = std::log(k * std::pow(10.0, i)) * Log10_Factor;
             Printer.Line(x, RHOmin, x, static_cast<double>(RHOmax), colour_black);
         }
     }
     for (long j = RHOmin; j < RHOmax; ++j) {
         for (int k = 2; k <= 9; ++k) {
-            const double y = std::log(k * std::pow(10.0, j)) * plot_log10_factor;
+            const double y = std::log(k * std::pow(10.0, j)) * Log10_Factor;
             Printer.Line(AB2min, y, AB2max, y, colour_black);
         }
     }
@@ -338,8 +338,8 @@ void plot_part() {
             !(ab > 0) || !(rho > 0)) {
             continue;
         }
-        const double x = std::log(ab) * plot_log10_factor;
-        const double y = std::log(rho) * plot_log10_factor;
+        const double x = std::log(ab) * Log10_Factor;
+        const double y = std::log(rho) * Log10_Factor;
         Printer.Line(x - m, y + m, x + m, y - m, box_colour, LineShape::Box);
     }
     Printer.DrawWidth(minor_width);

@@ -124,13 +124,13 @@ void decade_grid(const Sheet_Layout &l) {
     const long rho_span = RHOmax - RHOmin;
     for (int i = 1; i <= ab_span; ++i)
         for (int k = 2; k <= 9; ++k) {
-            const double d = std::log(k * std::pow(10.0, i)) * plot_log10_factor - 1;
+            const double d = std::log(k * std::pow(10.0, i)) * Log10_Factor - 1;
             P.DrawLine(l.x_at(d), l.plot_top, l.x_at(d), l.y0);
         }
     for (long j = 1; j <= rho_span; ++j)
         for (int k = 2; k <= 9; ++k) {
             const double d =
-                std::log(k * std::pow(10.0, static_cast<double>(j))) * plot_log10_factor - 1;
+                std::log(k * std::pow(10.0, static_cast<double>(j))) * Log10_Factor - 1;
             P.DrawLine(l.x0, l.y_at(d), l.plot_right, l.y_at(d));
         }
 }
@@ -173,8 +173,8 @@ void field_points(const Sheet_Layout &l) {
             continue;
         if (ab < AB2min_Value || ab > AB2max_Value || rho < RHOmin_Value || rho > RHOmax_Value)
             continue;
-        const double x = l.x_at(std::log(ab) * plot_log10_factor - AB2min);
-        const double y = l.y_at(std::log(rho) * plot_log10_factor - RHOmin);
+        const double x = l.x_at(std::log(ab) * Log10_Factor - AB2min);
+        const double y = l.y_at(std::log(rho) * Log10_Factor - RHOmin);
         P.DrawRectangle(x - mark_half_side, y - mark_half_side, x + mark_half_side,
                         y + mark_half_side);
     }

@@ -1,5 +1,6 @@
 #include "profiles/profile_sounding.h"
 
+#include "platform/files.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
 #include "platform/text_file.h"
@@ -44,6 +45,9 @@ ProfileSounding read_body(TextFile &in) {
 } // namespace
 
 std::optional<ProfileSounding> read_profile_sounding(const std::string &path) {
+    // Regular files of a sounding's size only: a FIFO or a device would block or never end.
+    if (!readable_regular_file(path))
+        return std::nullopt;
     try {
         TextFile in(path, OpenMode::Input);
         ProfileSounding s = read_body(in);

@@ -15,6 +15,7 @@
 
 #include <array>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 namespace ohmira {
@@ -120,6 +121,18 @@ void HORSLICE_Click() {
         extraction_aborted();
         return;
     }
+    // The parameter names the file and selects the layers: a text that is no number would give
+    // a file such as Res_by_alt_abc.DAT holding the slice at 0.
+    std::optional<double> number;
+    try {
+        number = parse_number_item(parameter);
+    } catch (const RuntimeError &) {
+        number.reset();
+    }
+    if (!number || parameter.find_first_not_of(" \t") == std::string::npos) {
+        MsgBox(parameter + " is not a number. Extraction aborted", vbExclamation + vbOKOnly);
+        return;
+    }
     const std::string path =
         confirm_output_path(Chemin + prefixes[static_cast<size_t>(choice)] + parameter + ".DAT");
     if (path.empty())
@@ -136,6 +149,13 @@ void HORSLICE_Click() {
         }
         if (const auto v = slice_value(*s, choice, altitude, layer))
             text += slice_line(*s, *v) + "\r\n";
+    }
+    if (text.empty()) {
+        MsgBox("No sounding gives a value: no file written" +
+                   (unreadable.empty() ? std::string()
+                                       : "\r\nThese files could not be read:" + unreadable),
+               vbExclamation + vbOKOnly);
+        return;
     }
     try {
         write_whole_file(path, text);

@@ -5,6 +5,7 @@
 #include "editor/data_entry.h"
 #include "editor/model_editor.h"
 #include "platform/dialog_host.h"
+#include "platform/runtime_error.h"
 #include "platform/screen.h"
 #include "platform/toolbar.h"
 #include "printing/picture_export.h"
@@ -25,14 +26,6 @@ namespace ohmira {
 
 namespace {
 
-// A dispatcher's statement that fails is skipped and the next one runs.
-template <typename Statement> void skip_errors(Statement s) {
-    try {
-        s();
-    } catch (const std::exception &) {
-    }
-}
-
 void new_sounding() {
     File_Name.clear();
     Field_Data.clear();
@@ -42,9 +35,9 @@ void new_sounding() {
     Z_Coord.clear();
     Azimuth.clear();
     Curve_Done = 0;
-    skip_errors(New_SEV);
-    skip_errors(Set_Model_Editor_Captions);
-    skip_errors([] { SEV.SSTab1.Tab(0); });
+    skipping_errors(New_SEV);
+    skipping_errors(Set_Model_Editor_Captions);
+    skipping_errors([] { SEV.SSTab1.Tab(0); });
 }
 
 struct ToolbarCommand {
@@ -55,8 +48,8 @@ struct ToolbarCommand {
 const ToolbarCommand toolbar_commands[] = {
     {"open",
      [] {
-         skip_errors(Read_QD3);
-         skip_errors(Set_Model_Editor_Captions);
+         skipping_errors(Read_QD3);
+         skipping_errors(Set_Model_Editor_Captions);
          SEV.Grid1.SetFocus();
      }},
     {"save",
@@ -85,7 +78,7 @@ void select_list_entry(const char *list, int index) {
 void Toolbar1_ButtonClick(ToolbarButton &Button) {
     for (const ToolbarCommand &c : toolbar_commands)
         if (c.key == Button.Key()) {
-            skip_errors(c.run);
+            skipping_errors(c.run);
             return;
         }
 }
@@ -94,12 +87,12 @@ void SSTab1_Click(int /*PreviousTab*/) {
     SSTab &tabs = SEV.SSTab1;
     const std::string caption = tabs.TabCaption(tabs.Tab());
     if (caption == "Main") {
-        skip_errors(Load_build);
+        skipping_errors(Load_build);
         SEV.BuildGrid.SetFocus();
         make_default("Computation");
     }
     if (caption == "Print")
-        skip_errors(display_print);
+        skipping_errors(display_print);
     // The options' OK button sits on the "Setup" tab: Enter there presses it.
     if (tabs.Tab() == 2) {
         SEV.Command11.SetFocus();
@@ -126,8 +119,8 @@ void SSTab1_Click(int /*PreviousTab*/) {
         VSPrinter &preview = SEV.VSPrint1;
         preview.Visible(true);
         preview.Move(2300, tabs.Top() + 100, tabs.Width() - 2500, tabs.Height() - 1000);
-        skip_errors(affiche_resistivity);
-        skip_errors(Trace_Profil);
+        skipping_errors(affiche_resistivity);
+        skipping_errors(Trace_Profil);
     }
 }
 

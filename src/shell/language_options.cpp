@@ -9,6 +9,7 @@
 #include "core/forward.h"
 #include "core/loglog_plot.h"
 #include "core/sounding.h"
+#include "core/superposition.h"
 #include "editor/data_entry.h"
 #include "editor/model_editor.h"
 #include "platform/dialog_host.h"
@@ -44,18 +45,6 @@ void set_language(bool &flag) {
     for (const Language_Item &l : language_items)
         *l.flag = false;
     flag = true;
-}
-
-bool store_slot(int slot) {
-    return slot >= 1 && slot <= Store_Slots;
-}
-
-void load_store_slot(int slot) {
-    for (int i = 1; i <= 20; ++i) {
-        Model_Layers(1, i) = Superposed_Models(slot, 1, i);
-        Model_Layers(2, i) = Superposed_Models(slot, 2, i);
-    }
-    Nb_Layers = Superposed_Layers(slot);
 }
 
 // The plot window from the four lists; refused (with a box) when a minimum is not below its
@@ -102,24 +91,19 @@ void Redraw_Applied_Options() {
     Color_Mode = 0;
     // The current model takes the next free slot of the store when that slot is empty.
     const int next = Nb_Superposed + 1;
-    if (store_slot(next) && Superposed_Models(next, 1, 1).finite_num().value_or(0.0) == 0.0) {
-        for (int i = 1; i <= 20; ++i) {
-            Superposed_Models(next, 1, i) = Model_Layers(1, i);
-            Superposed_Models(next, 2, i) = Model_Layers(2, i);
-        }
-        Superposed_Layers(next) = Nb_Layers;
-    }
+    if (is_store_slot(next) && Superposed_Models(next, 1, 1).finite_num().value_or(0.0) == 0.0)
+        store_model_in_slot(next);
     if (Superpose == 1) {
         const int last = Nb_Superposed + Superposed_Shown;
-        for (int k = 1; k <= last && store_slot(k); ++k) {
-            load_store_slot(k);
+        for (int k = 1; k <= last && is_store_slot(k); ++k) {
+            load_model_from_slot(k);
             Compute_Curve();
         }
     }
     Color_Mode = vbTrue;
     const int current = Superposed_Index + 1;
-    if (Curve(0, 1).finite_num().value_or(0.0) > 0.0 && store_slot(current)) {
-        load_store_slot(current);
+    if (Curve(0, 1).finite_num().value_or(0.0) > 0.0 && is_store_slot(current)) {
+        load_model_from_slot(current);
         Compute_Curve();
     }
     Draw_Mode = "";

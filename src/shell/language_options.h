@@ -28,7 +28,4 @@ void Redraw_Applied_Options();
 // `value` unchanged; a number not above 0 leaves `exponent` unchanged.
 void Read_Range_Text(std::string_view text, std::int32_t &value, std::int32_t &exponent);
 
-// Slots of the superposition store are 1..20.
-inline constexpr int Store_Slots = 20;
-
 } // namespace ohmira

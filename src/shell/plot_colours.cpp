@@ -1,6 +1,7 @@
 #include "shell/plot_colours.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "platform/form.h"
@@ -49,14 +50,17 @@ void Command8_Click() {
 
 bool Save_Colour_Scale(const Form &form, std::string_view path) {
     const std::string file = path.empty() ? settings_file_path() : std::string(path);
-    SettingsFile settings = SettingsFile::load(file);
+    // A file there that cannot be read is not replaced by one holding only the colour scale.
+    std::optional<SettingsFile> settings = SettingsFile::load_for_update(file);
+    if (!settings)
+        return false;
     for (int k = 1; k <= 16; ++k) {
         const Control *box = form.control("Text" + std::to_string(100 + k));
         if (!box)
             continue;
-        settings.set("VISUAL_SU", "Amplitude" + std::to_string(k), Str(box->BackColor()));
+        settings->set("VISUAL_SU", "Amplitude" + std::to_string(k), Str(box->BackColor()));
     }
-    return settings.save(file);
+    return settings->save(file);
 }
 
 void Command10_Click() {

@@ -9,6 +9,7 @@
 #include "platform/number_locale.h"
 #include "platform/number_text.h"
 #include "platform/program_end.h"
+#include "platform/runtime_error.h"
 #include "platform/single_instance.h"
 #include "shell/app_title.h"
 #include "shell/find_control.h"
@@ -27,14 +28,6 @@
 namespace ohmira {
 
 namespace {
-
-// Each start-up step runs on its own: one that fails is skipped and the next one runs.
-template <typename Step> void step(Step s) {
-    try {
-        s();
-    } catch (const std::exception &) {
-    }
-}
 
 // The language letter's entry of the language list and the captions of the splash buttons.
 struct StartLanguage {
@@ -96,12 +89,13 @@ void fill_profile_grid() {
 
 } // namespace
 
+// Each start-up step runs on its own: one that fails is skipped and the next one runs.
 void SEV_Form_Load() {
     // 1
-    step([] { SEV.SSTab1.Tab(0); });
+    skipping_errors([] { SEV.SSTab1.Tab(0); });
     Rho_Scale = 100;
     // 2
-    step(check_decimal_separator);
+    skipping_errors(check_decimal_separator);
     // 3: a second copy ends at once, before anything is read or written.
     if (PrevInstance()) {
         MsgBox("The requested application is already open", vbExclamation,
@@ -110,18 +104,18 @@ void SEV_Form_Load() {
         return;
     }
     // 4
-    step(Build_Toolbar);
+    skipping_errors(Build_Toolbar);
     // 5
-    step([] { SEV.Show(); });
+    skipping_errors([] { SEV.Show(); });
     // 6
     Draw_RMS = 0;
-    step(Read_Ini_Settings);
+    skipping_errors(Read_Ini_Settings);
     // 7
     Plot_Empty = vbTrue;
     Print_QBColor = 0;
     Color_Mode = vbTrue;
     // 8
-    step([] {
+    skipping_errors([] {
         SEV.Text4.Text(SEV.Option1.Value()   ? "Schlumberger"
                        : SEV.Option2.Value() ? "Dipole"
                                              : "Wenner");
@@ -130,18 +124,18 @@ void SEV_Form_Load() {
     raise_bound(AB2max, AB2max_Value);
     raise_bound(RHOmax, RHOmax_Value);
     Superpose = -1;
-    step([] {
+    skipping_errors([] {
         SEV.Text1.Text("");
         SEV.Text2.Text("");
     });
     // 10
-    step([] {
+    skipping_errors([] {
         MenuItem *items[] = {&SEV.F1_F, &SEV.F2_F, &SEV.F3_F, &SEV.F4_F, &SEV.F5_F};
         for (int i = 1; i <= 5; ++i)
             items[i - 1]->Caption("&" + std::to_string(i) + " " + Recent_Files(i));
     });
     // 11
-    step([] {
+    skipping_errors([] {
         SEV.Picture1.BackColor(static_cast<int>(Curve_Color.num()));
         SEV.Picture2.BackColor(static_cast<int>(Points_Color.num()));
         SEV.Picture3.BackColor(static_cast<int>(Grid_Color.num()));
@@ -150,19 +144,19 @@ void SEV_Form_Load() {
         SEV.Text16.BackColor(static_cast<int>(Superposed_Color.num()));
     });
     // 12
-    step([] { SEV.Caption(Prog_Title + " [" + File_Path + "]"); });
+    skipping_errors([] { SEV.Caption(Prog_Title + " [" + File_Path + "]"); });
     Draw_Mode.clear();
     // 13
-    step([] {
+    skipping_errors([] {
         SEV.Show();
         if (std::optional<double> t = Auto_Threshold.finite_num())
             if (std::optional<std::int16_t> v = CInt((*t - 0.03) * 10))
                 SEV.Slider1.Value(*v);
     });
     // 14
-    step(Draw_Bilog_Frame);
+    skipping_errors(Draw_Bilog_Frame);
     // 15
-    step([] {
+    skipping_errors([] {
         for (const char *item : {"Français", "Deutsch", "Español", "English"})
             SEV.Combo6.AddItem(item);
         for (const StartLanguage &l : start_languages) {
@@ -177,14 +171,14 @@ void SEV_Form_Load() {
         }
     });
     // 16: start-up waits here until a button of the splash window closes it.
-    step([] { frmSplash.Show(vbModal); });
+    skipping_errors([] { frmSplash.Show(vbModal); });
     if (program_ended())
         return;
     // 17
-    step(Load_build);
-    step(Load_parameter);
+    skipping_errors(Load_build);
+    skipping_errors(Load_parameter);
     // 18
-    step([] {
+    skipping_errors([] {
         const VSPrinter &p = SEV.VSPrint1;
         const auto mm = [](double twips) {
             return std::to_string(static_cast<long long>(round_half_even(twips / 56.7)));
@@ -193,9 +187,9 @@ void SEV_Form_Load() {
             label->Caption("Paper size= " + mm(p.PageHeight()) + " / " + mm(p.PageWidth()));
     });
     // 19
-    step(fill_profile_grid);
+    skipping_errors(fill_profile_grid);
     // 20
-    step(Set_Model_Editor_Captions);
+    skipping_errors(Set_Model_Editor_Captions);
 }
 
 } // namespace ohmira

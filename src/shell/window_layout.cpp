@@ -5,6 +5,7 @@
 #include "core/loglog_plot.h"
 #include "core/sounding.h"
 #include "platform/number_text.h"
+#include "platform/runtime_error.h"
 #include "shell/find_control.h"
 #include "shell/sev_form.h"
 
@@ -17,13 +18,6 @@ namespace {
 // A size in twips from a proportion, as the window's whole-number sizes take it.
 int scaled(double factor, int size) {
     return static_cast<int>(round_half_even(factor * size));
-}
-
-template <typename Step> void skip_errors(Step s) {
-    try {
-        s();
-    } catch (const std::exception &) {
-    }
 }
 
 } // namespace
@@ -62,9 +56,9 @@ void SEV_Form_Resize() {
         return;
     SEV.Bilog.MousePointer(vbHourglass);
     Draw_Mode = "NORMAL";
-    skip_errors(Draw_Bilog_Frame);
-    skip_errors(Update_Layer_Depths);
-    skip_errors(Compute_Curve);
+    skipping_errors(Draw_Bilog_Frame);
+    skipping_errors(Update_Layer_Depths);
+    skipping_errors(Compute_Curve);
     SEV.Bilog.MousePointer(vbCrosshair);
     Draw_Mode.clear();
 }

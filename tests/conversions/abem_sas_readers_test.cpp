@@ -91,6 +91,27 @@ TEST_F(AbemSas, ReadErrorKeepsTheRowsReadOrNothing) {
     }
 }
 
+TEST_F(AbemSas, SpacingBeyondSixteenBitsStopsTheReadBeforeTheRowIsKept) {
+    // A row the QD3 reader's Max_AB2 could not take is never kept: the rows before it are.
+    {
+        ListReader in(lines({"\"Far\"", "1 3", "100 10 0", "30000 20 0", "40000 30 0", "0"}));
+        const ImportedSounding s = parse_abem_ves(in);
+        EXPECT_EQ(s.error, 6);
+        ASSERT_EQ(s.rows.size(), 2u);
+        EXPECT_EQ(s.rows.back()[1].num(), 30000);
+        EXPECT_EQ(s.max_ab2, 30000);
+    }
+    {
+        const std::string far = "1 0 0 80000 1 100 0.25 31.4 0";
+        const std::string near = "1 0 0 2 1 100 0.25 31.4 0";
+        ListReader in(amp_sample("Index", 10, {near, far}, 1));
+        const ImportedSounding s = parse_sas1000_amp(in);
+        EXPECT_EQ(s.error, 6);
+        ASSERT_EQ(s.rows.size(), 1u);
+        EXPECT_EQ(s.rows[0][1].num(), 2.5);
+    }
+}
+
 TEST_F(AbemSas, ReaderWithoutAFileNameAsksForOne) {
     set_language('F');
     host_ = ScriptedDialogHost{answer_box(vbOK)};

@@ -7,6 +7,7 @@
 #include "core/auto_model.h"
 #include "platform/form.h"
 
+#include <iterator>
 #include <random>
 
 namespace ohmira::test {
@@ -132,6 +133,36 @@ TEST_F(BatchMutation, SheetFiles) {
         }
         clear_outputs();
     }
+}
+
+TEST_F(BatchMutation, SheetNamesNeverLeaveTheChosenFolder) {
+    // Names that climb, hide or name a sub-folder, spliced into damaged lines: every file
+    // written lies in the folder of the resistivity file.
+    std::filesystem::create_directories(dir_ / "in");
+    const char *names[] = {"../up", "..\\up", ".hidden", "a/b", "/abs", "", "..", "ok"};
+    int written = 0;
+    for (int round = 0; round < 40; ++round) {
+        std::string rho;
+        for (int l = 0; l < 3; ++l)
+            rho += std::string(names[rng_() % std::size(names)]) + " 0 0 10 30 32 45\r\n";
+        if (round % 2 == 1)
+            rho = mutate(rho, rng_);
+        const std::string s = write_bytes("in/spread.TXT", "1\r\n2\r\n5\r\n");
+        const std::string r = write_bytes("in/rho.TXT", rho);
+        user_.restart({s, r});
+        Sheet_Click();
+        EXPECT_EQ(files(), std::vector<std::string>{"in"}) << rho;
+        for (const auto &e : std::filesystem::directory_iterator(dir_ / "in")) {
+            const std::string name = e.path().filename().string();
+            EXPECT_TRUE(e.is_regular_file()) << name;
+            EXPECT_NE(name.front(), '.') << name;
+            if (name.size() > 4 && name.substr(name.size() - 4) == ".QD3") {
+                std::filesystem::remove(e.path());
+                ++written;
+            }
+        }
+    }
+    EXPECT_GT(written, 0); // the allowed name was written where it belongs
 }
 
 TEST_F(BatchMutation, SyscalFiles) {

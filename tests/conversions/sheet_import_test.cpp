@@ -1,5 +1,8 @@
 #include "conversions/sheet_import.h"
 
+#include <algorithm>
+#include <filesystem>
+
 #include "batch_fixture.h"
 #include "conversions/res2dinv.h"
 #include "core/auto_model.h"
@@ -81,6 +84,47 @@ TEST_F(SheetCommand, EachLineIsFittedAndSavedBesideTheResistivityFile) {
     EXPECT_NE(s4.find("\"field book 3\""), std::string::npos);
     EXPECT_EQ(Screen.MousePointer(), vbDefault);
     EXPECT_TRUE(SEV.Option1.Value());
+}
+
+TEST_F(SheetCommand, NamesThatLeaveTheFolderAreRefusedLineByLine) {
+    std::filesystem::create_directories(dir_ / "in");
+    host_.expect(answer_open({write_bytes("in/spread.TXT", "1\r\n2\r\n5\r\n")}));
+    host_.expect(answer_open({write_bytes("in/rho.TXT", "../escaped 1 2 3 30 35 60\r\n"
+                                                        "../../other/S1 1 2 3 30 35 60\r\n"
+                                                        " 1 2 3 30 35 60\r\n"
+                                                        ".hidden 1 2 3 30 35 60\r\n"
+                                                        "a\\b 1 2 3 30 35 60\r\n"
+                                                        "S9 1 2 3 30 35 60\r\n")}));
+    for (int b = 0; b < 6; ++b)
+        host_.expect(answer_box(vbOK));
+    Sheet_Click();
+    EXPECT_EQ(host_.pending(), 0u);
+    const auto boxes = host_.message_boxes();
+    ASSERT_EQ(boxes.size(), 6u);
+    const char *refused[] = {"../escaped", "../../other/S1", "", ".hidden", "a\\b"};
+    for (int b = 0; b < 5; ++b) {
+        EXPECT_EQ(boxes[b].text, std::string("Sounding name refused: \"") + refused[b] + "\"");
+        EXPECT_EQ(boxes[b].icon, MsgIcon::Information);
+    }
+    EXPECT_EQ(boxes[5].text, " 1 soundings have been saved as *.QD3 files");
+    EXPECT_EQ(files(), (std::vector<std::string>{"in"}));
+    std::vector<std::string> inside;
+    for (const auto &e : std::filesystem::directory_iterator(dir_ / "in"))
+        inside.push_back(e.path().filename().string());
+    std::sort(inside.begin(), inside.end());
+    EXPECT_EQ(inside, (std::vector<std::string>{"S9.QD3", "rho.TXT", "spread.TXT"}));
+    EXPECT_FALSE(std::filesystem::exists(dir_.parent_path() / "other"));
+}
+
+TEST_F(SheetCommand, ASpacingBeyondSixteenBitsStopsTheReadAndWritesNothing) {
+    host_.expect(answer_open({write_bytes("spread.TXT", "1\r\n2\r\n40000\r\n")}));
+    host_.expect(answer_box(vbOK));
+    Sheet_Click();
+    EXPECT_EQ(host_.pending(), 0u);
+    ASSERT_EQ(host_.message_boxes().size(), 1u);
+    EXPECT_EQ(host_.message_boxes()[0].text, "Error during reading");
+    EXPECT_EQ(files(), std::vector<std::string>{"spread.TXT"});
+    EXPECT_FALSE(Field_Data(3, 1).num() == 40000);
 }
 
 TEST_F(SheetCommand, ADoubleBlankIsAZeroResistivityAndShiftsTheRest) {

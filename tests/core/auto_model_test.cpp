@@ -194,6 +194,38 @@ TEST_F(AutoModel, ModelMenu) {
     }
 }
 
+TEST_F(AutoModel, RequestedModelNeedsAFile) {
+    struct Case {
+        char language;
+        const char *text;
+    };
+    set_field({{1, 100}, {2, 50}, {4, 40}, {8, 80}, {16, 160}});
+    for (const Case c :
+         {Case{'F', "Vous devez d'abord sélectionner un fichier ou entrer des "
+                    "données terrains"},
+          Case{'S', "Primero, seleccione un fichero..."}, Case{'E', "First select a file..."}}) {
+        Lang_French = c.language == 'F';
+        Lang_Spanish = c.language == 'S';
+        Lang_English = c.language == 'E';
+        File_Name.clear();
+        Nb_Layers = 0;
+        host.expect(answer_box(vbOK));
+        Request_Auto_Model();
+        const auto box = host.message_boxes().back();
+        EXPECT_EQ(box.text, c.text);
+        EXPECT_EQ(box.title, Prog_Title);
+        EXPECT_EQ(box.icon, MsgIcon::Exclamation);
+        EXPECT_EQ(Nb_Layers, 0);
+    }
+
+    const auto boxes = host.message_boxes().size();
+    File_Name = "S1.QD3";
+    Request_Auto_Model();
+    EXPECT_EQ(host.message_boxes().size(), boxes);
+    EXPECT_EQ(Nb_Layers, 3);
+    EXPECT_EQ(Draw_Mode, "AUTOMATIC");
+}
+
 } // namespace
 
 } // namespace ohmira

@@ -15,7 +15,12 @@ TEST_F(ComputeCurve, FillsTheCurveAndSetsTheFlags) {
     set_field({{1, 100}, {100, 100}});
     Fresh_Load = vbTrue;
     SEV.Check18.Enabled(false);
+    SEV.Check18.ForeColor(255);
+    SEV.Label31.ForeColor(255);
     Compute_Curve();
+    // The superposition box and its label take the window-text colour, whatever they had.
+    EXPECT_EQ(SEV.Check18.ForeColor(), vbWindowText);
+    EXPECT_EQ(SEV.Label31.ForeColor(), vbWindowText);
     EXPECT_EQ(Curve_Last, 29);
     for (int k = 0; k <= Curve_Last; ++k) {
         EXPECT_NEAR(Curve(k, 1).num(), 100.0, 1e-9);
@@ -47,7 +52,11 @@ TEST_F(ComputeCurve, BatchModeFillsTheCurveButLeavesTheWindowAlone) {
     Draw_Mode = "FICHIER";
     Fresh_Load = vbTrue;
     SEV.Check18.Enabled(false);
+    SEV.Check18.ForeColor(255);
+    SEV.Label31.ForeColor(255);
     Compute_Curve();
+    EXPECT_EQ(SEV.Check18.ForeColor(), 255);
+    EXPECT_EQ(SEV.Label31.ForeColor(), 255);
     EXPECT_EQ(Curve_Last, 29);
     EXPECT_EQ(Fresh_Load, vbTrue);
     EXPECT_FALSE(SEV.Check18.Enabled());

@@ -392,6 +392,45 @@ TEST_F(SheetPageCurves, APageGeometryWithoutPositionsIsReported) {
     EXPECT_EQ(host.pending(), 0u); // one box per call: the error curve ends at its first point
 }
 
+TEST_F(ModelCurves, PointMarkIsASquareOfTheMarkSize) {
+    struct Case {
+        std::int16_t colour_mode;
+        double spacing, rho;
+        bool drawn;
+        Colour colour;
+    };
+    const double m = Mark_Size.num();
+    const Case cases[] = {
+        {vbTrue, 10, 100, true, rgb(255, 0, 0)},
+        {0, 10, 100, true, 32768}, // the superposed-curve colour
+        {vbTrue, 0, 100, false, 0},
+        {vbTrue, 10, -5, false, 0},
+    };
+    for (const Case &c : cases) {
+        SetUp();
+        Color_Mode = c.colour_mode;
+        Draw_Point_Mark(c.spacing, c.rho);
+        const auto ops = added();
+        if (!c.drawn) {
+            EXPECT_TRUE(ops.empty()) << c.spacing << " " << c.rho;
+            continue;
+        }
+        ASSERT_EQ(ops.size(), 1u);
+        const auto *box = std::get_if<BoxOp>(&ops[0]);
+        ASSERT_NE(box, nullptr);
+        EXPECT_FALSE(box->filled());
+        EXPECT_EQ(box->pen.colour, c.colour);
+        const double x = plot_log(c.spacing);
+        const double y = plot_log(c.rho);
+        const PointTw a = at(x - m, y - m);
+        const PointTw b = at(x + m, y + m);
+        EXPECT_NEAR(std::min(box->x1, box->x2), std::min(a.x, b.x), 1e-6);
+        EXPECT_NEAR(std::max(box->x1, box->x2), std::max(a.x, b.x), 1e-6);
+        EXPECT_NEAR(std::min(box->y1, box->y2), std::min(a.y, b.y), 1e-6);
+        EXPECT_NEAR(std::max(box->y1, box->y2), std::max(a.y, b.y), 1e-6);
+    }
+}
+
 } // namespace
 
 } // namespace ohmira::test

@@ -1,5 +1,7 @@
 #include "plot_fixture.h"
 
+#include "shell/app_title.h"
+
 #include "core/plot_readout.h"
 
 namespace ohmira::test {
@@ -58,6 +60,23 @@ TEST_F(PlotReadout, MouseOverThePlotFillsTheStatusBox) {
     SEV.Text1.Text("x");
     SEV.Bilog.user_mouse_move(0, 0, 3000, 2000);
     EXPECT_EQ(SEV.Text1.Text(), "x");
+}
+
+TEST_F(PlotReadout, ColourGridQuestionSetsTheColourMode) {
+    struct Case {
+        int answer;
+        std::int16_t before, after;
+    };
+    for (const Case c : {Case{vbYes, 0, vbTrue}, Case{vbNo, vbTrue, 0}}) {
+        Color_Mode = c.before;
+        host.expect(answer_box(c.answer));
+        Ask_Color_Grid();
+        const auto box = host.message_boxes().back();
+        EXPECT_EQ(box.text, "Do you want a color grid");
+        EXPECT_EQ(box.title, Prog_Title);
+        EXPECT_EQ(box.buttons, MsgButtons::YesNo);
+        EXPECT_EQ(Color_Mode, c.after);
+    }
 }
 
 } // namespace

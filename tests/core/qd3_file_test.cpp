@@ -292,5 +292,35 @@ TEST_F(Qd3Test, MessagesByLanguage) {
     }
 }
 
+TEST_F(Qd3Test, SpacingsBeyondSixteenBitsAreReadAndPassedOver) {
+    // Spacings the converters write (a 2-D line of several kilometres): Max_AB2 cannot hold them,
+    // so they are passed over, and the whole file is read.
+    struct Case {
+        double largest;
+        std::int16_t max_ab2;
+    };
+    for (const Case c :
+         {Case{32767.4, 32767}, Case{32767.5, 1000}, Case{40000, 1000}, Case{1e6, 1000}}) {
+        reset_core_state();
+        Nb_Points = 3;
+        set_point(1, 100, 50, 10, 100, 1555, 10);
+        set_point(2, 1000, 60, 10, 100, 1555, 10);
+        set_point(3, c.largest, 70, 10, 100, 1555, 10);
+        set_layer(1, 100, 0, 0);
+        Comment = "far";
+        const std::string p = path("far.QD3");
+        ASSERT_EQ(write_qd3_file(p), 0);
+        reset_core_state();
+        const auto before = host_.message_boxes().size();
+        read(p);
+        EXPECT_EQ(host_.message_boxes().size(), before) << c.largest;
+        EXPECT_EQ(Nb_Points, 3);
+        EXPECT_NEAR(Field_Data(3, 1).num(), c.largest, c.largest * 1e-6);
+        EXPECT_EQ(Max_AB2, c.max_ab2) << c.largest;
+        EXPECT_EQ(Model_Layers(1, 1).num(), 100);
+        EXPECT_EQ(Comment, "far");
+    }
+}
+
 } // namespace
 } // namespace ohmira::test

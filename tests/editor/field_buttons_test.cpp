@@ -178,6 +178,19 @@ TEST_F(FieldButtonsTest, SmoothingBoxAndShiftMarker) {
     EXPECT_EQ(host_.message_boxes()[0].icon, MsgIcon::Critical);
 }
 
+TEST_F(FieldButtonsTest, SmoothingBoxGivesTheFieldGridTheFocusOnlyOnTheMainTab) {
+    struct Case {
+        int tab;
+        bool grid_focused;
+    };
+    // Setup first, while no control of the form holds the focus yet.
+    for (const Case c : {Case{2, false}, Case{0, true}}) {
+        SEV.SSTab1.Tab(c.tab);
+        SEV.lissbox.Value(SEV.lissbox.Value() == vbChecked ? vbUnchecked : vbChecked);
+        EXPECT_EQ(SEV.ActiveControl() == &SEV.BuildGrid, c.grid_focused) << c.tab;
+    }
+}
+
 TEST_F(FieldButtonsTest, QuitRedrawsTheCurveOnlyOnceComputed) {
     fill_typed_rows(5);
     Max_AB2 = 5;

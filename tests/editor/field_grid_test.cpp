@@ -1,8 +1,13 @@
 #include "editor/field_grid.h"
 
+#include <array>
+#include <cmath>
+#include <vector>
+
 #include "editor_fixture.h"
 #include "platform/clipboard.h"
 #include "platform/control.h"
+#include "platform/user_feedback.h"
 
 namespace ohmira::test {
 namespace {
@@ -171,6 +176,49 @@ TEST_F(FieldGridTest, ShiftCompensation) {
     EXPECT_EQ(fd(3, 2), 180);
 }
 
+TEST_F(FieldGridTest, ShiftCompensationStoresNothingNonFinite) {
+    // Rows: MN/2, AB/2, ΔV, I, typed ρ. A previous resistivity rounded to 0 (a ΔV far too small)
+    // and one made negative (MN/2 beyond AB/2) meet repeated spacings: the quotient by 0 and the
+    // root of a negative ratio are skipped, never stored.
+    using Rows = std::vector<std::array<const char *, 5>>;
+    const Rows cases[] = {
+        {{"", "10", "", "", "100"},
+         {"1", "20", "0.0001", "100", ""},
+         {"", "20", "", "", "180"},
+         {"", "30", "", "", "240"}},
+        {{"", "10", "", "", "100"},
+         {"30", "20", "100", "100", ""},
+         {"", "20", "", "", "180"},
+         {"", "30", "", "", "240"},
+         {"", "40", "", "", "250"},
+         {"", "40", "", "", "300"},
+         {"", "50", "", "", "320"}},
+        {{"", "10", "", "", "100"},
+         {"", "20", "", "", "150"},
+         {"", "20", "", "", "180"},
+         {"30", "30", "100", "100", ""},
+         {"", "30", "", "", "300"},
+         {"", "40", "", "", "320"}},
+    };
+    for (const Rows &rows : cases) {
+        empty_page();
+        Shift_Compensation = 1;
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const auto &r = rows[i];
+            row(static_cast<int>(i) + 1, r[0], r[1], r[2], r[3], r[4]);
+        }
+        Compute_Field_Rows();
+        for (int r = 1; r <= static_cast<int>(rows.size()); ++r) {
+            for (int c = 1; c <= 7; ++c)
+                EXPECT_TRUE(std::isfinite(fd(r, c))) << "row " << r << " column " << c;
+            for (int c = 1; c <= 6; ++c) {
+                const std::string text = cell(r, c);
+                EXPECT_EQ(text.find_first_of("nN"), std::string::npos) << r << ": " << text;
+            }
+        }
+    }
+}
+
 TEST_F(FieldGridTest, KeysTypeIntoTheCurrentCell) {
     auto &g = SEV.BuildGrid;
     g.user_click_cell(2, 2);
@@ -272,6 +320,19 @@ TEST_F(FieldGridTest, HalfArrayBoxRecomputes) {
     EXPECT_EQ(fd(1, 2), 622);
     SEV.Check10.Value(vbUnchecked);
     EXPECT_EQ(fd(1, 2), 312);
+}
+
+TEST_F(FieldGridTest, StepRowMovesDownWithAnUpArrowQueued) {
+    struct Case {
+        int from, to;
+    };
+    take_sent_keys();
+    for (const Case c : {Case{1, 2}, Case{49, 50}, Case{50, 50}}) {
+        SEV.BuildGrid.Row(c.from);
+        Step_Field_Row();
+        EXPECT_EQ(SEV.BuildGrid.Row(), c.to) << c.from;
+        EXPECT_EQ(take_sent_keys(), std::vector<int>{vbKeyUp}) << c.from;
+    }
 }
 
 } // namespace

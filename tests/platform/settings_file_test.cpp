@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <sys/stat.h>
 
 namespace ohmira {
 
@@ -28,7 +29,8 @@ TEST(SettingsFile, MissingFileGivesDefaults) {
 
 TEST(SettingsFile, ReadsWithProfileSemantics) {
     TempFolder dir;
-    // "Modèle" stored as the Windows-1252 byte 0xE8, as the original program's files hold it.
+    // "Modèle" stored as the Windows-1252 byte 0xE8, as settings files written by this program hold
+    // it.
     std::string ini = dir.write("Ohmira6.ini", "; settings\r\n"
                                                "[Ohmira]\r\n"
                                                "Chemin=/home/u/data/\r\n"
@@ -155,6 +157,42 @@ TEST(SettingsFile, UnreadableFileIsNotReplaced) {
     EXPECT_FALSE(write_profile_string("Ohmira", "Langue", "E", ini));
     EXPECT_EQ(bytes_of(dir / "Ohmira6.ini/inside"), "kept");
     EXPECT_EQ(read_profile_string("Ohmira", "Langue", "E", 0, ini), "E");
+}
+
+TEST(SettingsFile, QuotedValuesKeepTheirQuotesThroughEverySave) {
+    struct Case {
+        const char *line;  // as the file holds it
+        const char *value; // as read
+    };
+    const Case cases[] = {
+        {"Chemin=\"'/home/a'\"", "'/home/a'"},
+        {"Chemin='\"x\"'", "\"x\""},
+        {"Chemin=\"/home/b\"", "/home/b"},
+        {"Chemin=/home/c", "/home/c"},
+        {"Chemin='", "'"},
+    };
+    for (const Case &c : cases) {
+        TempFolder dir;
+        const std::string ini = dir.write("Ohmira6.ini", std::string("[Ohmira]\r\n") + c.line);
+        for (int save = 0; save < 3; ++save) {
+            const std::string read = read_profile_string("Ohmira", "Chemin", "", 149, ini);
+            EXPECT_EQ(read, c.value) << c.line << " after " << save << " saves";
+            ASSERT_TRUE(write_profile_string("Ohmira", "Chemin", read, ini));
+        }
+    }
+}
+
+TEST(SettingsFile, FifoOrDeviceGivesDefaultsAndIsNotReplaced) {
+    // Reading one would block or never end: the defaults stand, and nothing is written over it.
+    TempFolder dir;
+    const std::string fifo = dir / "Ohmira6.ini";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string &ini : {fifo, std::string("/dev/zero")}) {
+        EXPECT_EQ(read_profile_string("Ohmira", "Langue", "E", 49, ini), "E") << ini;
+        EXPECT_FALSE(SettingsFile::load_for_update(ini)) << ini;
+    }
+    EXPECT_FALSE(write_profile_string("Ohmira", "Langue", "F", fifo));
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
 }
 
 TEST(SettingsFile, PathFollowsXdgConfigHome) {

@@ -158,6 +158,20 @@ TEST_F(PictureExport, AFailedWriteKeepsTheOldFileAndSaysNoSuccess) {
     EXPECT_EQ(host.message_boxes().back().text, "Error nb  76  Path not found happens");
 }
 
+TEST_F(PictureExport, ANameWithoutFolderGoesBesideTheProposedOne) {
+    // The working folder is elsewhere: nothing may land there.
+    const auto cwd = std::filesystem::current_path();
+    std::filesystem::create_directories(dir / "cwd");
+    std::filesystem::current_path(dir / "cwd");
+    host.expect(answer_input("typed.wmf"));
+    host.expect(answer_box(vbOK));
+    SEV.Record_WMF.user_click();
+    std::filesystem::current_path(cwd);
+    EXPECT_TRUE(std::filesystem::is_regular_file(dir / "typed.wmf"));
+    EXPECT_TRUE(std::filesystem::is_empty(dir / "cwd"));
+    EXPECT_EQ(host.message_boxes().back().text.rfind((dir / "typed.wmf").string(), 0), 0u);
+}
+
 TEST_F(PictureExport, CancelledNameWritesNothing) {
     host.expect(cancel_input());
     SEV.Command16.user_click();

@@ -5,7 +5,9 @@
 #include "profiles_fixture.h"
 
 #include <chrono>
+#include <fstream>
 #include <random>
+#include <sys/stat.h>
 
 namespace ohmira::test {
 namespace {
@@ -60,6 +62,20 @@ TEST_F(ProfileReaderFuzz, DamagedFilesNeverCrashOrHang) {
         }
     }
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+}
+
+TEST_F(ProfileReaderFuzz, FifoDeviceAndHugeFilesAreRefused) {
+    const std::string fifo = folder / "PIPE.QD3";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string huge = folder / "HUGE.QD3";
+    {
+        std::ofstream out(huge, std::ios::binary);
+        out << "1.5\r\n";
+        out.seekp(17 * 1024 * 1024);
+        out << "x";
+    }
+    for (const std::string &p : {fifo, std::string("/dev/zero"), huge})
+        EXPECT_FALSE(read_profile_sounding(p)) << p;
 }
 
 } // namespace

@@ -167,5 +167,36 @@ TEST_F(SliceExport, SaveDialogRenamesAndCancelsWriteNothing) {
     EXPECT_TRUE(host.failures().empty());
 }
 
+TEST_F(SliceExport, NoNumberOrNoLineWritesNoFile) {
+    write("A.QD3", qd3_text({{45.6, 5}, {20, 15}, {300, 0}}, "1", "2", "100"));
+    write("C.QD3", qd3_text({{80, 50}, {10, 0}}, "3", "4", "120"));
+    const auto files = paths({"A.QD3", "C.QD3"});
+    struct Case {
+        int choice;
+        const char *altitude, *layer;
+        bool asks_path;
+        const char *box;
+    };
+    const Case cases[] = {
+        {1, "abc", "", false, "abc is not a number. Extraction aborted"},
+        {2, "", "2nd", false, "2nd is not a number. Extraction aborted"},
+        {1, "1000", "", true, "No sounding gives a value: no file written"}, // above the ground
+        {2, "", "20", true, "No sounding gives a value: no file written"},
+    };
+    for (const Case &c : cases) {
+        host.expect(answer_open(files));
+        host.expect(fill_dialog(c.choice, c.altitude, c.layer));
+        if (c.asks_path)
+            host.expect(answer_box(vbYes));
+        host.expect(answer_box(vbOK));
+        SEV.HORSLICE.user_click();
+        ASSERT_TRUE(host.failures().empty()) << host.failures()[0];
+        EXPECT_EQ(host.message_boxes().back().text, c.box);
+        EXPECT_EQ(host.pending(), 0u);
+    }
+    for (const auto &e : std::filesystem::directory_iterator(folder.path()))
+        EXPECT_NE(e.path().extension(), ".DAT") << e.path();
+}
+
 } // namespace
 } // namespace ohmira::test

@@ -315,7 +315,7 @@ TEST_F(FormViewTest, PictureMouseEventsArriveInUserUnits) {
     EXPECT_EQ(shot.pixelColor(shot.width() / 2, shot.height() / 2), QColor(255, 0, 0));
 }
 
-TEST_F(FormViewTest, MessageBoxesAnswerWithTheOriginalNumbers) {
+TEST_F(FormViewTest, MessageBoxesAnswerWithTheButtonNumbers) {
     struct Case {
         int flags;
         QMessageBox::StandardButton press;

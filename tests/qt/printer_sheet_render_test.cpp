@@ -4,6 +4,8 @@
 #include "core/loglog_plot.h"
 #include "core/sounding.h"
 #include "platform/printer.h"
+#include "platform/qt/print_settings_qt.h"
+#include "platform/scripted_dialog_host.h"
 #include "printing/printer_sheet.h"
 #include "qt_test_app.h"
 #include "shell/app_state.h"
@@ -12,6 +14,8 @@
 
 #include <QDir>
 #include <QImage>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -24,6 +28,8 @@ TEST(PrinterSheetRender, BothPagesPaintTheSheet) {
     reset_SEV();
     reset_all_state();
     Printer.reset();
+    // Jobs are kept to be looked at, not sent to the desktop's printer.
+    Printer.print_sink = nullptr;
     SEV.Option1.Value(true);
     File_Name = "S12.QD3";
     const double spacing[] = {1, 2, 3, 5, 10, 20, 30, 50, 100};
@@ -79,6 +85,20 @@ TEST(PrinterSheetRender, BothPagesPaintTheSheet) {
     reset_all_state();
     reset_SEV();
     Printer.reset();
+}
+
+TEST(PrinterSheetRender, APdfNameWithoutFolderGoesIntoTheDialogsFolder) {
+    testing::app();
+    if (!QPrinterInfo::availablePrinters().isEmpty())
+        GTEST_SKIP() << "a printer is installed: no PDF file is asked for";
+    ScriptedDialogHost host{answer_save("sheet")};
+    DialogHostGuard guard(host);
+    QPrinter printer;
+    ASSERT_TRUE(choose_printer_output(printer));
+    ASSERT_EQ(host.records().size(), 1u);
+    EXPECT_EQ(host.records()[0].title, "Print to a PDF file");
+    EXPECT_EQ(host.records()[0].initial_dir, QDir::homePath().toStdString());
+    EXPECT_EQ(printer.outputFileName(), QDir::homePath() + "/sheet.pdf");
 }
 
 } // namespace

@@ -1,4 +1,6 @@
+#include "core/qd3_file.h"
 #include "core/sounding.h"
+#include "platform/file_association.h"
 #include "shell/command_dispatch.h"
 #include "shell/language.h"
 #include "shell/main_frame.h"
@@ -43,6 +45,51 @@ TEST_F(DispatchTest, ToolbarKeysAreExact) {
     SEV.Toolbar1.user_click_button("stop");
     ASSERT_EQ(user.message_boxes().size(), 1u);
     EXPECT_EQ(user.message_boxes()[0].buttons, MsgButtons::YesNoCancel);
+}
+
+TEST_F(DispatchTest, ToolbarOpenSaveHelpAndClipboardKeys) {
+    // "open": the open dialog, then the file is the current sounding.
+    Nb_Points = 2;
+    Field_Data(1, 1) = 10.0;
+    Field_Data(1, 2) = 100.0;
+    Field_Data(2, 1) = 20.0;
+    Field_Data(2, 2) = 80.0;
+    Model_Layers(1, 1) = 100.0;
+    Comment = "on disk";
+    const std::string site = folder / "site.QD3";
+    ASSERT_EQ(write_qd3_file(site), 0);
+    Comment.clear();
+    Nb_Points = 0;
+    user.expect(answer_open({site}));
+    SEV.Toolbar1.user_click_button("open");
+    ASSERT_FALSE(user.records().empty());
+    EXPECT_EQ(user.records().back().title, "OHMIRA File selection");
+    EXPECT_EQ(File_Path, site);
+    EXPECT_EQ(Comment, "on disk");
+    EXPECT_EQ(Nb_Points, 2);
+
+    // "save": asks about the current file and writes it.
+    Comment = "saved again";
+    user.expect(answer_box(vbYes));
+    SEV.Toolbar1.user_click_button("save");
+    EXPECT_EQ(user.message_boxes().back().text, "Recording File " + site);
+    EXPECT_NE(read_file(site).value_or("").find("\"saved again\""), std::string::npos);
+
+    // "Help": without a PDF reader, the reader box.
+    set_association_source([](std::string_view) { return std::string(); });
+    user.expect(answer_box(vbOK));
+    SEV.Toolbar1.user_click_button("Help");
+    EXPECT_EQ(user.message_boxes().back().text,
+              "You must intstall ACROBAT READER to open the help file");
+    set_association_source({});
+
+    // "Clip_Bd": the plot goes to the clipboard, and the box says so.
+    user.expect(answer_box(vbOK));
+    SEV.Toolbar1.user_click_button("Clip_Bd");
+    EXPECT_EQ(user.message_boxes().back().text,
+              "Your screen is now recorded in the clipbord, paste in with Crtl+C");
+    EXPECT_EQ(user.pending(), 0u);
+    EXPECT_TRUE(user.failures().empty()) << user.failures().front();
 }
 
 TEST_F(DispatchTest, TabDispatch) {

@@ -1,6 +1,7 @@
 #include "shell/language_options.h"
 
 #include "core/sounding.h"
+#include "core/superposition.h"
 #include "setup_fixture.h"
 #include "shell/settings_values.h"
 #include "shell/setup_tab.h"

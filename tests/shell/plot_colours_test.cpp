@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <sys/stat.h>
 
 #include "../platform/temp_folder.h"
 #include "platform/controls.h"
@@ -96,6 +97,22 @@ TEST_F(PlotColoursTest, ColourScaleSaveWritesSixteenKeys) {
     // Written as the runtime writes numbers: a blank before a number that is not negative.
     EXPECT_NE(bytes.find("Amplitude1= 0\r\n"), std::string::npos);
     EXPECT_NE(bytes.find("Amplitude2= 16662545\r\n"), std::string::npos);
+}
+
+TEST_F(PlotColoursTest, ColourScaleSaveNeverReplacesAFileItCannotRead) {
+    // A settings file that cannot be read (a folder, a FIFO) keeps every other section: the save
+    // is refused instead of writing a file holding only the colour scale.
+    TempFolder dir;
+    const std::string folder = dir / "Ohmira6.ini";
+    std::filesystem::create_directory(folder);
+    dir.write("Ohmira6.ini/inside", "kept");
+    const std::string fifo = dir / "fifo.ini";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    ScaleForm form;
+    for (const std::string &ini : {folder, fifo})
+        EXPECT_FALSE(Save_Colour_Scale(form, ini)) << ini;
+    EXPECT_TRUE(std::filesystem::is_directory(folder));
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
 }
 
 TEST_F(PlotColoursTest, OkSaveStoresTheScaleAndRewritesTheClassBounds) {

@@ -92,8 +92,8 @@ void ControlView::apply_common() {
     else
         w->setCursor(cursor_shape(c.MousePointer()));
     QPalette pal = w->palette();
-    // Controls in the platform's face colour take their container's background, as they blend
-    // with it on the original; another colour is painted.
+    // Controls in the face colour take their container's background, so that they blend with it;
+    // another colour is painted.
     const bool face = back_role() == QPalette::Window && c.BackColor() == face_colour;
     if (back_role() == QPalette::Window)
         w->setAutoFillBackground(!face);

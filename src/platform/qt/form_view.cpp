@@ -267,6 +267,15 @@ void FormView::sync() {
     }
 }
 
+bool FormView::event(QEvent *e) {
+    // A window activated while none of its controls holds the focus has the focus itself: the
+    // form's GotFocus runs.
+    if (e->type() == QEvent::WindowActivate && isWindow() && form_.loaded() &&
+        form_.ActiveControl() == nullptr)
+        QtUi::instance().run([&] { form_.SetFocus(); });
+    return QWidget::event(e);
+}
+
 void FormView::closeEvent(QCloseEvent *e) {
     // The program is ending: windows close without their forms' unload events.
     if (program_ended()) {

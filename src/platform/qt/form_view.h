@@ -55,6 +55,7 @@ public:
     static constexpr int frame_height_px = 31;
 
 protected:
+    bool event(QEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;
 

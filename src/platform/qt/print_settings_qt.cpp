@@ -4,6 +4,7 @@
 #include "platform/qt/display_list_painter.h"
 #include "platform/qt/qt_convert.h"
 
+#include <QDir>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -134,11 +135,15 @@ bool choose_printer_output(QPrinter &printer) {
         r.title = "Print to a PDF file";
         r.filter = "PDF (*.pdf)|*.pdf";
         r.file_name = "Ohmira.pdf";
+        r.initial_dir = QDir::homePath().toStdString();
         r.flags = cdlOFNOverwritePrompt;
         const FileDialogResult f = dialog_host().save_file(r);
         if (f.cancelled || f.files.empty())
             return false;
+        // A name without a folder goes into the dialog's folder, never the working folder.
         std::string path = f.files.front();
+        if (!path.empty() && path.front() != '/')
+            path = r.initial_dir + "/" + path;
         if (path.size() < 4 || QString::fromStdString(path.substr(path.size() - 4))
                                        .compare(QStringLiteral(".pdf"), Qt::CaseInsensitive) != 0)
             path += ".pdf";
@@ -148,7 +153,7 @@ bool choose_printer_output(QPrinter &printer) {
     return true;
 }
 
-void connect_system_printer() {
+void connect_system_printer(const std::vector<std::string> &fonts) {
     QPrinter &printer = shared_printer();
     const QPageLayout layout = printer.pageLayout();
     const QRectF paper = layout.fullRect(QPageLayout::Millimeter);
@@ -158,10 +163,17 @@ void connect_system_printer() {
                         : layout.units() == QPageLayout::Inch     ? 1440.0
                                                                   : twips_per_mm;
     const double w = paper.width() * twips_per_mm, h = paper.height() * twips_per_mm;
-    Printer.set_paper(w, h, hw.left() * unit, hw.top() * unit, w - (hw.left() + hw.right()) * unit,
-                      h - (hw.top() + hw.bottom()) * unit);
-    Printer.print_sink = print_job;
-    Printer.form_image_sink = print_form_image;
+    PrinterDevice device;
+    device.fonts = fonts;
+    device.paper = std::array<double, 6>{w,
+                                         h,
+                                         hw.left() * unit,
+                                         hw.top() * unit,
+                                         w - (hw.left() + hw.right()) * unit,
+                                         h - (hw.top() + hw.bottom()) * unit};
+    device.print_sink = print_job;
+    device.form_image_sink = print_form_image;
+    Printer.connect_device(std::move(device));
 }
 
 bool write_pdf(const std::vector<DisplayList> &pages, double paper_width, double paper_height,

@@ -31,8 +31,9 @@ bool print_job(const PrintJob &job);
 bool choose_printer_output(QPrinter &printer);
 // Prints the image of a window of the program, scaled to fit the page (the printer's PrintForm).
 bool print_form_image(const Form &form);
-// Gives the runtime's printer object the shared printer's paper, resolution and the job sink.
-void connect_system_printer();
+// Connects the runtime's printer object to the shared printer: its paper, the desktop's fonts
+// and the sinks of jobs and window images, kept through every reset of the printer object.
+void connect_system_printer(const std::vector<std::string> &fonts);
 
 // Writes the pages as a PDF file of paper width x height twips.
 bool write_pdf(const std::vector<DisplayList> &pages, double paper_width, double paper_height,

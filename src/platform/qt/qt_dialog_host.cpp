@@ -81,7 +81,7 @@ int QtDialogHost::message_box(const MessageBoxRequest &request) {
     for (const BoxButton &b : buttons)
         set |= b.button;
     box.setStandardButtons(set);
-    box.setDefaultButton(buttons.front().button); // the first button, as on the original
+    box.setDefaultButton(buttons.front().button); // the first button answers Enter
     box.exec();
     const auto clicked = box.standardButton(box.clickedButton());
     for (const BoxButton &b : buttons)

@@ -174,12 +174,11 @@ void install_qt_services() {
         QtUi::instance().sync_all();
         QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     });
-    connect_system_printer();
     set_end_hook(qt_end_program);
     // The font lists of the screen and the printer: the desktop's fonts.
     const std::vector<std::string> fonts = desktop_font_names();
     Screen.set_fonts(fonts);
-    Printer.set_fonts(fonts);
+    connect_system_printer(fonts);
     // QApplication took the user's locale for everything; numbers keep the point.
     std::setlocale(LC_NUMERIC, "C");
 }
@@ -192,7 +191,7 @@ void uninstall_qt_services() {
     set_beep_hook({});
     set_do_events_hook({});
     set_end_hook({});
-    Printer.print_sink = nullptr;
+    Printer.connect_device({});
 }
 
 bool display_available(const std::string &platform, const char *x_display,
