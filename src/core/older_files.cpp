@@ -51,7 +51,7 @@ void raise_max_ab2(double spacing) {
 
 } // namespace
 
-void Load_QDE(std::string &path) {
+bool Load_QDE(std::string &path) {
     Max_AB2 = 1;
     int points_read = 0;
     try {
@@ -88,15 +88,17 @@ void Load_QDE(std::string &path) {
         close_all_files();
         Nb_Points = static_cast<std::int16_t>(points_read);
         show_file_read_error();
+        return false;
     }
+    return true;
 }
 
-void Load_SEV(std::string &path) {
+bool Load_SEV(std::string &path) {
     if (File_Name.empty()) {
         MsgBox(by_language("Sélectionnez d'abord un fichier ", "Primero, seleccione un fichero ",
                            "First select a File "),
                vbExclamation, Prog_Title);
-        return;
+        return false;
     }
     int points_read = 0;
     int n = -1;
@@ -159,7 +161,9 @@ void Load_SEV(std::string &path) {
         close_all_files();
         Nb_Points = static_cast<std::int16_t>(n >= 0 ? std::min(points_read, n) : points_read);
         show_file_read_error();
+        return false;
     }
+    return true;
 }
 
 void Bak_M_Click() {

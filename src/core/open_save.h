@@ -11,6 +11,14 @@ inline Table1<std::string, 0, 5> Recent_Files;
 
 // Opens the file named by File_Path as the current sounding.
 void Open_Sounding();
+// Opens path as the current sounding. The file is read whole first: when it is no sounding the
+// read-error box is shown and the sounding, names, caption and recent list stay as they were.
+bool open_sounding_file(const std::string &path);
+// Shows the current sounding in the window: data page and caption, model grid and header boxes,
+// plot frame, points and model curve, and the sheet when the Print tab is shown.
+void Show_Sounding();
+// The folder the file dialogs start in: the current file's, else Chemin.
+std::string dialog_folder();
 // Writes the current sounding as a QD3 file; true when a file was written.
 bool Save_QD3(std::string &path);
 void NFile_Click();

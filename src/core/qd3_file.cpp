@@ -196,12 +196,12 @@ void read_qd3_body(TextFile &in, bool &model_replaced) {
 
 } // namespace
 
-void Load_QD3(std::string &path) {
+bool Load_QD3(std::string &path) {
     if (File_Name.empty()) {
         MsgBox(by_language("Sélectionnez d'abord un fichier ", "Primero, seleccione un fichero... ",
                            "First, select a SEV File... "),
                vbExclamation, Prog_Title);
-        return;
+        return false;
     }
     for (auto *text : {&Comment, &Graph_Title, &X_Coord, &Y_Coord, &Z_Coord, &Azimuth})
         text->clear();
@@ -230,8 +230,11 @@ void Load_QD3(std::string &path) {
         }
         Data_Source.clear();
         show_file_read_error();
+        Fresh_Load = vbTrue;
+        return false;
     }
     Fresh_Load = vbTrue;
+    return true;
 }
 
 } // namespace ohmira

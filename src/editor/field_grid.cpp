@@ -308,7 +308,8 @@ void Type_Field_Key(int &KeyCode, int /*Shift*/) {
         int key = KeyCode;
         if (key > 57)
             key -= 48;
-        if (key == 62 || key == 142)
+        // Decimal point of the keypad, full stop and comma: all are the decimal point.
+        if (key == 62 || key == 142 || key == 140)
             key = 46;
         const bool accepted = key == vbKeyBack || key == 46 || (key >= '0' && key <= '9');
         const int row = grid.Row(), col = grid.Col();

@@ -40,13 +40,17 @@ bool read_model_grid(const TextBox &title_box) {
         MsgBox("Model impossible...", vbExclamation, Prog_Title);
         return false;
     }
-    X_Coord = SEV.X_Texte1.Text();
-    Y_Coord = SEV.Y_Texte2.Text();
-    Z_Coord = SEV.Z_Texte3.Text();
-    Azimuth = SEV.Azimtext.Text();
-    Comment = SEV.Text18.Text();
+    Take_Header_Boxes();
     Graph_Title = title_box.Text();
     return true;
+}
+
+// One title shown in two boxes.
+void show_title(const std::string &title) {
+    Graph_Title = title;
+    for (TextBox *box : {&SEV.Text19, &SEV.Text29})
+        if (box->Text() != title)
+            box->Text(title);
 }
 
 } // namespace
@@ -117,7 +121,24 @@ void Display_Model() {
     SEV.Z_Texte3.Text(Z_Coord);
     SEV.Azimtext.Text(Azimuth);
     SEV.Text18.Text(Comment);
-    SEV.Text29.Text(Graph_Title);
+    show_title(Graph_Title);
+}
+
+void Take_Header_Boxes() {
+    X_Coord = SEV.X_Texte1.Text();
+    Y_Coord = SEV.Y_Texte2.Text();
+    Z_Coord = SEV.Z_Texte3.Text();
+    Azimuth = SEV.Azimtext.Text();
+    Comment = SEV.Text18.Text();
+    Graph_Title = SEV.Text29.Text();
+}
+
+void Text19_Change() {
+    show_title(SEV.Text19.Text());
+}
+
+void Text29_Change() {
+    show_title(SEV.Text29.Text());
 }
 
 void lecturemodèle() {
