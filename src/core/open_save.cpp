@@ -11,6 +11,7 @@
 #include "core/qd3_file.h"
 #include "core/sounding.h"
 #include "editor/data_entry.h"
+#include "editor/field_grid.h"
 #include "editor/model_editor.h"
 #include "editor/model_grid.h"
 #include "platform/dialog_host.h"
@@ -241,6 +242,7 @@ bool open_sounding_file(const std::string &file) {
         return false;
     }
     add_recent_file(path);
+    Field_Row_Typed.clear();
     // The curve of the sounding before is no curve of this one.
     Curve.clear();
     Curve_Last = 0;

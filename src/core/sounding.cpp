@@ -3,6 +3,7 @@
 #include "core/loglog_plot.h"
 #include "core/open_save.h"
 #include "editor/data_entry.h"
+#include "editor/field_grid.h"
 #include "platform/runtime_error.h"
 #include "shell/sev_form.h"
 
@@ -151,6 +152,7 @@ void New_SEV() {
     Superpose = -1;
     Comment.clear();
     Graph_Title.clear();
+    Field_Row_Typed.clear();
     clear_field_grid_values();
     skipping_errors(Load_build);
     skipping_errors(Draw_Bilog_Frame);

@@ -101,6 +101,7 @@ void CorrectButton_Click() {
         // The rows below move up from the removed row's place, their typed values with them.
         for (int i = removed; i <= Field_Grid_Rows; ++i) {
             Field_Data(i, 7) = Field_Data(i + 1, 7);
+            Field_Row_Typed(i) = Field_Row_Typed(i + 1);
             skipping_errors([&] { grid.TextMatrix(i, 0, Str(static_cast<double>(i))); });
         }
         skipping_errors([&] { grid.Col(1); });
@@ -127,9 +128,11 @@ void RecordButton_Click() {
         grid.Redraw(false);
         for (int i = Field_Grid_Rows; i >= r; --i) {
             Field_Data(i + 1, 7) = Field_Data(i, 7);
+            Field_Row_Typed(i + 1) = Field_Row_Typed(i);
             skipping_errors([&] { grid.TextMatrix(i, 0, Str(static_cast<double>(i))); });
         }
         Field_Data(r, 7) = -1.0; // the new row has no typed resistivity
+        Field_Row_Typed(r) = 1;
         skipping_errors([&] {
             grid.Row(Field_Grid_Rows + 1);
             grid.RemoveItem(Field_Grid_Rows + 1);

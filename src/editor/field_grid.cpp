@@ -100,6 +100,36 @@ int current_field_row() {
     return SEV.BuildGrid.Row();
 }
 
+bool cell_empty(int row, int col) {
+    const auto &grid = SEV.BuildGrid;
+    return !grid.has_cell(row, col) ||
+           grid.TextMatrix(row, col).find_first_not_of(' ') == std::string::npos;
+}
+
+// A row put in by "Insert line" (resistivity marked -1) and left as it came, with nothing typed
+// but its spacing of 1: it is no measured point and no end of the data, so it leaves the grid
+// and the rows below move up, their values with them.
+void drop_empty_inserted_rows() {
+    auto &grid = SEV.BuildGrid;
+    for (int r = Field_Grid_Rows; r >= 1; --r) {
+        if (Field_Data(r, 7).num() != -1 || !cell_empty(r, 1) || !cell_empty(r, 3) ||
+            !cell_empty(r, 4) || !cell_empty(r, 6))
+            continue;
+        if (!cell_empty(r, 2) && cell_value(r, 2) != 1)
+            continue;
+        skipping_errors([&] {
+            grid.RemoveItem(r);
+            grid.AddItem("", Field_Grid_Rows);
+            grid.RowHeight(Field_Grid_Rows, 200);
+        });
+        for (int i = r; i <= Field_Grid_Rows; ++i) {
+            Field_Data(i, 7) = Field_Data(i + 1, 7);
+            Field_Row_Typed(i) = Field_Row_Typed(i + 1);
+            set_cell(i, 0, Str(static_cast<double>(i)));
+        }
+    }
+}
+
 } // namespace
 
 double round_three_bands(double rho) {
@@ -113,6 +143,7 @@ double round_three_bands(double rho) {
 void Compute_Field_Rows() {
     auto &grid = SEV.BuildGrid;
     grid.Redraw(false);
+    drop_empty_inserted_rows();
     const int row0 = grid.Row();
     const int col0 = grid.Col();
     float f = 1;
@@ -150,8 +181,13 @@ void Compute_Field_Rows() {
 
         if (measured) {
             rho_prev = rho;
-            if (const auto q = quotient(k * (dv / current), f))
+            const double read = Field_Data(r, 7).num();
+            if (Field_Row_Typed(r) == 0 && read > 0) {
+                if (const auto q = quotient(read, f))
+                    rho = *q;
+            } else if (const auto q = quotient(k * (dv / current), f)) {
                 rho = *q;
+            }
         } else {
             const double typed = cell_value(r, 6);
             if (typed > 0 && Field_Data(r, 7).num() <= 0)
@@ -209,6 +245,7 @@ void Compute_Field_Rows() {
         if (r > 1 && a < Field_Data(r - 1, 1).num() && rho > 0) {
             for (int c = 1; c <= 7; ++c)
                 std::swap(Field_Data(r - 1, c), Field_Data(r, c));
+            std::swap(Field_Row_Typed(r - 1), Field_Row_Typed(r));
             show_row(r - 1, wenner);
             show_row(r, wenner);
         }
@@ -264,14 +301,17 @@ void Paste_Field_Column() {
             if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
                 ++i;
             set_cell(row, col, collected);
+            Field_Row_Typed(row) = 1;
             ++row;
             collected.clear();
         } else {
             collected += c;
         }
     }
-    if (!collected.empty() && row < rows)
+    if (!collected.empty() && row < rows) {
         set_cell(row, col, collected);
+        Field_Row_Typed(row) = 1;
+    }
     clipboard_clear();
 }
 
@@ -315,6 +355,8 @@ void Type_Field_Key(int &KeyCode, int /*Shift*/) {
         const int row = grid.Row(), col = grid.Col();
         if (accepted && row >= 1 && grid.has_cell(row, col)) {
             Saved = 0;
+            if (row <= Field_Grid_Rows)
+                Field_Row_Typed(row) = 1;
             std::string text = grid.TextMatrix(row, col);
             if (First_Key == 1) {
                 text.clear();
@@ -350,6 +392,9 @@ void Mark_Field_Cell_Fresh() {
 
 void Check10_Click() {
     Array_Factor = static_cast<std::int16_t>(SEV.Check10.Value() + 1);
+    // K changes for every row: each resistivity is computed again from ΔV and I.
+    for (int r = 1; r <= Field_Grid_Rows; ++r)
+        Field_Row_Typed(r) = 1;
     First_Key = 1;
     skipping_errors(Compute_Field_Rows);
     skipping_errors(Draw_Bilog_Frame);

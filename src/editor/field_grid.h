@@ -5,6 +5,9 @@
 //
 // Grid columns: 1 MN/2 (BN), 2 AB/2 (AM, a), 3 ΔV, 4 I, 5 K, 6 apparent resistivity; grid row r
 // is Field_Data row r.
+#include <cstdint>
+
+#include "core/bounded_table.h"
 #include "platform/variant.h"
 
 namespace ohmira {
@@ -12,6 +15,11 @@ namespace ohmira {
 // Empty until the first key; 0 after any key other than an arrow, 1 after the key handler ran
 // the row computation.
 inline Variant Field_Rows_Computed;
+
+// 1 for a row of the field grid one of whose cells was typed or pasted since the sounding was
+// read. The apparent resistivity of an untouched row is the one read: recomputing it from ΔV,
+// which the file keeps to 0.1 mV, would move it at every open and save.
+inline Table1<std::int16_t, 0, 52> Field_Row_Typed;
 
 // Reads the field grid into Field_Data, computing K and the apparent resistivity of each row.
 void Compute_Field_Rows();

@@ -291,3 +291,75 @@ TEST_F(SoundingIntegrity, DialogsStartInTheCurrentFilesFolder) {
 }
 
 } // namespace ohmira
+
+namespace ohmira {
+
+TEST_F(SoundingIntegrity, OpenAndSaveWithoutAnEditWritesTheSameNumbers) {
+    // ΔV below 1 mV, kept to 0.1 mV by the file: ρa from ΔV would move at each save.
+    const std::string bytes = qd3_bytes({{1.5, 50, 0.5, 8, 6.28, 1},
+                                         {2.5, 70, 0.5, 3.7, 18.85, 1},
+                                         {4, 120, 0.5, 2.4, 49.48, 1},
+                                         {6, 150, 0.5, 1.3, 112, 1},
+                                         {10, 120, 0.5, 0.4, 313, 1}},
+                                        {{40, 2}, {200, 0}}, {"", "", "t", "", "", "", ""});
+    const std::string p = folder.write("LOW.QD3", bytes);
+    for (int round = 1; round <= 2; ++round) {
+        open_by_menu(p);
+        user.expect(answer_box(vbYes)); // the point count
+        user.expect(answer_box(vbYes)); // "Recording File"
+        SEV.SaveButton.user_click();
+        EXPECT_EQ(read_file(p).value_or(""), bytes) << "round " << round;
+        expect_all_answered();
+    }
+
+    // A row whose ΔV is typed again is computed from it; the others keep what was read.
+    open_by_menu(p);
+    SEV.BuildGrid.Row(2);
+    SEV.BuildGrid.Col(3);
+    First_Key = 1;
+    for (const int key : {51, 53, 53}) // "355"
+        SEV.BuildGrid.user_key_down(key);
+    SEV.Computation.user_click();
+    EXPECT_EQ(Field_Data(1, 2).num(), 50.0);
+    EXPECT_EQ(Field_Data(3, 2).num(), 120.0);
+    EXPECT_NEAR(Field_Data(2, 2).num(), 18.85 * 355, 1.0);
+}
+
+TEST_F(SoundingIntegrity, AnInsertedLineLeftEmptyIsNoPoint) {
+    open_by_menu(a);
+    SEV.BuildGrid.Row(3);
+    SEV.BuildGrid.Col(2);
+    SEV.RecordButton.user_click(); // "Insert line" above point 3
+    SEV.Computation.user_click();
+    ASSERT_EQ(Nb_Points, 4);
+    const double spacings[] = {1.5, 2.5, 4, 6};
+    const double rhos[] = {50, 70, 120, 150};
+    for (int i = 1; i <= 4; ++i) {
+        EXPECT_EQ(Field_Data(i, 1).num(), spacings[i - 1]) << i;
+        EXPECT_EQ(Field_Data(i, 2).num(), rhos[i - 1]) << i;
+    }
+    user.expect(answer_box(vbYes));
+    user.expect(answer_box(vbYes));
+    SEV.SaveButton.user_click();
+    EXPECT_EQ(read_file(a).value_or("").substr(0, 4), "4.5\r");
+    expect_all_answered();
+}
+
+TEST_F(SoundingIntegrity, ADecimalCommaIsTheDecimalPoint) {
+    open_by_menu(a);
+    SEV.BuildGrid.Row(5);
+    SEV.BuildGrid.Col(2);
+    First_Key = 1;
+    for (const int key : {49, 188, 53}) // "1,5"
+        SEV.BuildGrid.user_key_down(key);
+    EXPECT_EQ(SEV.BuildGrid.TextMatrix(5, 2), "1.5");
+
+    SEV.Grid1.Row(1);
+    SEV.Grid1.Col(0);
+    SEV.Grid1.EnterCell();
+    for (const int key : {52, 188, 53}) // "4,5"
+        SEV.Grid1.user_key_down(key);
+    EXPECT_EQ(SEV.Grid1.TextMatrix(1, 0).substr(0, 3), "4.5");
+}
+
+} // namespace ohmira
