@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "conversions/list_reader.h"
+#include "core/open_save.h"
 #include "core/sounding.h"
 #include "platform/cp1252.h"
 #include "platform/dialog_host.h"
@@ -73,7 +74,8 @@ void show_import_failure(const ImportedSounding &s) {
 }
 
 void commit_import(const ImportedSounding &s, const std::vector<FieldRow> *base) {
-    Field_Data.clear();
+    // Nothing of the sounding on screen passes into the converted one.
+    clear_sounding_contents();
     if (base)
         for (std::size_t i = 0; i < base->size(); ++i)
             for (int c = 1; c <= 6; ++c)
@@ -89,8 +91,6 @@ void commit_import(const ImportedSounding &s, const std::vector<FieldRow> *base)
         for (int r = 1; r <= 3; ++r)
             Model_Layers(r, static_cast<int>(j) + 1) = s.layers[j][r];
 
-    for (auto *text : {&Comment, &Graph_Title, &X_Coord, &Y_Coord, &Z_Coord, &Azimuth})
-        text->clear();
     const std::pair<const std::optional<std::string> *, std::string *> texts[] = {
         {&s.comment, &Comment},
         {&s.data_source, &Data_Source},

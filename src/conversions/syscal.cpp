@@ -155,6 +155,7 @@ void Syscal_Click() {
     }
 
     const std::vector<Syscal_Sounding> soundings = group_syscal_soundings(file.records);
+    std::string written;
     for (std::size_t k = 1; k <= soundings.size(); ++k) {
         const Syscal_Sounding &s = soundings[k - 1];
         if (k > Syscal_Max_Soundings || s.records.size() > Syscal_Max_Points) {
@@ -163,6 +164,7 @@ void Syscal_Click() {
             return;
         }
         std::vector<Syscal_Point> points;
+        clear_sounding_contents(); // each sounding holds only what the file gives
         Max_AB2 = 1;
         try {
             for (const Syscal_Record &r : s.records) {
@@ -188,8 +190,10 @@ void Syscal_Click() {
         File_Path = (name.front() == '/' ? std::string() : folder) + name + ".QD3";
         sort_syscal_points(points);
         fill_field_data(points);
-        Save_QD3(File_Path);
+        if (Save_QD3(File_Path))
+            written = File_Path;
     }
+    Show_Converted_Sounding(written);
     MsgBox(by_language(Done_Text), vbInformation, Prog_Title);
     close_all_files();
 }

@@ -262,6 +262,15 @@ bool open_sounding_file(const std::string &file) {
     return true;
 }
 
+void Show_Converted_Sounding(const std::string &written) {
+    const std::string mode = Draw_Mode;
+    if (!written.empty() && sounding_file_readable(written))
+        open_sounding_file(written);
+    else
+        Show_Sounding();
+    Draw_Mode = mode;
+}
+
 void Open_Sounding() {
     open_sounding_file(File_Path);
 }

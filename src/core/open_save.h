@@ -17,6 +17,10 @@ bool open_sounding_file(const std::string &path);
 // Shows the current sounding in the window: data page and caption, model grid and header boxes,
 // plot frame, points and model curve, and the sheet when the Print tab is shown.
 void Show_Sounding();
+// After a conversion: the window shows the sounding of the file written last, read back from
+// it, so that the page, grids, boxes, plot and caption are those of File_Path; with no file
+// written (empty `written`), the sounding in memory.
+void Show_Converted_Sounding(const std::string &written);
 // The folder the file dialogs start in: the current file's, else Chemin.
 std::string dialog_folder();
 // Writes the current sounding as a QD3 file; true when a file was written.
