@@ -179,10 +179,12 @@ void Compute_Field_Rows() {
             k = 0;
         }
 
+        // A row as read keeps its resistivity to the digit; only a computed one is rounded.
+        const double read = Field_Data(r, 7).num();
+        const bool as_read = Field_Row_Typed(r) == 0 && read > 0 && f == 1;
         if (measured) {
             rho_prev = rho;
-            const double read = Field_Data(r, 7).num();
-            if (Field_Row_Typed(r) == 0 && read > 0) {
+            if (as_read) {
                 if (const auto q = quotient(read, f))
                     rho = *q;
             } else if (const auto q = quotient(k * (dv / current), f)) {
@@ -200,11 +202,15 @@ void Compute_Field_Rows() {
         }
 
         // A water resistivity not above the row's leaves the row uncorrected.
+        bool corrected = false;
         if (marine && rw > rho) {
-            if (const auto q = quotient(rho * rw, rw - rho))
+            if (const auto q = quotient(rho * rw, rw - rho)) {
                 rho = *q;
+                corrected = true;
+            }
         }
-        rho = round_three_bands(rho);
+        if (!as_read || corrected)
+            rho = round_three_bands(rho);
 
         // A repeated spacing starts a new MN/2 segment: the shift is carried by f from here on.
         if (Shift_Compensation == 1 && r > 1 && a == a_prev && rho > 0) {

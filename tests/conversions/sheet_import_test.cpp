@@ -91,8 +91,7 @@ TEST_F(SheetCommand, ALineWithAResistivityThatIsNoPositiveNumberIsRefused) {
                              "S9 0 0 100 30 -5 45 80", "S9 0 0 100 30 x 45 80"}) {
         std::filesystem::remove(path("S9.QD3"));
         host_ = ScriptedDialogHost{};
-        run("1\r\n2\r\n5\r\n10\r\n", std::string(line) + "\r\nS8 0 0 100 30 40 45 80\r\n",
-            2);
+        run("1\r\n2\r\n5\r\n10\r\n", std::string(line) + "\r\nS8 0 0 100 30 40 45 80\r\n", 2);
         EXPECT_EQ(box_texts(),
                   (std::vector<std::string>{"Resistivity data wrong for sounding S9.QD3",
                                             " 1 soundings have been saved as *.QD3 files"}))

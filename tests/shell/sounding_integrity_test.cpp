@@ -1,5 +1,7 @@
 // The sounding on screen is the one saved, and nothing typed or opened is lost: the whole window
 // driven through its handlers, the scripted user answering the boxes and dialogs.
+#include "../conversions/sample_files.h"
+#include "conversions/import_frame.h"
 #include "core/compute_commands.h"
 #include "core/open_save.h"
 #include "core/qd3_file.h"
@@ -7,6 +9,7 @@
 #include "editor/data_entry.h"
 #include "editor/field_buttons.h"
 #include "editor/model_grid.h"
+#include "platform/number_text.h"
 #include "shell/command_dispatch.h"
 #include "shell/main_frame.h"
 #include "shell/program_exit.h"
@@ -360,6 +363,58 @@ TEST_F(SoundingIntegrity, ADecimalCommaIsTheDecimalPoint) {
     for (const int key : {52, 188, 53}) // "4,5"
         SEV.Grid1.user_key_down(key);
     EXPECT_EQ(SEV.Grid1.TextMatrix(1, 0).substr(0, 3), "4.5");
+}
+
+} // namespace ohmira
+
+namespace ohmira {
+
+TEST_F(SoundingIntegrity, AConversionShowsTheConvertedFileAndItsSaveKeepsIt) {
+    open_by_menu(a);
+    ASSERT_EQ(Graph_Title, "title A");
+    const std::string ves = folder.write("WELL.VES", test::abem_sample());
+    const std::string converted = folder.path() + "/WELL.QD3";
+    user.expect(answer_open({ves}));
+    user.expect(answer_box(vbYes)); // "Recording File"
+    SEV.NAbem.user_click();
+    ASSERT_TRUE(file_exists(converted));
+    const std::string bytes = read_file(converted).value_or("");
+    // Nothing of A: no title, location or model of the sounding that was on screen.
+    EXPECT_EQ(bytes.find("title A"), std::string::npos);
+    EXPECT_EQ(bytes.find("comment A"), std::string::npos);
+    EXPECT_EQ(File_Path, converted);
+    EXPECT_EQ(SEV.Caption().find(converted) != std::string::npos, true) << SEV.Caption();
+    EXPECT_EQ(Nb_Points, 3);
+    EXPECT_EQ(Graph_Title, "");
+    EXPECT_EQ(SEV.Text29.Text(), "");
+    EXPECT_EQ(SEV.X_Texte1.Text(), "");
+    EXPECT_EQ(SEV.BuildGrid.TextMatrix(1, 2), Str(Field_Data(1, 1)));
+    EXPECT_EQ(SEV.BuildGrid.TextMatrix(4, 2), "");
+
+    // The editor's Save right after rewrites the converted file unchanged.
+    user.expect(answer_box(vbYes));
+    user.expect(answer_box(vbYes));
+    SEV.SaveButton.user_click();
+    const std::string again = read_file(converted).value_or("");
+    // Points and resistivities as converted; the depth column follows the model rounding of the
+    // Setup tab's decimals.
+    const auto lines_of = [](const std::string &b) {
+        std::vector<std::string> out;
+        for (std::size_t at = 0, end; (end = b.find("\r\n", at)) != std::string::npos; at = end + 2)
+            out.push_back(b.substr(at, end - at));
+        return out;
+    };
+    const auto before = lines_of(bytes), after = lines_of(again);
+    ASSERT_EQ(after.size(), before.size());
+    for (std::size_t i = 0; i < before.size(); ++i)
+        if (i < 4 || i >= 24)
+            EXPECT_EQ(after[i], before[i]) << i;
+        else
+            EXPECT_EQ(after[i].substr(0, after[i].rfind(',')),
+                      before[i].substr(0, before[i].rfind(',')))
+                << i;
+    EXPECT_EQ(read_file(a).value_or(""), a_bytes);
+    expect_all_answered();
 }
 
 } // namespace ohmira
