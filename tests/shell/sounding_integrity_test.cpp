@@ -418,3 +418,36 @@ TEST_F(SoundingIntegrity, AConversionShowsTheConvertedFileAndItsSaveKeepsIt) {
 }
 
 } // namespace ohmira
+
+namespace ohmira {
+
+// Answers every message box with OK and keeps its text.
+class OkHost : public HeadlessDialogHost {
+public:
+    int message_box(const MessageBoxRequest &request) override {
+        texts.push_back(request.text);
+        return vbOK;
+    }
+    std::vector<std::string> texts;
+};
+
+TEST_F(SoundingIntegrity, SetupOkFromWennerToSchlumbergerReadsTheShippedTable) {
+    OkHost ok;
+    DialogHostGuard answering{ok};
+    SEV.Toolbar1.user_click_button("bilog"); // a new sounding
+    SEV.SSTab1.Tab(2);
+    SEV.Option3.Value(true);
+    SEV.Command11.user_click();
+    EXPECT_EQ(Niveau, "2");
+    SEV.Option1.Value(true);
+    SEV.Command11.user_click();
+    EXPECT_EQ(Niveau, "0");
+    for (const std::string &text : ok.texts)
+        EXPECT_EQ(text.find("is wrong or not found"), std::string::npos) << text;
+    // Two numbers a record, as the table holds them.
+    EXPECT_EQ(Field_Data(1, 1).num(), 0.5);
+    EXPECT_EQ(Field_Data(1, 3).num(), 1.5);
+    EXPECT_EQ(Field_Data(2, 3).num(), 2);
+}
+
+} // namespace ohmira
