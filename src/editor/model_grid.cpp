@@ -1,5 +1,7 @@
 #include "editor/model_grid.h"
 
+#include <cmath>
+
 #include "core/fit.h"
 #include "core/sounding.h"
 #include "platform/dialog_host.h"
@@ -28,13 +30,22 @@ std::string cell_text(const std::string &number) {
     return number + "  ";
 }
 
+// A model cell's value; one the sounding file cannot hold (100 × value beyond a 32-bit whole
+// number) is refused as a value that cannot be read.
+double layer_value(const std::string &text) {
+    const double v = Val(text);
+    if (!std::isfinite(v) || std::fabs(v) * 100 > 2147483647.0)
+        throw RuntimeError(err::Overflow);
+    return v;
+}
+
 // Reads rows 1..20 and the header boxes; the graph title from `title_box`. False, with the box
 // shown, when a value cannot be read: what was read before stays in the sounding.
 bool read_model_grid(const TextBox &title_box) {
     try {
         for (int i = 1; i <= Model_Grid_Layers; ++i) {
-            Model_Layers(1, i) = Val(SEV.Grid1.TextMatrix(i, 0));
-            Model_Layers(2, i) = Val(SEV.Grid1.TextMatrix(i, 1));
+            Model_Layers(1, i) = layer_value(SEV.Grid1.TextMatrix(i, 0));
+            Model_Layers(2, i) = layer_value(SEV.Grid1.TextMatrix(i, 1));
         }
     } catch (const RuntimeError &) {
         MsgBox("Model impossible...", vbExclamation, Prog_Title);

@@ -451,3 +451,35 @@ TEST_F(SoundingIntegrity, SetupOkFromWennerToSchlumbergerReadsTheShippedTable) {
 }
 
 } // namespace ohmira
+
+namespace ohmira {
+
+TEST_F(SoundingIntegrity, ValuesTheFileCannotHoldNeverLoopTheSave) {
+    open_by_menu(a);
+    // A point the layout cannot hold: one error box, then the save gives up.
+    Field_Data(2, 2) = 5e38;
+    user.expect(answer_box(vbYes));
+    user.expect(answer_box(vbOK));
+    SEV.NRecord.user_click();
+    EXPECT_EQ(box_text(user.message_boxes().size() - 1), "Recording File Error...");
+    EXPECT_EQ(read_file(a).value_or(""), a_bytes);
+    expect_all_answered();
+
+    // A layer resistivity of 1e12 typed into the model grid is refused when read.
+    open_by_menu(a);
+    SEV.Grid1.TextMatrix(1, 0, "1000000000000");
+    user.expect(answer_box(vbOK));
+    Read_Model_Grid();
+    EXPECT_EQ(box_text(user.message_boxes().size() - 1), "Model impossible...");
+    EXPECT_EQ(Model_Layers(1, 1).num(), 40.0);
+    expect_all_answered();
+
+    // A layer resistivity that rounds to 0 in the file is written as 0.01 ohm·m.
+    Model_Layers(1, 1) = 0.004;
+    const std::string p = folder.path() + "/THIN.QD3";
+    ASSERT_EQ(write_qd3_file(p), 0);
+    const std::string bytes = read_file(p).value_or("");
+    EXPECT_NE(bytes.find("\r\n1,200,0\r\n"), std::string::npos) << bytes;
+}
+
+} // namespace ohmira
