@@ -69,9 +69,12 @@ void Computation_Click() {
     skipping_errors(Compute_Field_Rows);
     skipping_errors(Draw_Bilog_Frame);
     if (Nb_Points < 3) {
+        // Rows filled below the end say why the data ended where it did.
+        const std::string end = Field_Data_End_Text();
         MsgBox(by_language("Il faut au moins trois valeurs de terrain pour calculer une courbe",
                            "Introduce por le menos tres datos de campo par calcular la curva",
-                           "There must be at least three field values to calculate a curve"),
+                           "There must be at least three field values to calculate a curve") +
+                   (end.empty() ? std::string() : "\n\r" + end),
                vbExclamation + vbOKOnly, Prog_Title);
     } else {
         clear_model_grid();
@@ -117,8 +120,16 @@ void RecordButton_Click() {
     First_Key = 1;
     skipping_errors([&] { grid.Col(2); });
     const int r = grid.Row();
+    // A spacing too large for a number is no spacing: the key beeps.
+    const auto spacing = [&]() -> double {
+        try {
+            return Val(grid.TextMatrix(r, 2));
+        } catch (const RuntimeError &) {
+            return 0;
+        }
+    };
     const bool allowed = Nb_Points < Field_Grid_Rows && r >= 1 && r <= Field_Grid_Rows &&
-                         grid.has_cell(r, 2) && Val(grid.TextMatrix(r, 2)) > 0;
+                         grid.has_cell(r, 2) && spacing() > 0;
     if (allowed) {
         skipping_errors([&] {
             grid.AddItem("\t\t1\t\t\t", r);

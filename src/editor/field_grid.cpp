@@ -130,7 +130,35 @@ void drop_empty_inserted_rows() {
     }
 }
 
+// The row at which the last computation ended the data, and what it lacked.
+int data_end_row = 0;
+std::string data_end_reason;
+
+std::string end_reason(double a, double dv, double current) {
+    if (a == 0)
+        return by_language("espacement vide ou 0", "espaciamiento vacío o 0", "spacing empty or 0");
+    if (dv == 0)
+        return by_language("ΔV vide ou 0", "ΔV vacío o 0", "ΔV empty or 0");
+    if (current == 0)
+        return by_language("courant vide ou 0", "corriente vacía o 0", "current empty or 0");
+    return by_language("résistivité vide ou 0", "resistividad vacía o 0", "resistivity empty or 0");
+}
+
 } // namespace
+
+std::string Field_Data_End_Text() {
+    if (data_end_row < 1)
+        return {};
+    bool filled_below = false;
+    for (int r = data_end_row + 1; r <= Field_Grid_Rows && !filled_below; ++r)
+        for (int c = 1; c <= 6 && !filled_below; ++c)
+            filled_below = !cell_empty(r, c);
+    if (!filled_below)
+        return {};
+    return by_language("Les données s'arrêtent à la ligne ", "Los datos terminan en la línea ",
+                       "The data end at row ") +
+           std::to_string(data_end_row) + " : " + data_end_reason;
+}
 
 double round_three_bands(double rho) {
     if (rho >= 100)
@@ -144,6 +172,7 @@ void Compute_Field_Rows() {
     auto &grid = SEV.BuildGrid;
     grid.Redraw(false);
     drop_empty_inserted_rows();
+    data_end_row = 0;
     const int row0 = grid.Row();
     const int col0 = grid.Col();
     float f = 1;
@@ -203,7 +232,8 @@ void Compute_Field_Rows() {
 
         // A water resistivity not above the row's leaves the row uncorrected.
         bool corrected = false;
-        if (marine && rw > rho) {
+        // No water resistivity (empty or 0): no correction, whatever the row's sign.
+        if (marine && rw > 0 && rw > rho) {
             if (const auto q = quotient(rho * rw, rw - rho)) {
                 rho = *q;
                 corrected = true;
@@ -257,6 +287,8 @@ void Compute_Field_Rows() {
         }
 
         if (rho + dv * current == 0) {
+            data_end_row = r;
+            data_end_reason = end_reason(a, dv, current);
             Nb_Points = static_cast<std::int16_t>(r - 1);
             ended = true;
             break;

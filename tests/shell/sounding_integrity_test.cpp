@@ -8,8 +8,10 @@
 #include "core/sounding.h"
 #include "editor/data_entry.h"
 #include "editor/field_buttons.h"
+#include "editor/field_grid.h"
 #include "editor/model_grid.h"
 #include "platform/number_text.h"
+#include "platform/user_feedback.h"
 #include "shell/command_dispatch.h"
 #include "shell/main_frame.h"
 #include "shell/program_exit.h"
@@ -480,6 +482,70 @@ TEST_F(SoundingIntegrity, ValuesTheFileCannotHoldNeverLoopTheSave) {
     ASSERT_EQ(write_qd3_file(p), 0);
     const std::string bytes = read_file(p).value_or("");
     EXPECT_NE(bytes.find("\r\n1,200,0\r\n"), std::string::npos) << bytes;
+}
+
+} // namespace ohmira
+
+namespace ohmira {
+
+TEST_F(SoundingIntegrity, FieldGridEdgeRows) {
+    SEV.Toolbar1.user_click_button("bilog"); // a new sounding
+    auto &grid = SEV.BuildGrid;
+    const auto fill = [&grid](int row, const std::array<const char *, 4> &cells) {
+        for (int c = 1; c <= 4; ++c)
+            grid.TextMatrix(row, c, cells[static_cast<std::size_t>(c - 1)]);
+        for (int c = 5; c <= 6; ++c)
+            grid.TextMatrix(row, c, "");
+    };
+    for (int r = 1; r <= 50; ++r)
+        fill(r, {"", "", "", ""});
+    struct Case {
+        std::array<const char *, 4> row2;
+        const char *end;
+    };
+    const Case cases[] = {
+        {{".5", "2.5", "10", ""}, "The data end at row 2 : current empty or 0"},
+        {{".5", "2.5", "", "1"}, "The data end at row 2 : ΔV empty or 0"},
+        {{".5", "", "", ""}, "The data end at row 2 : spacing empty or 0"},
+    };
+    for (const Case &c : cases) {
+        fill(1, {".5", "1.5", "10", "1"});
+        fill(2, c.row2);
+        fill(3, {".5", "4", "10", "1"});
+        user.expect(answer_box(vbOK));
+        SEV.Computation.user_click();
+        EXPECT_EQ(Nb_Points, 1);
+        EXPECT_EQ(box_text(user.message_boxes().size() - 1),
+                  "There must be at least three field values to calculate a curve\n\r" +
+                      std::string(c.end));
+        expect_all_answered();
+    }
+
+    // Nothing filled below the end: the box as it always was.
+    fill(2, {"", "", "", ""});
+    fill(3, {"", "", "", ""});
+    user.expect(answer_box(vbOK));
+    SEV.Computation.user_click();
+    EXPECT_EQ(box_text(user.message_boxes().size() - 1),
+              "There must be at least three field values to calculate a curve");
+
+    // Marine-floor correction without a water resistivity leaves a negative row as it is.
+    SEV.Marine_floor.Value(vbChecked);
+    for (const char *water : {"", "0"}) {
+        SEV.Reau.Text(water);
+        fill(1, {".5", ".3", "10", "1"}); // AB/2 under MN/2: a negative K
+        Compute_Field_Rows();
+        EXPECT_LT(Field_Data(1, 2).num(), 0) << "no -0 with water '" << water << "'";
+    }
+    SEV.Marine_floor.Value(vbUnchecked);
+
+    // "Insert line" under a 400-digit spacing beeps.
+    fill(1, {".5", std::string(400, '9').c_str(), "10", "1"});
+    grid.Row(1);
+    reset_beep_count();
+    SEV.RecordButton.user_click();
+    EXPECT_EQ(beep_count(), 1);
+    expect_all_answered();
 }
 
 } // namespace ohmira
