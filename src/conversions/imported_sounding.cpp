@@ -67,10 +67,21 @@ void show_import_read_error() {
 }
 
 void show_import_failure(const ImportedSounding &s) {
-    if (!s.refusal.empty())
+    if (!s.refusal.empty()) {
         MsgBox(s.refusal);
-    else if (s.error != 0)
+    } else if (s.error != 0 && !s.rows.empty()) {
+        // Part of the file is kept: the box says how much, and the save that follows proposes
+        // No first.
+        const std::string kept = std::to_string(s.rows.size());
+        MsgBox(std::string(by_language("Erreur lors de la lecture du fichier...",
+                                       "Error de lectura fichero ...", "Reading File Error ...")) +
+                   "\n\r" + kept +
+                   by_language(" points gardés", " puntos guardados", " points kept"),
+               vbExclamation, Prog_Title);
+        Save_Question_Default_No = true;
+    } else if (s.error != 0) {
         show_import_read_error();
+    }
 }
 
 void commit_import(const ImportedSounding &s, const std::vector<FieldRow> *base) {

@@ -344,13 +344,15 @@ bool Save_QD3(std::string &path) {
     std::string target = path;
     std::string name = File_Name;
     std::string folder = Chemin;
+    const int default_button = Save_Question_Default_No ? vbDefaultButton2 : 0;
+    Save_Question_Default_No = false;
     for (;;) {
         bool ask_name = name == "NEW" || name.empty();
         if (!ask_name && Draw_Mode != "FICHIER") {
             const std::string question =
                 by_language("Sauvegarde du fichier ", "Salvar fichero ", "Recording File ") +
                 target;
-            ask_name = MsgBox(question, vbYesNo + vbQuestion, Prog_Title) != vbYes;
+            ask_name = MsgBox(question, vbYesNo + vbQuestion + default_button, Prog_Title) != vbYes;
         }
 
         while (ask_name) {

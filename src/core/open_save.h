@@ -54,6 +54,10 @@ void show_recent_files();
 // extension (after the last ".") replaced by "QD3" otherwise; ".qd3" in any case is kept.
 std::string qd3_file_name(const std::string &name);
 
+// True for the next save's "Recording File" question only: No is its default button (after a
+// read that kept only part of its file).
+inline bool Save_Question_Default_No = false;
+
 // The writer Save_QD3 uses (write_qd3_file); tests replace it to meet every write error.
 using Sounding_Writer = int (*)(const std::string &path);
 inline Sounding_Writer Save_QD3_Writer = nullptr;

@@ -67,6 +67,7 @@ void reset_core_state() {
     Auto_Threshold.clear();
     Draw_Mode.clear();
     Recent_Files.clear();
+    Save_Question_Default_No = false;
 }
 
 namespace {
