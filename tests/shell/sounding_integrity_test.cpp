@@ -549,3 +549,48 @@ TEST_F(SoundingIntegrity, FieldGridEdgeRows) {
 }
 
 } // namespace ohmira
+
+namespace ohmira {
+
+TEST_F(SoundingIntegrity, MutatedFilesAreReadWholeOrNotAtAll) {
+    OkHost ok;
+    DialogHostGuard answering{ok};
+    ASSERT_TRUE(open_sounding_file(a));
+    std::uint32_t seed = 12345;
+    const auto next = [&seed] {
+        seed = seed * 1664525u + 1013904223u;
+        return seed >> 8;
+    };
+    for (int round = 0; round < 150; ++round) {
+        std::string bytes = a_bytes;
+        switch (round % 3) {
+        case 0: // random flips
+            for (int k = 0; k < 4; ++k)
+                bytes[next() % bytes.size()] = static_cast<char>(next() & 0xFF);
+            break;
+        case 1: // truncation
+            bytes.resize(next() % bytes.size());
+            break;
+        default: // a huge count
+            bytes.replace(0, bytes.find('\r'), std::to_string(next() % 2000000) + ".5");
+            break;
+        }
+        const std::string p = folder.write("M.QD3", bytes);
+        const Sounding_Record before = current_sounding();
+        const auto recent = Recent_Files;
+        if (!open_sounding_file(p)) {
+            const Sounding_Record after = current_sounding();
+            EXPECT_EQ(after.file_path, before.file_path) << round;
+            EXPECT_EQ(after.nb_points, before.nb_points) << round;
+            EXPECT_EQ(after.comment, before.comment) << round;
+            EXPECT_EQ(Recent_Files(1), recent(1)) << round;
+        } else {
+            EXPECT_LE(Nb_Points, 51) << round;
+        }
+        // Back to A for the next round.
+        ASSERT_TRUE(open_sounding_file(a));
+    }
+    EXPECT_EQ(read_file(a).value_or(""), a_bytes) << "nothing written";
+}
+
+} // namespace ohmira
