@@ -11,6 +11,7 @@
 #include "editor/field_grid.h"
 #include "editor/model_grid.h"
 #include "platform/number_text.h"
+#include "platform/printer.h"
 #include "platform/user_feedback.h"
 #include "shell/command_dispatch.h"
 #include "shell/main_frame.h"
@@ -292,6 +293,9 @@ TEST_F(SoundingIntegrity, DialogsStartInTheCurrentFilesFolder) {
     user.expect(cancel_save());
     SEV.NRecord.user_click();
     EXPECT_EQ(user.records().back().initial_dir, folder.path() + "/");
+    // The print-to-PDF dialog asks the same folder.
+    ASSERT_TRUE(Print_File_Folder);
+    EXPECT_EQ(Print_File_Folder(), folder.path() + "/");
     expect_all_answered();
 }
 

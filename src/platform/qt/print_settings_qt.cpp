@@ -134,6 +134,8 @@ bool choose_printer_output(QPrinter &printer) {
         r.title = "Print to a PDF file";
         r.filter = "PDF (*.pdf)|*.pdf";
         r.file_name = "Ohmira.pdf";
+        if (Print_File_Folder)
+            r.initial_dir = Print_File_Folder();
         r.flags = cdlOFNOverwritePrompt;
         const FileDialogResult f = dialog_host().save_file(r);
         if (f.cancelled || f.files.empty())
