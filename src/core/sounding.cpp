@@ -4,6 +4,7 @@
 #include "core/open_save.h"
 #include "editor/data_entry.h"
 #include "editor/field_grid.h"
+#include "editor/model_grid.h"
 #include "platform/runtime_error.h"
 #include "shell/sev_form.h"
 
@@ -155,6 +156,8 @@ void New_SEV() {
     Graph_Title.clear();
     Field_Row_Typed.clear();
     clear_field_grid_values();
+    // The boxes of the sounding before would pass into this one at its first save.
+    skipping_errors(Show_Header_Texts);
     skipping_errors(Load_build);
     skipping_errors(Draw_Bilog_Frame);
 }

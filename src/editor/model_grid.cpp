@@ -127,6 +127,10 @@ void Display_Model() {
         skipping_errors([&] { grid.TextMatrix(Nb_Layers, 1, ""); });
     }
     grid.Redraw(true);
+    Show_Header_Texts();
+}
+
+void Show_Header_Texts() {
     SEV.X_Texte1.Text(X_Coord);
     SEV.Y_Texte2.Text(Y_Coord);
     SEV.Z_Texte3.Text(Z_Coord);

@@ -598,3 +598,28 @@ TEST_F(SoundingIntegrity, MutatedFilesAreReadWholeOrNotAtAll) {
 }
 
 } // namespace ohmira
+
+namespace ohmira {
+
+TEST_F(SoundingIntegrity, ANewSoundingTakesNoTextOfTheOneBefore) {
+    for (MenuItem *command : {&SEV.NewFile, static_cast<MenuItem *>(nullptr)}) {
+        open_by_menu(a);
+        if (command)
+            command->user_click();
+        else
+            SEV.Toolbar1.user_click_button("bilog");
+        for (TextBox *box : {&SEV.X_Texte1, &SEV.Y_Texte2, &SEV.Z_Texte3, &SEV.Azimtext,
+                             &SEV.Text18, &SEV.Text19, &SEV.Text29})
+            EXPECT_EQ(box->Text(), "") << box->Name();
+        const std::string n = folder.path() + "/N.QD3";
+        user.expect(answer_save(n));
+        SEV.NRecord.user_click();
+        const std::string bytes = read_file(n).value_or("");
+        EXPECT_EQ(bytes.find("title A"), std::string::npos);
+        EXPECT_EQ(bytes.find("comment A"), std::string::npos);
+        std::filesystem::remove(n);
+        expect_all_answered();
+    }
+}
+
+} // namespace ohmira
