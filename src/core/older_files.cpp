@@ -42,6 +42,16 @@ void set_unmeasured_columns_zero(int row, int last_column = 6) {
         Field_Data(row, c) = zero;
 }
 
+// The read-error box of a file longer than the tables, saying what was kept.
+void show_points_kept(int kept, int in_file) {
+    MsgBox(std::string(by_language("Erreur lors de la lecture du fichier...",
+                                   "Error al leer fichero...", "Reading File Error...")) +
+               "\n\r" + std::to_string(kept) + by_language(" sur ", " de ", " of ") +
+               std::to_string(in_file) +
+               by_language(" points gardés", " puntos guardados", " points kept"),
+           vbExclamation, Prog_Title);
+}
+
 // Raises Max_AB2 to the spacing as a whole number; a spacing too large for it is passed over.
 void raise_max_ab2(double spacing) {
     if (spacing > Max_AB2)
@@ -83,7 +93,7 @@ bool Load_QDE(std::string &path) {
         read_header_texts(in);
         in.close();
         if (n > max_points)
-            show_file_read_error(); // what fits is kept
+            show_points_kept(max_points, n); // what fits is kept
     } catch (const RuntimeError &) {
         close_all_files();
         Nb_Points = static_cast<std::int16_t>(points_read);
@@ -155,7 +165,9 @@ bool Load_SEV(std::string &path) {
             text->clear();
         // A provisional decade exponent; the open command raises it again to the largest spacing.
         Max_AB2 = CInt_or_throw(std::log(static_cast<double>(Max_AB2)) * 0.4343);
-        if (n > max_points || l > max_layers)
+        if (n > max_points)
+            show_points_kept(max_points, n);
+        else if (l > max_layers)
             show_file_read_error();
     } catch (const RuntimeError &) {
         close_all_files();
