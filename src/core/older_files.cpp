@@ -50,6 +50,7 @@ void show_points_kept(int kept, int in_file) {
                std::to_string(in_file) +
                by_language(" points gardés", " puntos guardados", " points kept"),
            vbExclamation, Prog_Title);
+    Save_Question_Default_No = true; // for a conversion's save that follows
 }
 
 // Raises Max_AB2 to the spacing as a whole number; a spacing too large for it is passed over.

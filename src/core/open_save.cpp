@@ -234,7 +234,9 @@ bool open_sounding_file(const std::string &file) {
     Curve_Valid = 0;
     SEV.Bilog.MousePointer(vbArrow);
     SEV.MousePointer(vbArrow);
-    if (!read_by_extension()) {
+    const bool read = read_by_extension();
+    Save_Question_Default_No = false; // an open is followed by no save of its own
+    if (!read) {
         restore_sounding(before);
         SEV.Caption(caption);
         Screen.MousePointer(vbDefault);
