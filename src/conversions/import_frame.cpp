@@ -33,11 +33,13 @@ bool choose_import_file(const std::string &filter, const std::string &title,
 
 void save_import() {
     File_Path = qd3_path_beside(File_Path);
+    bool saved = false;
     try {
-        Save_QD3(File_Path);
+        saved = Save_QD3(File_Path);
     } catch (const RuntimeError &) {
         // The writer reports its own failures.
     }
+    Show_Converted_Sounding(saved ? File_Path : std::string());
 }
 
 bool import_chosen_file(const std::string &filter, const std::string &file_name,
@@ -87,10 +89,7 @@ void Import_QDE_File() {
             return false;
         }
         Chemin = folder_of(path);
-        Field_Data.clear();
-        Model_Layers.clear();
-        for (auto *text : {&X_Coord, &Y_Coord, &Z_Coord, &Azimuth, &Comment, &Graph_Title})
-            text->clear();
+        clear_sounding_contents();
         Load_QDE(path);
         return true;
     });

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "conversions/list_reader.h"
+#include "core/open_save.h"
 #include "core/sounding.h"
 #include "platform/cp1252.h"
 #include "platform/dialog_host.h"
@@ -66,14 +67,26 @@ void show_import_read_error() {
 }
 
 void show_import_failure(const ImportedSounding &s) {
-    if (!s.refusal.empty())
+    if (!s.refusal.empty()) {
         MsgBox(s.refusal);
-    else if (s.error != 0)
+    } else if (s.error != 0 && !s.rows.empty()) {
+        // Part of the file is kept: the box says how much, and the save that follows proposes
+        // No first.
+        const std::string kept = std::to_string(s.rows.size());
+        MsgBox(std::string(by_language("Erreur lors de la lecture du fichier...",
+                                       "Error de lectura fichero ...", "Reading File Error ...")) +
+                   "\n\r" + kept +
+                   by_language(" points gardés", " puntos guardados", " points kept"),
+               vbExclamation, Prog_Title);
+        Save_Question_Default_No = true;
+    } else if (s.error != 0) {
         show_import_read_error();
+    }
 }
 
 void commit_import(const ImportedSounding &s, const std::vector<FieldRow> *base) {
-    Field_Data.clear();
+    // Nothing of the sounding on screen passes into the converted one.
+    clear_sounding_contents();
     if (base)
         for (std::size_t i = 0; i < base->size(); ++i)
             for (int c = 1; c <= 6; ++c)
@@ -89,8 +102,6 @@ void commit_import(const ImportedSounding &s, const std::vector<FieldRow> *base)
         for (int r = 1; r <= 3; ++r)
             Model_Layers(r, static_cast<int>(j) + 1) = s.layers[j][r];
 
-    for (auto *text : {&Comment, &Graph_Title, &X_Coord, &Y_Coord, &Z_Coord, &Azimuth})
-        text->clear();
     const std::pair<const std::optional<std::string> *, std::string *> texts[] = {
         {&s.comment, &Comment},
         {&s.data_source, &Data_Source},

@@ -26,8 +26,7 @@ inline constexpr int max_layer_rows = 21;
 struct ImportedSounding {
     std::vector<FieldRow> rows;
     std::vector<LayerRow> layers;
-    // Header texts the reader sets. The commit empties the others, except Data_Source, which
-    // keeps its value when the reader stopped before setting it.
+    // Header texts the reader sets. The commit empties the others.
     std::optional<std::string> comment, data_source, x_coord, y_coord, z_coord;
     // The largest AB/2 in whole metres while reading, its decimal exponent once read whole.
     std::int16_t max_ab2 = 1;
@@ -61,7 +60,7 @@ void show_import_read_error();
 
 // Into the current sounding: Field_Data erased (or set to `base`, the spacing table of a PASI
 // import) and the rows written over it, Model_Layers erased and the layers written, Nb_Points the
-// rows read, the six header texts other than Data_Source emptied and the reader's texts set,
+// rows read, the seven header texts emptied and the reader's texts set,
 // Max_AB2. The Schlumberger option is selected when the file asked for it.
 void commit_import(const ImportedSounding &s, const std::vector<FieldRow> *base = nullptr);
 

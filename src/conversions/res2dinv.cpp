@@ -261,12 +261,12 @@ void convert_line(const R2DI_Line &line, Batch_Run &run) {
     }
     Max_AB2 = cut.max_ab2;
     const std::string data_path = File_Path;
+    const std::string title = Graph_Title; // the data file's title goes with each sounding
+    std::string written;
     for (int k = 1; k <= R2DI_Count; ++k) {
         const R2DI_Sounding &s = cut.soundings[k - 1];
-        Field_Data.clear();
-        X_Coord.clear();
-        Y_Coord.clear();
-        Z_Coord.clear();
+        clear_sounding_contents(); // each sounding holds only what the file gives
+        Graph_Title = title;
         Nb_Points = 0;
         File_Path = r2di_sounding_path(data_path, k);
         for (std::size_t p = 0; p < s.spacing.size(); ++p) {
@@ -285,10 +285,12 @@ void convert_line(const R2DI_Line &line, Batch_Run &run) {
         Fit_Model();
         Display_Model();
         std::string out = File_Path;
-        Save_QD3(out);
+        if (Save_QD3(out))
+            written = out;
         Draw_Mode.clear();
         run.next_sounding();
     }
+    Show_Converted_Sounding(written);
 }
 
 } // namespace

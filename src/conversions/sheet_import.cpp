@@ -1,5 +1,7 @@
 #include "conversions/sheet_import.h"
 
+#include <cmath>
+
 #include "conversions/batch_run.h"
 #include "conversions/list_reader.h"
 #include "conversions/res2dinv.h"
@@ -63,6 +65,18 @@ int read_spread_file(const std::string &path) {
     return s;
 }
 
+// A whole field that is a number above 0.
+bool positive_number(const std::string &text) {
+    if (text.empty() || text.find_first_not_of("0123456789.+-Ee") != std::string::npos)
+        return false;
+    try {
+        const double v = Val(text);
+        return std::isfinite(v) && v > 0;
+    } catch (const RuntimeError &) {
+        return false;
+    }
+}
+
 // One line of the resistivity file into the sounding and its file; true when saved.
 bool convert_line(const std::string &line, int spacings, const std::string &folder) {
     const std::vector<std::string> fields = cut_sheet_fields(line);
@@ -82,6 +96,16 @@ bool convert_line(const std::string &line, int spacings, const std::string &fold
         MsgBox("Spread data missing for sounding " + name_of(Output_File), vbInformation,
                Prog_Title);
         return false;
+    }
+    // A resistivity that is no positive number would be saved as a point of nothing; an empty
+    // last field is the end of the line.
+    for (int p = 1; p <= n; ++p) {
+        const std::string &text = fields[static_cast<std::size_t>(p) + 3];
+        if (!positive_number(text) && !(p == n && text.empty())) {
+            MsgBox("Resistivity data wrong for sounding " + name_of(Output_File), vbInformation,
+                   Prog_Title);
+            return false;
+        }
     }
     X_Coord = fields[1];
     Y_Coord = fields[2];
@@ -144,13 +168,8 @@ void Sheet_Click() {
             MsgBox(by_language(Select_File_Text), vbExclamation, Prog_Title);
             return;
         }
-        Field_Data.clear();
-        X_Coord.clear();
-        Y_Coord.clear();
-        Z_Coord.clear();
-        Azimuth.clear();
+        clear_sounding_contents(); // the soundings hold only what the two files give
         Max_AB2 = 1;
-        Fixed_Param.clear();
         const int spacings = read_spread_file(File_Path);
         if (spacings > 0) {
             Max_AB2 = CInt_or_throw(Field_Data(spacings, 1).num());
@@ -168,12 +187,15 @@ void Sheet_Click() {
         const std::string folder = folder_of(File_Path);
         ListReader in = ListReader::open(File_Path);
         R2DI_Count = 0;
+        std::string written;
         while (!in.eof()) {
             if (convert_line(in.line(), spacings, folder)) {
                 ++R2DI_Count;
+                written = Output_File;
             }
             run.next_sounding();
         }
+        Show_Converted_Sounding(written);
         MsgBox(Str(static_cast<double>(R2DI_Count)) + " soundings have been saved as *.QD3 files",
                vbInformation, Prog_Title);
     } catch (const RuntimeError &) {

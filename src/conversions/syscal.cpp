@@ -169,6 +169,7 @@ void Syscal_Click() {
 
     const std::vector<Syscal_Sounding> soundings = group_syscal_soundings(file.records);
     int written = 0;
+    std::string last_written;
     for (std::size_t k = 1; k <= soundings.size(); ++k) {
         const Syscal_Sounding &s = soundings[k - 1];
         if (k > Syscal_Max_Soundings || s.records.size() > Syscal_Max_Points) {
@@ -177,6 +178,7 @@ void Syscal_Click() {
             return;
         }
         std::vector<Syscal_Point> points;
+        clear_sounding_contents(); // each sounding holds only what the file gives
         Max_AB2 = 1;
         try {
             for (const Syscal_Record &r : s.records) {
@@ -204,8 +206,10 @@ void Syscal_Click() {
         fill_field_data(points);
         if (Save_QD3(File_Path)) {
             ++written;
+            last_written = File_Path;
         }
     }
+    Show_Converted_Sounding(last_written);
     MsgBox(std::string(by_language(Done_Text)) + "\n" + std::to_string(written) +
                by_language(Written_Text),
            vbInformation, Prog_Title);

@@ -44,9 +44,20 @@ void set_unmeasured_columns_zero(int row, int last_column = 6) {
         Field_Data(row, c) = zero;
 }
 
+// The read-error box of a file longer than the tables, saying what was kept.
+void show_points_kept(int kept, int in_file) {
+    MsgBox(std::string(by_language("Erreur lors de la lecture du fichier...",
+                                   "Error al leer fichero...", "Reading File Error...")) +
+               "\n\r" + std::to_string(kept) + by_language(" sur ", " de ", " of ") +
+               std::to_string(in_file) +
+               by_language(" points gardés", " puntos guardados", " points kept"),
+           vbExclamation, Prog_Title);
+    Save_Question_Default_No = true; // for a conversion's save that follows
+}
+
 } // namespace
 
-void Load_QDE(std::string &path) {
+bool Load_QDE(std::string &path) {
     Max_AB2 = 1;
     int points_read = 0;
     try {
@@ -78,20 +89,22 @@ void Load_QDE(std::string &path) {
         read_header_texts(in);
         in.close();
         if (n > max_points)
-            show_file_read_error(); // what fits is kept
+            show_points_kept(max_points, n); // what fits is kept
     } catch (const RuntimeError &) {
         close_all_files();
         Nb_Points = static_cast<std::int16_t>(points_read);
         show_file_read_error();
+        return false;
     }
+    return true;
 }
 
-void Load_SEV(std::string &path) {
+bool Load_SEV(std::string &path) {
     if (File_Name.empty()) {
         MsgBox(by_language("Sélectionnez d'abord un fichier ", "Primero, seleccione un fichero ",
                            "First select a File "),
                vbExclamation, Prog_Title);
-        return;
+        return false;
     }
     int points_read = 0;
     int n = -1;
@@ -147,13 +160,17 @@ void Load_SEV(std::string &path) {
             text->clear();
         // A provisional decade exponent; the open command raises it again to the largest spacing.
         Max_AB2 = CInt_or_throw(std::log(static_cast<double>(Max_AB2)) * 0.4343);
-        if (n > max_points || l > max_layers)
+        if (n > max_points)
+            show_points_kept(max_points, n);
+        else if (l > max_layers)
             show_file_read_error();
     } catch (const RuntimeError &) {
         close_all_files();
         Nb_Points = static_cast<std::int16_t>(n >= 0 ? std::min(points_read, n) : points_read);
         show_file_read_error();
+        return false;
     }
+    return true;
 }
 
 void Bak_M_Click() {

@@ -7,11 +7,11 @@ namespace ohmira {
 
 // Reads a QDE file into the sounding: N; N pairs (100 × spacing, ρa); 10 layer triples
 // (ρ, 100 × thickness, 100 × depth); the seven header texts.
-void Load_QDE(std::string &path);
+bool Load_QDE(std::string &path);
 
 // Reads an Ulmar *.SEV file: title; one ignored line; (ignored, N, L); L records of 7 items with
 // a layer; N − L records of 4 items.
-void Load_SEV(std::string &path);
+bool Load_SEV(std::string &path);
 
 // File ▸ BAK to QD3: renames a chosen *.BAK file to the same name ending in QD3.
 void Bak_M_Click();

@@ -6,15 +6,18 @@
 #include <unistd.h>
 
 #include "core/forward.h"
+#include "core/loglog_plot.h"
 #include "core/older_files.h"
 #include "core/qd3_file.h"
 #include "core/sounding.h"
 #include "editor/data_entry.h"
+#include "editor/field_grid.h"
 #include "editor/model_editor.h"
 #include "editor/model_grid.h"
 #include "platform/dialog_host.h"
 #include "platform/runtime_error.h"
 #include "platform/screen.h"
+#include "printing/sheet_preview.h"
 #include "shell/app_title.h"
 #include "shell/language.h"
 #include "shell/sev_form.h"
@@ -94,6 +97,7 @@ void prepare_open_dialog() {
     dialog.Filter = Open_Filter;
     dialog.DialogTitle = Open_Title;
     dialog.FileName = "*.QD3";
+    dialog.InitDir = dialog_folder();
 }
 
 void show_select_file_message() {
@@ -110,9 +114,8 @@ void open_recent_file(int k) {
         show_file_read_error();
         return;
     }
-    File_Path = Recent_Files(k);
-    File_Name = File_Path;
-    Open_Sounding();
+    if (!open_sounding_file(Recent_Files(k)))
+        return;
     skipping_errors(Set_Model_Editor_Captions);
     SEV.Grid1.SetFocus();
 }
@@ -156,49 +159,96 @@ std::string qd3_file_name(const std::string &name) {
     return name.substr(0, dot + 1) + "QD3";
 }
 
-void Open_Sounding() {
-    if (File_Path.empty()) {
+namespace {
+
+// Reads File_Path by its extension into the emptied sounding; false when the file is no sounding.
+bool read_by_extension() {
+    const std::string ending = last_three(File_Name);
+    if (ending == "SEV" || ending == "QDE") {
+        const bool ok = ending == "SEV" ? Load_SEV(File_Path) : Load_QDE(File_Path);
+        if (!ok)
+            return false;
+        with_qd3_ending(File_Path);
+        with_qd3_ending(File_Name);
+        return true;
+    }
+    File_Layout = ending == "ESW" ? 2 : 3;
+    if (!Load_QD3(File_Path))
+        return false;
+    if (ending == "ESW") {
+        with_qd3_ending(File_Path);
+        with_qd3_ending(File_Name);
+    }
+    return true;
+}
+
+} // namespace
+
+std::string dialog_folder() {
+    const std::string name = name_part(File_Path);
+    const std::string folder = without_name(File_Path, name);
+    std::error_code ec;
+    if (!folder.empty() && std::filesystem::is_directory(folder, ec))
+        return folder;
+    return Chemin;
+}
+
+void Show_Sounding() {
+    skipping_errors(Load_build);
+    skipping_errors(Display_Model);
+    const std::string mode = Draw_Mode;
+    Draw_Mode = "NORMAL";
+    Misfit = 0.0;
+    skipping_errors(Draw_Bilog_Frame);
+    if (Model_Layers(1, 1).finite_num().value_or(0.0) > 0 &&
+        Model_Layers(2, 1).finite_num().value_or(0.0) > 0)
+        skipping_errors(Compute_Curve);
+    Draw_Mode = mode;
+    if (SEV.SSTab1.Tab() == 1)
+        skipping_errors(display_print);
+}
+
+bool open_sounding_file(const std::string &file) {
+    const std::string path = file; // file may be File_Path or a recent entry, both change below
+    if (path.empty()) {
         show_select_file_message();
-        return;
+        return false;
     }
     // An unreadable file leaves the sounding in memory as it is.
-    if (!sounding_file_readable(File_Path)) {
+    if (!sounding_file_readable(path)) {
         show_file_read_error();
-        return;
+        return false;
     }
-    add_recent_file(File_Path);
+    // The file is read into the emptied sounding and kept only when it was read whole; else
+    // every variable and the caption go back to what they were.
+    const Sounding_Record before = current_sounding();
+    const std::string caption = SEV.Caption();
+    File_Path = path;
     File_Name = name_part(File_Path);
     Chemin = without_name(File_Path, File_Name);
     SEV.Caption("Ohmira [" + File_Path + "]");
-
     Field_Data.clear();
-    X_Coord.clear();
-    Y_Coord.clear();
-    Z_Coord.clear();
-    Azimuth.clear();
+    for (auto *text : {&X_Coord, &Y_Coord, &Z_Coord, &Azimuth, &Comment, &Graph_Title})
+        text->clear();
     Plot_Empty = 0;
     Curve_Valid = 0;
     SEV.Bilog.MousePointer(vbArrow);
     SEV.MousePointer(vbArrow);
-    Comment.clear();
-    Graph_Title.clear();
-
-    const std::string ending = last_three(File_Name);
-    if (ending == "SEV" || ending == "QDE") {
-        if (ending == "SEV")
-            Load_SEV(File_Path);
-        else
-            Load_QDE(File_Path);
-        with_qd3_ending(File_Path);
-        with_qd3_ending(File_Name);
-    } else {
-        File_Layout = ending == "ESW" ? 2 : 3;
-        Load_QD3(File_Path);
-        if (ending == "ESW") {
-            with_qd3_ending(File_Path);
-            with_qd3_ending(File_Name);
-        }
+    const bool read = read_by_extension();
+    Save_Question_Default_No = false; // an open is followed by no save of its own
+    if (!read) {
+        restore_sounding(before);
+        SEV.Caption(caption);
+        Screen.MousePointer(vbDefault);
+        SEV.Bilog.MousePointer(vbCrosshair);
+        return false;
     }
+    add_recent_file(path);
+    Field_Row_Typed.clear();
+    // The curve of the sounding before is no curve of this one.
+    Curve.clear();
+    Curve_Last = 0;
+    Fixed_Param.clear();
 
     skipping_errors([] { Find_Max_AB2(Max_AB2); });
     Draw_Mode = "NORMAL";
@@ -208,6 +258,23 @@ void Open_Sounding() {
         skipping_errors([] { SEV.Show(); });
     }
     skipping_errors(Fill_Field_Grid);
+    Show_Sounding();
+    SEV.Caption("Ohmira [" + path + "]");
+    SEV.Bilog.MousePointer(vbCrosshair);
+    return true;
+}
+
+void Show_Converted_Sounding(const std::string &written) {
+    const std::string mode = Draw_Mode;
+    if (!written.empty() && sounding_file_readable(written))
+        open_sounding_file(written);
+    else
+        Show_Sounding();
+    Draw_Mode = mode;
+}
+
+void Open_Sounding() {
+    open_sounding_file(File_Path);
 }
 
 void NFile_Click() {
@@ -227,13 +294,10 @@ void NFile_Click() {
         show_file_read_error();
         return;
     }
-    File_Name = dialog.FileTitle;
-    File_Path = dialog.FileName;
-    Chemin = without_name(File_Path, File_Name);
-    SEV.Caption(Prog_Title + " [" + File_Path + "]");
     SEV.Bilog.MousePointer(vbCrosshair);
-    Open_Sounding();
-    skipping_errors(Load_build);
+    if (!open_sounding_file(dialog.FileName))
+        return;
+    SEV.Caption(Prog_Title + " [" + File_Path + "]");
     skipping_errors(Set_Model_Editor_Captions);
     SEV.Grid1.SetFocus();
 }
@@ -248,12 +312,10 @@ void Read_QD3() {
         show_file_read_error();
         return;
     }
-    File_Name = dialog.FileTitle;
-    File_Path = dialog.FileName;
-    SEV.Caption(Prog_Title + " [" + File_Path + "]");
     SEV.Bilog.MousePointer(vbCrosshair);
     SEV.MousePointer(vbArrow);
-    Open_Sounding();
+    if (open_sounding_file(dialog.FileName))
+        SEV.Caption(Prog_Title + " [" + File_Path + "]");
 }
 
 void F1_F_Click() {
@@ -279,48 +341,60 @@ bool Save_QD3(std::string &path) {
         ~Idle_At_End() { Draw_Mode.clear(); }
     } idle_at_end;
 
+    // The names change only once the file is written: a cancelled or failed save leaves the
+    // path, name, folder, caption and recent list as they were.
+    std::string target = path;
+    std::string name = File_Name;
+    std::string folder = Chemin;
+    const int default_button = Save_Question_Default_No ? vbDefaultButton2 : 0;
+    Save_Question_Default_No = false;
     for (;;) {
-        bool ask_name = File_Name == "NEW" || File_Name.empty();
+        bool ask_name = name == "NEW" || name.empty();
         if (!ask_name && Draw_Mode != "FICHIER") {
             const std::string question =
-                by_language("Sauvegarde du fichier ", "Salvar fichero ", "Recording File ") + path;
-            ask_name = MsgBox(question, vbYesNo + vbQuestion, Prog_Title) != vbYes;
+                by_language("Sauvegarde du fichier ", "Salvar fichero ", "Recording File ") +
+                target;
+            ask_name = MsgBox(question, vbYesNo + vbQuestion + default_button, Prog_Title) != vbYes;
         }
 
         while (ask_name) {
             dialog.Filter = "File Ohmira (*.QD3)|*.QD3";
             dialog.Flags = cdlOFNOverwritePrompt;
             dialog.DialogTitle = "Record OHMIRA File";
-            dialog.FileName = path;
+            dialog.FileName = target;
+            dialog.InitDir = dialog_folder();
             // A cancel never writes.
             if (!dialog.ShowSave())
                 return false;
             const std::string chosen = dialog.FileName;
             const std::string chosen_name =
                 dialog.FileTitle.empty() ? name_part(chosen) : dialog.FileTitle;
-            const std::string folder = without_name(chosen, chosen_name);
-            File_Name = qd3_file_name(chosen_name);
-            path = folder + File_Name;
-            Chemin = folder;
+            folder = without_name(chosen, chosen_name);
+            name = qd3_file_name(chosen_name);
+            target = folder + name;
             ask_name = false;
             // The dialog asked about the name chosen, not about the one the extension gives.
-            if (path != chosen && std::filesystem::exists(path)) {
+            if (target != chosen && std::filesystem::exists(target)) {
                 const std::string replace =
-                    by_language("Le fichier ", "El fichero ", "File ") + path +
+                    by_language("Le fichier ", "El fichero ", "File ") + target +
                     by_language(" existe déjà. Le remplacer ?", " ya existe. ¿Reemplazarlo?",
                                 " already exists. Replace it?");
                 ask_name = MsgBox(replace, vbYesNo + vbQuestion, Prog_Title) != vbYes;
             }
         }
 
-        const int error = Save_QD3_Writer ? Save_QD3_Writer(path) : write_qd3_file(path);
+        const int error = Save_QD3_Writer ? Save_QD3_Writer(target) : write_qd3_file(target);
         if (error != 0) {
             show_write_error(error);
-            // Batch work asks nothing, so a new attempt would fail the same way.
-            if (Draw_Mode == "FICHIER")
+            // Batch work asks nothing, so a new attempt would fail the same way; a value the
+            // layout cannot hold fails the same way whatever the name.
+            if (Draw_Mode == "FICHIER" || error == err::Overflow)
                 return false;
             continue;
         }
+        path = target;
+        File_Name = name;
+        Chemin = folder;
         SEV.Caption("Ohmira [" + path + "]");
         SEV.Bilog.MousePointer(vbCrosshair);
         add_recent_file(path);
@@ -329,6 +403,7 @@ bool Save_QD3(std::string &path) {
 }
 
 void NRecord_Click() {
+    Take_Header_Boxes();
     Save_QD3(File_Path);
 }
 

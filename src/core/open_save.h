@@ -11,6 +11,18 @@ inline Table1<std::string, 0, 5> Recent_Files;
 
 // Opens the file named by File_Path as the current sounding.
 void Open_Sounding();
+// Opens path as the current sounding. The file is read whole first: when it is no sounding the
+// read-error box is shown and the sounding, names, caption and recent list stay as they were.
+bool open_sounding_file(const std::string &path);
+// Shows the current sounding in the window: data page and caption, model grid and header boxes,
+// plot frame, points and model curve, and the sheet when the Print tab is shown.
+void Show_Sounding();
+// After a conversion: the window shows the sounding of the file written last, read back from
+// it, so that the page, grids, boxes, plot and caption are those of File_Path; with no file
+// written (empty `written`), the sounding in memory.
+void Show_Converted_Sounding(const std::string &written);
+// The folder the file dialogs start in: the current file's, else Chemin.
+std::string dialog_folder();
 // Writes the current sounding as a QD3 file; true when a file was written.
 bool Save_QD3(std::string &path);
 void NFile_Click();
@@ -41,6 +53,10 @@ void show_recent_files();
 // The name a saved sounding gets: name with ".QD3" appended when it has no extension, its
 // extension (after the last ".") replaced by "QD3" otherwise; ".qd3" in any case is kept.
 std::string qd3_file_name(const std::string &name);
+
+// True for the next save's "Recording File" question only: No is its default button (after a
+// read that kept only part of its file).
+inline bool Save_Question_Default_No = false;
 
 // The writer Save_QD3 uses (write_qd3_file); tests replace it to meet every write error.
 using Sounding_Writer = int (*)(const std::string &path);

@@ -56,6 +56,13 @@ long layer_item(const Variant &value) {
     return static_cast<long>(CLng_or_throw(value.num() * 100));
 }
 
+// A layer resistivity below 0.005 ohm·m would be written as 0, which reads back as no layer and
+// cuts the model there: it is written as the smallest the layout holds, 0.01 ohm·m.
+long layer_resistivity_item(const Variant &value) {
+    const long item = layer_item(value);
+    return item == 0 && value.num() > 0 ? 1 : item;
+}
+
 // A double quote would end the quoted text early and shift every later item.
 std::string header_text(std::string text) {
     for (auto &c : text)
@@ -95,8 +102,8 @@ int write_qd3_file(const std::string &path) {
             out.write_record({items[0], items[1], items[2], items[3], items[4], items[5]});
         }
         for (int j = 1; j <= 20; ++j)
-            out.write_record({layer_item(Model_Layers(1, j)), layer_item(Model_Layers(2, j)),
-                              layer_item(Model_Layers(3, j))});
+            out.write_record({layer_resistivity_item(Model_Layers(1, j)),
+                              layer_item(Model_Layers(2, j)), layer_item(Model_Layers(3, j))});
         for (const std::string *text :
              {&Comment, &Data_Source, &Graph_Title, &X_Coord, &Y_Coord, &Z_Coord, &Azimuth})
             out.write_record({header_text(*text)});

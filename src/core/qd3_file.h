@@ -20,8 +20,8 @@ int write_qd3_file(const std::string &path);
 
 // Reads path into the current sounding. File_Layout must be set by the caller (2 for an ESW
 // file, 3 otherwise); the reader sets 5 for a file of the current layout. Pushes the model that
-// was in memory into the superposition store. Reports a read error in a message box and then
-// returns false.
+// was in memory into the superposition store. Reports a read error in a message box and returns
+// false when the file could not be read whole.
 bool Load_QD3(std::string &path);
 
 // Reads the seven header texts that end a sounding file; texts missing at the end leave their

@@ -88,6 +88,32 @@ void reset_core_state();
 // Raises Max_AB2 to a larger spacing rounded to whole metres; a spacing of 32767.5 m or more,
 // which the 16-bit Max_AB2 cannot hold, is passed over.
 void raise_max_ab2(double spacing);
+// A copy of the current sounding (data, model, store, texts, names and reader state), taken
+// before a read so that a failed read can put every variable back as it was.
+struct Sounding_Record {
+    std::string file_path, file_name, chemin;
+    std::string comment, data_source, graph_title, x, y, z, azimuth;
+    Table2<Variant, 0, 51, 0, 7> field_data;
+    std::int16_t nb_points = 0;
+    Table2<Variant, 0, 3, 0, 21> model_layers;
+    std::int16_t nb_layers = 0;
+    Table1<std::int16_t, 0, 21> fixed_param;
+    Table1<Variant, 0, 21> layer_altitude;
+    std::int16_t array_factor = 0, shift_compensation = 0, max_ab2 = 0;
+    std::int16_t curve_done = 0, fresh_load = 0, curve_valid = 0, plot_empty = 0;
+    std::int16_t file_layout = 0, rho_scale = 0;
+    Table3<Variant, 0, 21, 0, 2, 0, 21> superposed_models;
+    Table1<std::int16_t, 0, 21> superposed_layers;
+    std::int16_t nb_superposed = 0, superposed_index = 0, model_stored = 0;
+    Variant auto_threshold;
+    std::string draw_mode;
+};
+Sounding_Record current_sounding();
+void restore_sounding(const Sounding_Record &r);
+
+// Empties the sounding's contents (points, model, the seven texts, array factor and shift
+// compensation), so that what is read next carries nothing of the sounding before.
+void clear_sounding_contents();
 
 // Starts a new, empty sounding.
 void New_SEV();

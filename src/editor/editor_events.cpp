@@ -6,6 +6,7 @@
 #include "editor/data_entry.h"
 #include "editor/field_buttons.h"
 #include "editor/field_grid.h"
+#include "editor/model_grid.h"
 #include "editor/model_grid_editing.h"
 #include "shell/sev_form.h"
 
@@ -45,6 +46,8 @@ void connect_editor_events() {
     SEV.lastone.Click = lastone_Click;
     SEV.nextone.Click = nextone_Click;
     SEV.N1Calcul.Click = N1Calcul_Click;
+    SEV.Text19.Change = Text19_Change;
+    SEV.Text29.Change = Text29_Change;
 }
 
 } // namespace ohmira

@@ -54,9 +54,12 @@ void Computation_Click() {
     skipping_errors(Compute_Field_Rows);
     skipping_errors(Draw_Bilog_Frame);
     if (Nb_Points < 3) {
+        // Rows filled below the end say why the data ended where it did.
+        const std::string end = Field_Data_End_Text();
         MsgBox(by_language("Il faut au moins trois valeurs de terrain pour calculer une courbe",
                            "Introduce por le menos tres datos de campo par calcular la curva",
-                           "There must be at least three field values to calculate a curve"),
+                           "There must be at least three field values to calculate a curve") +
+                   (end.empty() ? std::string() : "\n\r" + end),
                vbExclamation + vbOKOnly, Prog_Title);
     } else {
         clear_model_grid();
@@ -86,6 +89,7 @@ void CorrectButton_Click() {
         // The rows below move up from the removed row's place, their typed values with them.
         for (int i = removed; i <= Field_Grid_Rows; ++i) {
             Field_Data(i, 7) = Field_Data(i + 1, 7);
+            Field_Row_Typed(i) = Field_Row_Typed(i + 1);
             skipping_errors([&] { grid.TextMatrix(i, 0, Str(static_cast<double>(i))); });
         }
         skipping_errors([&] { grid.Col(1); });
@@ -101,8 +105,16 @@ void RecordButton_Click() {
     First_Key = 1;
     skipping_errors([&] { grid.Col(2); });
     const int r = grid.Row();
+    // A spacing too large for a number is no spacing: the key beeps.
+    const auto spacing = [&]() -> double {
+        try {
+            return Val(grid.TextMatrix(r, 2));
+        } catch (const RuntimeError &) {
+            return 0;
+        }
+    };
     const bool allowed = Nb_Points < Field_Grid_Rows && r >= 1 && r <= Field_Grid_Rows &&
-                         grid.has_cell(r, 2) && Val(grid.TextMatrix(r, 2)) > 0;
+                         grid.has_cell(r, 2) && spacing() > 0;
     if (allowed) {
         skipping_errors([&] {
             grid.AddItem("\t\t1\t\t\t", r);
@@ -112,9 +124,11 @@ void RecordButton_Click() {
         grid.Redraw(false);
         for (int i = Field_Grid_Rows; i >= r; --i) {
             Field_Data(i + 1, 7) = Field_Data(i, 7);
+            Field_Row_Typed(i + 1) = Field_Row_Typed(i);
             skipping_errors([&] { grid.TextMatrix(i, 0, Str(static_cast<double>(i))); });
         }
         Field_Data(r, 7) = -1.0; // the new row has no typed resistivity
+        Field_Row_Typed(r) = 1;
         skipping_errors([&] {
             grid.Row(Field_Grid_Rows + 1);
             grid.RemoveItem(Field_Grid_Rows + 1);

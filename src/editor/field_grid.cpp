@@ -93,7 +93,65 @@ int current_field_row() {
     return SEV.BuildGrid.Row();
 }
 
+bool cell_empty(int row, int col) {
+    const auto &grid = SEV.BuildGrid;
+    return !grid.has_cell(row, col) ||
+           grid.TextMatrix(row, col).find_first_not_of(' ') == std::string::npos;
+}
+
+// A row put in by "Insert line" (resistivity marked -1) and left as it came, with nothing typed
+// but its spacing of 1: it is no measured point and no end of the data, so it leaves the grid
+// and the rows below move up, their values with them.
+void drop_empty_inserted_rows() {
+    auto &grid = SEV.BuildGrid;
+    for (int r = Field_Grid_Rows; r >= 1; --r) {
+        if (Field_Data(r, 7).num() != -1 || !cell_empty(r, 1) || !cell_empty(r, 3) ||
+            !cell_empty(r, 4) || !cell_empty(r, 6))
+            continue;
+        if (!cell_empty(r, 2) && cell_value(r, 2) != 1)
+            continue;
+        skipping_errors([&] {
+            grid.RemoveItem(r);
+            grid.AddItem("", Field_Grid_Rows);
+            grid.RowHeight(Field_Grid_Rows, 200);
+        });
+        for (int i = r; i <= Field_Grid_Rows; ++i) {
+            Field_Data(i, 7) = Field_Data(i + 1, 7);
+            Field_Row_Typed(i) = Field_Row_Typed(i + 1);
+            set_cell(i, 0, Str(static_cast<double>(i)));
+        }
+    }
+}
+
+// The row at which the last computation ended the data, and what it lacked.
+int data_end_row = 0;
+std::string data_end_reason;
+
+std::string end_reason(double a, double dv, double current) {
+    if (a == 0)
+        return by_language("espacement vide ou 0", "espaciamiento vacío o 0", "spacing empty or 0");
+    if (dv == 0)
+        return by_language("ΔV vide ou 0", "ΔV vacío o 0", "ΔV empty or 0");
+    if (current == 0)
+        return by_language("courant vide ou 0", "corriente vacía o 0", "current empty or 0");
+    return by_language("résistivité vide ou 0", "resistividad vacía o 0", "resistivity empty or 0");
+}
+
 } // namespace
+
+std::string Field_Data_End_Text() {
+    if (data_end_row < 1)
+        return {};
+    bool filled_below = false;
+    for (int r = data_end_row + 1; r <= Field_Grid_Rows && !filled_below; ++r)
+        for (int c = 1; c <= 6 && !filled_below; ++c)
+            filled_below = !cell_empty(r, c);
+    if (!filled_below)
+        return {};
+    return by_language("Les données s'arrêtent à la ligne ", "Los datos terminan en la línea ",
+                       "The data end at row ") +
+           std::to_string(data_end_row) + " : " + data_end_reason;
+}
 
 double round_three_bands(double rho) {
     if (rho >= 100)
@@ -106,6 +164,8 @@ double round_three_bands(double rho) {
 void Compute_Field_Rows() {
     auto &grid = SEV.BuildGrid;
     grid.Redraw(false);
+    drop_empty_inserted_rows();
+    data_end_row = 0;
     const int row0 = grid.Row();
     const int col0 = grid.Col();
     float f = 1;
@@ -141,10 +201,17 @@ void Compute_Field_Rows() {
             k = 0;
         }
 
+        // A row as read keeps its resistivity to the digit; only a computed one is rounded.
+        const double read = Field_Data(r, 7).num();
+        const bool as_read = Field_Row_Typed(r) == 0 && read > 0 && f == 1;
         if (measured) {
             rho_prev = rho;
-            if (const auto q = quotient(k * (dv / current), f))
+            if (as_read) {
+                if (const auto q = quotient(read, f))
+                    rho = *q;
+            } else if (const auto q = quotient(k * (dv / current), f)) {
                 rho = *q;
+            }
         } else {
             const double typed = cell_value(r, 6);
             if (typed > 0 && Field_Data(r, 7).num() <= 0)
@@ -157,11 +224,16 @@ void Compute_Field_Rows() {
         }
 
         // A water resistivity not above the row's leaves the row uncorrected.
-        if (marine && rw > rho) {
-            if (const auto q = quotient(rho * rw, rw - rho))
+        bool corrected = false;
+        // No water resistivity (empty or 0): no correction, whatever the row's sign.
+        if (marine && rw > 0 && rw > rho) {
+            if (const auto q = quotient(rho * rw, rw - rho)) {
                 rho = *q;
+                corrected = true;
+            }
         }
-        rho = round_three_bands(rho);
+        if (!as_read || corrected)
+            rho = round_three_bands(rho);
 
         // A repeated spacing starts a new MN/2 segment: the shift is carried by f from here on.
         if (Shift_Compensation == 1 && r > 1 && a == a_prev && rho > 0) {
@@ -202,11 +274,14 @@ void Compute_Field_Rows() {
         if (r > 1 && a < Field_Data(r - 1, 1).num() && rho > 0) {
             for (int c = 1; c <= 7; ++c)
                 std::swap(Field_Data(r - 1, c), Field_Data(r, c));
+            std::swap(Field_Row_Typed(r - 1), Field_Row_Typed(r));
             show_row(r - 1, wenner);
             show_row(r, wenner);
         }
 
         if (rho + dv * current == 0) {
+            data_end_row = r;
+            data_end_reason = end_reason(a, dv, current);
             Nb_Points = static_cast<std::int16_t>(r - 1);
             ended = true;
             break;
@@ -257,14 +332,17 @@ void Paste_Field_Column() {
             if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
                 ++i;
             set_cell(row, col, collected);
+            Field_Row_Typed(row) = 1;
             ++row;
             collected.clear();
         } else {
             collected += c;
         }
     }
-    if (!collected.empty() && row < rows)
+    if (!collected.empty() && row < rows) {
         set_cell(row, col, collected);
+        Field_Row_Typed(row) = 1;
+    }
     clipboard_clear();
 }
 
@@ -301,12 +379,15 @@ void Type_Field_Key(int &KeyCode, int /*Shift*/) {
         int key = KeyCode;
         if (key > 57)
             key -= 48;
-        if (key == 62 || key == 142)
+        // Decimal point of the keypad, full stop and comma: all are the decimal point.
+        if (key == 62 || key == 142 || key == 140)
             key = 46;
         const bool accepted = key == vbKeyBack || key == 46 || (key >= '0' && key <= '9');
         const int row = grid.Row(), col = grid.Col();
         if (accepted && row >= 1 && grid.has_cell(row, col)) {
             Saved = 0;
+            if (row <= Field_Grid_Rows)
+                Field_Row_Typed(row) = 1;
             std::string text = grid.TextMatrix(row, col);
             if (First_Key == 1) {
                 text.clear();
@@ -342,6 +423,9 @@ void Mark_Field_Cell_Fresh() {
 
 void Check10_Click() {
     Array_Factor = static_cast<std::int16_t>(SEV.Check10.Value() + 1);
+    // K changes for every row: each resistivity is computed again from ΔV and I.
+    for (int r = 1; r <= Field_Grid_Rows; ++r)
+        Field_Row_Typed(r) = 1;
     First_Key = 1;
     skipping_errors(Compute_Field_Rows);
     skipping_errors(Draw_Bilog_Frame);

@@ -5,6 +5,10 @@
 //
 // Grid columns: 1 MN/2 (BN), 2 AB/2 (AM, a), 3 ΔV, 4 I, 5 K, 6 apparent resistivity; grid row r
 // is Field_Data row r.
+#include <cstdint>
+#include <string>
+
+#include "core/bounded_table.h"
 #include "platform/variant.h"
 
 namespace ohmira {
@@ -13,8 +17,17 @@ namespace ohmira {
 // the row computation.
 inline Variant Field_Rows_Computed;
 
+// 1 for a row of the field grid one of whose cells was typed or pasted since the sounding was
+// read. The apparent resistivity of an untouched row is the one read: recomputing it from ΔV,
+// which the file keeps to 0.1 mV, would move it at every open and save.
+inline Table1<std::int16_t, 0, 52> Field_Row_Typed;
+
 // Reads the field grid into Field_Data, computing K and the apparent resistivity of each row.
 void Compute_Field_Rows();
+
+// Where the last row computation found the end of the data, when rows below it hold values:
+// the text naming the row and why it ends the data ("" when nothing is filled below it).
+std::string Field_Data_End_Text();
 
 // Events of BuildGrid.
 void Select_Field_Cell();                               // Click

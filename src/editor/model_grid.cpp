@@ -1,5 +1,7 @@
 #include "editor/model_grid.h"
 
+#include <cmath>
+
 #include "core/fit.h"
 #include "core/sounding.h"
 #include "platform/dialog_host.h"
@@ -28,25 +30,38 @@ std::string cell_text(const std::string &number) {
     return number + "  ";
 }
 
+// A model cell's value; one the sounding file cannot hold (100 × value beyond a 32-bit whole
+// number) is refused as a value that cannot be read.
+double layer_value(const std::string &text) {
+    const double v = Val(text);
+    if (!std::isfinite(v) || std::fabs(v) * 100 > 2147483647.0)
+        throw RuntimeError(err::Overflow);
+    return v;
+}
+
 // Reads rows 1..20 and the header boxes; the graph title from `title_box`. False, with the box
 // shown, when a value cannot be read: what was read before stays in the sounding.
 bool read_model_grid(const TextBox &title_box) {
     try {
         for (int i = 1; i <= Model_Grid_Layers; ++i) {
-            Model_Layers(1, i) = Val(SEV.Grid1.TextMatrix(i, 0));
-            Model_Layers(2, i) = Val(SEV.Grid1.TextMatrix(i, 1));
+            Model_Layers(1, i) = layer_value(SEV.Grid1.TextMatrix(i, 0));
+            Model_Layers(2, i) = layer_value(SEV.Grid1.TextMatrix(i, 1));
         }
     } catch (const RuntimeError &) {
         MsgBox("Model impossible...", vbExclamation, Prog_Title);
         return false;
     }
-    X_Coord = SEV.X_Texte1.Text();
-    Y_Coord = SEV.Y_Texte2.Text();
-    Z_Coord = SEV.Z_Texte3.Text();
-    Azimuth = SEV.Azimtext.Text();
-    Comment = SEV.Text18.Text();
+    Take_Header_Boxes();
     Graph_Title = title_box.Text();
     return true;
+}
+
+// One title shown in two boxes.
+void show_title(const std::string &title) {
+    Graph_Title = title;
+    for (TextBox *box : {&SEV.Text19, &SEV.Text29})
+        if (box->Text() != title)
+            box->Text(title);
 }
 
 } // namespace
@@ -112,12 +127,33 @@ void Display_Model() {
         skipping_errors([&] { grid.TextMatrix(Nb_Layers, 1, ""); });
     }
     grid.Redraw(true);
+    Show_Header_Texts();
+}
+
+void Show_Header_Texts() {
     SEV.X_Texte1.Text(X_Coord);
     SEV.Y_Texte2.Text(Y_Coord);
     SEV.Z_Texte3.Text(Z_Coord);
     SEV.Azimtext.Text(Azimuth);
     SEV.Text18.Text(Comment);
-    SEV.Text29.Text(Graph_Title);
+    show_title(Graph_Title);
+}
+
+void Take_Header_Boxes() {
+    X_Coord = SEV.X_Texte1.Text();
+    Y_Coord = SEV.Y_Texte2.Text();
+    Z_Coord = SEV.Z_Texte3.Text();
+    Azimuth = SEV.Azimtext.Text();
+    Comment = SEV.Text18.Text();
+    Graph_Title = SEV.Text29.Text();
+}
+
+void Text19_Change() {
+    show_title(SEV.Text19.Text());
+}
+
+void Text29_Change() {
+    show_title(SEV.Text29.Text());
 }
 
 void lecturemodèle() {

@@ -32,4 +32,14 @@ void Read_Model_Grid();
 // model.
 void clear_model_grid();
 
+// Takes the header boxes (location, azimuth, comment, graph title) into the sounding, as every
+// save does first so that the file holds what the boxes show.
+void Take_Header_Boxes();
+// Shows the sounding's header texts in their boxes (both title boxes).
+void Show_Header_Texts();
+// Change of either graph-title box (Text19 beside the fit button, Text29 under the plot): the
+// typed text is the sounding's title, and the other box shows it too.
+void Text19_Change();
+void Text29_Change();
+
 } // namespace ohmira

@@ -115,7 +115,8 @@ int accepted_key(int key_code) {
     if (k > 57) {
         k -= 48;
     }
-    if (k == 62 || k == 142) {
+    // Decimal point of the keypad, full stop and comma: all are the decimal point.
+    if (k == 62 || k == 142 || k == 140) {
         k = 46;
     }
     if (k == vbKeyBack || k == 46 || (k >= 48 && k <= 57)) {

@@ -105,7 +105,7 @@ int MsgBox(std::string_view text, int flags) {
 
 int MsgBox(std::string_view text, int flags, std::string_view title) {
     MessageBoxRequest request{std::string(text), std::string(title), msg_buttons(flags),
-                              msg_icon(flags)};
+                              msg_icon(flags), (flags & vbDefaultButton2) ? 2 : 1};
     return dialog_host().message_box(request);
 }
 

@@ -20,6 +20,7 @@ inline constexpr int vbCritical = 16;
 inline constexpr int vbQuestion = 32;
 inline constexpr int vbExclamation = 48;
 inline constexpr int vbInformation = 64;
+inline constexpr int vbDefaultButton2 = 256; // the second button is the default
 
 // Message box results.
 inline constexpr int vbOK = 1;
@@ -48,6 +49,7 @@ struct MessageBoxRequest {
     std::string title; // already resolved: the application's title when the caller gave none
     MsgButtons buttons = MsgButtons::OKOnly;
     MsgIcon icon = MsgIcon::None;
+    int default_button = 1; // 1: the first button, 2: the second
 };
 
 struct InputBoxRequest {

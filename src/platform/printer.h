@@ -123,4 +123,8 @@ private:
 // The runtime's printer object.
 inline SystemPrinter Printer;
 
+// Where the print-to-PDF file dialog starts: the program installs the current file's folder;
+// without a source the dialog starts in the working folder.
+inline std::function<std::string()> Print_File_Folder;
+
 } // namespace ohmira

@@ -210,6 +210,7 @@ int ScriptedDialogHost::message_box(const MessageBoxRequest &request) {
     r.text = request.text;
     r.buttons = request.buttons;
     r.icon = request.icon;
+    r.default_button = request.default_button;
     ScriptedAnswer a = next(r);
     if (!box_offers(request.buttons, a.button))
         fail(std::string("script answers ") + button_name(a.button) +

@@ -18,6 +18,7 @@ struct DialogRecord {
     std::string text; // message text or input prompt
     MsgButtons buttons = MsgButtons::OKOnly;
     MsgIcon icon = MsgIcon::None;
+    int default_button = 1;   // message box: the button Enter presses, counted from 1
     std::string default_text; // input box default or proposed file name
     std::string filter;
     std::string initial_dir;

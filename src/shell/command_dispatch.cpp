@@ -4,6 +4,7 @@
 #include "core/sounding.h"
 #include "editor/data_entry.h"
 #include "editor/model_editor.h"
+#include "editor/model_grid.h"
 #include "platform/dialog_host.h"
 #include "platform/runtime_error.h"
 #include "platform/screen.h"
@@ -54,8 +55,8 @@ const ToolbarCommand toolbar_commands[] = {
      }},
     {"save",
      [] {
-         std::string path = File_Path;
-         (void)Save_QD3(path);
+         Take_Header_Boxes();
+         (void)Save_QD3(File_Path);
      }},
     {"bilog", new_sounding},
     {"Help", Open_Help_Manual},

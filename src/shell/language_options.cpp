@@ -149,6 +149,18 @@ void Set_Language_French() {
 void Command11_Click() {
     const bool schlumberger = SEV.Option1.Value();
     const bool dipole = !schlumberger && SEV.Option2.Value();
+    // The array is set before the grid is filled: the spacing table is read by its layout (two
+    // numbers a record, one for Wenner).
+    if (schlumberger) {
+        SEV.Text4.Text("Schlumberger");
+        Niveau = "0";
+    } else if (dipole) {
+        SEV.Text4.Text("Dipole");
+        Niveau = "1";
+    } else {
+        SEV.Text4.Text("Wenner");
+        Niveau = "2";
+    }
     FlexGrid &grid = SEV.BuildGrid;
     if (grid.Rows() > 0 && grid.Cols() > 2) {
         grid.TextMatrix(0, 1, schlumberger ? "MN/2" : dipole ? "BN" : "-");
@@ -171,17 +183,6 @@ void Command11_Click() {
     Garder_Config = SEV.garder_config.Value() == vbChecked ? 1 : 0;
 
     Redraw_Applied_Options();
-
-    if (schlumberger) {
-        SEV.Text4.Text("Schlumberger");
-        Niveau = "0";
-    } else if (dipole) {
-        SEV.Text4.Text("Dipole");
-        Niveau = "1";
-    } else {
-        SEV.Text4.Text("Wenner");
-        Niveau = "2";
-    }
     Run_Calcul();
 }
 

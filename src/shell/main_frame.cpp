@@ -3,8 +3,10 @@
 #include "conversions/conversions_events.h"
 #include "core/core_events.h"
 #include "core/loglog_plot.h"
+#include "core/open_save.h"
 #include "core/plot_readout.h"
 #include "editor/editor_events.h"
+#include "platform/printer.h"
 #include "printing/printing_events.h"
 #include "profiles/profiles_events.h"
 #include "shell/sev_form.h"
@@ -51,6 +53,7 @@ void Build_Toolbar() {
 }
 
 void Prepare_Main_Window() {
+    Print_File_Folder = dialog_folder;
     Build_Toolbar();
     connect_core_events();
     connect_plot_events();

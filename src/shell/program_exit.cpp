@@ -2,6 +2,7 @@
 
 #include "core/open_save.h"
 #include "core/sounding.h"
+#include "editor/model_grid.h"
 #include "platform/dialog_host.h"
 #include "platform/program_end.h"
 #include "shell/app_title.h"
@@ -33,8 +34,8 @@ void Quit_Program(bool &answer) {
     }
     Write_Ini_Settings();
     if (choice == vbNo) {
-        std::string path = File_Path;
-        if (!Save_QD3(path)) {
+        Take_Header_Boxes();
+        if (!Save_QD3(File_Path)) {
             answer = false;
             return;
         }

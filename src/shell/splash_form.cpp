@@ -93,8 +93,7 @@ void frmSplash_Command2_Click() {
 
 void frmSplash_Command3_Click() {
     frmSplash.Unload();
-    File_Path = Recent_Files(1);
-    Open_Sounding();
+    open_sounding_file(Recent_Files(1));
     SEV.Grid1.SetFocus();
 }
 
@@ -111,19 +110,19 @@ void frmSplash_Command4_Click() {
                  "Ulmar DOS (*.SEV)|*.SEV";
     dlg.DialogTitle = "OHMIRA File selection";
     dlg.FileName = "*.QD3";
-    dlg.InitDir = Chemin;
+    dlg.InitDir = dialog_folder();
     if (!dlg.ShowOpen()) {
         // Cancelled: nothing is opened and the pattern never becomes a recent file.
         Plot_Empty = plot_empty;
         SEV.Bilog.MousePointer(vbCrosshair);
         return;
     }
-    File_Name = dlg.FileTitle;
-    File_Path = dlg.FileName;
-    Chemin = File_Path.substr(0, File_Path.size() - std::min(File_Name.size(), File_Path.size()));
-    SEV.Caption(Prog_Title + " [" + File_Path + "]");
     SEV.Bilog.MousePointer(vbCrosshair);
-    Open_Sounding();
+    if (!open_sounding_file(dlg.FileName)) {
+        Plot_Empty = plot_empty;
+        return;
+    }
+    SEV.Caption(Prog_Title + " [" + File_Path + "]");
     SEV.Grid1.SetFocus();
 }
 

@@ -84,7 +84,10 @@ TEST_F(AbemSas, ReadErrorKeepsTheRowsReadOrNothing) {
         File_Name = "T.VES";
         std::string p = write_bytes("T.VES", c.bytes);
         EXPECT_EQ(Read_ABEM_VES(p), c.rows > 0);
-        ASSERT_EQ(box_texts(), std::vector<std::string>{"Reading File Error ..."});
+        ASSERT_EQ(box_texts(),
+                  std::vector<std::string>{c.rows > 0 ? "Reading File Error ...\n\r" +
+                                                            std::to_string(c.rows) + " points kept"
+                                                      : "Reading File Error ..."});
         EXPECT_EQ(host_.message_boxes()[0].icon, MsgIcon::Exclamation);
         EXPECT_EQ(Nb_Points, c.rows > 0 ? static_cast<int>(c.rows) : 7);
         EXPECT_EQ(Comment, c.rows > 0 ? "T" : "previous");

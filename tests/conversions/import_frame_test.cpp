@@ -90,7 +90,10 @@ TEST_F(ImportFrame, ReadErrorSavesTheRowsReadAndARefusalNothing) {
     const std::string cut = write_bytes("cut.VES", lines({"\"T\"", "1 5", "1 10 0", "2 20 0"}));
     host_ = ScriptedDialogHost{answer_open({cut}), answer_box(vbOK), answer_box(vbYes)};
     NAbem_Click();
-    EXPECT_EQ(host_.records()[1].text, "Reading File Error ...");
+    // The box says what was kept; the save question proposes No first.
+    EXPECT_EQ(host_.records()[1].text, "Reading File Error ...\n\r2 points kept");
+    EXPECT_EQ(host_.records()[2].text.rfind("Recording File ", 0), 0u);
+    EXPECT_EQ(host_.records()[2].default_button, 2);
     ASSERT_TRUE(std::filesystem::exists(path("cut.QD3")));
     reset_core_state();
     load_qd3(path("cut.QD3"));

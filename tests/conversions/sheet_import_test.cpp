@@ -81,7 +81,8 @@ TEST_F(SheetCommand, EachLineIsFittedAndSavedBesideTheResistivityFile) {
     EXPECT_GE(Nb_Layers, 2);
     const std::string s4 = read_bytes(path("S4.QD3"));
     EXPECT_EQ(s4.substr(0, 5), "5.5\r\n") << s4; // the trailing blank added no point
-    EXPECT_NE(s4.find("\"field book 3\""), std::string::npos);
+    EXPECT_EQ(s4.find("\"field book 3\""), std::string::npos)
+        << "the comment of the sounding on screen is no comment of the sheet's soundings";
     EXPECT_EQ(Screen.MousePointer(), vbDefault);
     EXPECT_TRUE(SEV.Option1.Value());
 }
@@ -127,17 +128,21 @@ TEST_F(SheetCommand, ASpacingBeyondSixteenBitsStopsTheReadAndWritesNothing) {
     EXPECT_FALSE(Field_Data(3, 1).num() == 40000);
 }
 
-TEST_F(SheetCommand, ADoubleBlankIsAZeroResistivityAndShiftsTheRest) {
-    // Neither the automatic model nor the fit can take a zero resistivity: both say so, and the
-    // sounding is saved as it is.
-    run("1\r\n2\r\n5\r\n10\r\n", "S9 0 0 100 30  45 80\r\n", 3);
-    EXPECT_EQ(box_texts(),
-              (std::vector<std::string>{"Automatic model impossible...", "Error",
-                                        " 1 soundings have been saved as *.QD3 files"}));
-    EXPECT_EQ(Nb_Points, 4);
-    EXPECT_DOUBLE_EQ(Field_Data(1, 2).num(), 30);
-    EXPECT_DOUBLE_EQ(Field_Data(2, 2).num(), 0);
-    EXPECT_DOUBLE_EQ(Field_Data(4, 2).num(), 80);
+TEST_F(SheetCommand, ALineWithAResistivityThatIsNoPositiveNumberIsRefused) {
+    // A double blank is an empty resistivity; 0, -5 and "x" are no resistivities either. The
+    // line is refused as a line without its spread data is: a box, no file, not counted.
+    for (const char *line : {"S9 0 0 100 30  45 80", "S9 0 0 100 30 0 45 80",
+                             "S9 0 0 100 30 -5 45 80", "S9 0 0 100 30 x 45 80"}) {
+        std::filesystem::remove(path("S9.QD3"));
+        host_ = ScriptedDialogHost{};
+        run("1\r\n2\r\n5\r\n10\r\n", std::string(line) + "\r\nS8 0 0 100 30 40 45 80\r\n", 2);
+        EXPECT_EQ(box_texts(),
+                  (std::vector<std::string>{"Resistivity data wrong for sounding S9.QD3",
+                                            " 1 soundings have been saved as *.QD3 files"}))
+            << line;
+        EXPECT_FALSE(std::filesystem::exists(path("S9.QD3"))) << line;
+        EXPECT_TRUE(std::filesystem::exists(path("S8.QD3"))) << line;
+    }
 }
 
 TEST_F(SheetCommand, UpTo51SpacingsAndNoMore) {

@@ -67,7 +67,7 @@ TEST_F(ReaderFaultsTest, OlderFilesKeepWhatFitsThenTellTheError) {
     EXPECT_EQ(Model_Layers(1, 1).num(), 80);
     EXPECT_EQ(Comment, "c");
     ASSERT_EQ(host_.message_boxes().size(), 1u);
-    EXPECT_EQ(host_.message_boxes()[0].text, "Reading File Error...");
+    EXPECT_EQ(host_.message_boxes()[0].text, "Reading File Error...\n\r51 of 53 points kept");
 
     std::string sev = write_bytes("many.SEV", sev_with(53, 21));
     host_.expect(answer_box(vbOK));
@@ -77,7 +77,8 @@ TEST_F(ReaderFaultsTest, OlderFilesKeepWhatFitsThenTellTheError) {
     EXPECT_EQ(Field_Data(21, 1).num(), 21); // the point of the 21st layer record
     EXPECT_EQ(Field_Data(51, 1).num(), 51);
     EXPECT_EQ(Model_Layers(1, 20).num(), 50);
-    EXPECT_EQ(host_.message_boxes().size(), 2u);
+    ASSERT_EQ(host_.message_boxes().size(), 2u);
+    EXPECT_EQ(host_.message_boxes()[1].text, "Reading File Error...\n\r51 of 53 points kept");
 }
 
 TEST_F(ReaderFaultsTest, SevRowsCarryNoColumnsOfTheSoundingBefore) {

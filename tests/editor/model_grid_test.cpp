@@ -53,7 +53,7 @@ TEST_F(ModelGrid, DisplayWritesTheLayersWithTheirDepths) {
     EXPECT_EQ(SEV.X_Texte1.Text(), "512300");
     EXPECT_EQ(SEV.Text18.Text(), "near the well");
     EXPECT_EQ(SEV.Text29.Text(), "VES 12");
-    EXPECT_EQ(SEV.Text19.Text(), "") << "the fit's title box is not written";
+    EXPECT_EQ(SEV.Text19.Text(), "VES 12") << "both title boxes show the one title";
 }
 
 TEST_F(ModelGrid, DisplayShowsAltitudesAndFixedColours) {
@@ -94,17 +94,23 @@ TEST_F(ModelGrid, ReadingBackTakesTheTitleFromItsOwnBox) {
     show_three_layers();
     SEV.Grid1.TextMatrix(2, 0, " 15  ");
     SEV.Z_Texte3.Text("200");
-    SEV.Text19.Text("fit title");
+    // Typing in either title box changes the one title, shown in both.
+    SEV.Text19.Change = Text19_Change;
+    SEV.Text29.Change = Text29_Change;
     SEV.Text29.Text("compute title");
+    SEV.Text19.Text("fit title");
+    EXPECT_EQ(SEV.Text29.Text(), "fit title");
     lecturemodèle();
     EXPECT_EQ(Model_Layers(1, 2).num(), 15.0);
     EXPECT_EQ(Graph_Title, "fit title");
     EXPECT_EQ(Z_Coord, "200");
     EXPECT_EQ(row_texts(3), (Row{" 1000  ", "", " 25  ", " 175  "}));
-    EXPECT_EQ(SEV.Text29.Text(), "fit title");
 
     SEV.Text29.Text("compute title");
+    EXPECT_EQ(SEV.Text19.Text(), "compute title");
     Read_Model_Grid();
+    EXPECT_EQ(Graph_Title, "compute title");
+    lecturemodèle();
     EXPECT_EQ(Graph_Title, "compute title");
     EXPECT_TRUE(host.records().empty());
 }

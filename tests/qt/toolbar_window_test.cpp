@@ -112,7 +112,10 @@ TEST_F(ToolbarWindow, OpenSaveHelpAndClipboardKeys) {
     ASSERT_TRUE(view->grab().save(shots + "/toolbar-open.png"));
 
     // "save": the question about the current file, answered Yes; the file is written again.
-    Comment = "Saved from the toolbar";
+    QWidget *comment_box = view->widget_of("Text18"); // typed over, as a user would
+    ASSERT_NE(comment_box, nullptr);
+    QTest::keyClick(comment_box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(comment_box, "Saved from the toolbar");
     testing::BoxSeen question;
     click("save", &question, QMessageBox::Yes);
     EXPECT_EQ(question.text.toStdString(), "Recording File " + site);

@@ -69,7 +69,7 @@ TEST_F(DispatchTest, ToolbarOpenSaveHelpAndClipboardKeys) {
     EXPECT_EQ(Nb_Points, 2);
 
     // "save": asks about the current file and writes it.
-    Comment = "saved again";
+    SEV.Text18.Text("saved again"); // typed into the comment box
     user.expect(answer_box(vbYes));
     SEV.Toolbar1.user_click_button("save");
     EXPECT_EQ(user.message_boxes().back().text, "Recording File " + site);

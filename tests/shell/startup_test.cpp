@@ -184,19 +184,36 @@ TEST_F(StartupTest, SplashButtons) {
     // Open chosen: path, name, folder and caption.
     reset_SEV();
     reset_frmSplash();
-    // (the file does not exist: the reader says so)
+    std::string body = "1.5\r\n100,5000,10,10,0,1\r\n";
+    for (int j = 0; j < 20; ++j)
+        body += "0,0,0\r\n";
+    const std::string s1 = folder.write("s1.QD3", body);
+    start([](Form &) { frmSplash.Command4.user_click(); }, {answer_open({s1})});
+    EXPECT_EQ(File_Path, s1);
+    EXPECT_EQ(File_Name, "s1.QD3");
+    EXPECT_EQ(Chemin, folder.path() + "/");
+    EXPECT_EQ(Nb_Points, 1);
+
+    // A file that is not there: the reader says so and nothing changes.
+    reset_SEV();
+    reset_frmSplash();
+    reset_all_state();
     start([](Form &) { frmSplash.Command4.user_click(); },
           {answer_open({"/data/ves/s1.QD3"}), answer_box(vbOK)});
-    EXPECT_EQ(File_Path, "/data/ves/s1.QD3");
-    EXPECT_EQ(File_Name, "s1.QD3");
-    EXPECT_EQ(Chemin, "/data/ves/");
+    EXPECT_NE(File_Path, "/data/ves/s1.QD3");
+    EXPECT_NE(File_Name, "s1.QD3");
 
-    // Load last: the first recent file becomes the current path.
+    // Load last: the first recent file becomes the current sounding.
+    reset_SEV();
+    reset_frmSplash();
+    write_ini("[File]\r\nFile 1=" + s1 + "\r\n");
+    start([](Form &) { frmSplash.Command3.user_click(); });
+    EXPECT_EQ(File_Path, s1);
     reset_SEV();
     reset_frmSplash();
     write_ini("[File]\r\nFile 1=/data/last.QD3\r\n");
     start([](Form &) { frmSplash.Command3.user_click(); }, {answer_box(vbOK)}); // not found
-    EXPECT_EQ(File_Path, "/data/last.QD3");
+    EXPECT_EQ(File_Path, s1) << "a file not found changes nothing";
     expect_all_answered();
 }
 

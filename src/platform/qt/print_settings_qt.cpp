@@ -135,7 +135,9 @@ bool choose_printer_output(QPrinter &printer) {
         r.title = "Print to a PDF file";
         r.filter = "PDF (*.pdf)|*.pdf";
         r.file_name = "Ohmira.pdf";
-        r.initial_dir = QDir::homePath().toStdString();
+        r.initial_dir = Print_File_Folder ? Print_File_Folder() : std::string();
+        if (r.initial_dir.empty())
+            r.initial_dir = QDir::homePath().toStdString();
         r.flags = cdlOFNOverwritePrompt;
         const FileDialogResult f = dialog_host().save_file(r);
         if (f.cancelled || f.files.empty())

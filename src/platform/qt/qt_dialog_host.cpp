@@ -81,7 +81,9 @@ int QtDialogHost::message_box(const MessageBoxRequest &request) {
     for (const BoxButton &b : buttons)
         set |= b.button;
     box.setStandardButtons(set);
-    box.setDefaultButton(buttons.front().button); // the first button answers Enter
+    const std::size_t default_index =
+        request.default_button == 2 && buttons.size() >= 2 ? 1 : 0; // the first unless asked
+    box.setDefaultButton(buttons[default_index].button);
     box.exec();
     const auto clicked = box.standardButton(box.clickedButton());
     for (const BoxButton &b : buttons)

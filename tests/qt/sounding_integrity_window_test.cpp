@@ -1,0 +1,162 @@
+// The sounding on screen is the one saved, in the real window: a sounding opened from the File
+// menu, its header boxes typed, Ctrl+S, the file opened again; then a file that is no sounding,
+// which leaves the grid showing the points it had. Set OHMIRA_QT_SHOTS to keep the pictures.
+#include "core/sounding.h"
+#include "editor/data_entry.h"
+#include "platform/qt/form_view.h"
+#include "platform/qt/grid_widget.h"
+#include "qt_test_app.h"
+#include "shell/app_state.h"
+#include "shell/main_frame.h"
+#include "shell/sev_form.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace ohmira::qt {
+namespace {
+
+using testing::when_open;
+
+// Four points and a two-layer model, as this program writes them.
+std::string sounding_bytes() {
+    std::string s = "4.5\r\n15,5000,50,80,628,1\r\n25,7000,50,37,1885,1\r\n"
+                    "40,12000,50,24,4948,1\r\n60,15000,50,13,11200,1\r\n4000,200,0\r\n"
+                    "20000,0,200\r\n";
+    for (int j = 3; j <= 20; ++j)
+        s += "0,0,0\r\n";
+    for (const char *text : {"first comment", "", "VES 7", "100", "200", "300", "N45"})
+        s += std::string("\"") + text + "\"\r\n";
+    return s;
+}
+
+class SoundingIntegrityWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        testing::app();
+        reset_all_state();
+        reset_SEV();
+        Prepare_Main_Window();
+        Spacing_File = std::string(OHMIRA_TEST_DATA) + "/../../data/DATAVES.TXT";
+        Niveau = "0";
+        testing::show_main_window(view);
+        shots = testing::shots_folder(temp);
+    }
+    void TearDown() override {
+        delete view;
+        reset_SEV();
+        reset_all_state();
+    }
+
+    QString write(const QString &name, const std::string &bytes) {
+        QFile f(temp.path() + "/" + name);
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        return f.fileName();
+    }
+
+    // File ▸ Read: the file picked in the dialog, the boxes that follow answered in order.
+    void open_from_menu(const QString &file, QList<QMessageBox::StandardButton> answers = {}) {
+        QAction *action = view->action_of("NFile");
+        ASSERT_NE(action, nullptr);
+        when_open<QFileDialog>([this, file, answers](QFileDialog &d) {
+            d.selectFile(file);
+            if (auto *edit = d.findChild<QLineEdit *>("fileNameEdit"))
+                edit->setText(QFileInfo(file).fileName());
+            QMetaObject::invokeMethod(&d, "accept", Qt::QueuedConnection);
+            answer(answers);
+        });
+        action->trigger();
+        QtUi::instance().sync_all();
+        EXPECT_TRUE(pending.isEmpty());
+    }
+
+    void answer(QList<QMessageBox::StandardButton> answers) {
+        pending = answers;
+        if (answers.isEmpty())
+            return;
+        when_open<QMessageBox>([this](QMessageBox &box) {
+            texts << box.text();
+            const auto button = pending.takeFirst();
+            if (QAbstractButton *b = box.button(button))
+                b->click();
+            else
+                box.reject();
+            answer(pending);
+        });
+    }
+
+    QLineEdit *box(const char *name) { return qobject_cast<QLineEdit *>(view->widget_of(name)); }
+
+    void type_into(const char *name, const QString &text) {
+        QLineEdit *edit = box(name);
+        ASSERT_NE(edit, nullptr) << name;
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
+
+    QTemporaryDir temp;
+    QString shots;
+    FormView *view = nullptr;
+    QList<QMessageBox::StandardButton> pending;
+    QStringList texts;
+};
+
+TEST_F(SoundingIntegrityWindow, TypedHeaderBoxesAreSavedAndANonSoundingChangesNothing) {
+    const QString file = write("VES7.QD3", sounding_bytes());
+    open_from_menu(file);
+    ASSERT_EQ(File_Path, file.toStdString());
+    EXPECT_EQ(box("Text29")->text(), "VES 7");
+    EXPECT_EQ(box("Text19")->text(), "VES 7");
+    EXPECT_EQ(box("X_Texte1")->text(), "100");
+
+    type_into("X_Texte1", "512300");
+    type_into("Y_Texte2", "4120000");
+    type_into("Z_Texte3", "312");
+    type_into("Azimtext", "N120");
+    type_into("Text18", "typed comment");
+    type_into("Text29", "VES 7 bis");
+    EXPECT_EQ(box("Text19")->text(), "VES 7 bis") << "one title in both boxes";
+
+    answer({QMessageBox::Yes}); // "Recording File ..."
+    QTest::keyClick(view, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return pending.isEmpty(); }));
+    ASSERT_FALSE(texts.isEmpty());
+    EXPECT_EQ(texts.last(), "Recording File " + file);
+
+    // Another sounding in between, then the saved one again.
+    SEV.Toolbar1.user_click_button("bilog");
+    open_from_menu(file);
+    EXPECT_EQ(box("X_Texte1")->text(), "512300");
+    EXPECT_EQ(box("Y_Texte2")->text(), "4120000");
+    EXPECT_EQ(box("Z_Texte3")->text(), "312");
+    EXPECT_EQ(box("Azimtext")->text(), "N120");
+    EXPECT_EQ(box("Text18")->text(), "typed comment");
+    EXPECT_EQ(box("Text29")->text(), "VES 7 bis");
+    EXPECT_EQ(box("Text19")->text(), "VES 7 bis");
+    EXPECT_EQ(Nb_Points, 4);
+    ASSERT_TRUE(view->grab().save(shots + "/integrity-reopened.png"));
+
+    // A file that is no sounding: the read error, and the grid still shows the four points.
+    auto *grid = qobject_cast<GridWidget *>(view->widget_of("BuildGrid"));
+    ASSERT_NE(grid, nullptr);
+    const std::string point2 = SEV.BuildGrid.TextMatrix(2, 6);
+    ASSERT_FALSE(point2.empty());
+    open_from_menu(write("hello.QD3", "hello world\r\n"), {QMessageBox::Ok});
+    EXPECT_EQ(texts.last(), "Reading File Error...");
+    EXPECT_EQ(File_Path, file.toStdString());
+    EXPECT_EQ(Nb_Points, 4);
+    EXPECT_EQ(SEV.BuildGrid.TextMatrix(2, 6), point2);
+    EXPECT_EQ(view->windowTitle().toStdString().find("hello"), std::string::npos);
+    ASSERT_TRUE(view->grab().save(shots + "/integrity-after-non-sounding.png"));
+}
+
+} // namespace
+} // namespace ohmira::qt
