@@ -25,6 +25,8 @@ constexpr double Pi_Syscal = 3.1416;
 constexpr Language_Text Done_Text = {"Tous les fichiers SYSCAL sont convertis ",
                                      "Todos los ficheros SYSCAL han sido convertidos",
                                      "All Syscal files have been converte"};
+constexpr Language_Text Written_Text = {
+    "Sondages SYSCAL convertis :", "Sondeos SYSCAL convertidos:", "Syscal soundings converted:"};
 constexpr Language_Text Too_Many_Text = {
     "Plus de 10 sondages ou de 51 points par sondage : conversion arrêtée",
     "Más de 10 sondeos o de 51 puntos por sondeo: conversión detenida",
@@ -155,6 +157,7 @@ void Syscal_Click() {
     }
 
     const std::vector<Syscal_Sounding> soundings = group_syscal_soundings(file.records);
+    std::size_t written = 0;
     for (std::size_t k = 1; k <= soundings.size(); ++k) {
         const Syscal_Sounding &s = soundings[k - 1];
         if (k > Syscal_Max_Soundings || s.records.size() > Syscal_Max_Points) {
@@ -188,9 +191,17 @@ void Syscal_Click() {
         File_Path = (name.front() == '/' ? std::string() : folder) + name + ".QD3";
         sort_syscal_points(points);
         fill_field_data(points);
-        Save_QD3(File_Path);
+        if (Save_QD3(File_Path))
+            ++written;
     }
-    MsgBox(by_language(Done_Text), vbInformation, Prog_Title);
+    // All converted only when every sounding was written; otherwise how many were.
+    if (written > 0 && written == soundings.size()) {
+        MsgBox(by_language(Done_Text), vbInformation, Prog_Title);
+    } else {
+        const std::string counts =
+            Str(static_cast<double>(written)) + " /" + Str(static_cast<double>(soundings.size()));
+        MsgBox(by_language(Written_Text) + counts, vbInformation, Prog_Title);
+    }
     close_all_files();
 }
 

@@ -22,8 +22,11 @@ void SystemPrinter::reset() {
     fore_colour_ = colour_black;
     font_ = Font{"Arial", 10};
     fonts_ = known_font_names();
+    font_source_ = nullptr;
     pages_.clear();
     jobs_.clear();
+    doc_name_.clear();
+    last_job_stopped_ = false;
     print_sink = nullptr;
     form_image_sink = nullptr;
     Scale();
@@ -75,7 +78,7 @@ bool SystemPrinter::ForeColor(Colour c) {
 bool SystemPrinter::FontName(const std::string &name) {
     if (!available_)
         return false;
-    for (const std::string &f : fonts_)
+    for (const std::string &f : fonts())
         if (f == name) {
             font_.name = name;
             return true;
@@ -107,7 +110,7 @@ bool SystemPrinter::FontItalic(bool on) {
 std::string SystemPrinter::Fonts(int index) const {
     if (index < 0 || index >= FontCount())
         return {};
-    return fonts_[static_cast<std::size_t>(index)];
+    return fonts()[static_cast<std::size_t>(index)];
 }
 
 DisplayList SystemPrinter::blank_page() const {
@@ -141,7 +144,13 @@ bool SystemPrinter::EndDoc() {
     pages_.clear();
     CurrentX(0);
     CurrentY(0);
-    if (!available_ || (print_sink && !print_sink(job)))
+    job.title = doc_name_;
+    last_job_stopped_ = false;
+    if (!available_)
+        return false;
+    const PrintOutcome outcome = print_sink ? print_sink(job) : PrintOutcome::printed;
+    last_job_stopped_ = outcome == PrintOutcome::stopped;
+    if (outcome != PrintOutcome::printed)
         return false;
     jobs_.push_back(std::move(job));
     return true;

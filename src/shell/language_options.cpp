@@ -44,6 +44,7 @@ void set_language(bool &flag) {
     for (const Language_Item &l : language_items)
         *l.flag = false;
     flag = true;
+    language_changed();
 }
 
 bool store_slot(int slot) {
@@ -145,6 +146,7 @@ void Combo6_Click() {
             *l.flag = true;
         }
     }
+    language_changed();
 }
 
 void Combo6_Change() {}

@@ -74,6 +74,18 @@ protected:
     }
 };
 
+TEST_F(SyscalCommand, ASkippedSoundingIsCountedInTheClosingBox) {
+    host_.expect(answer_open({data_file()}));
+    host_.expect(answer_input(""));
+    host_.expect(answer_input("second"));
+    host_.expect(answer_box(vbYes));
+    host_.expect(answer_box(vbOK));
+    Syscal_Click();
+    ASSERT_EQ(host_.pending(), 0u);
+    EXPECT_EQ(host_.message_boxes().back().text, "Syscal soundings converted: 1 / 2");
+    EXPECT_EQ(files(), (std::vector<std::string>{"second.QD3", "survey.DAT"}));
+}
+
 TEST_F(SyscalCommand, EachSoundingIsNamedSortedAndSavedWithConfirmation) {
     host_.expect(answer_open({data_file()}));
     host_.expect(answer_input("first"));

@@ -24,11 +24,14 @@ void read_settings(const QPrinter &printer, PrintSettings &settings);
 // honouring its page range and copies; false when the printer cannot start.
 bool print_pages(const std::vector<DisplayList> &pages, QPrinter &printer);
 // Prints a job of the program's printer objects on the shared printer: its paper follows the
-// pages' size. Without an installed printer the user is asked for a PDF file to print into.
-bool print_job(const PrintJob &job);
+// pages' size, its title names the job. Without an installed printer the user is asked for a PDF
+// file to print into: the copies become pages of that one file, a file that cannot be written is
+// reported with its path and the reason, a written one is named in a box.
+PrintOutcome print_job(const PrintJob &job);
 // Where the next job goes: the shared printer, or a PDF file chosen by the user when the machine
-// has no printer. False when the user cancelled that choice.
-bool choose_printer_output(QPrinter &printer);
+// has no printer. Stopped when the user cancelled that choice or the file cannot be written (the
+// user was told).
+PrintOutcome choose_printer_output(QPrinter &printer);
 // Prints the image of a window of the program, scaled to fit the page (the printer's PrintForm).
 bool print_form_image(const Form &form);
 // Gives the runtime's printer object the shared printer's paper, resolution and the job sink.
