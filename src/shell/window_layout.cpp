@@ -33,6 +33,7 @@ template <typename Step> void skip_errors(Step s) {
 constexpr int gap = 60;
 constexpr int column_gap = 142; // between the plot and the frames beside it
 constexpr int edge = 60;
+constexpr int toolbar_width = 6000; // its buttons and the empty place after them
 
 // The Main page: the field grid, editing, marine, model-grid and model-button frames stand in a
 // column right of the plot; the location, graph-title and comment frames, then the three status
@@ -86,8 +87,10 @@ void SEV_Form_Resize() {
         SEV.Width(min_width);
     if (SEV.Height() < min_height)
         SEV.Height(min_height);
-    // The toolbar ends where the status box beside it begins.
-    SEV.Toolbar1.Width(std::max(1, SEV.Text1.Left() - gap));
+    // The toolbar, then the status box beside it up to the window's right edge.
+    SEV.Toolbar1.Width(toolbar_width);
+    SEV.Text1.Left(toolbar_width + gap);
+    SEV.Text1.Width(std::max(1, SEV.Width() - window_chrome_width - SEV.Text1.Left() - edge));
 
     SSTab &tabs = SEV.SSTab1;
     // In proportion to the window, as far as its frame and menu bar leave room.
