@@ -306,7 +306,8 @@ void RES2DINV_Click() {
     dlg.FileName = "*.DAT";
     try {
         if (!dlg.ShowOpen()) {
-            throw RuntimeError(err::InvalidCall); // a cancel is an error of this command
+            Draw_Mode.clear(); // a cancel ends the command without a word
+            return;
         }
         File_Name = dlg.FileTitle;
         File_Path = dlg.FileName;

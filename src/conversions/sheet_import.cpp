@@ -162,7 +162,8 @@ void Sheet_Click() {
     Draw_Mode = "FIELD";
     try {
         if (!choose_text_file("Spread data file selection")) {
-            throw RuntimeError(err::InvalidCall);
+            Draw_Mode.clear(); // a cancel ends the command without a word
+            return;
         }
         if (File_Name.empty()) {
             MsgBox(by_language(Select_File_Text), vbExclamation, Prog_Title);
@@ -177,7 +178,8 @@ void Sheet_Click() {
 
         Draw_Mode = "NORMAL";
         if (!choose_text_file("Resistivity data file selection")) {
-            throw RuntimeError(err::InvalidCall);
+            Draw_Mode.clear(); // a cancel ends the command without a word
+            return;
         }
         if (File_Name.empty()) {
             MsgBox(by_language(Select_File_Text), vbExclamation, Prog_Title);

@@ -32,6 +32,9 @@ constexpr Language_Text Written_Text = {" sondage(s) enregistré(s)", " sondeo(s
 constexpr Language_Text No_Sounding_Text = {"Aucun sondage n'a pu être lu dans ",
                                             "No se pudo leer ningún sondeo en ",
                                             "No sounding could be read in "};
+// Closes a conversion that wrote fewer soundings than it found, with "n / m" after it.
+constexpr Language_Text Converted_Text = {
+    "Sondages SYSCAL convertis :", "Sondeos SYSCAL convertidos:", "Syscal soundings converted:"};
 constexpr Language_Text Too_Many_Text = {
     "Plus de 10 sondages ou de 51 points par sondage : conversion arrêtée",
     "Más de 10 sondeos o de 51 puntos por sondeo: conversión detenida",
@@ -168,7 +171,7 @@ void Syscal_Click() {
     }
 
     const std::vector<Syscal_Sounding> soundings = group_syscal_soundings(file.records);
-    int written = 0;
+    std::size_t written = 0;
     std::string last_written;
     for (std::size_t k = 1; k <= soundings.size(); ++k) {
         const Syscal_Sounding &s = soundings[k - 1];
@@ -210,9 +213,16 @@ void Syscal_Click() {
         }
     }
     Show_Converted_Sounding(last_written);
-    MsgBox(std::string(by_language(Done_Text)) + "\n" + std::to_string(written) +
-               by_language(Written_Text),
-           vbInformation, Prog_Title);
+    // All converted only when every sounding was written; otherwise how many were.
+    if (written > 0 && written == soundings.size()) {
+        MsgBox(std::string(by_language(Done_Text)) + "\n" + std::to_string(written) +
+                   by_language(Written_Text),
+               vbInformation, Prog_Title);
+    } else {
+        const std::string counts =
+            Str(static_cast<double>(written)) + " /" + Str(static_cast<double>(soundings.size()));
+        MsgBox(by_language(Converted_Text) + counts, vbInformation, Prog_Title);
+    }
     close_all_files();
 }
 

@@ -4,6 +4,7 @@
 // and the printer all record into it; Qt paints it, the WMF writer writes it, tests read it.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -146,11 +147,19 @@ struct DisplayList {
     std::vector<std::string> text_strings() const;
 };
 
-// One print job: the pages sent to the printer, in order (page numbers of the document).
+// One print job: the pages sent to the printer, in order (page numbers of the document), the
+// number of copies and the title the print queue or a PDF file shows.
 struct PrintJob {
     int from_page = 0;
     int to_page = 0;
     std::vector<DisplayList> pages;
+    int copies = 1;
+    std::string title;
 };
+
+// What became of a job handed to the window layer's printer. `stopped`: nothing printed and
+// nothing more to say (the user cancelled a dialog, or was already told why).
+enum class PrintOutcome { printed, stopped, failed };
+using PrintSink = std::function<PrintOutcome(const PrintJob &)>;
 
 } // namespace ohmira

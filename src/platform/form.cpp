@@ -64,7 +64,11 @@ void Form::Show(int style) {
     Load();
     if (!loaded_) // Form_Load unloaded it again
         return;
+    // Its first display sizes it like any other change of size.
+    const bool appearing = !Visible();
     Control::Visible(true);
+    if (appearing)
+        fire(Form_Resize);
     if (style != vbModal || modal_)
         return;
     modal_ = true;

@@ -628,7 +628,7 @@ bool VSPrinter::PrintDoc() {
     return PrintDoc(1, PageCount());
 }
 
-bool VSPrinter::PrintDoc(int from_page, int to_page) {
+bool VSPrinter::PrintDoc(int from_page, int to_page, int copies) {
     from_page = std::max(from_page, 1);
     to_page = std::min(to_page, PageCount());
     if (from_page > to_page)
@@ -636,9 +636,14 @@ bool VSPrinter::PrintDoc(int from_page, int to_page) {
     PrintJob job;
     job.from_page = from_page;
     job.to_page = to_page;
+    job.copies = std::max(1, copies);
+    job.title = doc_name_;
     for (int p = from_page; p <= to_page; ++p)
         job.pages.push_back(page_picture(p));
-    if (print_sink && !print_sink(job)) {
+    const PrintOutcome outcome = print_sink ? print_sink(job) : PrintOutcome::printed;
+    if (outcome == PrintOutcome::stopped)
+        return false;
+    if (outcome == PrintOutcome::failed) {
         raise(vspPrintFailed);
         return false;
     }

@@ -221,10 +221,13 @@ public:
     // Prints all pages, or pages from..to; one job per call. Returns false when there is nothing
     // to print or the printer refuses (LastError vspPrintFailed).
     bool PrintDoc();
-    bool PrintDoc(int from_page, int to_page);
+    bool PrintDoc(int from_page, int to_page, int copies = 1);
+    // The title of the print jobs (the queue's and a PDF file's document name).
+    const std::string &DocName() const { return doc_name_; }
+    void DocName(const std::string &name) { doc_name_ = name; }
     const std::vector<PrintJob> &print_jobs() const { return jobs_; }
     // The window layer's printer; without one the jobs are only recorded.
-    std::function<bool(const PrintJob &)> print_sink;
+    PrintSink print_sink;
 
     // Printer (0) or page set-up (1) dialog through the dialog host; when the user accepts, the
     // paper, orientation, printer name and margins it returns are applied. False when cancelled.
@@ -294,6 +297,7 @@ private:
     int thumbnail_pages_ = 6;
     int last_error_ = vspNoError;
     std::string device_;
+    std::string doc_name_;
 };
 
 } // namespace ohmira

@@ -21,13 +21,16 @@ void SystemPrinter::reset() {
     dpi_ = 600;
     fore_colour_ = colour_black;
     font_ = Font{"Arial", 10};
-    fonts_ = device_.fonts.empty() ? known_font_names() : device_.fonts;
+    fonts_ = known_font_names();
+    font_source_ = device_.font_source;
     if (device_.paper) {
         const auto &p = *device_.paper;
         set_paper(p[0], p[1], p[2], p[3], p[4], p[5]);
     }
     pages_.clear();
     jobs_.clear();
+    doc_name_.clear();
+    last_job_stopped_ = false;
     print_sink = device_.print_sink;
     form_image_sink = device_.form_image_sink;
     Scale();
@@ -84,7 +87,7 @@ bool SystemPrinter::ForeColor(Colour c) {
 bool SystemPrinter::FontName(const std::string &name) {
     if (!available_)
         return false;
-    for (const std::string &f : fonts_)
+    for (const std::string &f : fonts())
         if (f == name) {
             font_.name = name;
             return true;
@@ -116,7 +119,7 @@ bool SystemPrinter::FontItalic(bool on) {
 std::string SystemPrinter::Fonts(int index) const {
     if (index < 0 || index >= FontCount())
         return {};
-    return fonts_[static_cast<std::size_t>(index)];
+    return fonts()[static_cast<std::size_t>(index)];
 }
 
 DisplayList SystemPrinter::blank_page() const {
@@ -150,7 +153,13 @@ bool SystemPrinter::EndDoc() {
     pages_.clear();
     CurrentX(0);
     CurrentY(0);
-    if (!available_ || (print_sink && !print_sink(job)))
+    job.title = doc_name_;
+    last_job_stopped_ = false;
+    if (!available_)
+        return false;
+    const PrintOutcome outcome = print_sink ? print_sink(job) : PrintOutcome::printed;
+    last_job_stopped_ = outcome == PrintOutcome::stopped;
+    if (outcome != PrintOutcome::printed)
         return false;
     jobs_.push_back(std::move(job));
     return true;

@@ -19,10 +19,12 @@ class Form;
 // What the window layer connects at start-up: the desktop's fonts, the real paper and where jobs
 // and window images go. The printer's start state includes it.
 struct PrinterDevice {
-    std::vector<std::string> fonts; // empty: the fonts whose widths are measured
+    // The desktop's fonts, asked for when a font list is first needed; none: the fonts whose
+    // widths are measured.
+    std::function<std::vector<std::string>()> font_source;
     // Paper width and height, printable left, top, width and height, in twips.
     std::optional<std::array<double, 6>> paper;
-    std::function<bool(const PrintJob &)> print_sink;
+    PrintSink print_sink;
     std::function<bool(const Form &)> form_image_sink;
 };
 
@@ -70,9 +72,16 @@ public:
     bool FontItalic(bool on);
 
     // The printer's fonts.
-    int FontCount() const { return static_cast<int>(fonts_.size()); }
+    int FontCount() const { return static_cast<int>(fonts().size()); }
     std::string Fonts(int index) const;
-    void set_fonts(std::vector<std::string> names) { fonts_ = std::move(names); }
+    void set_fonts(std::vector<std::string> names) {
+        fonts_ = std::move(names);
+        font_source_ = nullptr;
+    }
+    // The list is asked of `source` when first needed.
+    void set_font_source(std::function<std::vector<std::string>()> source) {
+        font_source_ = std::move(source);
+    }
 
     // --- document ----------------------------------------------------------------------------
     // Drawing opens a document when none is open.
@@ -87,7 +96,12 @@ public:
     // Pages of the open document, and the jobs ended so far.
     const std::vector<DisplayList> &pages() const { return pages_; }
     const std::vector<PrintJob> &jobs() const { return jobs_; }
-    std::function<bool(const PrintJob &)> print_sink;
+    PrintSink print_sink;
+    // Whether the last EndDoc stopped quietly (a cancelled dialog) rather than failed.
+    bool last_job_stopped() const { return last_job_stopped_; }
+    // The title of the print jobs (the queue's and a PDF file's document name).
+    const std::string &DocName() const { return doc_name_; }
+    void DocName(const std::string &name) { doc_name_ = name; }
 
     // Prints the image of a window as one job (the runtime's PrintForm). False when the printer
     // or the window layer cannot; headless there is no image to print.
@@ -114,10 +128,20 @@ private:
     int dpi_ = 600;
     Colour fore_colour_ = colour_black;
     Font font_{"Arial", 10};
-    std::vector<std::string> fonts_;
+    const std::vector<std::string> &fonts() const {
+        if (font_source_) {
+            fonts_ = font_source_();
+            font_source_ = nullptr;
+        }
+        return fonts_;
+    }
+    mutable std::vector<std::string> fonts_;
+    mutable std::function<std::vector<std::string>()> font_source_;
     std::vector<DisplayList> pages_;
     std::vector<PrintJob> jobs_;
     PrinterDevice device_;
+    std::string doc_name_;
+    bool last_job_stopped_ = false;
 };
 
 // The runtime's printer object.

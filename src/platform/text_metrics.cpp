@@ -1,9 +1,12 @@
 #include "platform/text_metrics.h"
 
+#include "platform/font_measure.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
 #include <cstdint>
+#include <utility>
 
 namespace ohmira {
 
@@ -162,7 +165,59 @@ FontFamily font_family(std::string_view name) {
     return FontFamily::Sans;
 }
 
+namespace {
+FontMeasure &installed_measure() {
+    static FontMeasure m;
+    return m;
+}
+
+// The window layer's measure of a family the tables do not hold.
+const FontMeasure *own_measure(const Font &font) {
+    const FontMeasure &m = installed_measure();
+    return m.width && !measured_by_tables(font.name) ? &m : nullptr;
+}
+} // namespace
+
+FontMeasure set_font_measure(FontMeasure measure) {
+    return std::exchange(installed_measure(), std::move(measure));
+}
+
+bool measured_by_tables(std::string_view name) {
+    static constexpr std::string_view names[] = {"",
+                                                 "Arial",
+                                                 "Times New Roman",
+                                                 "Courier New",
+                                                 "Courier",
+                                                 "MS Sans Serif",
+                                                 "Liberation Sans",
+                                                 "Liberation Serif",
+                                                 "Liberation Mono",
+                                                 "Helvetica",
+                                                 "Times",
+                                                 "MS Serif"};
+    for (std::string_view n : names)
+        if (n == name)
+            return true;
+    return false;
+}
+
 double text_width(const Font &font, std::string_view text) {
+    if (const FontMeasure *own = own_measure(font)) {
+        double widest = 0;
+        std::size_t start = 0;
+        while (start <= text.size()) {
+            std::size_t end = text.find_first_of("\r\n", start);
+            if (end == std::string_view::npos)
+                end = text.size();
+            if (const auto w = own->width(font, text.substr(start, end - start)))
+                widest = std::max(widest, *w);
+            if (end < text.size() && text[end] == '\r' && end + 1 < text.size() &&
+                text[end + 1] == '\n')
+                ++end;
+            start = end + 1;
+        }
+        return widest;
+    }
     const FamilyMetrics &m = metrics_for(font.name);
     long widest = 0;
     long current = 0;
@@ -182,6 +237,9 @@ double text_width(const Font &font, std::string_view text) {
 }
 
 double line_height(const Font &font) {
+    if (const FontMeasure *own = own_measure(font); own && own->line_height)
+        if (const auto h = own->line_height(font))
+            return *h;
     const FamilyMetrics &m = metrics_for(font.name);
     return (m.ascent + m.descent) * twips_per_unit(font);
 }
@@ -201,6 +259,9 @@ double text_height(const Font &font, std::string_view text) {
 }
 
 double average_char_width(const Font &font) {
+    if (const FontMeasure *own = own_measure(font); own && own->average_width)
+        if (const auto w = own->average_width(font))
+            return *w;
     return metrics_for(font.name).avg_width * twips_per_unit(font);
 }
 

@@ -349,7 +349,8 @@ void plot_part() {
 
 void Pad_Print_Number(const Variant &value, std::string &text) {
     const double v = value.num();
-    text = v == 0 ? std::string() : Str(v);
+    // A stored single prints with its own digits (0.05, not 0.0500000007450581).
+    text = v == 0 ? std::string() : Str(value);
     text = right_aligned(text, 12);
 }
 
@@ -427,8 +428,12 @@ void Print_Sheet() {
     }
     Printer.DrawWidth(minor_width);
     Print_Sheet_Text();
-    Printer.EndDoc();
+    Printer.DocName(File_Name);
+    // A job the printer refused is told; a cancelled dialog is not.
+    const bool sent = Printer.EndDoc();
     SEV.Bilog.MousePointer(vbCrosshair);
+    if (!sent && !Printer.last_job_stopped())
+        MsgBox("Erreur, vérifiez l'imprimante...", vbOKOnly);
 }
 
 void Run_Print_Sheet() {

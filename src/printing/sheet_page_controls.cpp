@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cmath>
 
+#include "core/sounding.h"
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
 #include "platform/printer.h"
@@ -104,15 +105,13 @@ void cmdPrint_Click() {
     if (n > 1 && MsgBox("Do you really want to print " + Str(n) + " copies ?", vbYesNo | vbQuestion,
                         Prog_Title) != vbYes)
         n = 1;
-    for (int copy = 1; copy <= n; ++copy) {
-        if (SEV.VSPrint.PageCount() <= 0)
-            continue;
-        const bool printed = SEV.First_page.Value() != vbUnchecked ? SEV.VSPrint.PrintDoc(1, 1)
-                                                                   : SEV.VSPrint.PrintDoc();
-        // The preview told of the failure; the remaining copies would fail alike.
-        if (!printed)
-            break;
-    }
+    // One job carries every copy, so that a PDF printer writes one file and a cancel or a
+    // failure is met once.
+    if (n < 1 || SEV.VSPrint.PageCount() <= 0)
+        return;
+    SEV.VSPrint.DocName(File_Name);
+    const int last = SEV.First_page.Value() != vbUnchecked ? 1 : SEV.VSPrint.PageCount();
+    SEV.VSPrint.PrintDoc(1, last, n);
 }
 
 std::string page_label(int page, int pages_per_view, int page_count) {

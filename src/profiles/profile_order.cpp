@@ -67,7 +67,8 @@ void Re_order() {
         const double step = std::abs(std::sqrt(dy * dy + dx * dx));
         if (std::isfinite(step))
             s += step;
-        g.TextMatrix(i, col_distance, number_text(s));
+        // Shown to the millimetre: the sum of square roots carries digits the column cannot hold.
+        g.TextMatrix(i, col_distance, number_text(round_half_even(s * 1000) / 1000));
     }
     g.Redraw(true);
     g.Row(n);

@@ -8,6 +8,7 @@
 #include "profiles/profile_sounding.h"
 #include "profiles/profile_values.h"
 #include "profiles/section_geometry.h"
+#include "shell/app_title.h"
 #include "shell/sev_form.h"
 
 #include <algorithm>
@@ -50,10 +51,12 @@ bool choose_profile_files(std::string &folder, std::vector<std::string> &names) 
     cd.Filter = "Ohmira 5 & 6 (*.QD3)|*.QD3|All files|*.*|";
     cd.FileName = "*.qd3";
     cd.FilterIndex = 1;
-    cd.ShowOpen();
+    // A cancelled dialog ends the command without a word.
+    if (!cd.ShowOpen())
+        return false;
     const std::vector<std::string> parts = split_at_nul(cd.FileName);
     if (parts.size() < 2) {
-        MsgBox("Impossible with only 1 file", vbCritical + vbOKOnly);
+        MsgBox("Impossible with only 1 file", vbCritical + vbOKOnly, Prog_Title);
         return false;
     }
     folder = with_separator(parts[0]);
@@ -156,7 +159,7 @@ void Command2_Click() {
     affiche_resistivity();
     g.Redraw(true);
     if (!unreadable.empty())
-        MsgBox("These files could not be read:" + unreadable, vbExclamation + vbOKOnly);
+        MsgBox("These files could not be read:" + unreadable, vbExclamation + vbOKOnly, Prog_Title);
 }
 
 } // namespace ohmira

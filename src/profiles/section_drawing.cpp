@@ -5,6 +5,7 @@
 #include "profiles/profile_sounding.h"
 #include "profiles/profile_values.h"
 #include "profiles/section_geometry.h"
+#include "shell/app_title.h"
 #include "shell/sev_form.h"
 
 #include <algorithm>
@@ -46,11 +47,11 @@ void page_fit_checks() {
     const double width = page_mm(vp.PageWidth()) - reserve - vp.MarginLeft() / twips_per_mm -
                          vp.MarginRight() / twips_per_mm;
     if (width < box_value(SEV.Text5.Text()))
-        MsgBox("Plot width too big !", vbCritical + vbOKOnly);
+        MsgBox("Plot width too big !", vbCritical + vbOKOnly, Prog_Title);
     const double height =
         page_mm(vp.PageHeight()) - vp.MarginTop() / twips_per_mm - vp.MarginBottom() / twips_per_mm;
     if (height < box_value(SEV.Text6.Text()))
-        MsgBox("Plot height too big !", vbCritical + vbOKOnly);
+        MsgBox("Plot height too big !", vbCritical + vbOKOnly, Prog_Title);
 }
 
 std::string grid_text(int row, int col) {

@@ -10,6 +10,7 @@
 #include "profiles/profile_selection.h"
 #include "profiles/profile_values.h"
 #include "profiles/section_geometry.h"
+#include "shell/app_title.h"
 #include "shell/language.h"
 #include "shell/sev_form.h"
 
@@ -30,7 +31,7 @@ bool by_altitude(int choice) {
 }
 
 void extraction_aborted() {
-    MsgBox("Extraction aborted", vbInformation + vbOKOnly);
+    MsgBox("Extraction aborted", vbInformation + vbOKOnly, Prog_Title);
 }
 
 // The output path, confirmed by the user or chosen in the save dialog; empty when cancelled.
@@ -38,7 +39,7 @@ std::string confirm_output_path(std::string path) {
     const std::string question = Lang_French    ? "Sauvegarde du fichier "
                                  : Lang_Spanish ? "Salvar fichero "
                                                 : "Recording File ";
-    if (MsgBox(question + path, vbQuestion + vbYesNo) == vbYes)
+    if (MsgBox(question + path, vbQuestion + vbYesNo, Prog_Title) == vbYes)
         return path;
     CommonDialog &cd = SEV.CmDialog1;
     cd.CancelError = false;
@@ -160,11 +161,11 @@ void HORSLICE_Click() {
     try {
         write_whole_file(path, text);
     } catch (const RuntimeError &) {
-        MsgBox("Error while writing " + path, vbExclamation + vbOKOnly);
+        MsgBox("Error while writing " + path, vbExclamation + vbOKOnly, Prog_Title);
         return;
     }
     if (!unreadable.empty())
-        MsgBox("These files could not be read:" + unreadable, vbExclamation + vbOKOnly);
+        MsgBox("These files could not be read:" + unreadable, vbExclamation + vbOKOnly, Prog_Title);
 }
 
 } // namespace ohmira

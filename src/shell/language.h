@@ -1,6 +1,8 @@
 #pragma once
 // The user's language: the letter kept in the settings and four exclusive flags. A text that
 // exists in several languages is French if Lang_French, else Spanish if Lang_Spanish, else English.
+#include "platform/ui_language.h"
+
 #include <string>
 
 namespace ohmira {
@@ -18,6 +20,11 @@ inline const char *by_language(const char *french, const char *spanish, const ch
     if (Lang_Spanish)
         return spanish;
     return english;
+}
+
+// Tells the window layer the language the flags chose, for the texts it draws itself.
+inline void language_changed() {
+    set_ui_language(Lang_French ? "fr" : Lang_Spanish ? "es" : "en");
 }
 
 // A text in French, Spanish and English.

@@ -45,6 +45,7 @@ void set_language(bool &flag) {
     for (const Language_Item &l : language_items)
         *l.flag = false;
     flag = true;
+    language_changed();
 }
 
 // The plot window from the four lists; refused (with a box) when a minimum is not below its
@@ -129,6 +130,7 @@ void Combo6_Click() {
             *l.flag = true;
         }
     }
+    language_changed();
 }
 
 void Combo6_Change() {}

@@ -170,6 +170,7 @@ void set_language_flags() {
     Lang_English = Langue == "E";
     Lang_Spanish = Langue == "S";
     Lang_German = Langue == "A";
+    language_changed();
 }
 
 // The array option of the code read (its Click loads the spacing table of the array), then the

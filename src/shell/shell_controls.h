@@ -17,7 +17,7 @@ struct ShellControls {
     Form &owner;
     void setup_tab_design();
 
-    Toolbar Toolbar1{owner, "Toolbar1", 0, 0, 15360, 420};
+    Toolbar Toolbar1{owner, "Toolbar1", 0, 0, 6000, 420}; // up to the status box Text1
     ImageList ImageList1{owner, "ImageList1"};
     SSTab SSTab1{owner, "SSTab1", 0, 420, 14900, 9612};
 

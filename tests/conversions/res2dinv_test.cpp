@@ -223,11 +223,11 @@ TEST_F(Res2dinvCommand, TheArrayOptionComesBackAfterEveryEnding) {
     RES2DINV_Click();
     EXPECT_EQ(host_.message_boxes().back().text, "Error during reading");
     expect_state_restored();
-    // The dialog cancelled.
+    // The dialog cancelled: not a word.
+    const std::size_t before = host_.message_boxes().size();
     host_.expect(cancel_open());
-    host_.expect(answer_box(vbOK));
     RES2DINV_Click();
-    EXPECT_EQ(host_.message_boxes().back().text, "Error during reading");
+    EXPECT_EQ(host_.message_boxes().size(), before);
     expect_state_restored();
 }
 

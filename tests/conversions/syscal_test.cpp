@@ -74,6 +74,18 @@ protected:
     }
 };
 
+TEST_F(SyscalCommand, ASkippedSoundingIsCountedInTheClosingBox) {
+    host_.expect(answer_open({data_file()}));
+    host_.expect(answer_input(""));
+    host_.expect(answer_input("second"));
+    host_.expect(answer_box(vbYes));
+    host_.expect(answer_box(vbOK));
+    Syscal_Click();
+    ASSERT_EQ(host_.pending(), 0u);
+    EXPECT_EQ(host_.message_boxes().back().text, "Syscal soundings converted: 1 / 2");
+    EXPECT_EQ(files(), (std::vector<std::string>{"second.QD3", "survey.DAT"}));
+}
+
 TEST_F(SyscalCommand, EachSoundingIsNamedSortedAndSavedWithConfirmation) {
     host_.expect(answer_open({data_file()}));
     host_.expect(answer_input("first"));
@@ -162,8 +174,8 @@ TEST_F(SyscalCommand, TheClosingBoxCountsOnlyTheSoundingsWritten) {
     host_.expect(answer_box(vbOK));
     Syscal_Click();
     EXPECT_EQ(host_.pending(), 0u);
-    EXPECT_EQ(host_.message_boxes().back().text,
-              "All Syscal files have been converte\n1 sounding(s) written");
+    // The second sounding was skipped: not "all converted", but how many of how many.
+    EXPECT_EQ(host_.message_boxes().back().text, "Syscal soundings converted: 1 / 2");
 }
 
 TEST_F(SyscalCommand, CancellingTheFileDialogSaysNothing) {

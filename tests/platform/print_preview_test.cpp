@@ -301,9 +301,16 @@ TEST_F(PreviewFixture, PreviewStateAndPrinting) {
     ASSERT_EQ(vs.print_jobs().size(), 2u);
     EXPECT_EQ(vs.print_jobs()[0].pages.size(), 7u);
     EXPECT_EQ(vs.print_jobs()[1].pages.size(), 1u);
-    vs.print_sink = [](const PrintJob &) { return false; };
+    // A cancelled dialog stops quietly; a refused job raises the error.
+    int errors = 0;
+    vs.Error = [&] { ++errors; };
+    vs.print_sink = [](const PrintJob &) { return PrintOutcome::stopped; };
+    EXPECT_FALSE(vs.PrintDoc());
+    EXPECT_EQ(errors, 0);
+    vs.print_sink = [](const PrintJob &) { return PrintOutcome::failed; };
     EXPECT_FALSE(vs.PrintDoc());
     EXPECT_EQ(vs.LastError(), vspPrintFailed);
+    EXPECT_EQ(errors, 1);
     EXPECT_EQ(vs.print_jobs().size(), 2u);
 }
 

@@ -51,9 +51,20 @@ TEST(PadPrintNumber, RightAlignsByTwoBlanksPerCharacter) {
         const char *text;
     };
     const Case cases[] = {
-        {250.0, "     250"},         {12.5, "    12.5"},    {0.0, "            "},
-        {Variant(), "            "}, {0.5, "        .5"},   {-3.0, "        -3"},
-        {123456.0, " 123456"},       {1234.56, " 1234.56"}, {1570.8, " 1570.8"},
+        {250.0, "     250"},
+        {12.5, "    12.5"},
+        {0.0, "            "},
+        {Variant(), "            "},
+        {0.5, "        .5"},
+        {-3.0, "        -3"},
+        {123456.0, " 123456"},
+        {1234.56, " 1234.56"},
+        {1570.8, " 1570.8"},
+        // Singles as a sounding file stores them print their own digits.
+        {Variant(0.05f), "      .05"},
+        {Variant(3.14f), "    3.14"},
+        {Variant(1.3f), "      1.3"},
+        {Variant(-0.25f), "     -.25"},
     };
     for (const Case &c : cases) {
         std::string text = "old";
@@ -217,6 +228,24 @@ TEST_F(PrinterSheet, OnePageWithoutThePrintFlagAndNothingWithoutAPrinter) {
     EXPECT_EQ(host.message_boxes()[0].text, "Erreur, vérifiez l'imprimante...");
     EXPECT_EQ(host.message_boxes()[0].icon, MsgIcon::None);
     EXPECT_EQ(SEV.Bilog.MousePointer(), vbCrosshair);
+}
+
+TEST_F(PrinterSheet, ARefusedJobIsToldACancelledOneIsNotAndEachIsTitled) {
+    File_Name = "S12.QD3";
+    std::vector<std::string> titles;
+    PrintOutcome answer = PrintOutcome::failed;
+    Printer.print_sink = [&](const PrintJob &job) {
+        titles.push_back(job.title);
+        return answer;
+    };
+    host.expect(answer_box(vbOK));
+    Print_Sheet();
+    answer = PrintOutcome::stopped;
+    Print_Sheet();
+    ASSERT_EQ(host.message_boxes().size(), 1u);
+    EXPECT_EQ(host.message_boxes()[0].text, "Erreur, vérifiez l'imprimante...");
+    EXPECT_EQ(titles, (std::vector<std::string>{"S12.QD3", "S12.QD3"}));
+    EXPECT_TRUE(Printer.jobs().empty());
 }
 
 TEST_F(PrinterSheet, CopiesFromThePrinterDialog) {

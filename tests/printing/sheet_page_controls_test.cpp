@@ -17,7 +17,7 @@ protected:
         display_print();
         SEV.VSPrint.print_sink = [this](const PrintJob &job) {
             jobs.push_back(job);
-            return true;
+            return PrintOutcome::printed;
         };
     }
     void print(const std::string &copies, bool first_page_only = false) {
@@ -47,14 +47,16 @@ TEST_F(SheetPage, CopiesAndFirstPage) {
     print("-2");
     EXPECT_TRUE(jobs.empty());
 
+    // The copies travel in one job, titled with the sounding's file name.
+    File_Name = "S12.QD3";
     host.expect(answer_box(vbYes));
     print("3.9", true);
-    ASSERT_EQ(jobs.size(), 3u);
-    for (const PrintJob &j : jobs) {
-        EXPECT_EQ(j.from_page, 1);
-        EXPECT_EQ(j.to_page, 1);
-        EXPECT_EQ(j.pages.size(), 1u);
-    }
+    ASSERT_EQ(jobs.size(), 1u);
+    EXPECT_EQ(jobs[0].copies, 3);
+    EXPECT_EQ(jobs[0].title, "S12.QD3");
+    EXPECT_EQ(jobs[0].from_page, 1);
+    EXPECT_EQ(jobs[0].to_page, 1);
+    EXPECT_EQ(jobs[0].pages.size(), 1u);
 }
 
 TEST_F(SheetPage, CopiesThatAreNoNumberOrTooMany) {
@@ -67,7 +69,8 @@ TEST_F(SheetPage, CopiesThatAreNoNumberOrTooMany) {
     host.expect(answer_box(vbYes));
     print("1E300");
     EXPECT_EQ(host.message_boxes().back().text, "Do you really want to print  99 copies ?");
-    EXPECT_EQ(jobs.size(), 99u);
+    ASSERT_EQ(jobs.size(), 1u);
+    EXPECT_EQ(jobs[0].copies, 99);
 }
 
 TEST_F(SheetPage, NothingToPrintWithoutPages) {

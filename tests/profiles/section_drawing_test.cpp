@@ -52,6 +52,7 @@ TEST_F(SectionDrawing, ColumnsStandAtTheirDistancesAndAltitudes) {
     const DisplayList page = draw();
     ASSERT_TRUE(host.failures().empty());
     EXPECT_EQ(host.message_boxes()[0].text, "Plot width too big !");
+    EXPECT_EQ(host.message_boxes()[0].title, "Ohmira 6.5");
     const auto cols = columns(page);
     ASSERT_EQ(cols.size(), 6u);
     EXPECT_DOUBLE_EQ(cols[0].x1, lm);

@@ -145,6 +145,7 @@ TEST_F(SliceExport, SaveDialogRenamesAndCancelsWriteNothing) {
     const auto boxes = host.message_boxes();
     EXPECT_EQ(boxes[boxes.size() - 2].text, "Extraction aborted");
     EXPECT_EQ(boxes.back().text, "Extraction aborted");
+    EXPECT_EQ(boxes.back().title, "Ohmira 6.5");
     int files_in_folder = 0;
     for (const auto &e : std::filesystem::directory_iterator(folder.path()))
         files_in_folder += e.path().extension() == ".DAT" ? 1 : 0;

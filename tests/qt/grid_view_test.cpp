@@ -6,6 +6,8 @@
 #include "platform/qt/grid_widget.h"
 #include "qt_test_app.h"
 
+#include <QScrollBar>
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -114,6 +116,37 @@ TEST_F(GridViewTest, CellColoursAndTheHeaderRowArePainted) {
     f->Grid.Redraw(true);
     QtUi::instance().sync_all();
     EXPECT_EQ(pixel_in(3, 1), QColor(255, 255, 0));
+}
+
+} // namespace
+} // namespace ohmira::qt
+
+namespace ohmira::qt {
+namespace {
+
+// Scrolling goes by whole rows: the first body row under the header is always whole, the last
+// row can be reached and then shows whole, and the arrow keys keep the current row whole.
+TEST_F(GridViewTest, ScrollingShowsWholeRows) {
+    f->Grid.Rows(40);
+    QtUi::instance().sync_all();
+    QScrollBar *bar = grid->verticalScrollBar();
+    const int header = grid->cell_rect(0, 0).height();
+    const int viewport = grid->viewport()->height();
+    ASSERT_GT(bar->maximum(), 0);
+    for (int value : {1, 7, bar->maximum()}) {
+        bar->setValue(value);
+        EXPECT_EQ(grid->cell_rect(1 + value, 0).top(), header) << value;
+    }
+    EXPECT_LE(grid->cell_rect(39, 0).bottom(), viewport - 1);
+    bar->setValue(0);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->cell_rect(1, 0).center());
+    for (int i = 0; i < 25; ++i)
+        QTest::keyClick(grid, Qt::Key_Down);
+    QtUi::instance().sync_all();
+    EXPECT_EQ(f->Grid.Row(), 26);
+    const QRect current = grid->cell_rect(26, 0);
+    EXPECT_GE(current.top(), header);
+    EXPECT_LE(current.bottom(), viewport - 1);
 }
 
 } // namespace

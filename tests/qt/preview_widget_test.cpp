@@ -112,7 +112,7 @@ TEST_F(PreviewTest, PrintingWritesTheJobThroughTheSink) {
     bool printed = false;
     f.Doc.print_sink = [&](const PrintJob &job) {
         printed = job.pages.size() == 1;
-        return true;
+        return PrintOutcome::printed;
     };
     EXPECT_TRUE(f.Doc.PrintDoc(1, 1));
     EXPECT_TRUE(printed);

@@ -94,7 +94,7 @@ TEST(PrinterSheetRender, APdfNameWithoutFolderGoesIntoTheDialogsFolder) {
     ScriptedDialogHost host{answer_save("sheet")};
     DialogHostGuard guard(host);
     QPrinter printer;
-    ASSERT_TRUE(choose_printer_output(printer));
+    ASSERT_EQ(choose_printer_output(printer), PrintOutcome::printed);
     ASSERT_EQ(host.records().size(), 1u);
     EXPECT_EQ(host.records()[0].title, "Print to a PDF file");
     EXPECT_EQ(host.records()[0].initial_dir, QDir::homePath().toStdString());

@@ -15,16 +15,35 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <gtest/gtest.h>
+#include <string>
+#include <unistd.h>
 
 namespace ohmira::qt::testing {
 
 inline QApplication &app() {
     static QApplication *a = [] {
-        if (!std::getenv("QT_QPA_PLATFORM"))
-            setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        // Offscreen, on a full-HD screen (the plugin's own is 800 x 600, below the window's
+        // minimum size).
+        const char *asked = std::getenv("QT_QPA_PLATFORM");
+        if (!asked || std::string(asked) == "offscreen") {
+            static const std::string config = [] {
+                const std::string path = QDir::tempPath().toStdString() + "/ohmira-offscreen-" +
+                                         std::to_string(::getpid()) + ".json";
+                if (std::FILE *f = std::fopen(path.c_str(), "w")) {
+                    std::fputs("{\"screens\": [{\"name\": \"OffscreenScreen\", \"x\": 0, "
+                               "\"y\": 0, \"width\": 1920, \"height\": 1080, "
+                               "\"logicalDpi\": 96, \"logicalBaseDpi\": 96, \"dpr\": 1}]}",
+                               f);
+                    std::fclose(f);
+                }
+                return path;
+            }();
+            setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).c_str(), 1);
+        }
         static int argc = 1;
         static char name[] = "tests_qt";
         static char *argv[] = {name, nullptr};

@@ -19,6 +19,7 @@
 #include "shell/settings_values.h"
 #include "shell/sev_form.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
@@ -26,6 +27,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QLabel>
@@ -230,6 +232,8 @@ TEST_F(SheetPage, PrintTabZoomCopiesPdfWmfAndClipboard) {
         testing::when_dialog_opens([pdf](QDialog &d) {
             if (auto *fd = qobject_cast<QFileDialog *>(&d)) {
                 fd->setDirectory(QFileInfo(pdf).path());
+                // The written file is named in a box.
+                testing::answer_box(QMessageBox::Ok);
                 QMetaObject::invokeMethod(fd, "accept");
             }
         });
@@ -266,6 +270,83 @@ TEST_F(SheetPage, PrintTabZoomCopiesPdfWmfAndClipboard) {
     ASSERT_FALSE(pasted.isNull());
     EXPECT_GT(inked(pasted), 1000);
     ASSERT_TRUE(pasted.save(folder + "/sheet-clipboard.png"));
+    view->close();
+}
+
+// Printing into a PDF file: three copies make one file of three times the pages, drawn in the
+// font chosen in the list and named in a box; a cancelled file dialog says nothing.
+TEST_F(SheetPage, PdfCopiesMakeOneFileInTheChosenFontAndACancelIsQuiet) {
+    if (!QPrinterInfo::availablePrinters().isEmpty())
+        GTEST_SKIP() << "a printer is installed: jobs go to it, not to a PDF file";
+    if (!QFontDatabase::families().contains("DejaVu Serif"))
+        GTEST_SKIP() << "DejaVu Serif is not installed";
+    if (!SEV.SSTab1.Click)
+        SEV.SSTab1.Click = [] {
+            if (SEV.SSTab1.TabCaption(SEV.SSTab1.Tab()) == "Print")
+                display_print();
+        };
+    show_window();
+    auto *tabs = view->widget_of("SSTab1")->findChild<QTabBar *>();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    QtUi::instance().sync_all();
+    ASSERT_EQ(SEV.VSPrint.PageCount(), 2);
+
+    // The font chosen in the list is the preview's, measured with its own metrics.
+    auto *fonts = qobject_cast<QComboBox *>(view->widget_of("ListePolices"));
+    ASSERT_NE(fonts, nullptr);
+    const int k = fonts->findText("DejaVu Serif");
+    ASSERT_GE(k, 0);
+    EXPECT_GE(fonts->view()->minimumWidth(),
+              fonts->fontMetrics().horizontalAdvance("DejaVu Serif"));
+    QtUi::instance().run([k] { SEV.ListePolices.user_select(k); });
+    QtUi::instance().sync_all();
+    EXPECT_EQ(SEV.VSPrint.FontName(), "DejaVu Serif");
+    const Font serif{"DejaVu Serif", 10};
+    const Font times{"Times New Roman", 10};
+    EXPECT_NE(text_width(serif, "Resistivity"), text_width(times, "Resistivity"));
+
+    const QString pdf = temp.path() + "/Ohmira.pdf"; // the proposed name
+    // Prints; a box that opens within a second after the file dialog is recorded and closed.
+    auto print = [&](const char *copies, bool accept, testing::BoxSeen *after) {
+        SEV.Text23.Text(copies);
+        QtUi::instance().sync_all();
+        if (std::string(copies) != "1")
+            testing::answer_box(QMessageBox::Yes);
+        QTimer::singleShot(300, [pdf, accept, after] {
+            testing::when_dialog_opens([pdf, accept, after](QDialog &d) {
+                auto *fd = qobject_cast<QFileDialog *>(&d);
+                if (!fd)
+                    return;
+                testing::when_open<QMessageBox>(
+                    [after](QMessageBox &box) {
+                        after->text = box.text();
+                        box.accept();
+                    },
+                    100);
+                if (!accept) {
+                    fd->reject();
+                    return;
+                }
+                fd->setDirectory(QFileInfo(pdf).path());
+                QMetaObject::invokeMethod(fd, "accept");
+            });
+        });
+        QTest::mouseClick(view->widget_of("cmdPrint"), Qt::LeftButton);
+    };
+    testing::BoxSeen written;
+    print("3", true, &written);
+    EXPECT_TRUE(written.text.contains(pdf)) << written.text.toStdString();
+    QFile f(pdf);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    EXPECT_EQ(bytes.count("/Type /Page") - bytes.count("/Type /Pages"), 6);
+    EXPECT_TRUE(bytes.contains("DejaVuSerif"));
+    EXPECT_EQ(QDir(temp.path()).entryList({"*.pdf"}).size(), 1);
+
+    testing::BoxSeen after_cancel;
+    print("1", false, &after_cancel);
+    QTest::qWait(1200);
+    EXPECT_TRUE(after_cancel.text.isEmpty()) << after_cancel.text.toStdString();
     view->close();
 }
 

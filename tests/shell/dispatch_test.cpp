@@ -173,7 +173,8 @@ TEST_F(DispatchTest, ResizeKeepsProportionsAndTheMinimum) {
         int width, height;
         int form_w, form_h, tab_w, tab_h, plot_w, plot_h;
     } cases[] = {
-        {5000, 4000, 10440, 8300, 10127, 7387, 6279, 6427},
+        // Below the minimum: the smallest window, the plot leaving room beside and below it.
+        {5000, 4000, 15360, 10800, 14899, 9555, 9217, 7810},
         {30000, 20000, 30000, 20000, 29100, 17800, 18042, 15486},
     };
     for (const Case &c : cases) {
@@ -198,6 +199,41 @@ TEST_F(DispatchTest, ResizeKeepsProportionsAndTheMinimum) {
     SEV.resize(20000, 12000);
     EXPECT_FALSE(SEV.Bilog.picture().texts().empty());
     EXPECT_EQ(Draw_Mode, "");
+}
+
+// At every size, the Main page's controls stand apart and inside the tab strip.
+TEST_F(DispatchTest, ResizeKeepsTheMainPageWhole) {
+    const std::pair<int, int> sizes[] = {{15360, 10800}, {16000, 12000}, {19200, 12200},
+                                         {28800, 15750}, {15360, 15750}, {28800, 10800},
+                                         {15400, 10900}};
+    const char *page[] = {"Bilog",  "Frame16", "Frame14", "Frame9", "Frame17", "Frame15",
+                          "Frame5", "Frame2",  "Frame1",  "Text2",  "Text3",   "Text4"};
+    for (auto [w, h] : sizes) {
+        SEV.resize(w, h);
+        struct Box {
+            const char *name;
+            int l, t, r, b;
+        };
+        std::vector<Box> boxes;
+        for (const char *name : page) {
+            const Control *c = SEV.control(name);
+            ASSERT_NE(c, nullptr) << name;
+            boxes.push_back(
+                {name, c->Left(), c->Top(), c->Left() + c->Width(), c->Top() + c->Height()});
+        }
+        EXPECT_LE(SEV.SSTab1.Top() + SEV.SSTab1.Height(), h - window_chrome_height);
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            const Box &a = boxes[i];
+            EXPECT_TRUE(a.l >= 0 && a.t >= 0 && a.r <= SEV.SSTab1.Width() &&
+                        a.b <= SEV.SSTab1.Height())
+                << a.name << " outside at " << w << "x" << h;
+            for (std::size_t j = i + 1; j < boxes.size(); ++j) {
+                const Box &b = boxes[j];
+                EXPECT_FALSE(a.l < b.r && b.l < a.r && a.t < b.b && b.t < a.b)
+                    << a.name << " overlaps " << b.name << " at " << w << "x" << h;
+            }
+        }
+    }
 }
 
 } // namespace ohmira

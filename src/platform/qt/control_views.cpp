@@ -18,6 +18,7 @@
 #include "platform/tab_strip.h"
 #include "platform/toolbar.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -34,6 +35,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSlider>
+#include <QStyle>
 #include <QTabBar>
 #include <QToolBar>
 
@@ -372,6 +374,13 @@ protected:
         if (shown != items) {
             w->clear();
             w->addItems(items);
+            // The open list shows whole items, even where the box itself is narrow.
+            const QFontMetrics fm(w->view()->font());
+            int widest = 0;
+            for (const QString &t : items)
+                widest = std::max(widest, fm.horizontalAdvance(t));
+            w->view()->setMinimumWidth(widest + 2 * fm.averageCharWidth() +
+                                       w->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
         }
         w->setCurrentIndex(combo_.ListIndex());
         if (w->isEditable()) {

@@ -19,7 +19,7 @@ bool print_form_image(const Form &form) {
         return false;
     }
     QPrinter &printer = shared_printer();
-    if (!choose_printer_output(printer)) {
+    if (choose_printer_output(printer) != PrintOutcome::printed) {
         return false;
     }
     printer.setPrintRange(QPrinter::AllPages);

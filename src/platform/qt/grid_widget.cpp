@@ -39,7 +39,17 @@ GridWidget::GridWidget(FlexGrid &grid, QWidget *parent) : QAbstractScrollArea(pa
     viewport()->setMouseTracking(true);
     setMouseTracking(true);
     horizontalScrollBar()->setSingleStep(20);
-    verticalScrollBar()->setSingleStep(15);
+    // The vertical bar counts whole rows, so that no row shows cut at the top.
+    verticalScrollBar()->setSingleStep(1);
+}
+
+int GridWidget::scrolled_height() const {
+    int h = 0;
+    const int first = grid_.FixedRows();
+    const int end = std::min(grid_.Rows(), first + verticalScrollBar()->value());
+    for (int r = first; r < end; ++r)
+        h += row_px(r);
+    return h;
 }
 
 int GridWidget::col_px(int col) const {
@@ -77,7 +87,7 @@ int GridWidget::row_top(int row) const {
     for (int r = 0; r < row; ++r)
         y += row_px(r);
     if (row >= grid_.FixedRows())
-        y -= verticalScrollBar()->value();
+        y -= scrolled_height();
     return y;
 }
 
@@ -113,16 +123,24 @@ bool GridWidget::cell_at(QPoint p, int &row, int &col) const {
 }
 
 void GridWidget::update_scroll_bars() {
-    int total_w = 0, total_h = 0;
+    int total_w = 0;
     for (int c = grid_.FixedCols(); c < grid_.Cols(); ++c)
         total_w += col_px(c);
-    for (int r = grid_.FixedRows(); r < grid_.Rows(); ++r)
-        total_h += row_px(r);
     const QSize vp = viewport()->size();
     horizontalScrollBar()->setRange(0, std::max(0, total_w - (vp.width() - fixed_width())));
     horizontalScrollBar()->setPageStep(std::max(1, vp.width() - fixed_width()));
-    verticalScrollBar()->setRange(0, std::max(0, total_h - (vp.height() - fixed_height())));
-    verticalScrollBar()->setPageStep(std::max(1, vp.height() - fixed_height()));
+    // Scrolled far enough when the rows from there to the last fit whole.
+    const int room = vp.height() - fixed_height();
+    int fitting = 0, used = 0;
+    for (int r = grid_.Rows() - 1; r >= grid_.FixedRows(); --r) {
+        used += row_px(r);
+        if (used > room)
+            break;
+        ++fitting;
+    }
+    const int scrollable = std::max(0, grid_.Rows() - grid_.FixedRows());
+    verticalScrollBar()->setRange(0, std::max(0, scrollable - fitting));
+    verticalScrollBar()->setPageStep(std::max(1, fitting));
 }
 
 void GridWidget::scroll_to_current() {
@@ -140,12 +158,12 @@ void GridWidget::scroll_to_current() {
                                             vp.width() + 1);
     }
     if (r >= grid_.FixedRows()) {
+        QScrollBar *bar = verticalScrollBar();
         if (rc.top() < fixed_height())
-            verticalScrollBar()->setValue(verticalScrollBar()->value() -
-                                          (fixed_height() - rc.top()));
-        else if (rc.bottom() >= vp.height())
-            verticalScrollBar()->setValue(verticalScrollBar()->value() + rc.bottom() - vp.height() +
-                                          1);
+            bar->setValue(r - grid_.FixedRows());
+        else
+            while (cell_rect(r, c).bottom() >= vp.height() && bar->value() < bar->maximum())
+                bar->setValue(bar->value() + 1);
     }
 }
 
@@ -174,6 +192,10 @@ void GridWidget::paintEvent(QPaintEvent *) {
         const QRect rc = cell_rect(r, c);
         if (rc.isEmpty() || rc.right() < 0 || rc.bottom() < 0 || rc.left() >= vp.width() ||
             rc.top() >= vp.height())
+            return;
+        // Rows show whole: one the viewport would cut at its bottom is left out (unless it is
+        // the only one that shows).
+        if (rc.bottom() >= vp.height() && rc.top() > fh)
             return;
         const bool fixed = r < grid_.FixedRows() || c < grid_.FixedCols();
         const int cb = grid_.cell_back_color(r, c), cf = grid_.cell_fore_color(r, c);

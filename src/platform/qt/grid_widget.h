@@ -32,6 +32,7 @@ private:
     int row_px(int row) const;
     int fixed_width() const;
     int fixed_height() const;
+    int scrolled_height() const; // of the rows scrolled out above
     // Left edge of a column / top edge of a row in viewport pixels.
     int col_left(int col) const;
     int row_top(int row) const;

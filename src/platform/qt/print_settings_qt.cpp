@@ -12,6 +12,9 @@
 #include <QPrinterInfo>
 
 #include "platform/dialog_host.h"
+#include "platform/ui_language.h"
+
+#include <QFile>
 
 #include <algorithm>
 #include <cmath>
@@ -21,6 +24,12 @@ namespace ohmira::qt {
 namespace {
 
 constexpr double twips_per_point = 20.0;
+
+// A text of the window layer's own boxes in the program's language.
+std::string by_ui_language(const char *french, const char *spanish, const char *english) {
+    const std::string &l = ui_language();
+    return l == "fr" ? french : l == "es" ? spanish : english;
+}
 constexpr double twips_per_mm = 1440.0 / 25.4;
 
 } // namespace
@@ -116,20 +125,37 @@ void set_paper(QPrinter &printer, double width, double height) {
 
 } // namespace
 
-bool print_job(const PrintJob &job) {
+PrintOutcome print_job(const PrintJob &job) {
     if (job.pages.empty())
-        return true;
+        return PrintOutcome::printed;
     QPrinter &printer = shared_printer();
-    if (!choose_printer_output(printer))
-        return false;
+    if (const PrintOutcome chosen = choose_printer_output(printer); chosen != PrintOutcome::printed)
+        return chosen;
     set_paper(printer, job.pages.front().width, job.pages.front().height);
     printer.setPrintRange(QPrinter::AllPages);
-    // Each job is one copy: the program sends several copies as several jobs.
-    printer.setCopyCount(1);
-    return print_pages(job.pages, printer);
+    printer.setDocName(job.title.empty() ? QStringLiteral("Ohmira") : qstr(job.title));
+    const int copies = std::max(1, job.copies);
+    const bool to_file = printer.outputFormat() == QPrinter::PdfFormat;
+    std::vector<DisplayList> pages = job.pages;
+    if (to_file) {
+        // A file holds every copy as pages of its own.
+        for (int c = 1; c < copies; ++c)
+            pages.insert(pages.end(), job.pages.begin(), job.pages.end());
+        printer.setCopyCount(1);
+    } else {
+        printer.setCopyCount(copies);
+    }
+    if (!print_pages(pages, printer))
+        return PrintOutcome::failed;
+    if (to_file)
+        MsgBox(
+            by_ui_language("Fichier PDF écrit : ", "Archivo PDF escrito: ", "PDF file written: ") +
+                printer.outputFileName().toStdString(),
+            vbInformation);
+    return PrintOutcome::printed;
 }
 
-bool choose_printer_output(QPrinter &printer) {
+PrintOutcome choose_printer_output(QPrinter &printer) {
     if (QPrinterInfo::availablePrinters().isEmpty()) {
         FileDialogRequest r;
         r.title = "Print to a PDF file";
@@ -141,7 +167,7 @@ bool choose_printer_output(QPrinter &printer) {
         r.flags = cdlOFNOverwritePrompt;
         const FileDialogResult f = dialog_host().save_file(r);
         if (f.cancelled || f.files.empty())
-            return false;
+            return PrintOutcome::stopped;
         // A name without a folder goes into the dialog's folder, never the working folder.
         std::string path = f.files.front();
         if (!path.empty() && path.front() != '/')
@@ -149,13 +175,26 @@ bool choose_printer_output(QPrinter &printer) {
         if (path.size() < 4 || QString::fromStdString(path.substr(path.size() - 4))
                                        .compare(QStringLiteral(".pdf"), Qt::CaseInsensitive) != 0)
             path += ".pdf";
+        // Tried before anything is drawn, so that the box can say why the file cannot be made.
+        QFile probe(qstr(path));
+        const bool existed = probe.exists();
+        if (!probe.open(QIODevice::WriteOnly | QIODevice::Append)) {
+            MsgBox(
+                by_ui_language("Impossible d'écrire ", "No se puede escribir ", "Cannot write ") +
+                    path + "\r\n" + probe.errorString().toStdString(),
+                vbExclamation);
+            return PrintOutcome::stopped;
+        }
+        probe.close();
+        if (!existed)
+            probe.remove();
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(qstr(path));
     }
-    return true;
+    return PrintOutcome::printed;
 }
 
-void connect_system_printer(const std::vector<std::string> &fonts) {
+void connect_system_printer(std::function<std::vector<std::string>()> font_source) {
     QPrinter &printer = shared_printer();
     const QPageLayout layout = printer.pageLayout();
     const QRectF paper = layout.fullRect(QPageLayout::Millimeter);
@@ -166,7 +205,7 @@ void connect_system_printer(const std::vector<std::string> &fonts) {
                                                                   : twips_per_mm;
     const double w = paper.width() * twips_per_mm, h = paper.height() * twips_per_mm;
     PrinterDevice device;
-    device.fonts = fonts;
+    device.font_source = std::move(font_source);
     device.paper = std::array<double, 6>{w,
                                          h,
                                          hw.left() * unit,

@@ -6,6 +6,7 @@
 
 #include <QPrinter>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,16 +25,19 @@ void read_settings(const QPrinter &printer, PrintSettings &settings);
 // honouring its page range and copies; false when the printer cannot start.
 bool print_pages(const std::vector<DisplayList> &pages, QPrinter &printer);
 // Prints a job of the program's printer objects on the shared printer: its paper follows the
-// pages' size. Without an installed printer the user is asked for a PDF file to print into.
-bool print_job(const PrintJob &job);
+// pages' size, its title names the job. Without an installed printer the user is asked for a PDF
+// file to print into: the copies become pages of that one file, a file that cannot be written is
+// reported with its path and the reason, a written one is named in a box.
+PrintOutcome print_job(const PrintJob &job);
 // Where the next job goes: the shared printer, or a PDF file chosen by the user when the machine
-// has no printer. False when the user cancelled that choice.
-bool choose_printer_output(QPrinter &printer);
+// has no printer. Stopped when the user cancelled that choice or the file cannot be written (the
+// user was told).
+PrintOutcome choose_printer_output(QPrinter &printer);
 // Prints the image of a window of the program, scaled to fit the page (the printer's PrintForm).
 bool print_form_image(const Form &form);
 // Connects the runtime's printer object to the shared printer: its paper, the desktop's fonts
 // and the sinks of jobs and window images, kept through every reset of the printer object.
-void connect_system_printer(const std::vector<std::string> &fonts);
+void connect_system_printer(std::function<std::vector<std::string>()> font_source);
 
 // Writes the pages as a PDF file of paper width x height twips.
 bool write_pdf(const std::vector<DisplayList> &pages, double paper_width, double paper_height,

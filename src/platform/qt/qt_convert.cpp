@@ -1,8 +1,11 @@
 #include "platform/qt/qt_convert.h"
 
+#include "platform/font_measure.h"
+
 #include "platform/cp1252.h"
 #include "platform/text_metrics.h"
 
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPalette>
@@ -44,7 +47,15 @@ int win_rgb(const QColor &c) {
     return c.red() + 256 * c.green() + 65536 * c.blue();
 }
 
+bool desktop_has_family(const QString &family) {
+    static const QStringList families = QFontDatabase::families();
+    return families.contains(family, Qt::CaseInsensitive);
+}
+
 QString font_family_name(std::string_view name) {
+    // A desktop family the user chose is drawn as itself; the table fonts by their stand-ins.
+    if (!measured_by_tables(name) && desktop_has_family(qstr(name)))
+        return qstr(name);
     switch (font_family(name)) {
     case FontFamily::Serif:
         return QStringLiteral("Liberation Serif");

@@ -39,6 +39,8 @@ int win_rgb(const QColor &c);
 
 // The installed font standing for a font name of the program: Arial and unknown names in
 // Liberation Sans, Times New Roman in Liberation Serif, Courier New in Liberation Mono.
+// Whether the desktop's font database holds the family.
+bool desktop_has_family(const QString &family);
 QString font_family_name(std::string_view name);
 QFont to_qfont(const FontSpec &f);
 // A display-list font at `pixel_size` pixels per point-size unit (size in points * 20 twips

@@ -1,6 +1,7 @@
 #include "platform/qt/qt_services.h"
 
 #include "platform/dialog_host.h"
+#include "platform/font_measure.h"
 #include "platform/printer.h"
 #include "platform/program_end.h"
 #include "platform/qt/display_list_painter.h"
@@ -11,6 +12,7 @@
 #include "platform/qt/qt_ui.h"
 #include "platform/screen.h"
 #include "platform/text_metrics.h"
+#include "platform/ui_language.h"
 #include "platform/user_feedback.h"
 
 #include <QApplication>
@@ -19,8 +21,13 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMimeData>
 #include <QProcess>
+#include <QScreen>
+#include <QTranslator>
 #include <QUrl>
 
 #include <algorithm>
@@ -160,6 +167,63 @@ std::vector<std::string> desktop_font_names() {
     return desktop_font_names(families);
 }
 
+// Qt's own translations of the texts it draws (standard buttons, file and colour dialogs) for the
+// program's language; English needs none.
+void load_qt_translations(const std::string &code) {
+    static QTranslator *loaded = nullptr;
+    if (loaded) {
+        QApplication::removeTranslator(loaded);
+        delete loaded;
+        loaded = nullptr;
+    }
+    QLocale::setDefault(QLocale(QString::fromStdString(code)));
+    if (code == "en")
+        return;
+    auto *t = new QTranslator(qApp);
+    if (t->load(QStringLiteral("qtbase_") + QString::fromStdString(code),
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(t);
+        loaded = t;
+    } else {
+        delete t;
+    }
+}
+
+// Metrics of a desktop family at a large pixel size, scaled to twips (1 point = 20 twips).
+constexpr int measure_pixels = 2048;
+QFont measured_font(const Font &f) {
+    QFont q(qstr(f.name));
+    q.setPixelSize(measure_pixels);
+    q.setBold(f.bold);
+    q.setItalic(f.italic);
+    return q;
+}
+double twips_per_measured_pixel(const Font &f) {
+    return (f.size > 0 ? f.size : 0) * 20.0 / measure_pixels;
+}
+
+FontMeasure desktop_font_measure() {
+    FontMeasure m;
+    m.width = [](const Font &f, std::string_view line) -> std::optional<double> {
+        if (!desktop_has_family(qstr(f.name)))
+            return std::nullopt;
+        return QFontMetricsF(measured_font(f)).horizontalAdvance(qstr(line)) *
+               twips_per_measured_pixel(f);
+    };
+    m.line_height = [](const Font &f) -> std::optional<double> {
+        if (!desktop_has_family(qstr(f.name)))
+            return std::nullopt;
+        const QFontMetricsF fm(measured_font(f));
+        return (fm.ascent() + fm.descent()) * twips_per_measured_pixel(f);
+    };
+    m.average_width = [](const Font &f) -> std::optional<double> {
+        if (!desktop_has_family(qstr(f.name)))
+            return std::nullopt;
+        return QFontMetricsF(measured_font(f)).averageCharWidth() * twips_per_measured_pixel(f);
+    };
+    return m;
+}
+
 void install_qt_services() {
     static QtClipboard clipboard;
     static QtDialogHost host;
@@ -175,10 +239,18 @@ void install_qt_services() {
         QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     });
     set_end_hook(qt_end_program);
+    set_ui_language_hook(load_qt_translations);
+    set_font_measure(desktop_font_measure());
+    load_qt_translations(ui_language());
+    if (const QScreen *s = QGuiApplication::primaryScreen()) {
+        const QRect area = s->availableGeometry();
+        Screen.set_size(static_cast<int>(px_to_twips(area.width())),
+                        static_cast<int>(px_to_twips(area.height())));
+    }
     // The font lists of the screen and the printer: the desktop's fonts.
-    const std::vector<std::string> fonts = desktop_font_names();
-    Screen.set_fonts(fonts);
-    connect_system_printer(fonts);
+    // Listed when a font list is first filled, not at start-up.
+    Screen.set_font_source([] { return desktop_font_names(); });
+    connect_system_printer([] { return desktop_font_names(); });
     // QApplication took the user's locale for everything; numbers keep the point.
     std::setlocale(LC_NUMERIC, "C");
 }
@@ -191,6 +263,8 @@ void uninstall_qt_services() {
     set_beep_hook({});
     set_do_events_hook({});
     set_end_hook({});
+    set_ui_language_hook({});
+    set_font_measure({});
     Printer.connect_device({});
 }
 
