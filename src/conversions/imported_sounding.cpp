@@ -4,6 +4,7 @@
 
 #include "conversions/list_reader.h"
 #include "core/open_save.h"
+#include "core/qd3_limits.h"
 #include "core/sounding.h"
 #include "platform/cp1252.h"
 #include "platform/dialog_host.h"
@@ -29,6 +30,11 @@ void ImportedSounding::add_row(const FieldRow &row) {
     if (static_cast<int>(rows.size()) >= max_field_rows)
         throw RuntimeError(err::SubscriptRange);
     require_finite(row);
+    for (int c = 1; c <= 6; ++c)
+        if (row[c].is_number() && !qd3_point_value_fits(c, row[c].num())) {
+            beyond_file = row[c].text();
+            throw RuntimeError(err::Overflow);
+        }
     rows.push_back(row);
 }
 
@@ -36,6 +42,11 @@ void ImportedSounding::add_layer(const LayerRow &layer) {
     if (static_cast<int>(layers.size()) >= max_layer_rows)
         throw RuntimeError(err::SubscriptRange);
     require_finite(layer);
+    for (int r = 1; r <= 3; ++r)
+        if (layer[r].is_number() && !qd3_layer_value_fits(layer[r].num())) {
+            beyond_file = layer[r].text();
+            throw RuntimeError(err::Overflow);
+        }
     layers.push_back(layer);
 }
 
@@ -60,13 +71,15 @@ ImportedSounding parse_file(const std::string &path, SoundingParser parse) {
     }
 }
 
-void show_import_read_error() {
-    MsgBox(by_language("Erreur lors de la lecture du fichier...", "Error de lectura fichero ...",
-                       "Reading File Error ..."),
+void show_import_read_error(const std::string &value) {
+    MsgBox(std::string(by_language("Erreur lors de la lecture du fichier...",
+                                   "Error de lectura fichero ...", "Reading File Error ...")) +
+               (value.empty() ? "" : "\n\r" + value),
            vbExclamation, Prog_Title);
 }
 
 void show_import_failure(const ImportedSounding &s) {
+    const std::string refused = s.beyond_file.empty() ? "" : "\n\r" + s.beyond_file;
     if (!s.refusal.empty()) {
         MsgBox(s.refusal);
     } else if (s.error != 0 && !s.rows.empty()) {
@@ -75,12 +88,12 @@ void show_import_failure(const ImportedSounding &s) {
         const std::string kept = std::to_string(s.rows.size());
         MsgBox(std::string(by_language("Erreur lors de la lecture du fichier...",
                                        "Error de lectura fichero ...", "Reading File Error ...")) +
-                   "\n\r" + kept +
+                   refused + "\n\r" + kept +
                    by_language(" points gardés", " puntos guardados", " points kept"),
                vbExclamation, Prog_Title);
         Save_Question_Default_No = true;
     } else if (s.error != 0) {
-        show_import_read_error();
+        show_import_read_error(s.beyond_file);
     }
 }
 

@@ -33,9 +33,11 @@ struct ImportedSounding {
     bool select_schlumberger = false; // the file names the Schlumberger array (PASI)
     int error = 0;                    // run-time error number that stopped the read; 0: read whole
     std::string refusal;              // text of the box of a file refused as a whole
+    std::string beyond_file; // text of a value the QD3 layout cannot hold, which stopped the read
 
     // Appends a row, refused beyond the 51 rows of the field table (error 9) or when a value
-    // computed from the file left the range of numbers (error 6); a layer beyond 21 (error 9).
+    // computed from the file left the range of numbers or of the QD3 layout (error 6, the value
+    // kept in beyond_file); a layer beyond 21 (error 9).
     void add_row(const FieldRow &row);
     void add_layer(const LayerRow &layer);
     // Max_AB2 follows the spacing: the largest AB/2 rounded to whole metres (error 6 beyond 16
@@ -55,8 +57,8 @@ ImportedSounding parse_file(const std::string &path, SoundingParser parse);
 // Shows the box of a failed read: the refusal's text, or the read error.
 void show_import_failure(const ImportedSounding &s);
 
-// The read-error box of the import readers.
-void show_import_read_error();
+// The read-error box of the import readers; a value the QD3 layout cannot hold is named under it.
+void show_import_read_error(const std::string &value = {});
 
 // Into the current sounding: Field_Data erased (or set to `base`, the spacing table of a PASI
 // import) and the rows written over it, Model_Layers erased and the layers written, Nb_Points the

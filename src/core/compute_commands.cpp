@@ -6,6 +6,7 @@
 #include "core/loglog_plot.h"
 #include "core/sounding.h"
 #include "core/superposition.h"
+#include "editor/field_grid.h"
 #include "editor/model_grid.h"
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
@@ -207,7 +208,9 @@ void Ajuste_Button_Click() {
     }
     if ((rho1 > 0 && h1 == 0) || Field_Data(2, 1).finite_num().value_or(0.0) == 0 ||
         Field_Data(2, 2).finite_num().value_or(0.0) == 0) {
-        MsgBox(by_language(Fit_Needs_Data_Text), vbExclamation, Prog_Title);
+        const std::string end = Fit_Data_End_Text(); // where the field data end, and why
+        MsgBox(std::string(by_language(Fit_Needs_Data_Text)) + (end.empty() ? "" : "\n\r" + end),
+               vbExclamation, Prog_Title);
         return;
     }
     Model_First_Key = 1;

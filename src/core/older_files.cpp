@@ -7,6 +7,7 @@
 #include "core/loglog_plot.h"
 #include "core/open_save.h"
 #include "core/qd3_file.h"
+#include "core/qd3_limits.h"
 #include "core/sounding.h"
 #include "platform/dialog_host.h"
 #include "platform/files.h"
@@ -68,8 +69,8 @@ bool Load_QDE(std::string &path) {
         check_count(n);
         Nb_Points = static_cast<std::int16_t>(std::min(n, max_points));
         for (int i = 1; i <= n; ++i) {
-            const float spacing = in.input_single() / 100.0f;
-            const float rho = in.input_single();
+            const float spacing = read_scaled_single(in, 100.0f);
+            const float rho = read_scaled_single(in, 1.0f);
             if (i > max_points)
                 continue; // beyond the table: read over
             Field_Data(i, 1) = spacing;
@@ -79,21 +80,22 @@ bool Load_QDE(std::string &path) {
             points_read = i;
         }
         for (int j = 1; j <= 10; ++j) {
-            const float rho = in.input_single();
-            const float thickness = in.input_single() / 100.0f;
-            const float depth = in.input_single() / 100.0f;
+            const float rho = read_scaled_single(in, 1.0f);
+            const float thickness = read_scaled_single(in, 100.0f);
+            const float depth = read_scaled_single(in, 100.0f);
             Model_Layers(1, j) = rho;
             Model_Layers(2, j) = thickness;
             Model_Layers(3, j) = depth;
         }
         read_header_texts(in);
         in.close();
+        check_sounding_fits_qd3();
         if (n > max_points)
             show_points_kept(max_points, n); // what fits is kept
-    } catch (const RuntimeError &) {
+    } catch (const RuntimeError &e) {
         close_all_files();
         Nb_Points = static_cast<std::int16_t>(points_read);
-        show_file_read_error();
+        show_file_read_error(refused_value_text(e));
         return false;
     }
     return true;
@@ -156,6 +158,7 @@ bool Load_SEV(std::string &path) {
             points_read = k;
         }
         in.close();
+        check_sounding_fits_qd3();
         for (auto *text : {&Data_Source, &Comment, &X_Coord, &Y_Coord, &Z_Coord, &Azimuth})
             text->clear();
         // A provisional decade exponent; the open command raises it again to the largest spacing.
@@ -164,10 +167,10 @@ bool Load_SEV(std::string &path) {
             show_points_kept(max_points, n);
         else if (l > max_layers)
             show_file_read_error();
-    } catch (const RuntimeError &) {
+    } catch (const RuntimeError &e) {
         close_all_files();
         Nb_Points = static_cast<std::int16_t>(n >= 0 ? std::min(points_read, n) : points_read);
-        show_file_read_error();
+        show_file_read_error(refused_value_text(e));
         return false;
     }
     return true;

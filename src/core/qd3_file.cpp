@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "core/open_save.h"
+#include "core/qd3_limits.h"
 #include "core/sounding.h"
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
@@ -84,9 +85,10 @@ void read_header_texts(TextFile &in) {
     }
 }
 
-void show_file_read_error() {
-    MsgBox(by_language("Erreur lors de la lecture du fichier...", "Error al leer fichero...",
-                       "Reading File Error..."),
+void show_file_read_error(const std::string &value) {
+    MsgBox(std::string(by_language("Erreur lors de la lecture du fichier...",
+                                   "Error al leer fichero...", "Reading File Error...")) +
+               (value.empty() ? "" : "\n\r" + value),
            vbExclamation, Prog_Title);
 }
 
@@ -160,7 +162,7 @@ void read_qd3_body(TextFile &in, bool &model_replaced) {
                 throw RuntimeError(err::SubscriptRange);
             std::array<float, 6> v{};
             for (int c = 0; c < 6; ++c)
-                v[c] = in.input_single() / divisor[c];
+                v[c] = read_scaled_single(in, divisor[c]);
             for (int c = 0; c < 6; ++c)
                 Field_Data(i, c + 1) = v[c];
             Field_Data(i, 7) = v[1];
@@ -191,12 +193,12 @@ void read_qd3_body(TextFile &in, bool &model_replaced) {
     model_replaced = true;
     Model_Layers.clear();
     for (int j = 1; j <= layout.layer_lines; ++j) {
-        const float rho = in.input_single();
-        const float thickness = in.input_single();
-        const float depth = in.input_single();
-        Model_Layers(1, j) = rho / static_cast<float>(Rho_Scale);
-        Model_Layers(2, j) = thickness / 100.0f;
-        Model_Layers(3, j) = depth / 100.0f;
+        const float rho = read_scaled_single(in, static_cast<float>(Rho_Scale));
+        const float thickness = read_scaled_single(in, 100.0f);
+        const float depth = read_scaled_single(in, 100.0f);
+        Model_Layers(1, j) = rho;
+        Model_Layers(2, j) = thickness;
+        Model_Layers(3, j) = depth;
     }
 }
 
@@ -227,7 +229,8 @@ bool Load_QD3(std::string &path) {
         read_qd3_body(in, model_replaced);
         read_header_texts(in);
         in.close();
-    } catch (const RuntimeError &) {
+        check_sounding_fits_qd3();
+    } catch (const RuntimeError &e) {
         close_all_files();
         // The sounding holds only what came from the file: not the model or the source of the
         // sounding before, whose model goes to the store as on every read.
@@ -236,7 +239,7 @@ bool Load_QD3(std::string &path) {
             Model_Layers.clear();
         }
         Data_Source.clear();
-        show_file_read_error();
+        show_file_read_error(refused_value_text(e));
         read_whole = false;
     }
     Fresh_Load = vbTrue;

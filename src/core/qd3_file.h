@@ -28,7 +28,8 @@ bool Load_QD3(std::string &path);
 // variables as they were.
 void read_header_texts(TextFile &in);
 
-// The read-error box shared by the sounding readers.
-void show_file_read_error();
+// The read-error box shared by the sounding readers; a value the file cannot hold is named under
+// its text.
+void show_file_read_error(const std::string &value = {});
 
 } // namespace ohmira

@@ -61,6 +61,9 @@ void Computation_Click() {
                            "There must be at least three field values to calculate a curve") +
                    (end.empty() ? std::string() : "\n\r" + end),
                vbExclamation + vbOKOnly, Prog_Title);
+    } else if (Field_Value_Refused()) {
+        // The rows above the refused value are plotted; nothing is fitted to a part of the data.
+        MsgBox(Field_Data_End_Text(), vbExclamation + vbOKOnly, Prog_Title);
     } else {
         clear_model_grid();
         skipping_errors(Ajuste_Button_Click);

@@ -1,5 +1,6 @@
 #include "editor/field_grid.h"
 
+#include <array>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -7,6 +8,7 @@
 #include "core/compute_commands.h"
 #include "core/forward.h"
 #include "core/loglog_plot.h"
+#include "core/qd3_limits.h"
 #include "core/sounding.h"
 #include "editor/data_entry.h"
 #include "editor/model_grid.h"
@@ -123,9 +125,50 @@ void drop_empty_inserted_rows() {
     }
 }
 
-// The row at which the last computation ended the data, and what it lacked.
+// The row at which the last computation ended the data, and what it lacked; refused when the
+// row holds a value the sounding file cannot hold.
 int data_end_row = 0;
 std::string data_end_reason;
+bool data_end_refused = false;
+
+// Grid column of each Field_Data column 1..6 (K, column 5, is computed, never typed).
+constexpr int grid_column_of[7] = {0, 2, 6, 1, 3, 5, 4};
+
+// The value of row r that the sounding file cannot hold, named as the box shows it: a typed
+// text beyond the range of numbers, or a value (typed or computed) beyond the file's layout.
+std::optional<std::string> value_beyond_file(int r, const std::array<double, 7> &values) {
+    const auto &grid = SEV.BuildGrid;
+    // The typed columns first, so that a typed value is named rather than what it gave.
+    for (int c : {1, 3, 4, 6, 2, 5}) {
+        const int col = grid_column_of[c];
+        if (c != 5 && grid.has_cell(r, col)) {
+            const std::string text = grid.TextMatrix(r, col);
+            try {
+                (void)Val(text);
+            } catch (const RuntimeError &) {
+                return typed_value_name(text);
+            }
+        }
+        if (!qd3_point_value_fits(c, values[static_cast<std::size_t>(c)]))
+            return number_text(values[static_cast<std::size_t>(c)]);
+    }
+    return std::nullopt;
+}
+
+std::string data_end_text(int row, const std::string &reason) {
+    return by_language("Les données s'arrêtent à la ligne ", "Los datos terminan en la línea ",
+                       "The data end at row ") +
+           std::to_string(row) + " : " + reason;
+}
+
+// Rows below `row` that hold something.
+bool filled_below(int row) {
+    for (int r = row + 1; r <= Field_Grid_Rows; ++r)
+        for (int c = 1; c <= 6; ++c)
+            if (!cell_empty(r, c))
+                return true;
+    return false;
+}
 
 std::string end_reason(double a, double dv, double current) {
     if (a == 0)
@@ -140,17 +183,28 @@ std::string end_reason(double a, double dv, double current) {
 } // namespace
 
 std::string Field_Data_End_Text() {
-    if (data_end_row < 1)
+    if (data_end_row < 1 || (!data_end_refused && !filled_below(data_end_row)))
         return {};
-    bool filled_below = false;
-    for (int r = data_end_row + 1; r <= Field_Grid_Rows && !filled_below; ++r)
-        for (int c = 1; c <= 6 && !filled_below; ++c)
-            filled_below = !cell_empty(r, c);
-    if (!filled_below)
-        return {};
-    return by_language("Les données s'arrêtent à la ligne ", "Los datos terminan en la línea ",
-                       "The data end at row ") +
-           std::to_string(data_end_row) + " : " + data_end_reason;
+    return data_end_text(data_end_row, data_end_reason);
+}
+
+bool Field_Value_Refused() {
+    return data_end_row >= 1 && data_end_refused;
+}
+
+std::string Fit_Data_End_Text() {
+    // The fit needs the first two points: the first of them without spacing or resistivity.
+    for (int r = 1; r <= 2; ++r) {
+        const auto value = [r](int c) { return Field_Data(r, c).finite_num().value_or(0.0); };
+        if (value(1) != 0 && value(2) != 0)
+            continue;
+        if (data_end_refused && data_end_row == r)
+            return data_end_text(r, data_end_reason);
+        if (!filled_below(r))
+            return {};
+        return data_end_text(r, end_reason(value(1), value(4), value(6)));
+    }
+    return {};
 }
 
 double round_three_bands(double rho) {
@@ -166,6 +220,7 @@ void Compute_Field_Rows() {
     grid.Redraw(false);
     drop_empty_inserted_rows();
     data_end_row = 0;
+    data_end_refused = false;
     const int row0 = grid.Row();
     const int col0 = grid.Col();
     float f = 1;
@@ -263,6 +318,20 @@ void Compute_Field_Rows() {
             rho = rho_prev;
         }
 
+        // A value the file cannot hold ends the data at its row, which is not kept.
+        if (const auto refused = value_beyond_file(r, {0, a, rho, b, dv, k, current})) {
+            data_end_row = r;
+            data_end_refused = true;
+            data_end_reason = by_language("valeur trop grande pour le fichier (",
+                                          "valor demasiado grande para el fichero (",
+                                          "value too large for the file (") +
+                              *refused + ")";
+            for (int c = 1; c <= 6; ++c)
+                Field_Data(r, c) = 0.0;
+            Nb_Points = static_cast<std::int16_t>(r - 1);
+            ended = true;
+            break;
+        }
         Field_Data(r, 1) = a;
         Field_Data(r, 2) = rho;
         Field_Data(r, 3) = wenner ? Variant() : Variant(b);
@@ -364,7 +433,9 @@ void Type_Field_Key(int &KeyCode, int /*Shift*/) {
             Field_Rows_Computed = 1.0;
             Compute_Field_Rows();
             skipping_errors(Draw_Bilog_Frame);
-            if (Nb_Points > 2) {
+            if (Field_Value_Refused()) {
+                MsgBox(Field_Data_End_Text(), vbExclamation + vbOKOnly, Prog_Title);
+            } else if (Nb_Points > 2) {
                 clear_model_grid();
                 skipping_errors(Ajuste_Button_Click);
                 // The handler moves the cursor itself: the grid must not move it again.

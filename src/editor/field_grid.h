@@ -28,6 +28,11 @@ void Compute_Field_Rows();
 // Where the last row computation found the end of the data, when rows below it hold values:
 // the text naming the row and why it ends the data ("" when nothing is filled below it).
 std::string Field_Data_End_Text();
+// The last row computation ended the data at a value the sounding file cannot hold.
+bool Field_Value_Refused();
+// The same text for the fit, which needs the first two points of Field_Data: the row where they
+// end and why ("" when nothing is filled below it).
+std::string Fit_Data_End_Text();
 
 // Events of BuildGrid.
 void Select_Field_Cell();                               // Click

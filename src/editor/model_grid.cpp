@@ -1,8 +1,7 @@
 #include "editor/model_grid.h"
 
-#include <cmath>
-
 #include "core/fit.h"
+#include "core/qd3_limits.h"
 #include "core/sounding.h"
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
@@ -14,6 +13,11 @@
 namespace ohmira {
 
 namespace {
+
+// A cell whose value the sounding file cannot hold, and the text that names it.
+struct Refused_Cell {
+    std::string value;
+};
 
 double value_of(const Variant &v) {
     return v.finite_num().value_or(0.0);
@@ -30,12 +34,17 @@ std::string cell_text(const std::string &number) {
     return number + "  ";
 }
 
-// A model cell's value; one the sounding file cannot hold (100 × value beyond a 32-bit whole
-// number) is refused as a value that cannot be read.
+// A model cell's value; one the sounding file cannot hold is refused as a value that cannot be
+// read. A text beyond the double range has no value to name: its first digits are named.
 double layer_value(const std::string &text) {
-    const double v = Val(text);
-    if (!std::isfinite(v) || std::fabs(v) * 100 > 2147483647.0)
-        throw RuntimeError(err::Overflow);
+    double v = 0;
+    try {
+        v = Val(text);
+    } catch (const RuntimeError &) {
+        throw Refused_Cell(typed_value_name(text));
+    }
+    if (!qd3_layer_value_fits(v))
+        throw Refused_Cell(number_text(v));
     return v;
 }
 
@@ -47,6 +56,9 @@ bool read_model_grid(const TextBox &title_box) {
             Model_Layers(1, i) = layer_value(SEV.Grid1.TextMatrix(i, 0));
             Model_Layers(2, i) = layer_value(SEV.Grid1.TextMatrix(i, 1));
         }
+    } catch (const Refused_Cell &refused) {
+        MsgBox("Model impossible...\n\r" + refused.value, vbExclamation, Prog_Title);
+        return false;
     } catch (const RuntimeError &) {
         MsgBox("Model impossible...", vbExclamation, Prog_Title);
         return false;

@@ -2,6 +2,7 @@
 
 #include "conversions/list_reader.h"
 #include "conversions_fixture.h"
+#include "core/qd3_limits.h"
 #include "platform/app_info.h"
 #include "sample_files.h"
 
@@ -112,6 +113,35 @@ TEST_F(AbemSas, SpacingBeyondSixteenBitsStopsTheReadBeforeTheRowIsKept) {
         EXPECT_EQ(s.error, 6);
         ASSERT_EQ(s.rows.size(), 1u);
         EXPECT_EQ(s.rows[0][1].num(), 2.5);
+    }
+}
+
+TEST_F(AbemSas, ValuesTheQd3FileCannotHoldStopTheReadAndAreNamed) {
+    struct Case {
+        const char *name;
+        std::string bytes;
+        std::string box;
+        int points; // kept; 7: the sounding is left as it was
+    };
+    const Case cases[] = {
+        {"first resistivity", lines({"\"T\"", "1 2", "1.5 5E+37 0", "3 35.2 0", "0"}),
+         "Reading File Error ...\n\r5E+37", 7},
+        {"second resistivity", lines({"\"T\"", "1 2", "1.5 27.8 0", "3 5E+37 0", "0"}),
+         "Reading File Error ...\n\r5E+37\n\r1 points kept", 1},
+        {"layer resistivity", lines({"\"T\"", "1 1", "1.5 27.8 0", "1", "1E+12 0 0 0 0 0 0"}),
+         "Reading File Error ...\n\r1000000000000\n\r1 points kept", 1},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        reset_core_state();
+        host_ = ScriptedDialogHost{answer_box(vbOK)};
+        Nb_Points = 7;
+        File_Name = "T.VES";
+        std::string p = write_bytes("T.VES", c.bytes);
+        EXPECT_EQ(Read_ABEM_VES(p), c.points != 7);
+        EXPECT_EQ(box_texts(), std::vector<std::string>{c.box});
+        EXPECT_EQ(Nb_Points, c.points);
+        EXPECT_FALSE(sounding_value_beyond_qd3().has_value());
     }
 }
 

@@ -123,7 +123,8 @@ TEST_F(ModelGrid, AnUnreadableValueStopsTheReadingWithItsBox) {
     host.expect(answer_box(vbOK));
     Read_Model_Grid();
     ASSERT_EQ(host.message_boxes().size(), 1u);
-    EXPECT_EQ(host.message_boxes()[0].text, "Model impossible...");
+    EXPECT_EQ(host.message_boxes()[0].text,
+              "Model impossible...\n\r" + std::string(20, '9') + "...");
     EXPECT_EQ(host.message_boxes()[0].title, "Ohmira 6.5");
     EXPECT_EQ(host.message_boxes()[0].icon, MsgIcon::Exclamation);
     EXPECT_EQ(Model_Layers(1, 2).num(), 15.0) << "values before the error stay";

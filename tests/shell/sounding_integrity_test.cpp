@@ -5,6 +5,7 @@
 #include "core/compute_commands.h"
 #include "core/open_save.h"
 #include "core/qd3_file.h"
+#include "core/qd3_limits.h"
 #include "core/sounding.h"
 #include "editor/data_entry.h"
 #include "editor/field_buttons.h"
@@ -476,8 +477,16 @@ TEST_F(SoundingIntegrity, ValuesTheFileCannotHoldNeverLoopTheSave) {
     SEV.Grid1.TextMatrix(1, 0, "1000000000000");
     user.expect(answer_box(vbOK));
     Read_Model_Grid();
-    EXPECT_EQ(box_text(user.message_boxes().size() - 1), "Model impossible...");
+    EXPECT_EQ(box_text(user.message_boxes().size() - 1), "Model impossible...\n\r1000000000000");
     EXPECT_EQ(Model_Layers(1, 1).num(), 40.0);
+    expect_all_answered();
+    // Beyond the range of numbers: the first digits typed are named.
+    SEV.Grid1.TextMatrix(1, 0, "40  ");
+    SEV.Grid1.TextMatrix(2, 1, std::string(400, '9') + "  ");
+    user.expect(answer_box(vbOK));
+    Read_Model_Grid();
+    EXPECT_EQ(box_text(user.message_boxes().size() - 1),
+              "Model impossible...\n\r" + std::string(20, '9') + "...");
     expect_all_answered();
 
     // A layer resistivity that rounds to 0 in the file is written as 0.01 ohm·m.
@@ -565,9 +574,17 @@ TEST_F(SoundingIntegrity, MutatedFilesAreReadWholeOrNotAtAll) {
         seed = seed * 1664525u + 1013904223u;
         return seed >> 8;
     };
-    for (int round = 0; round < 150; ++round) {
+    for (int round = 0; round < 200; ++round) {
         std::string bytes = a_bytes;
-        switch (round % 3) {
+        switch (round % 4) {
+        case 3: { // a number made huge, beyond what the layout holds or not
+            const auto at = bytes.find_first_of("123456789", next() % bytes.size());
+            const auto end =
+                at == std::string::npos ? at : bytes.find_first_not_of("0123456789", at);
+            if (end != std::string::npos)
+                bytes.insert(end, "E+" + std::to_string(5 + next() % 35));
+            break;
+        }
         case 0: // random flips
             for (int k = 0; k < 4; ++k)
                 bytes[next() % bytes.size()] = static_cast<char>(next() & 0xFF);
@@ -590,6 +607,7 @@ TEST_F(SoundingIntegrity, MutatedFilesAreReadWholeOrNotAtAll) {
             EXPECT_EQ(Recent_Files(1), recent(1)) << round;
         } else {
             EXPECT_LE(Nb_Points, 51) << round;
+            EXPECT_FALSE(sounding_value_beyond_qd3().has_value()) << round << " can be saved";
         }
         // Back to A for the next round.
         ASSERT_TRUE(open_sounding_file(a));
@@ -618,6 +636,112 @@ TEST_F(SoundingIntegrity, ANewSoundingTakesNoTextOfTheOneBefore) {
         EXPECT_EQ(bytes.find("title A"), std::string::npos);
         EXPECT_EQ(bytes.find("comment A"), std::string::npos);
         std::filesystem::remove(n);
+        expect_all_answered();
+    }
+}
+
+} // namespace ohmira
+
+namespace ohmira {
+
+TEST_F(SoundingIntegrity, ReadersRefuseValuesTheFileCannotHoldAndNameThem) {
+    open_by_menu(a);
+    const Sounding_Record before = current_sounding();
+    const auto replaced = [this](const std::string &from, const std::string &to) {
+        std::string b = a_bytes;
+        const auto at = b.find(from);
+        EXPECT_NE(at, std::string::npos) << from;
+        return at == std::string::npos ? b : b.replace(at, from.size(), to);
+    };
+    std::string qde_layers;
+    for (int j = 1; j <= 10; ++j)
+        qde_layers += "0,0,0\r\n";
+    struct Case {
+        const char *name;
+        std::string bytes;
+        const char *value; // as the sounding would hold it
+    };
+    const Case cases[] = {
+        {"POINT.QD3", replaced("15,5000,", "15,5E+38,"), "5E+36"}, // item beyond a single
+        {"LAYER.QD3", replaced("4000,200,0", "3E+09,200,0"), "3E+07"},
+        {"THICK.QD3", replaced("4000,200,0", "4000,1E+12,0"), "1E+10"},
+        {"OLD.QD3", replaced("4.5\r\n15,5000,", "4\r\n15,3E+38,"), "3E+37"},
+        {"RHO.QDE", "2\r\n1000,45\r\n2000,5E+37\r\n" + qde_layers, "5E+37"},
+        {"LAYER.SEV", "T\r\nx\r\n1,2,1\r\n1,1,120,1.5,1E+12,2,0\r\n2,1,110,2\r\n", "1000000000000"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        open_by_menu(folder.write(c.name, c.bytes), {answer_box(vbOK)});
+        EXPECT_EQ(box_text(user.message_boxes().size() - 1),
+                  std::string("Reading File Error...\n\r") + c.value);
+        const Sounding_Record after = current_sounding();
+        EXPECT_EQ(after.file_path, before.file_path);
+        EXPECT_EQ(after.nb_points, before.nb_points);
+        EXPECT_EQ(after.comment, before.comment);
+        EXPECT_EQ(Model_Layers(1, 1).num(), 40.0);
+        EXPECT_EQ(Recent_Files(1), a);
+        expect_all_answered();
+    }
+}
+
+TEST_F(SoundingIntegrity, ComputeAndFitNameWhereTheDataEndAndAValueTheFileCannotHold) {
+    SEV.Toolbar1.user_click_button("bilog"); // a new sounding
+    auto &grid = SEV.BuildGrid;
+    const auto fill = [&grid](int row, const std::array<std::string, 4> &cells) {
+        for (int c = 1; c <= 4; ++c)
+            grid.TextMatrix(row, c, cells[static_cast<std::size_t>(c - 1)]);
+        for (int c = 5; c <= 6; ++c)
+            grid.TextMatrix(row, c, "");
+    };
+    const std::string forty_digits = "1" + std::string(39, '0');
+    const std::string huge_dv = "1" + std::string(37, '0'); // fits; ρa = K × 1E+37 does not
+    const std::string short_box = "There must be at least three field values to calculate a curve";
+    const std::string fit_box = "There must be at least two field values and two layers";
+    struct Case {
+        std::array<std::string, 4> row2, row3, row4;
+        std::string compute_box; // "" when the fit runs
+        std::string fit_box;     // the fit button's box right after; "" when not pressed
+    };
+    const Case cases[] = {
+        // The data end at row 2 with rows filled below: both boxes say where and why.
+        {{".5", "2.5", "10", ""},
+         {".5", "4", "10", "1"},
+         {"", "", "", ""},
+         short_box + "\n\rThe data end at row 2 : current empty or 0",
+         fit_box + "\n\rThe data end at row 2 : current empty or 0"},
+        {{".5", "2.5", forty_digits, "1"},
+         {".5", "4", "10", "1"},
+         {"", "", "", ""},
+         short_box + "\n\rThe data end at row 2 : value too large for the file (1E+39)",
+         fit_box + "\n\rThe data end at row 2 : value too large for the file (1E+39)"},
+        // Nothing below the end: the boxes as they always were.
+        {{"", "", "", ""}, {"", "", "", ""}, {"", "", "", ""}, short_box, fit_box},
+        // Three points, then a row whose resistivity the file cannot hold: named, nothing fitted.
+        {{".5", "2.5", "10", "1"},
+         {".5", "3", "10", "1"},
+         {".5", "4", huge_dv, "1"},
+         "The data end at row 4 : value too large for the file (4.948E+38)",
+         ""},
+    };
+    for (const Case &c : cases) {
+        for (int r = 1; r <= 50; ++r)
+            fill(r, {"", "", "", ""});
+        fill(1, {".5", "1.5", "10", "1"});
+        fill(2, c.row2);
+        fill(3, c.row3);
+        fill(4, c.row4);
+        for (int r = 1; r <= 20; ++r)
+            for (int col = 0; col <= 1; ++col)
+                SEV.Grid1.TextMatrix(r, col, "");
+        user.expect(answer_box(vbOK));
+        SEV.Computation.user_click();
+        EXPECT_EQ(box_text(user.message_boxes().size() - 1), c.compute_box);
+        EXPECT_EQ(SEV.Grid1.TextMatrix(1, 0), "") << "nothing fitted: " << c.compute_box;
+        if (!c.fit_box.empty()) {
+            user.expect(answer_box(vbOK));
+            SEV.Ajuste_Button.user_click();
+            EXPECT_EQ(box_text(user.message_boxes().size() - 1), c.fit_box);
+        }
         expect_all_answered();
     }
 }

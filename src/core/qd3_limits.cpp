@@ -1,0 +1,82 @@
+#include "core/qd3_limits.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+
+#include "core/sounding.h"
+#include "platform/number_text.h"
+#include "platform/text_file.h"
+
+namespace ohmira {
+
+namespace {
+
+// Scale of Field_Data columns 1..6 in the point lines.
+constexpr std::array<double, 7> point_scale = {0, 10, 100, 100, 10, 100, 1};
+
+bool within(double item, double low, double high) {
+    return std::isfinite(item) && item >= low && item <= high;
+}
+
+} // namespace
+
+bool qd3_point_value_fits(int column, double value) {
+    if (column < 1 || column > 6)
+        return true;
+    constexpr double most = std::numeric_limits<float>::max();
+    return within(round_half_even(value * point_scale[static_cast<std::size_t>(column)]), -most,
+                  most);
+}
+
+bool qd3_layer_value_fits(double value) {
+    return within(round_half_even(value * 100), -2147483648.0, 2147483647.0);
+}
+
+std::optional<std::string> sounding_value_beyond_qd3() {
+    const auto fits = [](const Variant &v, auto &&fits_value) {
+        try {
+            return fits_value(v.num());
+        } catch (const RuntimeError &) {
+            return false; // a text too large for a number
+        }
+    };
+    const int points = std::min<int>(std::max<int>(Nb_Points, 0), 51);
+    for (int i = 1; i <= points; ++i)
+        for (int c = 1; c <= 6; ++c)
+            if (!fits(Field_Data(i, c), [c](double v) { return qd3_point_value_fits(c, v); }))
+                return Field_Data(i, c).text();
+    for (int j = 1; j <= 20; ++j)
+        for (int r = 1; r <= 3; ++r)
+            if (!fits(Model_Layers(r, j), qd3_layer_value_fits))
+                return Model_Layers(r, j).text();
+    return std::nullopt;
+}
+
+void check_sounding_fits_qd3() {
+    if (auto v = sounding_value_beyond_qd3())
+        throw ValueBeyondFile(std::move(*v));
+}
+
+std::string refused_value_text(const std::exception &e) {
+    const auto *refused = dynamic_cast<const ValueBeyondFile *>(&e);
+    return refused ? refused->value : std::string();
+}
+
+std::string typed_value_name(const std::string &text) {
+    std::string name;
+    for (char c : text)
+        if (c != ' ')
+            name += c;
+    return name.size() > 20 ? name.substr(0, 20) + "..." : name;
+}
+
+float read_scaled_single(TextFile &in, float divisor) {
+    const double item = in.input_number();
+    if (std::fabs(item) > std::numeric_limits<float>::max())
+        throw ValueBeyondFile(number_text(item / divisor));
+    return static_cast<float>(item) / divisor;
+}
+
+} // namespace ohmira
