@@ -2,11 +2,15 @@
 
 #include <array>
 #include <cmath>
+#include <optional>
+#include <string>
+#include <utility>
 
 #include "conversions/import_frame.h"
 #include "conversions/imported_sounding.h"
 #include "conversions/list_reader.h"
 #include "core/open_save.h"
+#include "core/qd3_limits.h"
 #include "core/sounding.h"
 #include "editor/data_entry.h"
 #include "platform/dialog_host.h"
@@ -155,16 +159,17 @@ int write_converted_qd3(const std::string &path, const ConvertedFile &file) {
 
 namespace {
 
-// The table of rounds of the QD3 lines must fit before the sounding is touched.
-bool writable(const ConvertedFile &file) {
-    try {
-        for (const auto &p : file.points)
-            for (double v : {10 * p.ab2, 100 * p.rho, 100 * p.mn2, 10 * p.voltage, p.current})
-                rounded(v);
-        return true;
-    } catch (const RuntimeError &) {
-        return false;
+// Every value of the QD3 lines must fit before the sounding is touched: the text of the first
+// value that does not, named in the read-error box.
+std::optional<std::string> value_beyond_file(const ConvertedFile &file) {
+    for (const auto &p : file.points) {
+        const std::pair<int, double> values[] = {
+            {1, p.ab2}, {2, p.rho}, {3, p.mn2}, {4, p.voltage}, {6, p.current}};
+        for (const auto &[column, v] : values)
+            if (!qd3_point_value_fits(column, v))
+                return number_text(v);
     }
+    return std::nullopt;
 }
 
 struct ConversionCommand {
@@ -189,10 +194,11 @@ void run_conversion(const ConversionCommand &command) {
     } catch (const RuntimeError &e) {
         file.error = e.number;
     }
+    const auto beyond = file.error == 0 ? value_beyond_file(file) : std::nullopt;
     if (!file.refusal.empty()) {
         MsgBox(file.refusal);
-    } else if (file.error != 0 || !writable(file)) {
-        show_import_read_error();
+    } else if (file.error != 0 || beyond) {
+        show_import_read_error(beyond.value_or(""));
     } else {
         File_Name = SEV.CmDialog1.FileTitle;
         Field_Data.clear();

@@ -111,6 +111,9 @@ TEST_F(OyoAstier, RefusedFilesWriteNothingAndLeaveTheSounding) {
         {"Astier with a text for a point", "bad.dat", lines({"A,3,4", "x,y,z", "1", "a,b"}),
          astier_Click, "Reading File Error ..."},
         {"Astier empty", "empty.dat", "", astier_Click, "Reading File Error ..."},
+        {"Astier resistivity a QD3 file cannot hold", "huge.dat",
+         lines({"A,3,4", "x,y,z", "1", "10,5E+37"}), astier_Click,
+         "Reading File Error ...\n\r5E+37"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
