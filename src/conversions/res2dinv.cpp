@@ -9,6 +9,7 @@
 #include "core/fit.h"
 #include "core/forward.h"
 #include "core/open_save.h"
+#include "core/qd3_limits.h"
 #include "core/sounding.h"
 #include "editor/model_grid.h"
 #include "platform/dialog_host.h"
@@ -76,6 +77,9 @@ R2DI_Line read_res2dinv_file(const std::string &path) {
         const double x = in.number();
         d.a = in.number();
         d.rho = in.number();
+        // Soundings average these: one the QD3 file cannot hold stops the read, named.
+        if (!qd3_point_value_fits(2, d.rho))
+            throw ValueBeyondFile(number_text(d.rho));
         d.x = line.location_flag == 0 ? x + Spread_Centre * d.a : x;
         line.data.push_back(d);
     }
@@ -337,10 +341,12 @@ void RES2DINV_Click() {
             break;
         }
         convert_line(line, run);
-    } catch (const RuntimeError &) {
+    } catch (const RuntimeError &e) {
         close_all_files();
         Draw_Mode.clear();
-        MsgBox("Error during reading", vbCritical, Prog_Title);
+        const std::string value = refused_value_text(e);
+        MsgBox("Error during reading" + (value.empty() ? "" : "\n\r" + value), vbCritical,
+               Prog_Title);
     }
 }
 

@@ -9,6 +9,7 @@
 #include "core/fit.h"
 #include "core/forward.h"
 #include "core/open_save.h"
+#include "core/qd3_limits.h"
 #include "core/sounding.h"
 #include "editor/model_grid.h"
 #include "platform/dialog_host.h"
@@ -104,6 +105,12 @@ bool convert_line(const std::string &line, int spacings, const std::string &fold
         if (!positive_number(text) && !(p == n && text.empty())) {
             MsgBox("Resistivity data wrong for sounding " + name_of(Output_File), vbInformation,
                    Prog_Title);
+            return false;
+        }
+        // One the QD3 file cannot hold is refused the same way, and named.
+        if (!text.empty() && !qd3_point_value_fits(2, Val(text))) {
+            MsgBox("Resistivity data wrong for sounding " + name_of(Output_File) + "\n\r" + text,
+                   vbInformation, Prog_Title);
             return false;
         }
     }

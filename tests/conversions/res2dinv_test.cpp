@@ -168,6 +168,8 @@ protected:
 
 TEST_F(Res2dinvCommand, RefusedFilesStopBeforeTheDialog) {
     std::vector<R2DI_Datum> big(5001, R2DI_Datum{1.5, 1, 10});
+    std::vector<R2DI_Datum> huge = three_levels();
+    huge[1].rho = 5e37; // more than a QD3 file holds
     struct Case {
         std::string bytes, message;
     };
@@ -178,6 +180,7 @@ TEST_F(Res2dinvCommand, RefusedFilesStopBeforeTheDialog) {
         {line_file(three_levels(), 1, 0, 2),
          "Unknown x-location flag 2 (0: first electrode, 1: mid-point)"},
         {"Title\r\n1\r\n1\r\n", "Error during reading"},
+        {line_file(huge), "Error during reading\n\r5E+37"},
     };
     for (const Case &c : cases) {
         const std::string file = write_bytes("line.DAT", c.bytes);

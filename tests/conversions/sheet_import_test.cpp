@@ -145,6 +145,15 @@ TEST_F(SheetCommand, ALineWithAResistivityThatIsNoPositiveNumberIsRefused) {
     }
 }
 
+TEST_F(SheetCommand, AResistivityAQd3FileCannotHoldIsRefusedAndNamed) {
+    run("1\r\n2\r\n5\r\n10\r\n", "S9 0 0 100 5E+37 45 80\r\nS8 0 0 100 30 40 45 80\r\n", 2);
+    EXPECT_EQ(box_texts(),
+              (std::vector<std::string>{"Resistivity data wrong for sounding S9.QD3\n\r5E+37",
+                                        " 1 soundings have been saved as *.QD3 files"}));
+    EXPECT_FALSE(std::filesystem::exists(path("S9.QD3")));
+    EXPECT_TRUE(std::filesystem::exists(path("S8.QD3")));
+}
+
 TEST_F(SheetCommand, UpTo51SpacingsAndNoMore) {
     std::string spread, line = "L 0 0 0";
     for (int s = 1; s <= 51; ++s) {
