@@ -744,6 +744,18 @@ TEST_F(SoundingIntegrity, ComputeAndFitNameWhereTheDataEndAndAValueTheFileCannot
         }
         expect_all_answered();
     }
+
+    // The Down key that computes the rows names the refused value too, and fits nothing.
+    grid.Row(4);
+    grid.Col(3);
+    Field_Rows_Computed = 0.0;
+    user.expect(answer_box(vbOK));
+    int key = vbKeyDown;
+    Type_Field_Key(key, 0);
+    EXPECT_EQ(box_text(user.message_boxes().size() - 1),
+              "The data end at row 4 : value too large for the file (4.948E+38)");
+    EXPECT_EQ(SEV.Grid1.TextMatrix(1, 0), "");
+    expect_all_answered();
 }
 
 } // namespace ohmira
