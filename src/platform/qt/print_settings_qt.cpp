@@ -1,6 +1,7 @@
 #include "platform/qt/print_settings_qt.h"
 
 #include "platform/printer.h"
+#include "platform/qt/cups_print_system.h"
 #include "platform/qt/display_list_painter.h"
 #include "platform/qt/qt_convert.h"
 
@@ -33,6 +34,11 @@ std::string by_ui_language(const char *french, const char *spanish, const char *
 constexpr double twips_per_mm = 1440.0 / 25.4;
 
 } // namespace
+
+const PrintSystem &print_system() {
+    static const PrintSystem system = cups_print_system();
+    return system;
+}
 
 QPrinter &shared_printer() {
     static QPrinter *printer = [] {
@@ -145,8 +151,16 @@ PrintOutcome print_job(const PrintJob &job) {
     } else {
         printer.setCopyCount(copies);
     }
-    if (!print_pages(pages, printer))
-        return PrintOutcome::failed;
+    if (to_file) {
+        if (!print_pages(pages, printer))
+            return PrintOutcome::failed;
+    } else {
+        // The queue may be gone or refuse jobs: Qt reports success either way.
+        const PrintOutcome sent = send_to_queue(printer.printerName().toStdString(), print_system(),
+                                                [&] { return print_pages(pages, printer); });
+        if (sent != PrintOutcome::printed)
+            return sent;
+    }
     if (to_file)
         MsgBox(
             by_ui_language("Fichier PDF écrit : ", "Archivo PDF escrito: ", "PDF file written: ") +
