@@ -209,23 +209,24 @@ PrintOutcome choose_printer_output(QPrinter &printer) {
 }
 
 void connect_system_printer(std::function<std::vector<std::string>()> font_source) {
-    QPrinter &printer = shared_printer();
-    const QPageLayout layout = printer.pageLayout();
-    const QRectF paper = layout.fullRect(QPageLayout::Millimeter);
-    const QMarginsF hw = layout.minimumMargins(); // the printer's unprintable edges, in its units
-    const double unit = layout.units() == QPageLayout::Millimeter ? twips_per_mm
-                        : layout.units() == QPageLayout::Point    ? twips_per_point
-                        : layout.units() == QPageLayout::Inch     ? 1440.0
-                                                                  : twips_per_mm;
-    const double w = paper.width() * twips_per_mm, h = paper.height() * twips_per_mm;
     PrinterDevice device;
     device.font_source = std::move(font_source);
-    device.paper = std::array<double, 6>{w,
-                                         h,
-                                         hw.left() * unit,
-                                         hw.top() * unit,
-                                         w - (hw.left() + hw.right()) * unit,
-                                         h - (hw.top() + hw.bottom()) * unit};
+    // The printer is made, and the print system asked for its paper, when a printer document
+    // first needs it: not at start-up.
+    device.paper_source = [] {
+        QPrinter &printer = shared_printer();
+        const QPageLayout layout = printer.pageLayout();
+        const QRectF paper = layout.fullRect(QPageLayout::Millimeter);
+        const QMarginsF hw = layout.minimumMargins(); // the printer's unprintable edges
+        const double unit = layout.units() == QPageLayout::Millimeter ? twips_per_mm
+                            : layout.units() == QPageLayout::Point    ? twips_per_point
+                            : layout.units() == QPageLayout::Inch     ? 1440.0
+                                                                      : twips_per_mm;
+        const double w = paper.width() * twips_per_mm, h = paper.height() * twips_per_mm;
+        return std::optional<std::array<double, 6>>{{w, h, hw.left() * unit, hw.top() * unit,
+                                                     w - (hw.left() + hw.right()) * unit,
+                                                     h - (hw.top() + hw.bottom()) * unit}};
+    };
     device.print_sink = print_job;
     device.form_image_sink = print_form_image;
     Printer.connect_device(std::move(device));
