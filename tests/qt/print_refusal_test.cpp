@@ -147,10 +147,13 @@ public:
         }
         return false;
     }
-    // The jobs cupsd took (their control files).
+    // The jobs cupsd took: their control files "c" and 5 digits (not the copies cupsd writes
+    // before renaming them over these).
     int jobs() const {
-        return static_cast<int>(
-            QDir(root_.path() + "/spool").entryList({"c0*"}, QDir::Files).size());
+        int n = 0;
+        for (const QString &name : QDir(root_.path() + "/spool").entryList({"c0*"}, QDir::Files))
+            n += name.size() == 6;
+        return n;
     }
 
 private:
