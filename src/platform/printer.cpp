@@ -27,6 +27,7 @@ void SystemPrinter::reset() {
         const auto &p = *device_.paper;
         set_paper(p[0], p[1], p[2], p[3], p[4], p[5]);
     }
+    paper_asked_ = !device_.paper_source;
     pages_.clear();
     jobs_.clear();
     doc_name_.clear();
@@ -57,6 +58,7 @@ bool SystemPrinter::set_paper(double width, double height, double printable_left
             return false;
     if (width <= 0 || height <= 0 || printable_width <= 0 || printable_height <= 0)
         return false;
+    paper_asked_ = true; // a paper set now is not replaced by the device's
     paper_width_ = width;
     paper_height_ = height;
     printable_left_ = printable_left;
@@ -122,7 +124,18 @@ std::string SystemPrinter::Fonts(int index) const {
     return fonts()[static_cast<std::size_t>(index)];
 }
 
+void SystemPrinter::ask_paper() const {
+    if (paper_asked_)
+        return;
+    paper_asked_ = true;
+    if (const std::optional<std::array<double, 6>> p = device_.paper_source())
+        // The printer object is only ever const here through its own getters.
+        const_cast<SystemPrinter *>(this)->set_paper((*p)[0], (*p)[1], (*p)[2], (*p)[3], (*p)[4],
+                                                     (*p)[5]);
+}
+
 DisplayList SystemPrinter::blank_page() const {
+    ask_paper();
     DisplayList d;
     d.width = paper_width_;
     d.height = paper_height_;

@@ -24,6 +24,9 @@ struct PrinterDevice {
     std::function<std::vector<std::string>()> font_source;
     // Paper width and height, printable left, top, width and height, in twips.
     std::optional<std::array<double, 6>> paper;
+    // The same, asked for when the paper is first needed (asking the system's printer takes
+    // time the start-up need not spend); none: the paper stays as it is.
+    std::function<std::optional<std::array<double, 6>>()> paper_source;
     PrintSink print_sink;
     std::function<bool(const Form &)> form_image_sink;
 };
@@ -45,15 +48,15 @@ public:
 
     // --- paper -------------------------------------------------------------------------------
     // Paper size in twips (Width and Height of the runtime's printer).
-    double Width() const { return paper_width_; }
-    double Height() const { return paper_height_; }
+    double Width() const { return (ask_paper(), paper_width_); }
+    double Height() const { return (ask_paper(), paper_height_); }
     // Paper and printable area in twips, as the window layer reads them from the real printer.
     bool set_paper(double width, double height, double printable_left, double printable_top,
                    double printable_width, double printable_height);
-    double printable_left() const { return printable_left_; }
-    double printable_top() const { return printable_top_; }
-    double printable_width() const { return printable_width_; }
-    double printable_height() const { return printable_height_; }
+    double printable_left() const { return (ask_paper(), printable_left_); }
+    double printable_top() const { return (ask_paper(), printable_top_); }
+    double printable_width() const { return (ask_paper(), printable_width_); }
+    double printable_height() const { return (ask_paper(), printable_height_); }
     // Resolution of the device; DrawWidth counts its dots.
     int dots_per_inch() const { return dpi_; }
     bool set_dots_per_inch(int dpi);
@@ -114,12 +117,15 @@ protected:
     Font canvas_font() const override { return font_; }
     double dot_twips() const override { return 1440.0 / dpi_; }
     void update_extent(UserScale &s) const override {
-        s.set_extent(printable_width_, printable_height_);
+        s.set_extent(printable_width(), printable_height());
     }
-    PointTw surface_origin() const override { return {printable_left_, printable_top_}; }
+    PointTw surface_origin() const override { return {printable_left(), printable_top()}; }
 
 private:
     DisplayList blank_page() const;
+    // Takes the connected device's paper once, when first needed.
+    void ask_paper() const;
+    mutable bool paper_asked_ = true;
 
     bool available_ = true;
     double paper_width_ = 11906, paper_height_ = 16838;

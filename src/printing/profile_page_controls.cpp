@@ -1,9 +1,14 @@
 #include "printing/profile_page_controls.h"
 
+#include "platform/dialog_host.h"
 #include "platform/number_text.h"
+#include "platform/print_preview.h"
 #include "printing/sheet_geometry.h"
 #include "profiles/section_drawing.h"
 #include "shell/sev_form.h"
+
+#include <functional>
+#include <string>
 
 namespace ohmira {
 
@@ -52,8 +57,19 @@ void cmdPrinterSetup2_Click() {
 }
 
 void Command14_Click() {
-    if (SEV.VSPrint1.PageCount() > 0)
-        SEV.VSPrint1.PrintDoc();
+    if (SEV.VSPrint1.PageCount() <= 0)
+        return;
+    // The section page has no error box of its own: a job the printer refused is told with the
+    // sheet page's box, so that it is not taken for printed.
+    bool refused = false;
+    const std::function<void()> kept = SEV.VSPrint1.Error;
+    SEV.VSPrint1.Error = [&refused] { refused = SEV.VSPrint1.LastError() == vspPrintFailed; };
+    SEV.VSPrint1.PrintDoc();
+    SEV.VSPrint1.Error = kept;
+    if (refused)
+        MsgBox("The VSPrinter control raised the Error event with the " +
+                   std::to_string(vspPrintFailed) + " code.",
+               vbOKOnly);
 }
 
 } // namespace ohmira

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <functional>
+#include <optional>
+
 #include "platform/text_metrics.h"
 
 namespace ohmira {
@@ -38,6 +42,44 @@ TEST_F(PrinterFixture, ScaleOverThePrintableArea) {
         EXPECT_NEAR(u.x, c.x, 1e-12);
         EXPECT_NEAR(u.y, c.y, 1e-12);
     }
+}
+
+// The device's paper is asked for once, when first needed (a getter, the scale, a page), never at
+// connection; a paper set by the window layer before stays.
+TEST_F(PrinterFixture, TheDevicePaperIsAskedForWhenFirstNeeded) {
+    int asked = 0;
+    PrinterDevice letter;
+    letter.paper_source = [&asked] {
+        ++asked;
+        return std::optional<std::array<double, 6>>{{12240, 15840, 300, 300, 11640, 15240}};
+    };
+    const std::function<void()> uses[] = {
+        [] { EXPECT_DOUBLE_EQ(Printer.Width(), 12240); },
+        [] { EXPECT_DOUBLE_EQ(Printer.printable_top(), 300); },
+        [] {
+            ASSERT_TRUE(Printer.Scale(0, 0, 1, 1));
+            EXPECT_DOUBLE_EQ(Printer.to_twips(1, 1).x, 300 + 11640);
+        },
+        [] {
+            Printer.Line(0, 0, 100, 100);
+            EXPECT_DOUBLE_EQ(Printer.pages().back().height, 15840);
+        },
+    };
+    for (const auto &use : uses) {
+        asked = 0;
+        Printer.connect_device(letter);
+        EXPECT_EQ(asked, 0);
+        use();
+        EXPECT_EQ(asked, 1);
+        (void)Printer.Height();
+        EXPECT_EQ(asked, 1);
+    }
+    asked = 0;
+    Printer.connect_device(letter);
+    ASSERT_TRUE(Printer.set_paper(11906, 16838, 0, 0, 11906, 16838));
+    EXPECT_DOUBLE_EQ(Printer.Width(), 11906);
+    EXPECT_EQ(asked, 0);
+    Printer.connect_device({});
 }
 
 TEST_F(PrinterFixture, DrawingWidthsInDotsAndPages) {

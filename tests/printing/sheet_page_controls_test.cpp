@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/print_queue.h"
+#include "printing/profile_page_controls.h"
 #include "printing/sheet_geometry.h"
 #include "printing_fixture.h"
 
@@ -185,6 +187,52 @@ TEST_F(SheetPage, PreviewErrorsAreTold) {
     EXPECT_EQ(host.message_boxes()[0].text,
               "The VSPrinter control raised the Error event with the 2 code.");
     EXPECT_EQ(host.message_boxes()[0].icon, MsgIcon::None);
+}
+
+// A queue that does not take the job (it refuses jobs, or was removed) gives the print failure
+// box; nothing is drawn for it and the job is not counted as printed. The section page's print
+// says the same.
+TEST_F(SheetPage, AJobTheQueueRefusesGivesTheFailureBox) {
+    for (const PrintQueueState state :
+         {PrintQueueState{true, false}, PrintQueueState{false, false}}) {
+        bool drawn = false;
+        PrintSystem cups;
+        cups.queue_state = [&](const std::string &) { return std::optional{state}; };
+        const PrintSink to_queue = [&](const PrintJob &) {
+            return send_to_queue("Office", cups, [&] { return drawn = true; });
+        };
+        SEV.VSPrint.print_sink = to_queue;
+        const std::size_t before = host.message_boxes().size();
+        host.expect(answer_box(vbOK));
+        print("1");
+        ASSERT_EQ(host.message_boxes().size(), before + 1);
+        EXPECT_EQ(host.message_boxes().back().text,
+                  "The VSPrinter control raised the Error event with the 5 code.");
+        EXPECT_EQ(host.message_boxes().back().icon, MsgIcon::None);
+        EXPECT_FALSE(drawn);
+        EXPECT_TRUE(SEV.VSPrint.print_jobs().empty());
+
+        SEV.VSPrint1.StartDoc();
+        SEV.VSPrint1.NewPage();
+        SEV.VSPrint1.EndDoc();
+        SEV.VSPrint1.print_sink = to_queue;
+        host.expect(answer_box(vbOK));
+        SEV.Command14.user_click();
+        ASSERT_EQ(host.message_boxes().size(), before + 2);
+        EXPECT_EQ(host.message_boxes().back().text, host.message_boxes()[before].text);
+        EXPECT_TRUE(SEV.VSPrint1.print_jobs().empty());
+        EXPECT_FALSE(SEV.VSPrint1.Error); // the section page keeps no error handler
+    }
+    // A queue that takes the job: no box.
+    PrintSystem cups;
+    cups.queue_state = [](const std::string &) { return std::optional{PrintQueueState{}}; };
+    SEV.VSPrint.print_sink = [&](const PrintJob &) {
+        return send_to_queue("Office", cups, [] { return true; });
+    };
+    const std::size_t before = host.message_boxes().size();
+    print("1");
+    EXPECT_EQ(host.message_boxes().size(), before);
+    EXPECT_EQ(SEV.VSPrint.print_jobs().size(), 1u);
 }
 
 TEST_F(SheetPage, ConvertXYUsesTheMarginsAndTheUnsetScales) {

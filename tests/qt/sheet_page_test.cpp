@@ -341,6 +341,11 @@ TEST_F(SheetPage, PdfCopiesMakeOneFileInTheChosenFontAndACancelIsQuiet) {
     const QByteArray bytes = f.readAll();
     EXPECT_EQ(bytes.count("/Type /Page") - bytes.count("/Type /Pages"), 6);
     EXPECT_TRUE(bytes.contains("DejaVuSerif"));
+    // The document is titled with the sounding's file name (UTF-16 in the PDF's information).
+    QByteArray title;
+    for (const char ch : std::string("S12.QD3"))
+        title.append('\0').append(ch);
+    EXPECT_TRUE(bytes.contains(title));
     EXPECT_EQ(QDir(temp.path()).entryList({"*.pdf"}).size(), 1);
 
     testing::BoxSeen after_cancel;

@@ -5,6 +5,7 @@
 #include "platform/qt/control_views.h"
 #include "platform/qt/qt_convert.h"
 #include "platform/qt/qt_ui.h"
+#include "platform/tab_strip.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -78,10 +79,30 @@ ControlView *FormView::view(const Control &c) const {
 }
 
 QWidget *FormView::widget_of(const std::string &name) const {
-    const Control *c = form_.control(name);
-    const ControlView *v = c ? view(*c) : nullptr;
+    Control *c = form_.control(name);
+    // A control of a page not shown yet gets its widget now.
+    const ControlView *v = c ? const_cast<FormView *>(this)->ensure_view(*c) : nullptr;
     return v ? v->widget() : nullptr;
 }
+
+namespace {
+
+// Whether the control lies on a page of a tab strip that is not the shown one.
+bool on_hidden_page(const Control &c) {
+    const Control *child = &c;
+    for (int depth = 0; depth < 32; ++depth) {
+        const Control *container = child->Container();
+        if (!container || container == child)
+            return false;
+        if (const auto *tabs = dynamic_cast<const SSTab *>(container);
+            tabs && child->tab_page() != tabs->Tab())
+            return true;
+        child = container;
+    }
+    return false;
+}
+
+} // namespace
 
 QAction *FormView::action_of(const std::string &name) const {
     const auto *item = dynamic_cast<const MenuItem *>(form_.control(name));
@@ -113,11 +134,25 @@ void FormView::sync_views() {
             if (std::find(now.begin(), now.end(), *it) == now.end())
                 views_.erase(*it);
         known_.assign(now.begin(), now.end());
-        for (Control *c : now)
-            ensure_view(*c);
     }
+    // The controls of a tab page get their widgets when the page is first shown.
+    bool created = false;
+    for (const Control *k : known_) {
+        Control *c = const_cast<Control *>(k);
+        if (!view(*c) && !on_hidden_page(*c)) {
+            ensure_view(*c);
+            created = true;
+        }
+    }
+    if (created && !first_views_)
+        // Later widgets lie above earlier ones, as the controls are ordered.
+        for (const Control *c : known_)
+            if (const ControlView *v = view(*c); v && v->widget() && v->widget() != client_)
+                v->widget()->raise();
+    first_views_ = false;
     for (const Control *c : known_)
-        views_[c]->sync();
+        if (ControlView *v = view(*c))
+            v->sync();
     sync_tab_order();
 }
 
@@ -125,7 +160,7 @@ void FormView::sync_tab_order() {
     // Tab moves through the controls by TabIndex (creation order among equal ones).
     std::vector<std::pair<int, const Control *>> order;
     for (const Control *c : known_)
-        if (c->takes_focus() && views_[c]->widget())
+        if (const ControlView *v = view(*c); c->takes_focus() && v && v->widget())
             order.emplace_back(c->TabIndex(), c);
     std::stable_sort(order.begin(), order.end(),
                      [](const auto &a, const auto &b) { return a.first < b.first; });

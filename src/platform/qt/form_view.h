@@ -73,6 +73,7 @@ private:
     QWidget *client_ = nullptr;
     std::map<const Control *, std::unique_ptr<ControlView>> views_;
     std::vector<const Control *> known_; // registry as last seen
+    bool first_views_ = true;            // no widget made yet
     std::map<const MenuItem *, QAction *> actions_;
     std::map<const MenuItem *, std::uint64_t> action_revisions_;
     std::uint64_t form_revision_ = 0;

@@ -1,6 +1,7 @@
 #include "platform/qt/print_settings_qt.h"
 
 #include "platform/printer.h"
+#include "platform/qt/cups_print_system.h"
 #include "platform/qt/display_list_painter.h"
 #include "platform/qt/qt_convert.h"
 
@@ -33,6 +34,11 @@ std::string by_ui_language(const char *french, const char *spanish, const char *
 constexpr double twips_per_mm = 1440.0 / 25.4;
 
 } // namespace
+
+const PrintSystem &print_system() {
+    static const PrintSystem system = cups_print_system();
+    return system;
+}
 
 QPrinter &shared_printer() {
     static QPrinter *printer = [] {
@@ -145,8 +151,16 @@ PrintOutcome print_job(const PrintJob &job) {
     } else {
         printer.setCopyCount(copies);
     }
-    if (!print_pages(pages, printer))
-        return PrintOutcome::failed;
+    if (to_file) {
+        if (!print_pages(pages, printer))
+            return PrintOutcome::failed;
+    } else {
+        // The queue may be gone or refuse jobs: Qt reports success either way.
+        const PrintOutcome sent = send_to_queue(printer.printerName().toStdString(), print_system(),
+                                                [&] { return print_pages(pages, printer); });
+        if (sent != PrintOutcome::printed)
+            return sent;
+    }
     if (to_file)
         MsgBox(
             by_ui_language("Fichier PDF écrit : ", "Archivo PDF escrito: ", "PDF file written: ") +
@@ -195,23 +209,24 @@ PrintOutcome choose_printer_output(QPrinter &printer) {
 }
 
 void connect_system_printer(std::function<std::vector<std::string>()> font_source) {
-    QPrinter &printer = shared_printer();
-    const QPageLayout layout = printer.pageLayout();
-    const QRectF paper = layout.fullRect(QPageLayout::Millimeter);
-    const QMarginsF hw = layout.minimumMargins(); // the printer's unprintable edges, in its units
-    const double unit = layout.units() == QPageLayout::Millimeter ? twips_per_mm
-                        : layout.units() == QPageLayout::Point    ? twips_per_point
-                        : layout.units() == QPageLayout::Inch     ? 1440.0
-                                                                  : twips_per_mm;
-    const double w = paper.width() * twips_per_mm, h = paper.height() * twips_per_mm;
     PrinterDevice device;
     device.font_source = std::move(font_source);
-    device.paper = std::array<double, 6>{w,
-                                         h,
-                                         hw.left() * unit,
-                                         hw.top() * unit,
-                                         w - (hw.left() + hw.right()) * unit,
-                                         h - (hw.top() + hw.bottom()) * unit};
+    // The printer is made, and the print system asked for its paper, when a printer document
+    // first needs it: not at start-up.
+    device.paper_source = [] {
+        QPrinter &printer = shared_printer();
+        const QPageLayout layout = printer.pageLayout();
+        const QRectF paper = layout.fullRect(QPageLayout::Millimeter);
+        const QMarginsF hw = layout.minimumMargins(); // the printer's unprintable edges
+        const double unit = layout.units() == QPageLayout::Millimeter ? twips_per_mm
+                            : layout.units() == QPageLayout::Point    ? twips_per_point
+                            : layout.units() == QPageLayout::Inch     ? 1440.0
+                                                                      : twips_per_mm;
+        const double w = paper.width() * twips_per_mm, h = paper.height() * twips_per_mm;
+        return std::optional<std::array<double, 6>>{{w, h, hw.left() * unit, hw.top() * unit,
+                                                     w - (hw.left() + hw.right()) * unit,
+                                                     h - (hw.top() + hw.bottom()) * unit}};
+    };
     device.print_sink = print_job;
     device.form_image_sink = print_form_image;
     Printer.connect_device(std::move(device));

@@ -3,6 +3,7 @@
 // carried to and from it, and paged display lists printed on it or written as a PDF file.
 #include "platform/dialog_host.h"
 #include "platform/display_list.h"
+#include "platform/print_queue.h"
 
 #include <QPrinter>
 
@@ -15,6 +16,8 @@ namespace ohmira::qt {
 // The printer the program prints on (the system's default printer, or a PDF file when the
 // system has none).
 QPrinter &shared_printer();
+// The print system's answers about the shared printer's queues (CUPS).
+const PrintSystem &print_system();
 
 // Paper size, orientation, margins, copies, page range and printer name, both ways. Paper width
 // and height are given upright (width <= height); `landscape` turns the sheet.
