@@ -12,10 +12,10 @@
 #include <unistd.h>
 #include <vector>
 
+#include "core/language.h"
 #include "platform/scripted_dialog_host.h"
 #include "platform/text_file.h"
 #include "shell/app_state.h"
-#include "shell/language.h"
 #include "shell/sev_form.h"
 
 namespace ohmira::test {

@@ -5,10 +5,11 @@
 
 #include "conversions/batch_run.h"
 #include "conversions/list_reader.h"
+#include "core/app_title.h"
 #include "core/auto_model.h"
 #include "core/fit.h"
 #include "core/forward.h"
-#include "core/open_save.h"
+#include "core/language.h"
 #include "core/sounding.h"
 #include "editor/model_grid.h"
 #include "platform/dialog_host.h"
@@ -16,10 +17,9 @@
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
 #include "platform/text_file.h"
-#include "shell/app_title.h"
-#include "shell/language.h"
 #include "shell/settings_values.h"
 #include "shell/sev_form.h"
+#include "sounding/open_save.h"
 
 namespace ohmira {
 

@@ -1,15 +1,15 @@
 #include "core/auto_model.h"
 
+#include "core/app_title.h"
 #include "core/fit.h"
-#include "core/loglog_plot.h"
+#include "core/language.h"
 #include "core/sounding.h"
 #include "editor/model_grid.h"
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
-#include "shell/app_title.h"
-#include "shell/language.h"
 #include "shell/sev_form.h"
+#include "sounding/loglog_plot.h"
 
 #include <algorithm>
 #include <array>

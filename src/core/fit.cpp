@@ -1,5 +1,6 @@
 #include "core/fit.h"
 
+#include "core/app_title.h"
 #include "core/forward.h"
 #include "core/sounding.h"
 #include "editor/model_grid.h"
@@ -7,7 +8,6 @@
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
 #include "platform/screen.h"
-#include "shell/app_title.h"
 #include "shell/settings_values.h"
 #include "shell/sev_form.h"
 

@@ -1,14 +1,14 @@
 #include "core/forward.h"
 
-#include "core/loglog_plot.h"
+#include "core/app_title.h"
+#include "core/language.h"
 #include "core/sounding.h"
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
-#include "shell/app_title.h"
-#include "shell/language.h"
 #include "shell/settings_values.h"
 #include "shell/sev_form.h"
+#include "sounding/loglog_plot.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,7 +3,7 @@
 // curve, eight samples per decade, and draws it unless a fit is running or the mode is
 // "FICHIER".
 #include "core/forward_filters.h"
-#include "shell/language.h"
+#include "core/language.h"
 
 #include <cstdint>
 #include <optional>

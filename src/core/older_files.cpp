@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/app_title.h"
 #include "core/forward.h"
-#include "core/loglog_plot.h"
-#include "core/open_save.h"
+#include "core/language.h"
 #include "core/qd3_file.h"
 #include "core/sounding.h"
 #include "platform/dialog_host.h"
@@ -13,9 +13,9 @@
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
 #include "platform/text_file.h"
-#include "shell/app_title.h"
-#include "shell/language.h"
 #include "shell/sev_form.h"
+#include "sounding/loglog_plot.h"
+#include "sounding/open_save.h"
 
 namespace ohmira {
 

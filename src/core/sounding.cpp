@@ -1,13 +1,13 @@
 #include "core/sounding.h"
 
-#include "core/loglog_plot.h"
-#include "core/open_save.h"
 #include "editor/data_entry.h"
-#include "platform/number_text.h"
 #include "editor/field_grid.h"
 #include "editor/model_grid.h"
+#include "platform/number_text.h"
 #include "platform/runtime_error.h"
 #include "shell/sev_form.h"
+#include "sounding/loglog_plot.h"
+#include "sounding/open_save.h"
 
 namespace ohmira {
 

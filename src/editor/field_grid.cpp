@@ -4,9 +4,9 @@
 #include <optional>
 #include <string>
 
-#include "core/compute_commands.h"
+#include "core/app_title.h"
 #include "core/forward.h"
-#include "core/loglog_plot.h"
+#include "core/language.h"
 #include "core/sounding.h"
 #include "editor/data_entry.h"
 #include "editor/model_grid.h"
@@ -15,9 +15,9 @@
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
 #include "platform/user_feedback.h"
-#include "shell/app_title.h"
-#include "shell/language.h"
 #include "shell/sev_form.h"
+#include "sounding/compute_commands.h"
+#include "sounding/loglog_plot.h"
 
 namespace ohmira {
 

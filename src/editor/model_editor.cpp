@@ -2,13 +2,13 @@
 
 #include "core/fit.h"
 #include "core/forward.h"
-#include "core/loglog_plot.h"
+#include "core/language.h"
 #include "core/sounding.h"
 #include "editor/model_grid.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
-#include "shell/language.h"
 #include "shell/sev_form.h"
+#include "sounding/loglog_plot.h"
 
 #include <algorithm>
 #include <array>

@@ -2,12 +2,12 @@
 
 #include <cmath>
 
+#include "core/app_title.h"
 #include "core/fit.h"
 #include "core/sounding.h"
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
-#include "shell/app_title.h"
 #include "shell/settings_values.h"
 #include "shell/sev_form.h"
 

@@ -1,7 +1,7 @@
 #include "core/auto_model.h"
 #include "forward_fixture.h"
 
-#include "shell/app_title.h"
+#include "core/app_title.h"
 
 #include <cmath>
 

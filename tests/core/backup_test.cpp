@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "core/app_title.h"
 #include "core/qd3_file.h"
 #include "core_fixture.h"
 #include "platform/files.h"
-#include "shell/app_title.h"
 #include "shell/sev_form.h"
 
 namespace ohmira::test {

@@ -1,10 +1,10 @@
 // The compute and fit buttons, the hidden compute menu and the superposition store they keep:
 // slot counts, the slot shown, the arrows, the list of names, the refusals and the drawings.
 #include "../editor/model_fixture.h"
-#include "core/compute_commands.h"
 #include "core/forward.h"
-#include "core/superposition.h"
 #include "editor/model_editor.h"
+#include "sounding/compute_commands.h"
+#include "sounding/superposition.h"
 
 namespace ohmira::test {
 namespace {

@@ -1,7 +1,7 @@
-#include "core/core_events.h"
 #include "core/sounding.h"
 #include "platform/scripted_dialog_host.h"
 #include "shell/sev_form.h"
+#include "sounding/core_events.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "core/fit.h"
 #include "forward_fixture.h"
 
+#include "core/app_title.h"
 #include "platform/screen.h"
-#include "shell/app_title.h"
 
 #include <cmath>
 

@@ -2,10 +2,10 @@
 // Common set-up of the forward, fit and automatic-model tests: a fresh sounding, superposition
 // off, the Schlumberger array, the default plot window and a scripted dialog host.
 #include "core/forward.h"
+#include "core/language.h"
 #include "core/sounding.h"
 #include "platform/screen.h"
 #include "platform/scripted_dialog_host.h"
-#include "shell/language.h"
 #include "shell/settings_values.h"
 #include "shell/sev_form.h"
 #include "sounding_setters.h"

@@ -1,6 +1,6 @@
 #include "forward_fixture.h"
 
-#include "shell/app_title.h"
+#include "core/app_title.h"
 
 #include <cmath>
 

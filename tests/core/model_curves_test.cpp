@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "core/app_title.h"
 #include "core/forward.h"
-#include "shell/app_title.h"
 
 namespace ohmira::test {
 

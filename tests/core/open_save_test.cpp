@@ -1,4 +1,4 @@
-#include "core/open_save.h"
+#include "sounding/open_save.h"
 
 #include <gtest/gtest.h>
 

@@ -7,14 +7,14 @@
 #include <initializer_list>
 #include <utility>
 
-#include "core/loglog_plot.h"
+#include "core/language.h"
 #include "core/sounding.h"
 #include "platform/printer.h"
 #include "platform/scripted_dialog_host.h"
 #include "printing/sheet_geometry.h"
-#include "shell/language.h"
 #include "shell/settings_values.h"
 #include "shell/sev_form.h"
+#include "sounding/loglog_plot.h"
 #include "sounding_setters.h"
 
 namespace ohmira::test {

@@ -1,8 +1,8 @@
 #include "plot_fixture.h"
 
-#include "shell/app_title.h"
+#include "core/app_title.h"
 
-#include "core/plot_readout.h"
+#include "sounding/plot_readout.h"
 
 namespace ohmira::test {
 

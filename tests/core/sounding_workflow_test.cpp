@@ -3,9 +3,9 @@
 // them.
 #include "core/auto_model.h"
 #include "core/fit.h"
-#include "core/loglog_plot.h"
 #include "core/qd3_file.h"
 #include "forward_fixture.h"
+#include "sounding/loglog_plot.h"
 
 #include <cmath>
 #include <filesystem>

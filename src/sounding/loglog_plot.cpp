@@ -1,4 +1,4 @@
-#include "core/loglog_plot.h"
+#include "sounding/loglog_plot.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,12 +6,12 @@
 #include <optional>
 
 #include "core/forward.h"
-#include "core/plot_surface.h"
 #include "core/sounding.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
 #include "shell/settings_values.h"
 #include "shell/sev_form.h"
+#include "sounding/plot_surface.h"
 
 namespace ohmira {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The compute and fit commands of the model panel and the compute menu.
-#include "shell/language.h"
+#include "core/language.h"
 
 namespace ohmira {
 

@@ -1,4 +1,4 @@
-#include "core/plot_surface.h"
+#include "sounding/plot_surface.h"
 
 #include <array>
 #include <cmath>

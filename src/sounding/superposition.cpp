@@ -1,4 +1,4 @@
-#include "core/superposition.h"
+#include "sounding/superposition.h"
 
 #include "core/forward.h"
 #include "core/sounding.h"

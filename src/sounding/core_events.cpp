@@ -1,10 +1,10 @@
-#include "core/core_events.h"
+#include "sounding/core_events.h"
 
 #include "core/auto_model.h"
 #include "core/older_files.h"
-#include "core/open_save.h"
 #include "core/sounding.h"
 #include "shell/sev_form.h"
+#include "sounding/open_save.h"
 
 namespace ohmira {
 

@@ -1,18 +1,18 @@
-#include "core/compute_commands.h"
+#include "sounding/compute_commands.h"
 
+#include "core/app_title.h"
 #include "core/auto_model.h"
 #include "core/fit.h"
 #include "core/forward.h"
-#include "core/loglog_plot.h"
 #include "core/sounding.h"
-#include "core/superposition.h"
 #include "editor/model_grid.h"
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
-#include "shell/app_title.h"
 #include "shell/settings_values.h"
 #include "shell/sev_form.h"
+#include "sounding/loglog_plot.h"
+#include "sounding/superposition.h"
 
 #include <optional>
 #include <string>

@@ -1,12 +1,13 @@
-#include "core/open_save.h"
+#include "sounding/open_save.h"
 
 #include <array>
 #include <filesystem>
 #include <system_error>
 #include <unistd.h>
 
+#include "core/app_title.h"
 #include "core/forward.h"
-#include "core/loglog_plot.h"
+#include "core/language.h"
 #include "core/older_files.h"
 #include "core/qd3_file.h"
 #include "core/sounding.h"
@@ -18,9 +19,8 @@
 #include "platform/runtime_error.h"
 #include "platform/screen.h"
 #include "printing/sheet_preview.h"
-#include "shell/app_title.h"
-#include "shell/language.h"
 #include "shell/sev_form.h"
+#include "sounding/loglog_plot.h"
 
 namespace ohmira {
 

@@ -1,11 +1,11 @@
-#include "core/plot_readout.h"
+#include "sounding/plot_readout.h"
 
 #include <cmath>
 
+#include "core/app_title.h"
 #include "core/sounding.h"
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
-#include "shell/app_title.h"
 #include "shell/settings_values.h"
 #include "shell/sev_form.h"
 

@@ -4,16 +4,16 @@
 #include <cmath>
 #include <optional>
 
+#include "core/app_title.h"
 #include "core/forward.h"
-#include "core/loglog_plot.h"
-#include "core/plot_surface.h"
+#include "core/language.h"
 #include "core/sounding.h"
 #include "platform/dialog_host.h"
 #include "platform/runtime_error.h"
-#include "shell/app_title.h"
-#include "shell/language.h"
 #include "shell/settings_values.h"
 #include "shell/sev_form.h"
+#include "sounding/loglog_plot.h"
+#include "sounding/plot_surface.h"
 
 namespace ohmira {
 
