@@ -10,6 +10,7 @@
 #include "shell/settings_values.h"
 #include "shell/sev_form.h"
 #include "shell/window_layout.h"
+#include "sounding/forward_commands.h"
 #include "sounding/loglog_plot.h"
 
 #include <benchmark/benchmark.h>

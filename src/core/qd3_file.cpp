@@ -7,11 +7,11 @@
 #include "core/app_title.h"
 #include "core/language.h"
 #include "core/sounding.h"
+#include "core/sounding_files.h"
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
 #include "platform/text_file.h"
-#include "sounding/open_save.h"
 
 namespace ohmira {
 

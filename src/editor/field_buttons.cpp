@@ -1,4 +1,6 @@
 #include "editor/field_buttons.h"
+#include "sounding/forward_commands.h"
+#include "sounding/new_sounding.h"
 
 #include <string>
 

@@ -1,4 +1,5 @@
 #include "editor/field_grid.h"
+#include "sounding/forward_commands.h"
 
 #include <cmath>
 #include <optional>

@@ -1,4 +1,6 @@
 #include "editor/model_editor.h"
+#include "sounding/fit_command.h"
+#include "sounding/forward_commands.h"
 
 #include "core/fit.h"
 #include "core/forward.h"

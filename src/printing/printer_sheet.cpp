@@ -1,4 +1,5 @@
 #include "printing/printer_sheet.h"
+#include "sounding/forward_commands.h"
 
 #include <algorithm>
 #include <cmath>

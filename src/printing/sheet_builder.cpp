@@ -1,4 +1,5 @@
 #include "printing/sheet_builder.h"
+#include "sounding/forward_commands.h"
 
 #include <array>
 #include <cmath>

@@ -1,4 +1,5 @@
 #include "shell/command_dispatch.h"
+#include "sounding/new_sounding.h"
 
 #include "core/app_title.h"
 #include "core/language.h"

@@ -1,4 +1,5 @@
 #include "shell/language_options.h"
+#include "sounding/forward_commands.h"
 
 #include <array>
 #include <cmath>

@@ -1,4 +1,5 @@
 #include "shell/window_layout.h"
+#include "sounding/forward_commands.h"
 
 #include "core/fit.h"
 #include "core/forward.h"

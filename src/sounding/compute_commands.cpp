@@ -1,4 +1,7 @@
 #include "sounding/compute_commands.h"
+#include "sounding/auto_model_commands.h"
+#include "sounding/fit_command.h"
+#include "sounding/forward_commands.h"
 
 #include "core/app_title.h"
 #include "core/auto_model.h"

@@ -1,4 +1,7 @@
 #include "sounding/core_events.h"
+#include "sounding/auto_model_commands.h"
+#include "sounding/new_sounding.h"
+#include "sounding/older_file_commands.h"
 
 #include "core/auto_model.h"
 #include "core/older_files.h"

@@ -1,9 +1,9 @@
 #include "sounding/open_save.h"
+#include "sounding/forward_commands.h"
 
 #include <array>
 #include <filesystem>
 #include <system_error>
-#include <unistd.h>
 
 #include "core/app_title.h"
 #include "core/forward.h"
@@ -121,19 +121,6 @@ void open_recent_file(int k) {
 }
 
 } // namespace
-
-bool sounding_file_readable(const std::string &path) {
-    if (path.empty())
-        return false;
-    std::error_code ec;
-    const auto status = std::filesystem::status(path, ec);
-    if (ec || !std::filesystem::is_regular_file(status))
-        return false;
-    const auto size = std::filesystem::file_size(path, ec);
-    if (ec || size > static_cast<std::uintmax_t>(Max_Sounding_File_Bytes))
-        return false;
-    return ::access(path.c_str(), R_OK) == 0;
-}
 
 void show_recent_files() {
     MenuItem *items[] = {&SEV.F1_F, &SEV.F2_F, &SEV.F3_F, &SEV.F4_F, &SEV.F5_F};

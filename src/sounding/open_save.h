@@ -2,12 +2,9 @@
 // Opening a sounding file, saving the sounding as a QD3 file, and the recent-file list.
 #include <string>
 
-#include "core/bounded_table.h"
+#include "core/sounding_files.h"
 
 namespace ohmira {
-
-// Recent files, entry 1 the newest (0 unused).
-inline Table1<std::string, 0, 5> Recent_Files;
 
 // Opens the file named by File_Path as the current sounding.
 void Open_Sounding();
@@ -37,13 +34,6 @@ void F5_F_Click();
 
 // --- helpers of the commands above ----------------------------------------------------------
 
-// A sounding file is a few kilobytes; anything larger is not one.
-inline constexpr long long Max_Sounding_File_Bytes = 16LL * 1024 * 1024;
-
-// True when path names a regular file that can be read and is no larger than
-// Max_Sounding_File_Bytes (a FIFO or a device would block or never end).
-bool sounding_file_readable(const std::string &path);
-
 // The recent-file rule: path becomes entry 1 and the others shift down, unless it already is
 // entry 1. The menu items F1_F..F5_F show the entries.
 void add_recent_file(const std::string &path);
@@ -53,10 +43,6 @@ void show_recent_files();
 // The name a saved sounding gets: name with ".QD3" appended when it has no extension, its
 // extension (after the last ".") replaced by "QD3" otherwise; ".qd3" in any case is kept.
 std::string qd3_file_name(const std::string &name);
-
-// True for the next save's "Recording File" question only: No is its default button (after a
-// read that kept only part of its file).
-inline bool Save_Question_Default_No = false;
 
 // The writer Save_QD3 uses (write_qd3_file); tests replace it to meet every write error.
 using Sounding_Writer = int (*)(const std::string &path);

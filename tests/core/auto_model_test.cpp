@@ -1,5 +1,6 @@
 #include "core/auto_model.h"
 #include "forward_fixture.h"
+#include "sounding/auto_model_commands.h"
 
 #include "core/app_title.h"
 

@@ -1,4 +1,5 @@
 #include "core/older_files.h"
+#include "sounding/older_file_commands.h"
 
 #include <gtest/gtest.h>
 

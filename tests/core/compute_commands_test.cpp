@@ -4,6 +4,7 @@
 #include "core/forward.h"
 #include "editor/model_editor.h"
 #include "sounding/compute_commands.h"
+#include "sounding/forward_commands.h"
 #include "sounding/superposition.h"
 
 namespace ohmira::test {

@@ -4,6 +4,9 @@
 #include "core/fit.h"
 #include "exact_earth.h"
 #include "forward_fixture.h"
+#include "sounding/auto_model_commands.h"
+#include "sounding/fit_command.h"
+#include "sounding/forward_commands.h"
 
 #include <cmath>
 #include <fstream>

@@ -1,4 +1,5 @@
 #include "core/sounding.h"
+#include "sounding/new_sounding.h"
 
 #include <gtest/gtest.h>
 

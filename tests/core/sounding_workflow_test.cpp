@@ -5,6 +5,9 @@
 #include "core/fit.h"
 #include "core/qd3_file.h"
 #include "forward_fixture.h"
+#include "sounding/auto_model_commands.h"
+#include "sounding/fit_command.h"
+#include "sounding/forward_commands.h"
 #include "sounding/loglog_plot.h"
 
 #include <cmath>

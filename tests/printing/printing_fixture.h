@@ -25,6 +25,7 @@
 #include "shell/app_state.h"
 #include "shell/settings_values.h"
 #include "shell/sev_form.h"
+#include "sounding/forward_commands.h"
 
 namespace ohmira::test {
 

@@ -17,6 +17,7 @@
 #include "shell/main_frame.h"
 #include "shell/settings_values.h"
 #include "shell/sev_form.h"
+#include "sounding/forward_commands.h"
 #include "sounding/loglog_plot.h"
 
 #include <QAbstractItemView>
