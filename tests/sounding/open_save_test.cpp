@@ -5,9 +5,9 @@
 #include <sys/stat.h>
 
 #include "core/qd3_file.h"
-#include "core_fixture.h"
 #include "shell/app_state.h"
 #include "shell/sev_form.h"
+#include "sounding_fixture.h"
 
 namespace ohmira::test {
 namespace {

@@ -8,11 +8,11 @@
 #include "core/fit.h"
 #include "core/older_files.h"
 #include "core/qd3_file.h"
-#include "core_fixture.h"
 #include "editor/data_entry.h"
 #include "shell/app_state.h"
 #include "shell/sev_form.h"
 #include "sounding/open_save.h"
+#include "sounding_fixture.h"
 
 namespace ohmira::test {
 namespace {

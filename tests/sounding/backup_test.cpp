@@ -5,9 +5,9 @@
 
 #include "core/app_title.h"
 #include "core/qd3_file.h"
-#include "core_fixture.h"
 #include "platform/files.h"
 #include "shell/sev_form.h"
+#include "sounding_fixture.h"
 
 namespace ohmira::test {
 namespace {

@@ -1,6 +1,7 @@
 #pragma once
 // Common set-up of the forward, fit and automatic-model tests: a fresh sounding, superposition
 // off, the Schlumberger array, the default plot window and a scripted dialog host.
+#include "../core/sounding_setters.h"
 #include "core/forward.h"
 #include "core/language.h"
 #include "core/sounding.h"
@@ -8,7 +9,6 @@
 #include "platform/scripted_dialog_host.h"
 #include "shell/settings_values.h"
 #include "shell/sev_form.h"
-#include "sounding_setters.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "core_fixture.h"
 #include "editor/data_entry.h"
 #include "shell/sev_form.h"
+#include "sounding_fixture.h"
 
 namespace ohmira::test {
 namespace {

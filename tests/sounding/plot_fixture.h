@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <utility>
 
+#include "../core/sounding_setters.h"
 #include "core/language.h"
 #include "core/sounding.h"
 #include "platform/printer.h"
@@ -15,7 +16,6 @@
 #include "shell/settings_values.h"
 #include "shell/sev_form.h"
 #include "sounding/loglog_plot.h"
-#include "sounding_setters.h"
 
 namespace ohmira::test {
 
