@@ -1,5 +1,5 @@
 #pragma once
-// Controls of the main window that belong to the core: the log-log plot, the status box, the
+// Controls of the main window that the sounding commands own: the log-log plot, the status box, the
 // automatic-model threshold and the superposition switch with its two arrows. One control per line:
 // type, name, container, design position and size (twips).
 #include "platform/controls.h"

@@ -1,5 +1,5 @@
 #pragma once
-// Connects the core's commands to the main window's menus and controls.
+// Connects the sounding commands to the main window's menus and controls.
 
 namespace ohmira {
 
