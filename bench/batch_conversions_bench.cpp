@@ -8,6 +8,7 @@
 #include "platform/scripted_dialog_host.h"
 #include "shell/app_state.h"
 #include "shell/sev_form.h"
+#include "sounding/auto_model_commands.h"
 
 #include <benchmark/benchmark.h>
 

@@ -6,6 +6,9 @@
 #include "core/sounding.h"
 #include "shell/settings_values.h"
 #include "shell/sev_form.h"
+#include "sounding/auto_model_commands.h"
+#include "sounding/fit_command.h"
+#include "sounding/forward_commands.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,12 +3,12 @@
 #include <array>
 
 #include "conversions/list_reader.h"
+#include "core/app_title.h"
+#include "core/language.h"
 #include "core/sounding.h"
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
-#include "shell/app_title.h"
-#include "shell/language.h"
 
 namespace ohmira {
 

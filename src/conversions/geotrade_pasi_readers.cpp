@@ -6,13 +6,13 @@
 #include "conversions/abem_sas_readers.h"
 #include "conversions/import_frame.h"
 #include "conversions/list_reader.h"
+#include "core/app_title.h"
+#include "core/language.h"
 #include "core/sounding.h"
 #include "editor/data_entry.h"
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
-#include "shell/app_title.h"
-#include "shell/language.h"
 #include "shell/sev_form.h"
 
 namespace ohmira {

@@ -5,11 +5,11 @@
 #include "conversions/imported_sounding.h"
 #include "conversions/list_reader.h"
 #include "core/older_files.h"
-#include "core/open_save.h"
 #include "core/sounding.h"
 #include "platform/files.h"
 #include "platform/runtime_error.h"
 #include "shell/sev_form.h"
+#include "sounding/open_save.h"
 
 namespace ohmira {
 

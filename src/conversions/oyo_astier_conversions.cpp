@@ -9,7 +9,7 @@
 #include "conversions/import_frame.h"
 #include "conversions/imported_sounding.h"
 #include "conversions/list_reader.h"
-#include "core/open_save.h"
+#include "core/app_title.h"
 #include "core/qd3_limits.h"
 #include "core/sounding.h"
 #include "editor/data_entry.h"
@@ -17,8 +17,8 @@
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
 #include "platform/text_file.h"
-#include "shell/app_title.h"
 #include "shell/sev_form.h"
+#include "sounding/open_save.h"
 
 namespace ohmira {
 

@@ -1,13 +1,14 @@
 #include "conversions/qxl_export.h"
+#include "sounding/forward_commands.h"
 
+#include "core/app_title.h"
 #include "core/forward.h"
+#include "core/language.h"
 #include "core/sounding.h"
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
 #include "platform/text_file.h"
-#include "shell/app_title.h"
-#include "shell/language.h"
 #include "shell/sev_form.h"
 
 namespace ohmira {

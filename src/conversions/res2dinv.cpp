@@ -1,14 +1,18 @@
 #include "conversions/res2dinv.h"
+#include "sounding/auto_model_commands.h"
+#include "sounding/fit_command.h"
+#include "sounding/forward_commands.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "conversions/batch_run.h"
 #include "conversions/list_reader.h"
+#include "core/app_title.h"
 #include "core/auto_model.h"
 #include "core/fit.h"
 #include "core/forward.h"
-#include "core/open_save.h"
+#include "core/language.h"
 #include "core/qd3_limits.h"
 #include "core/sounding.h"
 #include "editor/model_grid.h"
@@ -17,10 +21,9 @@
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
 #include "platform/text_file.h"
-#include "shell/app_title.h"
-#include "shell/language.h"
 #include "shell/settings_values.h"
 #include "shell/sev_form.h"
+#include "sounding/open_save.h"
 
 namespace ohmira {
 

@@ -5,17 +5,17 @@
 #include <string>
 
 #include "conversions/list_reader.h"
-#include "core/loglog_plot.h"
-#include "core/open_save.h"
+#include "core/app_title.h"
+#include "core/language.h"
 #include "core/sounding.h"
 #include "platform/dialog_host.h"
 #include "platform/files.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
 #include "platform/text_file.h"
-#include "shell/app_title.h"
-#include "shell/language.h"
 #include "shell/sev_form.h"
+#include "sounding/loglog_plot.h"
+#include "sounding/open_save.h"
 
 namespace ohmira {
 

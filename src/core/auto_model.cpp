@@ -1,15 +1,9 @@
 #include "core/auto_model.h"
 
 #include "core/fit.h"
-#include "core/loglog_plot.h"
 #include "core/sounding.h"
-#include "editor/model_grid.h"
-#include "platform/dialog_host.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
-#include "shell/app_title.h"
-#include "shell/language.h"
-#include "shell/sev_form.h"
 
 #include <algorithm>
 #include <array>
@@ -43,14 +37,14 @@ bool log_ratio(double x, double y, double &out) {
 
 // The slope-based model; false at the first statement that would fail (the layers written so far
 // stay).
-bool build_auto_model() {
+bool build_auto_model(bool wenner) {
     for (int layer = 1; layer <= Auto_Model_Max_Layers; ++layer) {
         Fixed_Param(layer) = 0;
         Model_Layers(1, layer) = 0.0;
         Model_Layers(2, layer) = 0.0;
     }
     const int n = Nb_Points;
-    const double tripled = SEV.Option3.Value() ? 3.0 : 1.0; // Wenner
+    const double tripled = wenner ? 3.0 : 1.0;
     std::array<float, 51> S{};
 
     const auto a1 = field(1, 1), a2 = field(1 + 1, 1), r1 = field(1, 2), r2 = field(2, 2);
@@ -140,77 +134,19 @@ bool build_auto_model() {
     return true;
 }
 
-void restore_pointers() {
-    SEV.Bilog.MousePointer(vbCrosshair);
-    SEV.MousePointer(vbArrow);
-}
-
 } // namespace
 
-void Create_Auto_Model() {
-    SEV.Bilog.MousePointer(vbHourglass);
-    SEV.MousePointer(vbHourglass);
+bool detect_auto_model(bool wenner) {
     bool built = false;
     try {
-        built = build_auto_model();
+        built = build_auto_model(wenner);
     } catch (const RuntimeError &) {
         built = false;
     }
-    if (!built) {
-        MsgBox(by_language(Auto_Model_Impossible_Text), vbCritical, Prog_Title);
-        restore_pointers();
-        return;
+    if (built) {
+        Model_Layers(2, Nb_Layers) = 0.0; // the last layer becomes the half-space
     }
-    Draw_Mode = "AUTOMATIC";
-    Model_Layers(2, Nb_Layers) = 0.0; // the last layer becomes the half-space
-    restore_pointers();
-}
-
-void Set_Auto_Threshold() {
-    Auto_Threshold = SEV.Slider1.Value() / 10.0 + 0.03;
-    SEV.Grid1.SetFocus();
-}
-
-void Setup_Auto_Threshold_Slider() {
-    SEV.Slider1.Change = nullptr;
-    SEV.Slider1.Min(0);
-    SEV.Slider1.Max(10);
-    SEV.Slider1.Value(3);
-    Auto_Threshold = SEV.Slider1.Value() / 10.0 + 0.03;
-    SEV.Slider1.Change = Set_Auto_Threshold;
-}
-
-void NModele_Click() {
-    if (File_Name.empty()) {
-        MsgBox(by_language(Select_File_First_Text), vbExclamation, Prog_Title);
-        return;
-    }
-    SEV.Bilog.MousePointer(vbHourglass);
-    Draw_Mode = "NORMAL";
-    Draw_Bilog_Frame();
-    bool automatic = false;
-    if (Model_Layers(1, 1).num() > 0 && Model_Layers(2, 1).num() > 0 &&
-        Model_Layers(1, 2).num() > 0) {
-        Display_Model();
-        Update_Layer_Depths();
-        Compute_Curve();
-    } else if (MsgBox(by_language(Auto_Model_Question_Text), vbYesNo + vbQuestion, Prog_Title) ==
-               vbYes) {
-        Create_Auto_Model();
-        automatic = true;
-    }
-    if (!automatic) {
-        SEV.SSTab1.Tab(1);
-    }
-    restore_pointers();
-}
-
-void Request_Auto_Model() {
-    if (File_Name.empty()) {
-        MsgBox(by_language(Request_Select_File_Text), vbExclamation, Prog_Title);
-        return;
-    }
-    Create_Auto_Model();
+    return built;
 }
 
 } // namespace ohmira

@@ -1,15 +1,10 @@
 #include "core/fit.h"
 
+#include "core/computation_settings.h"
 #include "core/forward.h"
 #include "core/sounding.h"
-#include "editor/model_grid.h"
-#include "platform/dialog_host.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
-#include "platform/screen.h"
-#include "shell/app_title.h"
-#include "shell/settings_values.h"
-#include "shell/sev_form.h"
 
 #include <algorithm>
 #include <cmath>
@@ -39,7 +34,7 @@ int sign_of(double x) {
 }
 
 // The line search of one parameter (thickness c = 2 or resistivity c = 1 of `layer`).
-void search_parameter(int c, int layer, double s, double K) {
+void search_parameter(int c, int layer, double s, double K, void (*trial_curve)()) {
     Variant &cell = Model_Layers(c, layer);
     const double p0 = value_or_zero(cell);
     double value = p0;
@@ -64,7 +59,7 @@ void search_parameter(int c, int layer, double s, double K) {
             value = Value_Reset;
         }
         cell = value;
-        Compute_Curve();
+        trial_curve();
         ep = value_or_zero(Misfit);
         Sum_Misfit(Misfit);
         // The misfit of a bracketed point is never 0; without one there is nothing to improve.
@@ -103,28 +98,6 @@ bool remove_thin_layers_and_round() {
         }
     }
     return true;
-}
-
-// Marks the fit's trial steps, so that a failing computation is told once per fit.
-class Trial_Steps {
-public:
-    Trial_Steps() {
-        Fit_In_Progress = true;
-        Calculation_Error_Told = false;
-    }
-    ~Trial_Steps() {
-        Fit_In_Progress = false;
-        Calculation_Error_Told = false;
-    }
-    Trial_Steps(const Trial_Steps &) = delete;
-    Trial_Steps &operator=(const Trial_Steps &) = delete;
-};
-
-void fit_failed() {
-    Screen.MousePointer(vbArrow);
-    // Later computations must draw again: the fit is over.
-    Misfit = 0.0;
-    MsgBox(Fit_Error_Text, vbExclamation, Prog_Title);
 }
 
 } // namespace
@@ -275,15 +248,9 @@ void Update_Layer_Depths() {
     Nb_Layers = 20;
 }
 
-void Fit_Model() {
-    const Trial_Steps trial_steps;
-    if (Nb_Layers < 2 || Nb_Points < 1 || Curve_Valid == 0) {
-        Compute_Curve();
-    }
-    Screen.MousePointer(vbHourglass);
+bool fit_search(void (*trial_curve)()) {
     if (Nb_Layers <= 0 || Nb_Layers >= Model_Columns) {
-        fit_failed();
-        return;
+        return false;
     }
     try {
         const double s = 0.02 / Nb_Layers;
@@ -292,8 +259,7 @@ void Fit_Model() {
         // Without a field point between two curve samples the misfit is 0 and a pass would
         // divide 0 by 0: the fit fails, the model as it was.
         if (value_or_zero(Misfit) == 0.0) {
-            fit_failed();
-            return;
+            return false;
         }
 
         for (int pass = 0; value_or_zero(Misfit) != 0.0 && pass < Fit_Max_Passes; ++pass) {
@@ -304,7 +270,7 @@ void Fit_Model() {
                     if (Fixed_Param(i) == 3 || Fixed_Param(i) == c || (c == 2 && i == Nb_Layers)) {
                         continue;
                     }
-                    search_parameter(c, i, s, K);
+                    search_parameter(c, i, s, K, trial_curve);
                 }
             }
             const double q = (e0 - value_or_zero(Misfit)) / e0;
@@ -313,19 +279,10 @@ void Fit_Model() {
             }
             K = std::sqrt(K);
         }
-
-        if (!remove_thin_layers_and_round()) {
-            fit_failed();
-            return;
-        }
-        Misfit = 0.0;
-        Compute_Curve();
-        Display_Model();
+        return remove_thin_layers_and_round();
     } catch (const RuntimeError &) {
-        fit_failed();
-        return;
+        return false;
     }
-    Screen.MousePointer(vbDefault);
 }
 
 } // namespace ohmira

@@ -9,10 +9,14 @@ namespace ohmira {
 // first and the last bracketed point counted twice.
 void Sum_Misfit(Variant &misfit);
 
-// Adjusts the free resistivities and thicknesses by a line search per parameter until a pass
-// improves the misfit by no more than 2 %; removes layers thinner than 0.01 m, rounds the
-// model, draws the final curve and shows the model.
-void Fit_Model();
+// The fit's search: adjusts the free resistivities and thicknesses by a line search per
+// parameter until a pass improves the misfit by no more than 2 %, then removes layers thinner
+// than 0.01 m and rounds the model. `trial_curve` computes the curve of each trial model into
+// `Curve` (Compute_Curve for the window; it draws nothing while Misfit is not 0). False when the
+// fit fails: no layer count in range, no field point to compare, a value that cannot be rounded
+// or a runtime error; the model then stands as the search left it. The command is Fit_Model
+// (sounding/fit_command.h).
+bool fit_search(void (*trial_curve)());
 
 // Rounds Model_Layers(column, layer) in place: resistivities by their size, thicknesses and
 // depths by Decimals_Mode. False (value unchanged) when it does not fit a Long or the indices

@@ -1,14 +1,9 @@
 #include "core/forward.h"
 
-#include "core/loglog_plot.h"
+#include "core/computation_settings.h"
 #include "core/sounding.h"
-#include "platform/dialog_host.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
-#include "shell/app_title.h"
-#include "shell/language.h"
-#include "shell/settings_values.h"
-#include "shell/sev_form.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,10 +12,6 @@
 namespace ohmira {
 
 namespace {
-
-// The desktop's window-text colour: the check box and its label lose the dimmed look of a
-// superposition in progress.
-constexpr int Window_Text_Color = vbWindowText;
 
 // Copies the model into the numeric form of the filters. False when a value is not a number.
 bool read_model(Layered_Earth &earth) {
@@ -39,28 +30,7 @@ bool read_model(Layered_Earth &earth) {
     return true;
 }
 
-// After the sample loop, and in the error handler: superposition off releases the check box.
-void release_superposition_box() {
-    if (Superpose == 1) {
-        return;
-    }
-    Fresh_Load = 0;
-    SEV.Check18.Enabled(true);
-    SEV.Check18.ForeColor(Window_Text_Color);
-    SEV.Label31.ForeColor(Window_Text_Color);
-}
-
 } // namespace
-
-Array_Type selected_array_type() {
-    if (SEV.Option1.Value()) {
-        return Array_Type::Schlumberger;
-    }
-    if (SEV.Option3.Value()) {
-        return Array_Type::Wenner;
-    }
-    return Array_Type::Dipole;
-}
 
 void Find_Max_AB2(std::int16_t &max_ab2) {
     const int points = std::min<int>(Nb_Points, Last_Field_Row);
@@ -88,14 +58,12 @@ void Find_Max_AB2(std::int16_t &max_ab2) {
     }
 }
 
-void Compute_Curve() {
+Model_Curve_Result compute_model_curve(Array_Type array) {
     Curve_Done = 1;
-    SEV.Bilog.MousePointer(vbHourglass);
     Plot_Empty = 0;
     Curve_Valid = -1;
     if (Max_AB2 == 0) {
-        SEV.Bilog.MousePointer(vbCrosshair);
-        return;
+        return {false, Forward_Failure::none, 0};
     }
     if (Superpose == -1) {
         Max_AB2 = 1;
@@ -108,48 +76,16 @@ void Compute_Curve() {
     Sampled_Curve samples;
     Forward_Failure failure = Forward_Failure::arithmetic;
     if (read_model(earth)) {
-        failure = compute_sampled_curve(earth, selected_array_type(), AB2min, Max_AB2, samples);
+        failure = compute_sampled_curve(earth, array, AB2min, Max_AB2, samples);
     }
-    const bool fitting = Misfit.num() != 0;
-    const bool drawing = Draw_Mode != "FICHIER" && !fitting;
     // Rows 0..written-1 hold samples; on an arithmetic failure row `samples.last` is unwritten.
     const int written = failure == Forward_Failure::arithmetic ? samples.last : samples.last + 1;
     for (int k = 0; k < written; ++k) {
         Curve(k, 1) = samples.rho[k];
         Curve(k, 2) = samples.spacing[k];
-        Curve_Last = static_cast<std::int16_t>(k);
-        if (drawing) {
-            Plot_Curve_Point(k + 1);
-        }
     }
     Curve_Last = static_cast<std::int16_t>(samples.last);
-
-    if (failure != Forward_Failure::none) {
-        // A fit computes hundreds of trial curves: the same failure is told once per fit.
-        if (!Calculation_Error_Told) {
-            MsgBox(by_language(Calculation_Error_Text), vbExclamation, Prog_Title);
-        }
-        if (Fit_In_Progress) {
-            Calculation_Error_Told = true;
-        }
-        // The plot must not keep the hourglass after a failed computation.
-        if (Draw_Mode != "FICHIER") {
-            SEV.Bilog.MousePointer(vbCrosshair);
-        }
-        release_superposition_box();
-        return;
-    }
-    if (Draw_Mode == "FICHIER") {
-        return;
-    }
-    if (Draw_RMS == 1 && !fitting) {
-        Draw_Error_Curve();
-    }
-    if (Draw_Model == 1 && !fitting) {
-        Draw_Model_Steps();
-    }
-    SEV.Bilog.MousePointer(vbCrosshair);
-    release_superposition_box();
+    return {true, failure, written};
 }
 
 int find_curve_bracket(int from, double spacing) {

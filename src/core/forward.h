@@ -1,18 +1,27 @@
 #pragma once
 // The forward computation of the current model: fills `Curve` with the apparent-resistivity
-// curve, eight samples per decade, and draws it unless a fit is running or the mode is
-// "FICHIER".
+// curve, eight samples per decade. The command that draws it on the plot is Compute_Curve
+// (sounding/forward_commands.h).
 #include "core/forward_filters.h"
-#include "shell/language.h"
+#include "core/language.h"
 
 #include <cstdint>
 #include <optional>
 
 namespace ohmira {
 
-// Computes the curve of `Model_Layers` / `Nb_Layers` for the array chosen on the data-entry
-// page. A failure shows "Calculation error..." and leaves the rows already written.
-void Compute_Curve();
+// What compute_model_curve did: nothing without a spacing to reach (Max_AB2 0), else the
+// failure, if any, and the number of `Curve` rows written.
+struct Model_Curve_Result {
+    bool computed = false;
+    Forward_Failure failure = Forward_Failure::none;
+    int written = 0;
+};
+
+// Computes the curve of `Model_Layers` / `Nb_Layers` for `array` into `Curve` rows 0.., sets
+// Curve_Last to the last sample and marks the sounding computed (Curve_Done, Curve_Valid,
+// Plot_Empty). A failure leaves the rows already written.
+Model_Curve_Result compute_model_curve(Array_Type array);
 
 // Raises `max_ab2` to each larger field spacing, rounded half to even; spacings that are not
 // numbers or exceed 32767 are passed over.
@@ -29,10 +38,6 @@ std::optional<double> curve_value_at(int k, double spacing);
 
 // Field points are rows 1..51 of Field_Data.
 inline constexpr int Last_Field_Row = 51;
-
-// The array type selected by the option buttons: Option1 Schlumberger, Option3 Wenner, else
-// dipole.
-Array_Type selected_array_type();
 
 // Set by the fit while its trial steps run; a calculation error is then shown only once.
 inline bool Fit_In_Progress = false;

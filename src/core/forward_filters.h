@@ -3,7 +3,7 @@
 // and the three digital filters that turn it into apparent resistivities, eight samples per decade.
 // The filters (core/forward_filter_tables.h) read the transform every 1/16 decade, so one table of
 // transform values serves every sample of a curve. Nothing here touches the shared sounding state;
-// Compute_Curve wraps it.
+// compute_model_curve (core/forward.h) wraps it.
 #include <array>
 
 namespace ohmira {

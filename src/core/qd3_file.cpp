@@ -4,15 +4,15 @@
 #include <cmath>
 #include <limits>
 
-#include "core/open_save.h"
+#include "core/app_title.h"
+#include "core/language.h"
 #include "core/qd3_limits.h"
 #include "core/sounding.h"
+#include "core/sounding_files.h"
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
 #include "platform/text_file.h"
-#include "shell/app_title.h"
-#include "shell/language.h"
 
 namespace ohmira {
 

@@ -115,9 +115,4 @@ void restore_sounding(const Sounding_Record &r);
 // compensation), so that what is read next carries nothing of the sounding before.
 void clear_sounding_contents();
 
-// Starts a new, empty sounding.
-void New_SEV();
-// File ▸ New.
-void NewFile_Click();
-
 } // namespace ohmira

@@ -3,17 +3,17 @@
 #include <algorithm>
 #include <array>
 
-#include "core/open_save.h"
+#include "core/app_title.h"
+#include "core/language.h"
 #include "core/sounding.h"
 #include "platform/app_info.h"
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
 #include "platform/text_file.h"
-#include "shell/app_title.h"
 #include "shell/control_captions.h"
-#include "shell/language.h"
 #include "shell/sev_form.h"
+#include "sounding/open_save.h"
 
 namespace ohmira {
 

@@ -1,14 +1,14 @@
 #include "editor/editor_events.h"
 
-#include "core/compute_commands.h"
-#include "core/open_save.h"
-#include "core/superposition.h"
 #include "editor/data_entry.h"
 #include "editor/field_buttons.h"
 #include "editor/field_grid.h"
 #include "editor/model_grid.h"
 #include "editor/model_grid_editing.h"
 #include "shell/sev_form.h"
+#include "sounding/compute_commands.h"
+#include "sounding/open_save.h"
+#include "sounding/superposition.h"
 
 namespace ohmira {
 

@@ -1,13 +1,13 @@
 #include "editor/field_buttons.h"
+#include "sounding/forward_commands.h"
+#include "sounding/new_sounding.h"
 
 #include <string>
 
-#include "core/compute_commands.h"
+#include "core/app_title.h"
 #include "core/forward.h"
-#include "core/loglog_plot.h"
-#include "core/open_save.h"
+#include "core/language.h"
 #include "core/sounding.h"
-#include "core/superposition.h"
 #include "editor/data_entry.h"
 #include "editor/field_grid.h"
 #include "editor/model_editor.h"
@@ -16,10 +16,12 @@
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
 #include "platform/user_feedback.h"
-#include "shell/app_title.h"
-#include "shell/language.h"
 #include "shell/settings_values.h"
 #include "shell/sev_form.h"
+#include "sounding/compute_commands.h"
+#include "sounding/loglog_plot.h"
+#include "sounding/open_save.h"
+#include "sounding/superposition.h"
 
 namespace ohmira {
 

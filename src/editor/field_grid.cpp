@@ -1,13 +1,14 @@
 #include "editor/field_grid.h"
+#include "sounding/forward_commands.h"
 
 #include <array>
 #include <cmath>
 #include <optional>
 #include <string>
 
-#include "core/compute_commands.h"
+#include "core/app_title.h"
 #include "core/forward.h"
-#include "core/loglog_plot.h"
+#include "core/language.h"
 #include "core/qd3_limits.h"
 #include "core/sounding.h"
 #include "editor/data_entry.h"
@@ -17,9 +18,9 @@
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
 #include "platform/user_feedback.h"
-#include "shell/app_title.h"
-#include "shell/language.h"
 #include "shell/sev_form.h"
+#include "sounding/compute_commands.h"
+#include "sounding/loglog_plot.h"
 
 namespace ohmira {
 

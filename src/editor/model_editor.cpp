@@ -1,14 +1,16 @@
 #include "editor/model_editor.h"
+#include "sounding/fit_command.h"
+#include "sounding/forward_commands.h"
 
 #include "core/fit.h"
 #include "core/forward.h"
-#include "core/loglog_plot.h"
+#include "core/language.h"
 #include "core/sounding.h"
 #include "editor/model_grid.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
-#include "shell/language.h"
 #include "shell/sev_form.h"
+#include "sounding/loglog_plot.h"
 
 #include <algorithm>
 #include <array>

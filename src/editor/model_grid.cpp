@@ -1,12 +1,14 @@
 #include "editor/model_grid.h"
 
+#include <cmath>
+
+#include "core/app_title.h"
 #include "core/fit.h"
 #include "core/qd3_limits.h"
 #include "core/sounding.h"
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
-#include "shell/app_title.h"
 #include "shell/settings_values.h"
 #include "shell/sev_form.h"
 

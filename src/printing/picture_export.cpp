@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "core/app_title.h"
 #include "core/sounding.h"
 #include "platform/clipboard.h"
 #include "platform/dialog_host.h"
@@ -11,7 +12,6 @@
 #include "platform/runtime_error.h"
 #include "platform/shell_open.h"
 #include "platform/wmf_writer.h"
-#include "shell/app_title.h"
 #include "shell/settings_values.h"
 #include "shell/sev_form.h"
 

@@ -1,12 +1,13 @@
 #include "printing/printer_sheet.h"
+#include "sounding/forward_commands.h"
 
 #include <algorithm>
 #include <cmath>
 #include <utility>
 
+#include "core/app_title.h"
 #include "core/forward.h"
-#include "core/loglog_plot.h"
-#include "core/plot_surface.h"
+#include "core/language.h"
 #include "core/sounding.h"
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
@@ -15,10 +16,10 @@
 #include "platform/screen.h"
 #include "printing/report_labels.h"
 #include "printing/sheet_preview.h"
-#include "shell/app_title.h"
-#include "shell/language.h"
 #include "shell/settings_values.h"
 #include "shell/sev_form.h"
+#include "sounding/loglog_plot.h"
+#include "sounding/plot_surface.h"
 
 namespace ohmira {
 

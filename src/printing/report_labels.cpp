@@ -2,8 +2,8 @@
 
 #include <array>
 
+#include "core/language.h"
 #include "core/sounding.h"
-#include "shell/language.h"
 
 namespace ohmira {
 

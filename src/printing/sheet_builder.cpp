@@ -1,21 +1,22 @@
 #include "printing/sheet_builder.h"
+#include "sounding/forward_commands.h"
 
 #include <array>
 #include <cmath>
 #include <cstdint>
 
 #include "core/forward.h"
-#include "core/loglog_plot.h"
-#include "core/plot_surface.h"
+#include "core/language.h"
 #include "core/sounding.h"
 #include "editor/model_grid.h"
 #include "platform/number_text.h"
 #include "printing/report_labels.h"
 #include "printing/sheet_geometry.h"
 #include "printing/sheet_preview.h"
-#include "shell/language.h"
 #include "shell/settings_values.h"
 #include "shell/sev_form.h"
+#include "sounding/loglog_plot.h"
+#include "sounding/plot_surface.h"
 
 namespace ohmira {
 

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cmath>
 
+#include "core/app_title.h"
 #include "core/sounding.h"
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
@@ -12,7 +13,6 @@
 #include "platform/screen.h"
 #include "printing/sheet_builder.h"
 #include "printing/sheet_preview.h"
-#include "shell/app_title.h"
 #include "shell/sev_form.h"
 
 namespace ohmira {

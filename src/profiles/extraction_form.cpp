@@ -1,7 +1,7 @@
 #include "profiles/extraction_form.h"
 
+#include "core/language.h"
 #include "profiles/profile_values.h"
-#include "shell/language.h"
 
 #include <array>
 

@@ -1,5 +1,6 @@
 #include "profiles/profile_selection.h"
 
+#include "core/app_title.h"
 #include "core/sounding.h"
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
@@ -8,7 +9,6 @@
 #include "profiles/profile_sounding.h"
 #include "profiles/profile_values.h"
 #include "profiles/section_geometry.h"
-#include "shell/app_title.h"
 #include "shell/sev_form.h"
 
 #include <algorithm>

@@ -1,5 +1,7 @@
 #include "profiles/slice_export.h"
 
+#include "core/app_title.h"
+#include "core/language.h"
 #include "core/sounding.h"
 #include "platform/dialog_host.h"
 #include "platform/files.h"
@@ -10,8 +12,6 @@
 #include "profiles/profile_selection.h"
 #include "profiles/profile_values.h"
 #include "profiles/section_geometry.h"
-#include "shell/app_title.h"
-#include "shell/language.h"
 #include "shell/sev_form.h"
 
 #include <array>

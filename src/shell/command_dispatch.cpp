@@ -1,6 +1,8 @@
 #include "shell/command_dispatch.h"
+#include "sounding/new_sounding.h"
 
-#include "core/open_save.h"
+#include "core/app_title.h"
+#include "core/language.h"
 #include "core/sounding.h"
 #include "editor/data_entry.h"
 #include "editor/model_editor.h"
@@ -13,12 +15,11 @@
 #include "printing/sheet_preview.h"
 #include "profiles/colour_scale.h"
 #include "profiles/section_drawing.h"
-#include "shell/app_title.h"
 #include "shell/find_control.h"
-#include "shell/language.h"
 #include "shell/launched_programs.h"
 #include "shell/program_exit.h"
 #include "shell/sev_form.h"
+#include "sounding/open_save.h"
 
 #include <exception>
 #include <string_view>

@@ -4,7 +4,7 @@
 #include <span>
 #include <string>
 
-#include "shell/language.h"
+#include "core/language.h"
 
 namespace ohmira {
 

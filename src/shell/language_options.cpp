@@ -1,25 +1,26 @@
 #include "shell/language_options.h"
+#include "sounding/forward_commands.h"
 
 #include <array>
 #include <cmath>
 #include <limits>
 #include <string>
 
-#include "core/compute_commands.h"
+#include "core/app_title.h"
 #include "core/forward.h"
-#include "core/loglog_plot.h"
+#include "core/language.h"
 #include "core/sounding.h"
-#include "core/superposition.h"
 #include "editor/data_entry.h"
 #include "editor/model_editor.h"
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
-#include "shell/app_title.h"
 #include "shell/control_captions.h"
-#include "shell/language.h"
 #include "shell/settings_values.h"
 #include "shell/setup_tab.h"
 #include "shell/sev_form.h"
+#include "sounding/compute_commands.h"
+#include "sounding/loglog_plot.h"
+#include "sounding/superposition.h"
 
 namespace ohmira {
 

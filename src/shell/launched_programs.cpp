@@ -1,13 +1,13 @@
 #include "shell/launched_programs.h"
 
+#include "core/app_title.h"
+#include "core/language.h"
 #include "core/text_utils.h"
 #include "platform/app_info.h"
 #include "platform/control.h"
 #include "platform/dialog_host.h"
 #include "platform/file_association.h"
 #include "platform/shell_open.h"
-#include "shell/app_title.h"
-#include "shell/language.h"
 #include "shell/sev_form.h"
 #include "shell/splash_form.h"
 

@@ -1,16 +1,16 @@
 #include "shell/main_frame.h"
 
 #include "conversions/conversions_events.h"
-#include "core/core_events.h"
-#include "core/loglog_plot.h"
-#include "core/open_save.h"
-#include "core/plot_readout.h"
 #include "editor/editor_events.h"
 #include "platform/printer.h"
 #include "printing/printing_events.h"
 #include "profiles/profiles_events.h"
 #include "shell/sev_form.h"
 #include "shell/shell_events.h"
+#include "sounding/core_events.h"
+#include "sounding/loglog_plot.h"
+#include "sounding/open_save.h"
+#include "sounding/plot_readout.h"
 
 #include <array>
 

@@ -1,13 +1,13 @@
 #include "shell/program_exit.h"
 
-#include "core/open_save.h"
+#include "core/app_title.h"
+#include "core/language.h"
 #include "core/sounding.h"
 #include "editor/model_grid.h"
 #include "platform/dialog_host.h"
 #include "platform/program_end.h"
-#include "shell/app_title.h"
-#include "shell/language.h"
 #include "shell/settings.h"
+#include "sounding/open_save.h"
 
 namespace ohmira {
 

@@ -3,14 +3,13 @@
 #include <cstdint>
 #include <string>
 
+#include "core/computation_settings.h"
 #include "platform/variant.h"
 
 namespace ohmira {
 
-inline std::int16_t AB2min = -1;       // decade exponent of the plot's left edge
-inline std::int16_t Draw_Model = 1;    // 1: draw the model steps after each computation
-inline std::int16_t Draw_RMS = 0;      // 1: draw the error curve after each computation
-inline std::int16_t Decimals_Mode = 0; // thickness decimals: 0 automatic, 1 or 2
+inline std::int16_t Draw_Model = 1; // 1: draw the model steps after each computation
+inline std::int16_t Draw_RMS = 0;   // 1: draw the error curve after each computation
 
 // The rest of the plot window as decade exponents: spacings 10^AB2min .. 10^AB2max m,
 // resistivities 10^RHOmin .. 10^RHOmax ohm·m.

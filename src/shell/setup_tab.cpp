@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
+#include "core/language.h"
 #include "core/sounding.h"
 #include "shell/control_captions.h"
-#include "shell/language.h"
 #include "shell/settings_values.h"
 #include "shell/sev_form.h"
 

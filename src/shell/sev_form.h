@@ -8,12 +8,12 @@
 // Event handlers are connected by the subsystems at start-up, not here. No initialiser of another
 // namespace-scope variable may use `SEV`: their order of construction across files is not fixed.
 #include "conversions/conversions_controls.h"
-#include "core/core_controls.h"
 #include "editor/editor_controls.h"
 #include "platform/form.h"
 #include "printing/printing_controls.h"
 #include "profiles/profiles_controls.h"
 #include "shell/shell_controls.h"
+#include "sounding/core_controls.h"
 
 namespace ohmira {
 

@@ -1,12 +1,12 @@
 #include "shell/splash_form.h"
 
-#include "core/open_save.h"
+#include "core/app_title.h"
 #include "core/sounding.h"
 #include "platform/app_info.h"
-#include "shell/app_title.h"
 #include "shell/find_control.h"
 #include "shell/launched_programs.h"
 #include "shell/sev_form.h"
+#include "sounding/open_save.h"
 
 #include <new>
 

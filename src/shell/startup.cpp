@@ -1,7 +1,7 @@
 #include "shell/startup.h"
 
-#include "core/loglog_plot.h"
-#include "core/open_save.h"
+#include "core/app_title.h"
+#include "core/language.h"
 #include "core/sounding.h"
 #include "editor/data_entry.h"
 #include "editor/model_editor.h"
@@ -11,15 +11,15 @@
 #include "platform/program_end.h"
 #include "platform/runtime_error.h"
 #include "platform/single_instance.h"
-#include "shell/app_title.h"
 #include "shell/find_control.h"
-#include "shell/language.h"
 #include "shell/main_frame.h"
 #include "shell/settings.h"
 #include "shell/settings_values.h"
 #include "shell/setup_tab.h"
 #include "shell/sev_form.h"
 #include "shell/splash_form.h"
+#include "sounding/loglog_plot.h"
+#include "sounding/open_save.h"
 
 #include <array>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "shell/status_hints.h"
 
-#include "shell/language.h"
+#include "core/language.h"
 #include "shell/sev_form.h"
 
 namespace ohmira {

@@ -1,14 +1,15 @@
 #include "shell/window_layout.h"
+#include "sounding/forward_commands.h"
 
 #include "core/fit.h"
 #include "core/forward.h"
-#include "core/loglog_plot.h"
 #include "core/sounding.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
 #include "platform/screen.h"
 #include "shell/find_control.h"
 #include "shell/sev_form.h"
+#include "sounding/loglog_plot.h"
 
 #include <algorithm>
 #include <exception>

@@ -6,6 +6,7 @@
 #include "conversions/syscal.h"
 #include "core/auto_model.h"
 #include "platform/form.h"
+#include "sounding/auto_model_commands.h"
 
 #include <iterator>
 #include <random>

@@ -1,4 +1,5 @@
 #include "conversions/sheet_import.h"
+#include "sounding/auto_model_commands.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,11 +1,21 @@
 #pragma once
-// Set-up of the core tests: the shared start (state, English, scripted dialog host, a fresh
-// temporary folder) and nothing more.
-#include "../app_fixture.h"
+// Set-up of the core tests: the sounding's state back to its start values, English, a scripted
+// dialog host and a fresh temporary folder. Nothing of the window: these tests link the core alone.
+#include "../folder_fixture.h"
 #include "core/sounding.h"
 
 namespace ohmira::test {
 
-using CoreTest = AppTest;
+class CoreTest : public FolderTest {
+protected:
+    void SetUp() override {
+        reset_core_state();
+        FolderTest::SetUp();
+    }
+    void TearDown() override {
+        FolderTest::TearDown();
+        reset_core_state();
+    }
+};
 
 } // namespace ohmira::test

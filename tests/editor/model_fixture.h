@@ -3,13 +3,13 @@
 // its design state, English, the Schlumberger array, the default plot window and a scripted
 // dialog host.
 #include "../core/sounding_setters.h"
+#include "core/language.h"
 #include "core/sounding.h"
 #include "editor/editor_events.h"
 #include "editor/model_grid.h"
 #include "platform/scripted_dialog_host.h"
 #include "platform/user_feedback.h"
 #include "shell/app_state.h"
-#include "shell/language.h"
 #include "shell/settings_values.h"
 #include "shell/sev_form.h"
 

@@ -13,6 +13,7 @@
 
 #include "../core/sounding_setters.h"
 #include "core/forward.h"
+#include "core/language.h"
 #include "core/sounding.h"
 #include "platform/printer.h"
 #include "platform/screen.h"
@@ -22,9 +23,9 @@
 #include "printing/sheet_builder.h"
 #include "printing/sheet_preview.h"
 #include "shell/app_state.h"
-#include "shell/language.h"
 #include "shell/settings_values.h"
 #include "shell/sev_form.h"
+#include "sounding/forward_commands.h"
 
 namespace ohmira::test {
 

@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "../platform/temp_folder.h"
+#include "core/language.h"
 #include "platform/scripted_dialog_host.h"
 #include "platform/text_file.h"
 #include "profiles/profile_values.h"
 #include "profiles/profiles_events.h"
 #include "shell/app_state.h"
-#include "shell/language.h"
 #include "shell/sev_form.h"
 
 namespace ohmira::test {

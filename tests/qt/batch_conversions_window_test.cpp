@@ -5,7 +5,6 @@
 #include "conversions/res2dinv.h"
 #include "core/auto_model.h"
 #include "core/forward.h"
-#include "core/loglog_plot.h"
 #include "core/sounding.h"
 #include "platform/qt/form_view.h"
 #include "printing/printer_sheet.h"
@@ -13,6 +12,8 @@
 #include "shell/main_frame.h"
 #include "shell/settings_values.h"
 #include "shell/sev_form.h"
+#include "sounding/auto_model_commands.h"
+#include "sounding/loglog_plot.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,7 +3,7 @@
 // must stay physical (every value above 0). Set OHMIRA_QT_SHOTS to a folder to keep the picture.
 #include "core/auto_model.h"
 #include "core/forward.h"
-#include "core/open_save.h"
+#include "core/language.h"
 #include "core/qd3_file.h"
 #include "core/sounding.h"
 #include "editor/data_entry.h"
@@ -12,10 +12,10 @@
 #include "platform/qt/form_view.h"
 #include "qt_test_app.h"
 #include "shell/app_state.h"
-#include "shell/language.h"
 #include "shell/main_frame.h"
 #include "shell/settings_values.h"
 #include "shell/sev_form.h"
+#include "sounding/open_save.h"
 
 #include <QFileDialog>
 #include <QMenu>

@@ -1,7 +1,6 @@
 // The data-entry page in the real window: a sounding opened through File ▸ Read with the dialog
 // answered, and a new Schlumberger sounding typed key by key, computed by the Down arrow and saved
 // through the save button's question and dialog. Set OHMIRA_QT_SHOTS to keep the pictures.
-#include "core/open_save.h"
 #include "core/qd3_file.h"
 #include "core/sounding.h"
 #include "editor/data_entry.h"
@@ -12,6 +11,7 @@
 #include "shell/app_state.h"
 #include "shell/main_frame.h"
 #include "shell/sev_form.h"
+#include "sounding/open_save.h"
 
 #include <QClipboard>
 #include <QDir>

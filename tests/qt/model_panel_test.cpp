@@ -3,6 +3,7 @@
 // Set OHMIRA_QT_SHOTS to a folder to keep the pictures.
 #include "../core/sounding_setters.h"
 #include "core/forward.h"
+#include "core/language.h"
 #include "core/sounding.h"
 #include "editor/model_editor.h"
 #include "editor/model_grid.h"
@@ -11,10 +12,10 @@
 #include "platform/scripted_dialog_host.h"
 #include "qt_test_app.h"
 #include "shell/app_state.h"
-#include "shell/language.h"
 #include "shell/main_frame.h"
 #include "shell/settings_values.h"
 #include "shell/sev_form.h"
+#include "sounding/forward_commands.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -9,7 +9,7 @@
 #include "printing/sheet_preview.h"
 #include "qt_test_app.h"
 #include "shell/app_state.h"
-#include "shell/language.h"
+#include "core/language.h"
 #include "shell/main_frame.h"
 #include "shell/sev_form.h"
 

@@ -1,7 +1,6 @@
 // The sheet drawn on the system printer, rendered as the printer would paint it: both pages
 // painted to PNG (kept when OHMIRA_QT_SHOTS names a folder) and checked to hold ink.
 #include "core/forward.h"
-#include "core/loglog_plot.h"
 #include "core/sounding.h"
 #include "platform/printer.h"
 #include "platform/qt/print_settings_qt.h"
@@ -11,6 +10,7 @@
 #include "shell/app_state.h"
 #include "shell/settings_values.h"
 #include "shell/sev_form.h"
+#include "sounding/loglog_plot.h"
 
 #include <QDir>
 #include <QImage>

@@ -1,11 +1,11 @@
 // The Setup tab as a user meets it: the language and the plot window chosen in the lists, a box
 // ticked, a colour picked in the colour dialog, OK pressed; then the main tab's plot and captions.
 // Set OHMIRA_QT_SHOTS to a folder to keep the pictures.
+#include "core/language.h"
 #include "core/sounding.h"
 #include "platform/qt/form_view.h"
 #include "qt_test_app.h"
 #include "shell/app_state.h"
-#include "shell/language.h"
 #include "shell/main_frame.h"
 #include "shell/settings_values.h"
 #include "shell/setup_tab.h"

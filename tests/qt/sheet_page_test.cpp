@@ -4,7 +4,7 @@
 // a 4-layer sounding with two stored models, in French and in English, rendered to PNG. Set
 // OHMIRA_QT_SHOTS to a folder to keep the pictures.
 #include "core/forward.h"
-#include "core/loglog_plot.h"
+#include "core/language.h"
 #include "core/sounding.h"
 #include "platform/printer.h"
 #include "platform/qt/form_view.h"
@@ -14,10 +14,11 @@
 #include "printing/sheet_preview.h"
 #include "qt_test_app.h"
 #include "shell/app_state.h"
-#include "shell/language.h"
 #include "shell/main_frame.h"
 #include "shell/settings_values.h"
 #include "shell/sev_form.h"
+#include "sounding/forward_commands.h"
+#include "sounding/loglog_plot.h"
 
 #include <QAbstractItemView>
 #include <QAction>

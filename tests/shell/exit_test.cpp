@@ -1,5 +1,5 @@
+#include "core/language.h"
 #include "core/sounding.h"
-#include "shell/language.h"
 #include "shell/main_frame.h"
 #include "shell/program_exit.h"
 #include "shell/settings_values.h"

@@ -1,10 +1,10 @@
 #include "shell/language_options.h"
 
 #include "core/sounding.h"
-#include "core/superposition.h"
 #include "setup_fixture.h"
 #include "shell/settings_values.h"
 #include "shell/setup_tab.h"
+#include "sounding/superposition.h"
 
 namespace ohmira::test {
 namespace {

@@ -5,9 +5,9 @@
 #include <fstream>
 
 #include "../platform/temp_folder.h"
+#include "core/app_title.h"
 #include "platform/app_info.h"
 #include "setup_fixture.h"
-#include "shell/app_title.h"
 #include "shell/splash_form.h"
 #include "shell/status_hints.h"
 

@@ -1,11 +1,11 @@
-#include "core/open_save.h"
+#include "core/language.h"
 #include "core/sounding.h"
 #include "editor/data_entry.h"
 #include "platform/app_info.h"
-#include "shell/language.h"
 #include "shell/settings.h"
 #include "shell/settings_values.h"
 #include "shell_fixture.h"
+#include "sounding/open_save.h"
 
 #include <random>
 

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "core/language.h"
 #include "platform/file_association.h"
 #include "platform/scripted_dialog_host.h"
 #include "platform/shell_open.h"
 #include "shell/app_state.h"
-#include "shell/language.h"
 #include "shell/settings_values.h"
 #include "shell/sev_form.h"
 

@@ -2,8 +2,6 @@
 // driven through its handlers, the scripted user answering the boxes and dialogs.
 #include "../conversions/sample_files.h"
 #include "conversions/import_frame.h"
-#include "core/compute_commands.h"
-#include "core/open_save.h"
 #include "core/qd3_file.h"
 #include "core/qd3_limits.h"
 #include "core/sounding.h"
@@ -20,6 +18,8 @@
 #include "shell/settings.h"
 #include "shell/shell_events.h"
 #include "shell_fixture.h"
+#include "sounding/compute_commands.h"
+#include "sounding/open_save.h"
 
 #include <array>
 

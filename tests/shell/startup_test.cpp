@@ -1,12 +1,12 @@
-#include "core/open_save.h"
+#include "core/app_title.h"
+#include "core/language.h"
 #include "core/sounding.h"
-#include "shell/app_title.h"
-#include "shell/language.h"
 #include "shell/main_frame.h"
 #include "shell/settings_values.h"
 #include "shell/shell_events.h"
 #include "shell/startup.h"
 #include "shell_fixture.h"
+#include "sounding/open_save.h"
 
 namespace ohmira {
 
