@@ -42,11 +42,12 @@ void Restore_Backup() {
         return;
     }
     std::string path = dialog.FileName;
-    const std::string previous_name = File_Name;
+    // A backup that is not read whole leaves every part of the sounding as it was.
+    const Sounding_Record before = current_sounding();
     File_Name = dialog.FileTitle.empty() ? path : dialog.FileTitle;
     File_Layout = 3;
     if (!Load_QD3(path)) {
-        File_Name = previous_name; // the read-error box has said why
+        restore_sounding(before); // the read-error box has said why
         return;
     }
     const auto with_qd3_ending = [](const std::string &name) {

@@ -102,16 +102,23 @@ TEST_F(BackupTest, RestoresABackupAsTheCurrentSounding) {
     EXPECT_FALSE(file_exists(path("site.QD3")));
 }
 
-TEST_F(BackupTest, RestoreThatCannotReadSaysSoAndKeepsTheNames) {
+TEST_F(BackupTest, RestoreThatCannotReadSaysSoAndKeepsTheSounding) {
     struct Case {
         const char *what;
         std::string bytes; // empty: no file at all
     };
-    const Case cases[] = {{"missing", ""}, {"truncated", "3.5\r\n100,1000,"}};
+    const Case cases[] = {{"missing", ""},
+                          {"truncated", "3.5\r\n100,1000,"},
+                          {"points without their model", "2\r\n100,1000,50,2000,0,0,0\r\n"}};
     for (const Case &c : cases) {
         const auto before = host_.message_boxes().size();
         File_Name = "mine.QD3";
         File_Path = path("mine.QD3");
+        Nb_Points = 2;
+        Field_Data(1, 1) = 10.0;
+        Field_Data(1, 2) = 100.0;
+        Model_Layers(1, 1) = 55.0;
+        Comment = "in memory";
         const std::string bak =
             c.bytes.empty() ? path("gone.BAK") : write_bytes("broken.BAK", c.bytes);
         host_.expect(answer_open({bak}));
@@ -122,6 +129,10 @@ TEST_F(BackupTest, RestoreThatCannotReadSaysSoAndKeepsTheNames) {
         EXPECT_EQ(boxes.back().text, "Reading File Error...") << c.what;
         EXPECT_EQ(File_Name, "mine.QD3") << c.what;
         EXPECT_EQ(File_Path, path("mine.QD3")) << c.what;
+        EXPECT_EQ(Nb_Points, 2) << c.what;
+        EXPECT_DOUBLE_EQ(Field_Data(1, 2).num(), 100.0) << c.what;
+        EXPECT_DOUBLE_EQ(Model_Layers(1, 1).num(), 55.0) << c.what;
+        EXPECT_EQ(Comment, "in memory") << c.what;
     }
     const auto before = host_.message_boxes().size();
     host_.expect(cancel_open());
