@@ -3,8 +3,8 @@
 // Set OHMIRA_QT_SHOTS to a folder to keep the pictures.
 #include "core/sounding.h"
 #include "editor/data_entry.h"
+#include "main_window_fixture.h"
 #include "platform/qt/form_view.h"
-#include "qt_test_app.h"
 #include "shell/app_state.h"
 #include "shell/main_frame.h"
 #include "shell/sev_form.h"
@@ -28,29 +28,8 @@ namespace {
 
 using testing::when_open;
 
-class ConversionsWindow : public ::testing::Test {
+class ConversionsWindow : public testing::MainWindowTest {
 protected:
-    void SetUp() override {
-        testing::app();
-        reset_all_state();
-        reset_SEV();
-        Prepare_Main_Window();
-        testing::show_main_window(view);
-        shots = testing::shots_folder(temp);
-    }
-    void TearDown() override {
-        delete view;
-        reset_SEV();
-        reset_all_state();
-    }
-
-    QString write(const QString &name, const std::string &bytes) {
-        QFile f(temp.path() + "/" + name);
-        f.open(QIODevice::WriteOnly);
-        f.write(bytes.data(), static_cast<qint64>(bytes.size()));
-        return f.fileName();
-    }
-
     // Chooses the menu item, picks `file` in the file dialog (checking its title and filter),
     // and answers each message box that follows with `answers`, in order.
     void convert(const std::string &item, const QString &file, const QString &title,
@@ -92,9 +71,6 @@ protected:
         });
     }
 
-    QTemporaryDir temp;
-    QString shots;
-    FormView *view = nullptr;
     QList<QMessageBox::StandardButton> boxes_pending;
     QStringList box_texts;
 };

@@ -4,10 +4,10 @@
 #include "core/qd3_file.h"
 #include "core/sounding.h"
 #include "editor/data_entry.h"
+#include "main_window_fixture.h"
 #include "platform/number_text.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/grid_widget.h"
-#include "qt_test_app.h"
 #include "shell/app_state.h"
 #include "shell/main_frame.h"
 #include "shell/sev_form.h"
@@ -30,29 +30,15 @@
 namespace ohmira::qt {
 namespace {
 
-class DataEntryWindow : public ::testing::Test {
+class DataEntryWindow : public testing::MainWindowTest {
 protected:
+    void prepare() override { prepare_schlumberger_page(); }
     void SetUp() override {
-        testing::app();
-        reset_all_state();
-        reset_SEV();
-        Prepare_Main_Window();
-        SEV.Option1.Value(true);
-        Niveau = "0";
-        Array_Factor = 1;
-        Spacing_File = std::string(OHMIRA_TEST_DATA) + "/../../data/DATAVES.TXT";
-        Load_build();
-        testing::show_main_window(view);
+        MainWindowTest::SetUp();
         grid = qobject_cast<GridWidget *>(view->widget_of("BuildGrid"));
         ASSERT_NE(grid, nullptr);
-        folder = testing::shots_folder(temp);
     }
-    void TearDown() override {
-        delete view;
-        reset_SEV();
-        reset_all_state();
-    }
-    void shot(const QString &name) { view->grab().save(folder + "/" + name + ".png"); }
+    void shot(const QString &name) { view->grab().save(shots + "/" + name + ".png"); }
 
     void click_cell(int row, int col) {
         QtUi::instance().sync_all();
@@ -61,9 +47,6 @@ protected:
     }
     static std::string cell(int r, int c) { return SEV.BuildGrid.TextMatrix(r, c); }
 
-    QTemporaryDir temp;
-    QString folder;
-    FormView *view = nullptr;
     GridWidget *grid = nullptr;
 };
 

@@ -3,9 +3,9 @@
 // Set OHMIRA_QT_SHOTS to keep the pictures.
 #include "core/sounding.h"
 #include "editor/data_entry.h"
+#include "main_window_fixture.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/grid_widget.h"
-#include "qt_test_app.h"
 #include "shell/app_state.h"
 #include "shell/main_frame.h"
 #include "shell/sev_form.h"
@@ -19,27 +19,13 @@
 namespace ohmira::qt {
 namespace {
 
-class OverlongValueWindow : public ::testing::Test {
+class OverlongValueWindow : public testing::MainWindowTest {
 protected:
+    void prepare() override { prepare_schlumberger_page(); }
     void SetUp() override {
-        testing::app();
-        reset_all_state();
-        reset_SEV();
-        Prepare_Main_Window();
-        SEV.Option1.Value(true);
-        Niveau = "0";
-        Array_Factor = 1;
-        Spacing_File = std::string(OHMIRA_TEST_DATA) + "/../../data/DATAVES.TXT";
-        Load_build();
-        testing::show_main_window(view);
+        MainWindowTest::SetUp();
         grid = qobject_cast<GridWidget *>(view->widget_of("BuildGrid"));
         ASSERT_NE(grid, nullptr);
-        folder = testing::shots_folder(temp);
-    }
-    void TearDown() override {
-        delete view;
-        reset_SEV();
-        reset_all_state();
     }
     void click_cell(int row, int col) {
         QtUi::instance().sync_all();
@@ -47,9 +33,6 @@ protected:
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->cell_rect(row, col).center());
     }
 
-    QTemporaryDir temp;
-    QString folder;
-    FormView *view = nullptr;
     GridWidget *grid = nullptr;
 };
 
@@ -71,8 +54,8 @@ TEST_F(OverlongValueWindow, ComputeNamesATypedValueTheFileCannotHold) {
     bool answered = false;
     testing::when_open<QMessageBox>([&](QMessageBox &box) {
         text = box.text();
-        box.grab().save(folder + "/overlong-value-box.png");
-        view->grab().save(folder + "/overlong-value-window.png");
+        box.grab().save(shots + "/overlong-value-box.png");
+        view->grab().save(shots + "/overlong-value-window.png");
         box.button(QMessageBox::Ok)->click();
         answered = true;
     });

@@ -3,9 +3,9 @@
 // which leaves the grid showing the points it had. Set OHMIRA_QT_SHOTS to keep the pictures.
 #include "core/sounding.h"
 #include "editor/data_entry.h"
+#include "main_window_fixture.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/grid_widget.h"
-#include "qt_test_app.h"
 #include "shell/app_state.h"
 #include "shell/main_frame.h"
 #include "shell/sev_form.h"
@@ -36,29 +36,11 @@ std::string sounding_bytes() {
     return s;
 }
 
-class SoundingIntegrityWindow : public ::testing::Test {
+class SoundingIntegrityWindow : public testing::MainWindowTest {
 protected:
-    void SetUp() override {
-        testing::app();
-        reset_all_state();
-        reset_SEV();
-        Prepare_Main_Window();
+    void prepare() override {
         Spacing_File = std::string(OHMIRA_TEST_DATA) + "/../../data/DATAVES.TXT";
         Niveau = "0";
-        testing::show_main_window(view);
-        shots = testing::shots_folder(temp);
-    }
-    void TearDown() override {
-        delete view;
-        reset_SEV();
-        reset_all_state();
-    }
-
-    QString write(const QString &name, const std::string &bytes) {
-        QFile f(temp.path() + "/" + name);
-        f.open(QIODevice::WriteOnly);
-        f.write(bytes.data(), static_cast<qint64>(bytes.size()));
-        return f.fileName();
     }
 
     // File ▸ Read: the file picked in the dialog, the boxes that follow answered in order.
@@ -102,9 +84,6 @@ protected:
         QTest::keyClicks(edit, text);
     }
 
-    QTemporaryDir temp;
-    QString shots;
-    FormView *view = nullptr;
     QList<QMessageBox::StandardButton> pending;
     QStringList texts;
 };
