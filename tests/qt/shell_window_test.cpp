@@ -8,7 +8,7 @@
 #include "platform/qt/qt_convert.h"
 #include "platform/screen.h"
 #include "platform/single_instance.h"
-#include "qt_test_app.h"
+#include "program_start_fixture.h"
 #include "shell/app_state.h"
 #include "shell/main_frame.h"
 #include "shell/sev_form.h"
@@ -31,28 +31,8 @@
 namespace ohmira::qt {
 namespace {
 
-class ShellWindow : public ::testing::Test {
+class ShellWindow : public testing::ProgramStartTest<> {
 protected:
-    void SetUp() override {
-        testing::app();
-        ::setenv("XDG_CONFIG_HOME", temp.path().toLocal8Bit().constData(), 1);
-        set_previous_instance_check([] { return false; });
-        set_decimal_separator_source([] { return std::string("."); });
-        reset_SEV();
-        reset_frmSplash();
-        reset_all_state();
-        folder = testing::shots_folder(temp);
-    }
-    void TearDown() override {
-        delete view;
-        reset_SEV();
-        reset_frmSplash();
-        reset_all_state();
-        reset_program_end();
-        set_previous_instance_check({});
-        set_decimal_separator_source({});
-        ::unsetenv("XDG_CONFIG_HOME");
-    }
     void write_ini(const QByteArray &bytes) {
         QFile f(temp.path() + "/Ohmira6.ini");
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -65,10 +45,6 @@ protected:
     bool shot(QWidget *w, const QString &name) {
         return w->grab().save(folder + "/" + name + ".png");
     }
-
-    QTemporaryDir temp;
-    QString folder;
-    FormView *view = nullptr;
 };
 
 TEST_F(ShellWindow, StartWithSettingsResizeAndCloseWithTheQuestion) {

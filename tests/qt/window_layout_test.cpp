@@ -7,7 +7,7 @@
 #include "platform/qt/form_view.h"
 #include "platform/qt/qt_convert.h"
 #include "platform/single_instance.h"
-#include "qt_test_app.h"
+#include "program_start_fixture.h"
 #include "shell/app_state.h"
 #include "shell/main_frame.h"
 #include "shell/sev_form.h"
@@ -34,29 +34,8 @@ struct Language {
     const char *letter, *name;
 };
 
-class WindowLayout : public ::testing::TestWithParam<Language> {
+class WindowLayout : public testing::ProgramStartTest<::testing::TestWithParam<Language>> {
 protected:
-    void SetUp() override {
-        testing::app();
-        ::setenv("XDG_CONFIG_HOME", temp.path().toLocal8Bit().constData(), 1);
-        set_previous_instance_check([] { return false; });
-        set_decimal_separator_source([] { return std::string("."); });
-        reset_SEV();
-        reset_frmSplash();
-        reset_all_state();
-        folder = testing::shots_folder(temp);
-    }
-    void TearDown() override {
-        delete view;
-        reset_SEV();
-        reset_frmSplash();
-        reset_all_state();
-        reset_program_end();
-        set_previous_instance_check({});
-        set_decimal_separator_source({});
-        ::unsetenv("XDG_CONFIG_HOME");
-    }
-
     // Starts the program with the language in its settings and answers the splash window.
     void start() {
         QFile f(temp.path() + "/Ohmira6.ini");
@@ -171,10 +150,6 @@ protected:
         }
         return faults;
     }
-
-    QTemporaryDir temp;
-    QString folder;
-    FormView *view = nullptr;
 };
 
 TEST_P(WindowLayout, EveryPageAtEverySizeAndEveryCaptionFits) {
