@@ -1,10 +1,11 @@
 #include "conversions/batch_run.h"
 
-#include "core/sounding.h"
+#include "platform/runtime_error.h"
 #include "platform/screen.h"
 #include "platform/user_feedback.h"
 #include "shell/settings_values.h"
 #include "shell/sev_form.h"
+#include "sounding/open_save.h"
 
 namespace ohmira {
 
@@ -21,6 +22,37 @@ void show_hourglass() {
 
 } // namespace
 
+Conversion_Result::Conversion_Result()
+    : before_(current_sounding()), caption_(SEV.Caption()), curve_(Curve), curve_last_(Curve_Last) {
+}
+
+Conversion_Result::~Conversion_Result() {
+    try {
+        show();
+    } catch (const RuntimeError &) {
+        // The sounding is in memory; only its drawing failed.
+    }
+}
+
+void Conversion_Result::show() {
+    if (shown_)
+        return;
+    shown_ = true;
+    const std::string mode = Draw_Mode;
+    if (!written_.empty() && open_sounding_file(written_)) {
+        Draw_Mode = mode;
+        return;
+    }
+    restore_sounding(before_);
+    Curve = curve_;
+    Curve_Last = curve_last_;
+    Draw_Mode = mode;
+    SEV.Caption(caption_);
+    // The data page was not touched: typed cells not yet computed stay as they are.
+    if (window_changed_)
+        Show_Model_And_Plot();
+}
+
 Batch_Run::Batch_Run() : niveau_(Niveau), saved_niveau_(Saved_Niveau) {
     for (int n = 1; n <= 3; ++n) {
         if (array_option(n).Value()) {
@@ -31,6 +63,17 @@ Batch_Run::Batch_Run() : niveau_(Niveau), saved_niveau_(Saved_Niveau) {
 }
 
 Batch_Run::~Batch_Run() {
+    try {
+        finish();
+    } catch (const RuntimeError &) {
+        // The option and the sounding are back; only a drawing failed.
+    }
+}
+
+void Batch_Run::finish() {
+    if (finished_)
+        return;
+    finished_ = true;
     if (option_ != 0) {
         if (!array_option(option_).Value()) {
             array_option(option_).Value(true); // its click handler sets the spacing table again
@@ -43,12 +86,14 @@ Batch_Run::~Batch_Run() {
     Niveau = niveau_;
     Saved_Niveau = saved_niveau_;
     Screen.MousePointer(vbDefault);
+    result_.show();
     SEV.Bilog.MousePointer(vbCrosshair);
 }
 
 void Batch_Run::next_sounding() {
     DoEvents();
     show_hourglass();
+    result_.window_changed();
 }
 
 } // namespace ohmira

@@ -199,13 +199,11 @@ void run_conversion(const ConversionCommand &command) {
         MsgBox(file.refusal);
     } else if (file.error != 0 || beyond) {
         show_import_read_error(beyond.value_or(""));
+    } else if (const std::string output = qd3_path_beside(input);
+               const int failure = write_converted_qd3(output, file)) {
+        // Nothing was written: the sounding, its names and the array stay as they were.
+        MsgBox(error_description(failure), vbExclamation, Prog_Title);
     } else {
-        File_Name = SEV.CmDialog1.FileTitle;
-        Field_Data.clear();
-        Model_Layers.clear();
-        for (auto *text : {&X_Coord, &Y_Coord, &Z_Coord, &Azimuth, &Comment, &Graph_Title})
-            text->clear();
-        Nb_Points = static_cast<std::int16_t>(file.points.size());
         if (file.array) {
             const ArraySetting &a = oyo_arrays[static_cast<std::size_t>(*file.array)];
             OptionButton *options[] = {&SEV.Option1, &SEV.Option2, &SEV.Option3};
@@ -213,11 +211,7 @@ void run_conversion(const ConversionCommand &command) {
             SEV.Text4.Text(a.caption);
             Niveau = a.niveau;
         }
-        File_Path = qd3_path_beside(input);
-        if (const int failure = write_converted_qd3(File_Path, file); failure != 0) {
-            MsgBox(error_description(failure), vbExclamation, Prog_Title);
-        } else {
-            Open_Sounding();
+        if (open_sounding_file(output)) {
             Load_build();
             SEV.SSTab1.Tab(1);
         }

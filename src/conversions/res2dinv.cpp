@@ -269,9 +269,9 @@ void convert_line(const R2DI_Line &line, Batch_Run &run) {
     Max_AB2 = cut.max_ab2;
     const std::string data_path = File_Path;
     const std::string title = Graph_Title; // the data file's title goes with each sounding
-    std::string written;
     for (int k = 1; k <= R2DI_Count; ++k) {
         const R2DI_Sounding &s = cut.soundings[k - 1];
+        run.next_sounding();
         clear_sounding_contents(); // each sounding holds only what the file gives
         Graph_Title = title;
         Nb_Points = 0;
@@ -290,14 +290,13 @@ void convert_line(const R2DI_Line &line, Batch_Run &run) {
         Draw_Mode = "FICHIER";
         Compute_Curve();
         Fit_Model();
+        bring_model_within_qd3();
         Display_Model();
         std::string out = File_Path;
         if (Save_QD3(out))
-            written = out;
+            run.written(out);
         Draw_Mode.clear();
-        run.next_sounding();
     }
-    Show_Converted_Sounding(written);
 }
 
 } // namespace

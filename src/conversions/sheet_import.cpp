@@ -69,20 +69,19 @@ int read_spread_file(const std::string &path) {
     return s;
 }
 
-// A whole field that is a number above 0.
+// A whole field that is a number above 0 ("1-2" and "5.5.5" are none).
 bool positive_number(const std::string &text) {
-    if (text.empty() || text.find_first_not_of("0123456789.+-Ee") != std::string::npos)
-        return false;
     try {
-        const double v = Val(text);
-        return std::isfinite(v) && v > 0;
+        const std::optional<double> v = parse_number_item(text);
+        return v && std::isfinite(*v) && *v > 0;
     } catch (const RuntimeError &) {
         return false;
     }
 }
 
 // One line of the resistivity file into the sounding and its file; true when saved.
-bool convert_line(const std::string &line, int spacings, const std::string &folder) {
+bool convert_line(const std::string &line, int spacings, const std::string &folder,
+                  Batch_Run &run) {
     const std::vector<std::string> fields = cut_sheet_fields(line);
     const int n = static_cast<int>(fields.size()) - 4;
     if (n < 1) {
@@ -117,6 +116,7 @@ bool convert_line(const std::string &line, int spacings, const std::string &fold
             return false;
         }
     }
+    run.next_sounding();
     X_Coord = fields[1];
     Y_Coord = fields[2];
     Z_Coord = fields[3];
@@ -136,6 +136,7 @@ bool convert_line(const std::string &line, int spacings, const std::string &fold
     Draw_Mode = "FICHIER";
     Compute_Curve();
     Fit_Model();
+    bring_model_within_qd3();
     Display_Model();
     const bool saved = Save_QD3(Output_File);
     Draw_Mode.clear();
@@ -199,15 +200,13 @@ void Sheet_Click() {
         const std::string folder = folder_of(File_Path);
         ListReader in = ListReader::open(File_Path);
         R2DI_Count = 0;
-        std::string written;
         while (!in.eof()) {
-            if (convert_line(in.line(), spacings, folder)) {
+            if (convert_line(in.line(), spacings, folder, run)) {
                 ++R2DI_Count;
-                written = Output_File;
+                run.written(Output_File);
             }
-            run.next_sounding();
         }
-        Show_Converted_Sounding(written);
+        run.finish();
         MsgBox(Str(static_cast<double>(R2DI_Count)) + " soundings have been saved as *.QD3 files",
                vbInformation, Prog_Title);
     } catch (const RuntimeError &) {

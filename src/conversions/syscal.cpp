@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "conversions/batch_run.h"
 #include "conversions/list_reader.h"
 #include "core/app_title.h"
 #include "core/language.h"
@@ -152,6 +153,8 @@ void Syscal_Click() {
         SEV.Bilog.MousePointer(vbCrosshair);
         return;
     }
+    // However it ends, the window shows the last file written or the sounding of before.
+    Conversion_Result result;
     File_Name = dlg.FileTitle;
     const std::string folder = folder_of(dlg.FileName);
     Nb_Points = 0;
@@ -172,7 +175,6 @@ void Syscal_Click() {
 
     const std::vector<Syscal_Sounding> soundings = group_syscal_soundings(file.records);
     std::size_t written = 0;
-    std::string last_written;
     for (std::size_t k = 1; k <= soundings.size(); ++k) {
         const Syscal_Sounding &s = soundings[k - 1];
         if (k > Syscal_Max_Soundings || s.records.size() > Syscal_Max_Points) {
@@ -197,6 +199,7 @@ void Syscal_Click() {
         }
         fill_field_data(points); // the plot shows the points in file order
         Draw_Mode = "NORMAL";
+        result.window_changed();
         Draw_Bilog_Frame();
 
         const std::string name =
@@ -209,10 +212,10 @@ void Syscal_Click() {
         fill_field_data(points);
         if (Save_QD3(File_Path)) {
             ++written;
-            last_written = File_Path;
+            result.written(File_Path);
         }
     }
-    Show_Converted_Sounding(last_written);
+    result.show();
     // All converted only when every sounding was written; otherwise how many were.
     if (written > 0 && written == soundings.size()) {
         MsgBox(std::string(by_language(Done_Text)) + "\n" + std::to_string(written) +

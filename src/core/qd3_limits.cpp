@@ -59,6 +59,21 @@ void check_sounding_fits_qd3() {
         throw ValueBeyondFile(std::move(*v));
 }
 
+void bring_model_within_qd3() {
+    // The largest whole value the items hold: the window's rounding and a single-precision
+    // read of the file keep it as it is.
+    constexpr double most = 21474836;
+    for (int j = 1; j <= 20; ++j)
+        for (int r = 1; r <= 3; ++r) {
+            Variant &cell = Model_Layers(r, j);
+            if (!cell.is_number())
+                continue;
+            const double v = cell.num();
+            if (std::isfinite(v) && !qd3_layer_value_fits(v))
+                cell = v > 0 ? most : -most;
+        }
+}
+
 std::string refused_value_text(const std::exception &e) {
     const auto *refused = dynamic_cast<const ValueBeyondFile *>(&e);
     return refused ? refused->value : std::string();

@@ -31,6 +31,10 @@ public:
 // Throws ValueBeyondFile for the first value of the current sounding the layout cannot hold.
 void check_sounding_fits_qd3();
 
+// Brings each finite layer value of the model (layers 1..20) that the layout cannot hold within
+// it (±21474836), so that a fitted model can always be saved.
+void bring_model_within_qd3();
+
 // The text naming the value of a reader's error ("5E+38"); "" for any other error.
 std::string refused_value_text(const std::exception &e);
 

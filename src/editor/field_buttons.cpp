@@ -93,8 +93,7 @@ void CorrectButton_Click() {
         grid.Redraw(false);
         // The rows below move up from the removed row's place, their typed values with them.
         for (int i = removed; i <= Field_Grid_Rows; ++i) {
-            Field_Data(i, 7) = Field_Data(i + 1, 7);
-            Field_Row_Typed(i) = Field_Row_Typed(i + 1);
+            Move_Field_Row_Kept(i, i + 1);
             skipping_errors([&] { grid.TextMatrix(i, 0, Str(static_cast<double>(i))); });
         }
         skipping_errors([&] { grid.Col(1); });
@@ -128,8 +127,7 @@ void RecordButton_Click() {
         });
         grid.Redraw(false);
         for (int i = Field_Grid_Rows; i >= r; --i) {
-            Field_Data(i + 1, 7) = Field_Data(i, 7);
-            Field_Row_Typed(i + 1) = Field_Row_Typed(i);
+            Move_Field_Row_Kept(i + 1, i);
             skipping_errors([&] { grid.TextMatrix(i, 0, Str(static_cast<double>(i))); });
         }
         Field_Data(r, 7) = -1.0; // the new row has no typed resistivity

@@ -119,8 +119,7 @@ void drop_empty_inserted_rows() {
             grid.RowHeight(Field_Grid_Rows, 200);
         });
         for (int i = r; i <= Field_Grid_Rows; ++i) {
-            Field_Data(i, 7) = Field_Data(i + 1, 7);
-            Field_Row_Typed(i) = Field_Row_Typed(i + 1);
+            Move_Field_Row_Kept(i, i + 1);
             set_cell(i, 0, Str(static_cast<double>(i)));
         }
     }
@@ -216,6 +215,12 @@ double round_three_bands(double rho) {
     return round_to(rho, 100);
 }
 
+void Move_Field_Row_Kept(int to, int from) {
+    Field_Data(to, 5) = Field_Data(from, 5);
+    Field_Data(to, 7) = Field_Data(from, 7);
+    Field_Row_Typed(to) = Field_Row_Typed(from);
+}
+
 void Compute_Field_Rows() {
     auto &grid = SEV.BuildGrid;
     grid.Redraw(false);
@@ -246,20 +251,24 @@ void Compute_Field_Rows() {
         const bool complete = wenner ? a * dv * current > 0 : b * a * dv * current > 0;
         const auto factor = complete ? geometric_factor(array, a, b) : std::nullopt;
         const bool measured = factor.has_value();
+        // A row as read keeps its resistivity to the digit and its K as the file gives it (0 when
+        // the file gives none); only a computed row is rounded and gets the array's K.
+        const double read = Field_Data(r, 7).num();
+        const bool as_read = Field_Row_Typed(r) == 0 && read > 0 && f == 1;
+        Variant k_kept;
         if (measured) {
-            k = *factor;
+            k_kept = as_read ? Field_Data(r, 5) : Variant(*factor);
+            k = k_kept.num();
             if (array == Array_Type::Dipole) {
                 set_cell(r, 1, Str(b));
                 set_cell(r, 2, Str(a));
             }
-            set_cell(r, 5, k_cell_text(k));
+            set_cell(r, 5, k_cell_text(k_kept));
         } else {
             k = 0;
+            k_kept = k;
         }
 
-        // A row as read keeps its resistivity to the digit; only a computed one is rounded.
-        const double read = Field_Data(r, 7).num();
-        const bool as_read = Field_Row_Typed(r) == 0 && read > 0 && f == 1;
         if (measured) {
             rho_prev = rho;
             if (as_read) {
@@ -337,11 +346,13 @@ void Compute_Field_Rows() {
         Field_Data(r, 2) = rho;
         Field_Data(r, 3) = wenner ? Variant() : Variant(b);
         Field_Data(r, 4) = dv;
-        Field_Data(r, 5) = k;
+        Field_Data(r, 5) = k_kept;
         Field_Data(r, 6) = current;
 
-        // One exchange per row and pass; the typed resistivity travels with its row.
-        if (r > 1 && a < Field_Data(r - 1, 1).num() && rho > 0) {
+        // One exchange per row and pass; the typed resistivity travels with its row. Rows as
+        // read keep the file's order among themselves (overlapping MN/2 segments).
+        const bool typed = Field_Row_Typed(r) != 0 || Field_Row_Typed(r - 1) != 0;
+        if (r > 1 && typed && a < Field_Data(r - 1, 1).num() && rho > 0) {
             for (int c = 1; c <= 7; ++c)
                 std::swap(Field_Data(r - 1, c), Field_Data(r, c));
             std::swap(Field_Row_Typed(r - 1), Field_Row_Typed(r));

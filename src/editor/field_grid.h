@@ -18,9 +18,14 @@ namespace ohmira {
 inline Variant Field_Rows_Computed;
 
 // 1 for a row of the field grid one of whose cells was typed or pasted since the sounding was
-// read. The apparent resistivity of an untouched row is the one read: recomputing it from ΔV,
-// which the file keeps to 0.1 mV, would move it at every open and save.
+// read. The apparent resistivity and K of an untouched row are the ones read, and untouched rows
+// keep the file's order: recomputing them from ΔV, which the file keeps to 0.1 mV, or sorting
+// overlapping segments would change the file at every open and save.
 inline Table1<std::int16_t, 0, 52> Field_Row_Typed;
+
+// Row `from`'s values kept as read (K, the resistivity read) and its typed mark go to row `to`,
+// as grid rows move up or down under a deleted or inserted row.
+void Move_Field_Row_Kept(int to, int from);
 
 // Reads the field grid into Field_Data, computing K and the apparent resistivity of each row.
 void Compute_Field_Rows();

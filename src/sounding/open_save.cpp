@@ -182,6 +182,10 @@ std::string dialog_folder() {
 
 void Show_Sounding() {
     skipping_errors(Load_build);
+    Show_Model_And_Plot();
+}
+
+void Show_Model_And_Plot() {
     skipping_errors(Display_Model);
     const std::string mode = Draw_Mode;
     Draw_Mode = "NORMAL";

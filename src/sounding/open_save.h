@@ -14,6 +14,8 @@ bool open_sounding_file(const std::string &path);
 // Shows the current sounding in the window: data page and caption, model grid and header boxes,
 // plot frame, points and model curve, and the sheet when the Print tab is shown.
 void Show_Sounding();
+// The same without the data page: model grid and header boxes, plot and sheet.
+void Show_Model_And_Plot();
 // After a conversion: the window shows the sounding of the file written last, read back from
 // it, so that the page, grids, boxes, plot and caption are those of File_Path; with no file
 // written (empty `written`), the sounding in memory.

@@ -1,14 +1,14 @@
 #pragma once
-// Set-up of the batch conversion tests: the shared start (state, English, a scripted dialog host
-// and a fresh temporary folder) with the Schlumberger array selected.
-#include "../app_fixture.h"
+// Set-up of the batch conversion tests: the conversions' start with the Schlumberger array
+// selected.
+#include "conversions_fixture.h"
 
 namespace ohmira::test {
 
-class BatchTest : public AppTest {
+class BatchTest : public ConversionsTest {
 protected:
     void SetUp() override {
-        AppTest::SetUp();
+        ConversionsTest::SetUp();
         SEV.Option1.Value(true);
     }
 };

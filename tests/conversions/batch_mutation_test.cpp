@@ -78,23 +78,34 @@ protected:
     void SetUp() override {
         BatchTest::SetUp();
         Setup_Auto_Threshold_Slider();
+        open_kept_sounding();
+    }
+    // However a run ends, the window shows a sounding file: the one of before or one written.
+    static void expect_window_on_a_sounding_file() {
+        EXPECT_TRUE(File_Path.size() > 4 && File_Path.substr(File_Path.size() - 4) == ".QD3" &&
+                    std::filesystem::exists(File_Path))
+            << File_Path;
     }
     PatientUser user_;
     DialogHostGuard user_guard_{user_};
     std::mt19937 rng_{20261208};
+    // The files the runs wrote: every QD3 file but the sounding of before.
     int qd3_count() const {
         int n = 0;
         for (const std::string &f : files()) {
-            n += f.size() > 4 && f.substr(f.size() - 4) == ".QD3";
+            n += f != "keep.QD3" && f.size() > 4 && f.substr(f.size() - 4) == ".QD3";
         }
         return n;
     }
     void clear_outputs() {
         for (const std::string &f : files()) {
-            if (f.size() > 4 && f.substr(f.size() - 4) == ".QD3") {
+            if (f != "keep.QD3" && f.size() > 4 && f.substr(f.size() - 4) == ".QD3") {
                 std::filesystem::remove(dir_ / f);
             }
         }
+        // The next run starts from a sounding whose file is there.
+        if (!std::filesystem::exists(File_Path))
+            open_sounding_file(path("keep.QD3"));
     }
 };
 
@@ -111,6 +122,7 @@ TEST_F(BatchMutation, Res2dinvFiles) {
         user_.restart({file});
         RES2DINV_Click();
         EXPECT_TRUE(SEV.Option1.Value());
+        expect_window_on_a_sounding_file();
         if (!user_.boxes.empty() &&
             (user_.boxes[0] == "Only for Wenner spread" || user_.boxes[0] == "Max. 5000 mesures" ||
              user_.boxes[0] == "Not for IP surveys")) {
@@ -129,6 +141,7 @@ TEST_F(BatchMutation, SheetFiles) {
         const std::string r = write_bytes("rho.TXT", first ? rho : mutate(rho, rng_));
         user_.restart({s, r});
         Sheet_Click();
+        expect_window_on_a_sounding_file();
         if (!user_.boxes.empty() && user_.boxes[0] == "Error during reading") {
             EXPECT_EQ(qd3_count(), 0);
         }
@@ -152,7 +165,7 @@ TEST_F(BatchMutation, SheetNamesNeverLeaveTheChosenFolder) {
         const std::string r = write_bytes("in/rho.TXT", rho);
         user_.restart({s, r});
         Sheet_Click();
-        EXPECT_EQ(files(), std::vector<std::string>{"in"}) << rho;
+        EXPECT_EQ(files(), (std::vector<std::string>{"in", "keep.QD3"})) << rho;
         for (const auto &e : std::filesystem::directory_iterator(dir_ / "in")) {
             const std::string name = e.path().filename().string();
             EXPECT_TRUE(e.is_regular_file()) << name;
@@ -175,6 +188,7 @@ TEST_F(BatchMutation, SyscalFiles) {
     for (int round = 0; round < 100; ++round) {
         user_.restart({write_bytes("survey.DAT", mutate(data, rng_))});
         Syscal_Click();
+        expect_window_on_a_sounding_file();
         EXPECT_LE(qd3_count(), 1) << "every sounding gets the same name";
         clear_outputs();
     }

@@ -1,9 +1,12 @@
 #pragma once
 // Set-up of the conversions tests: the shared start (state, English, a fresh main window, a
-// scripted dialog host and a temporary folder) and the core's reader to check what was written.
+// scripted dialog host and a temporary folder), the core's reader to check what was written, and
+// the sounding a user had on screen before a conversion, saved back after it.
 #include "../app_fixture.h"
 #include "core/qd3_file.h"
 #include "core/sounding.h"
+#include "editor/field_buttons.h"
+#include "sounding/open_save.h"
 
 namespace ohmira::test {
 
@@ -14,6 +17,47 @@ protected:
         File_Name = "check.QD3";
         File_Layout = 3;
         Load_QD3(p);
+    }
+
+    // A sounding file as the program writes it: three points and a two-layer model.
+    static std::string kept_bytes() {
+        std::string bytes = "3.5\r\n10,5000,0,0,0,0\r\n20,6500,0,0,0,0\r\n50,9000,0,0,0,0\r\n"
+                            "5000,150,0\r\n20000,0,150\r\n";
+        for (int j = 3; j <= 20; ++j)
+            bytes += "0,0,0\r\n";
+        return bytes + "\"kept\"\r\n\"\"\r\n\"Title\"\r\n\"1\"\r\n\"2\"\r\n\"3\"\r\n\"\"\r\n";
+    }
+    // The sounding on screen before a conversion, opened as File ▸ Read opens it.
+    std::string open_kept_sounding() {
+        const std::string p = write_bytes("keep.QD3", kept_bytes());
+        EXPECT_TRUE(open_sounding_file(p));
+        return p;
+    }
+    // The window still shows it under its names, and File ▸ Save writes it back as it was.
+    void expect_kept_sounding(const std::string &p) {
+        EXPECT_EQ(File_Path, p);
+        EXPECT_EQ(File_Name, "keep.QD3");
+        EXPECT_EQ(SEV.Caption(), "Ohmira [" + p + "]");
+        EXPECT_EQ(Nb_Points, 3);
+        EXPECT_EQ(Comment, "kept");
+        expect_file_save_keeps(p);
+    }
+    // File ▸ Save, Yes to its question, rewrites p byte for byte.
+    void expect_file_save_keeps(const std::string &p) {
+        const std::string bytes = read_bytes(p);
+        host_.expect(answer_box(vbYes));
+        NRecord_Click();
+        EXPECT_EQ(host_.records().back().text, "Recording File " + p);
+        EXPECT_EQ(read_bytes(p), bytes) << p;
+    }
+    // The editor's Save, Yes to its two questions, rewrites p byte for byte.
+    void expect_editor_save_keeps(const std::string &p) {
+        const std::string bytes = read_bytes(p);
+        host_.expect(answer_box(vbYes));
+        host_.expect(answer_box(vbYes));
+        SaveButton_Click();
+        EXPECT_EQ(host_.records().back().text, "Recording File " + p);
+        EXPECT_EQ(read_bytes(p), bytes) << p;
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include "conversions/conversions_events.h"
 #include "conversions/imported_sounding.h"
+#include "conversions/oyo_astier_conversions.h"
 #include "conversions_fixture.h"
 #include "sample_files.h"
 
@@ -111,6 +112,42 @@ TEST_F(ImportFrame, ReadErrorSavesTheRowsReadAndARefusalNothing) {
     EXPECT_EQ(File_Name, "keep.QD3");
     EXPECT_EQ(File_Path, "/somewhere/keep.QD3");
     EXPECT_EQ(Nb_Points, 2);
+}
+
+TEST_F(ImportFrame, TheEditorsSaveRightAfterAConversionRewritesItsFile) {
+    SEV.Option1.Value(true);
+    Niveau = "0";
+    // ABEM: two MN/2 segments overlapping on AB/2 3 and 5. SAS1000 and OYO: K not given (0),
+    // ρa as measured. (GTR and PASI files hold no ρa: the editor's save computes it.)
+    const std::string abem = lines({"\"Overlap\"", "1 6", "1 100 0", "2 120 0", "3 150 0",
+                                    "5 200 0", "3 160 0", "5 210 0", "0"});
+    const std::string amp =
+        amp_sample("Index", 10, {"1 0 0 2 1 100 0.25 31.4 0", "2 0 0 6 1 90 0.05 48 0"});
+    const std::string oyo =
+        lines({"OYO", "2", "3", "4", "Survey mode,Resistivity", "-", "-", "-", "-",
+               "Array,SCHLUMBERGER", "Points,2", "h1", "h2", "h3",
+               "1,1.5,0.5,100,442.68,0,27.8,0,0,0,0,0,0", "2,3,0.5,80,455.2,0,80.4,0,0,0,0,0,0"});
+    struct Case {
+        const char *input;
+        std::string bytes;
+        void (*command)();
+        bool asks; // the frame's save question
+    };
+    const Case cases[] = {
+        {"E.VES", abem, NAbem_Click, true},
+        {"S3.amp", amp, SAS1000_Click, true},
+        {"O.csv", oyo, OYO_Click, false},
+        {"A.dat", astier_sample(), astier_Click, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.input);
+        host_.expect(answer_open({write_bytes(c.input, c.bytes)}));
+        if (c.asks)
+            host_.expect(answer_box(vbYes));
+        c.command();
+        EXPECT_EQ(host_.pending(), 0u);
+        expect_editor_save_keeps(qd3_path_beside(path(c.input)));
+    }
 }
 
 TEST_F(ImportFrame, QdeImportKeepsItsFolderAndSavesAsQd3) {

@@ -5,6 +5,9 @@
 #include "conversions_fixture.h"
 #include "sample_files.h"
 
+#include <filesystem>
+#include <utility>
+
 namespace ohmira::test {
 namespace {
 
@@ -132,6 +135,29 @@ TEST_F(OyoAstier, RefusedFilesWriteNothingAndLeaveTheSounding) {
         EXPECT_EQ(Nb_Points, 3);
         EXPECT_EQ(Comment, "kept");
         EXPECT_EQ(SEV.Bilog.MousePointer(), vbCrosshair);
+    }
+}
+
+TEST_F(OyoAstier, AQd3FileThatCannotBeWrittenLeavesTheSoundingAndTheArray) {
+    const std::string kept = open_kept_sounding();
+    SEV.Option1.Value(true);
+    SEV.Text4.Text("Schlumberger");
+    Niveau = "0";
+    std::filesystem::create_directory(path("D.QD3"));
+    const std::string oyo = write_bytes("D.csv", oyo_sample("Resistivity", "DIPOLE_DIPOLE"));
+    const std::string astier = write_bytes("D.dat", astier_sample());
+    using Case = std::pair<std::string, void (*)()>;
+    for (const auto &[input, command] : {Case{oyo, OYO_Click}, Case{astier, astier_Click}}) {
+        SCOPED_TRACE(input);
+        host_.expect(answer_open({input}));
+        host_.expect(answer_box(vbOK));
+        command();
+        EXPECT_EQ(host_.pending(), 0u);
+        EXPECT_EQ(host_.message_boxes().back().icon, MsgIcon::Exclamation);
+        EXPECT_TRUE(SEV.Option1.Value());
+        EXPECT_EQ(SEV.Text4.Text(), "Schlumberger");
+        EXPECT_EQ(Niveau, "0");
+        expect_kept_sounding(kept);
     }
 }
 

@@ -7,6 +7,7 @@
 #include "platform/screen.h"
 #include "shell/settings_values.h"
 
+#include <filesystem>
 #include <sstream>
 
 namespace ohmira::test {
@@ -235,6 +236,53 @@ TEST_F(Res2dinvCommand, TheArrayOptionComesBackAfterEveryEnding) {
     expect_state_restored();
 }
 
+TEST_F(Res2dinvCommand, RefusedCancelledOrFailingRunsKeepTheSoundingAndItsFile) {
+    const std::string kept = open_kept_sounding();
+    std::vector<R2DI_Datum> deep(three_levels());
+    for (int a = 4; a <= 60; ++a)
+        deep.push_back({20, double(a), 10});
+    const auto close_dialog = answer_form([](Form &f) { f.Unload(); });
+    struct Case {
+        const char *what;
+        std::string bytes;
+        std::vector<ScriptedAnswer> answers; // after the file dialog
+        bool unwritable = false;             // folders stand where the soundings would go
+    };
+    const Case cases[] = {
+        {"not Wenner", line_file(three_levels(), 7), {answer_box(vbOK)}},
+        {"IP survey", line_file(three_levels(), 1, 1), {answer_box(vbOK)}},
+        {"location flag", line_file(three_levels(), 1, 0, 2), {answer_box(vbOK)}},
+        {"unreadable", "Title\r\n1\r\n1\r\n", {answer_box(vbOK)}},
+        {"count 0", line_file(three_levels()), {dialog("0"), answer_box(vbOK)}},
+        {"dialog closed", line_file(three_levels()), {close_dialog}},
+        {"more than 50 levels", line_file(deep), {dialog("3"), answer_box(vbOK)}},
+        {"no file written",
+         line_file(three_levels()),
+         {dialog("2"), answer_box(vbOK), answer_box(vbOK)},
+         true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string file = write_bytes("line.DAT", c.bytes);
+        for (int k = 1; k <= 2 && c.unwritable; ++k)
+            std::filesystem::create_directory(r2di_sounding_path(file, k));
+        host_.expect(answer_open({file}));
+        for (const ScriptedAnswer &a : c.answers)
+            host_.expect(a);
+        RES2DINV_Click();
+        EXPECT_EQ(host_.pending(), 0u);
+        expect_state_restored();
+        expect_kept_sounding(kept);
+        EXPECT_EQ(read_bytes(file), c.bytes);
+        for (int k = 1; k <= 2 && c.unwritable; ++k)
+            std::filesystem::remove(r2di_sounding_path(file, k));
+        EXPECT_EQ(files(), (std::vector<std::string>{"keep.QD3", "line.DAT"}));
+    }
+    host_.expect(cancel_open());
+    RES2DINV_Click();
+    expect_kept_sounding(kept);
+}
+
 // A line over a conductive layer on a resistive basement: six levels, rho rising with a.
 std::vector<R2DI_Datum> two_layer_line() {
     std::vector<R2DI_Datum> data;
@@ -272,6 +320,7 @@ TEST_F(Res2dinvCommand, EachSoundingIsFittedAndTheLastStaysCurrent) {
         qd3.find("\"\"\r\n\"\"\r\n\"Test line\"\r\n\" 0\"\r\n\" 4.5\"\r\n\"250\"\r\n\"0\"\r\n"),
         std::string::npos)
         << qd3;
+    expect_editor_save_keeps(path("line_ 3.QD3"));
 }
 
 } // namespace

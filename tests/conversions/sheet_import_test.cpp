@@ -86,6 +86,57 @@ TEST_F(SheetCommand, EachLineIsFittedAndSavedBesideTheResistivityFile) {
         << "the comment of the sounding on screen is no comment of the sheet's soundings";
     EXPECT_EQ(Screen.MousePointer(), vbDefault);
     EXPECT_TRUE(SEV.Option1.Value());
+    expect_editor_save_keeps(path("S5.QD3"));
+}
+
+TEST_F(SheetCommand, CancelledOrFailedRunsKeepTheSoundingAndItsFiles) {
+    const std::string kept = open_kept_sounding();
+    const std::string spread = "1\r\n2\r\n5\r\n";
+    std::string long_spread;
+    for (int s = 1; s <= 52; ++s)
+        long_spread += std::to_string(s) + "\r\n";
+    std::filesystem::create_directory(path("folder.TXT"));
+    std::filesystem::create_directory(path("S7.QD3"));
+    const std::string sp = write_bytes("spread.TXT", spread);
+    const std::string longer = write_bytes("long.TXT", long_spread);
+    const std::string missing = write_bytes("missing.TXT", "S9 0 0 100 30 45 80 90\r\n");
+    const std::string unwritable = write_bytes("unwritable.TXT", "S7 0 0 100 30 45 80\r\n");
+    struct Case {
+        const char *what;
+        std::vector<ScriptedAnswer> answers;
+    };
+    const Case cases[] = {
+        {"first dialog cancelled", {cancel_open()}},
+        {"second dialog cancelled", {answer_open({sp}), cancel_open()}},
+        {"spread file too long", {answer_open({longer}), answer_box(vbOK)}},
+        {"resistivity file unreadable",
+         {answer_open({sp}), answer_open({path("folder.TXT")}), answer_box(vbOK)}},
+        {"every line refused",
+         {answer_open({sp}), answer_open({missing}), answer_box(vbOK), answer_box(vbOK)}},
+        {"no file written",
+         {answer_open({sp}), answer_open({unwritable}), answer_box(vbOK), answer_box(vbOK)}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const ScriptedAnswer &a : c.answers)
+            host_.expect(a);
+        Sheet_Click();
+        EXPECT_EQ(host_.pending(), 0u);
+        expect_kept_sounding(kept);
+        EXPECT_EQ(read_bytes(sp), spread);
+    }
+    EXPECT_EQ(files(), (std::vector<std::string>{"S7.QD3", "folder.TXT", "keep.QD3", "long.TXT",
+                                                 "missing.TXT", "spread.TXT", "unwritable.TXT"}));
+}
+
+TEST_F(SheetCommand, AFailurePartWayLeavesTheLastSoundingWritten) {
+    std::filesystem::create_directory(path("S2.QD3"));
+    run("1\r\n2\r\n5\r\n", "S1 0 0 100 30 45 80\r\nS2 0 0 100 30 35 60\r\n", 2);
+    EXPECT_EQ(box_texts().back(), " 1 soundings have been saved as *.QD3 files");
+    EXPECT_EQ(File_Path, path("S1.QD3"));
+    EXPECT_EQ(SEV.Caption(), "Ohmira [" + path("S1.QD3") + "]");
+    EXPECT_DOUBLE_EQ(Field_Data(2, 2).num(), 45);
+    expect_file_save_keeps(path("S1.QD3"));
 }
 
 TEST_F(SheetCommand, NamesThatLeaveTheFolderAreRefusedLineByLine) {
@@ -132,8 +183,9 @@ TEST_F(SheetCommand, ASpacingBeyondSixteenBitsStopsTheReadAndWritesNothing) {
 TEST_F(SheetCommand, ALineWithAResistivityThatIsNoPositiveNumberIsRefused) {
     // A double blank is an empty resistivity; 0, -5 and "x" are no resistivities either. The
     // line is refused as a line without its spread data is: a box, no file, not counted.
-    for (const char *line : {"S9 0 0 100 30  45 80", "S9 0 0 100 30 0 45 80",
-                             "S9 0 0 100 30 -5 45 80", "S9 0 0 100 30 x 45 80"}) {
+    for (const char *line :
+         {"S9 0 0 100 30  45 80", "S9 0 0 100 30 0 45 80", "S9 0 0 100 30 -5 45 80",
+          "S9 0 0 100 30 x 45 80", "S9 0 0 100 30 1-2 45 80", "S9 0 0 100 30 5.5.5 45 80"}) {
         std::filesystem::remove(path("S9.QD3"));
         host_ = ScriptedDialogHost{};
         run("1\r\n2\r\n5\r\n10\r\n", std::string(line) + "\r\nS8 0 0 100 30 40 45 80\r\n", 2);
@@ -153,6 +205,16 @@ TEST_F(SheetCommand, AResistivityAQd3FileCannotHoldIsRefusedAndNamed) {
                                         " 1 soundings have been saved as *.QD3 files"}));
     EXPECT_FALSE(std::filesystem::exists(path("S9.QD3")));
     EXPECT_TRUE(std::filesystem::exists(path("S8.QD3")));
+}
+
+TEST_F(SheetCommand, AFittedLayerBeyondTheFileIsBroughtWithinIt) {
+    // Resistivities rising steeply to the last spacing: the fit puts the basement beyond the
+    // largest layer resistivity the file holds.
+    run("1\r\n2\r\n5\r\n10\r\n20\r\n50\r\n", "S3 0 0 0 10 12 20 1000 100000 9000000\r\n");
+    EXPECT_EQ(box_texts(), std::vector<std::string>{" 1 soundings have been saved as *.QD3 files"});
+    const std::string s3 = read_bytes(path("S3.QD3"));
+    EXPECT_NE(s3.find("\r\n2147483600,0,"), std::string::npos) << s3;
+    expect_editor_save_keeps(path("S3.QD3"));
 }
 
 TEST_F(SheetCommand, UpTo51SpacingsAndNoMore) {

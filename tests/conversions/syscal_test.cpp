@@ -3,6 +3,8 @@
 #include "batch_fixture.h"
 #include "core/sounding.h"
 
+#include <filesystem>
+
 namespace ohmira::test {
 namespace {
 
@@ -112,16 +114,19 @@ TEST_F(SyscalCommand, EachSoundingIsNamedSortedAndSavedWithConfirmation) {
     EXPECT_EQ(Nb_Points, 2);
     EXPECT_DOUBLE_EQ(Field_Data(1, 1).num(), 2);
     EXPECT_DOUBLE_EQ(Field_Data(2, 5).num(), 0);
+    expect_editor_save_keeps(path("second.QD3"));
 }
 
 TEST_F(SyscalCommand, AnEmptyOrCancelledNameSkipsTheSounding) {
+    const std::string kept = open_kept_sounding();
     host_.expect(answer_open({data_file()}));
     host_.expect(answer_input(""));
     host_.expect(cancel_input());
     host_.expect(answer_box(vbOK));
     Syscal_Click();
     EXPECT_EQ(host_.pending(), 0u);
-    EXPECT_EQ(files(), std::vector<std::string>{"survey.DAT"});
+    EXPECT_EQ(files(), (std::vector<std::string>{"keep.QD3", "survey.DAT"}));
+    expect_kept_sounding(kept);
 }
 
 TEST_F(SyscalCommand, MoreThanTenSoundingsStopWithABoxKeepingWhatWasSaved) {
@@ -141,28 +146,54 @@ TEST_F(SyscalCommand, MoreThanTenSoundingsStopWithABoxKeepingWhatWasSaved) {
     EXPECT_EQ(host_.message_boxes().back().text,
               "More than 10 soundings or 51 points per sounding: conversion stopped");
     EXPECT_EQ(files(), (std::vector<std::string>{"many.DAT", "one.QD3"}));
+    EXPECT_EQ(File_Path, path("one.QD3"));
+    expect_file_save_keeps(path("one.QD3"));
 }
 
-TEST_F(SyscalCommand, AFileWithNoReadableRecordWritesNothing) {
+TEST_F(SyscalCommand, AValueOutOfRangeAfterASavedSoundingLeavesThatFileShown) {
+    host_.expect(answer_open({write_bytes("range.DAT", "Header\r\n"
+                                                       "S1,1,1,0.05,0.1,10,1\r\n"
+                                                       "S1,1,1,0.5,0.1,3,1\r\n"
+                                                       "S2,1,1,1E+300,0.1,3,1\r\n")}));
+    host_.expect(answer_input("first"));
+    host_.expect(answer_box(vbYes));
+    host_.expect(answer_box(vbOK));
+    Syscal_Click();
+    EXPECT_EQ(host_.pending(), 0u);
+    EXPECT_EQ(box_texts().back(), "Value out of range in the file: conversion stopped");
+    EXPECT_EQ(File_Path, path("first.QD3"));
+    EXPECT_EQ(SEV.Caption(), "Ohmira [" + path("first.QD3") + "]");
+    EXPECT_EQ(Nb_Points, 2);
+    expect_file_save_keeps(path("first.QD3"));
+}
+
+TEST_F(SyscalCommand, AFileWithNoReadableRecordWritesNothingAndKeepsTheSounding) {
+    const std::string kept = open_kept_sounding();
+    std::filesystem::create_directory(path("folder.DAT"));
     struct Case {
         const char *what;
         std::string bytes;
+        bool folder = false; // a folder chosen in place of a file: the read fails
     };
     const Case cases[] = {
         {"header only", "\"Site A \"\r\n"},
         {"unreadable items", "Header\r\nS1,x,y,z\r\nS2,1,1,abc,0.1,10,1\r\n"},
         {"no voltage", "Header\r\nS1,1,1,0,0.1,10,1\r\nS1,1,1,-1,0.1,20,1\r\n"},
         {"empty file", ""},
+        {"read error", "", true},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
-        host_.expect(answer_open({write_bytes("bad.DAT", c.bytes)}));
+        host_.expect(
+            answer_open({c.folder ? path("folder.DAT") : write_bytes("bad.DAT", c.bytes)}));
         host_.expect(answer_box(vbOK));
         Syscal_Click();
         EXPECT_EQ(host_.pending(), 0u);
         ASSERT_FALSE(host_.message_boxes().empty());
-        EXPECT_EQ(host_.message_boxes().back().text, "No sounding could be read in bad.DAT");
-        EXPECT_EQ(files(), std::vector<std::string>{"bad.DAT"});
+        EXPECT_EQ(host_.message_boxes().back().text,
+                  c.folder ? "Error during reading" : "No sounding could be read in bad.DAT");
+        EXPECT_EQ(files(), (std::vector<std::string>{"bad.DAT", "folder.DAT", "keep.QD3"}));
+        expect_kept_sounding(kept);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "core/sounding.h"
 #include "editor/data_entry.h"
 #include "editor/editor_events.h"
+#include "editor/field_grid.h"
 
 namespace ohmira::test {
 
@@ -31,10 +32,12 @@ protected:
         Load_build();
     }
 
-    // Types a row's cells as texts: MN/2, AB/2, ΔV, I (and the resistivity column).
+    // Types a row's cells as texts: MN/2, AB/2, ΔV, I (and the resistivity column); the row
+    // counts as typed, as the key handler marks it.
     static void row(int r, const std::string &mn, const std::string &ab, const std::string &dv,
                     const std::string &i, const std::string &rho = "") {
         auto &g = SEV.BuildGrid;
+        Field_Row_Typed(r) = 1;
         g.TextMatrix(r, 1, mn);
         g.TextMatrix(r, 2, ab);
         g.TextMatrix(r, 3, dv);
