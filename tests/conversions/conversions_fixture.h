@@ -6,6 +6,7 @@
 #include "core/qd3_file.h"
 #include "core/sounding.h"
 #include "editor/field_buttons.h"
+#include "sample_files.h"
 #include "sounding/open_save.h"
 
 namespace ohmira::test {
@@ -19,17 +20,9 @@ protected:
         Load_QD3(p);
     }
 
-    // A sounding file as the program writes it: three points and a two-layer model.
-    static std::string kept_bytes() {
-        std::string bytes = "3.5\r\n10,5000,0,0,0,0\r\n20,6500,0,0,0,0\r\n50,9000,0,0,0,0\r\n"
-                            "5000,150,0\r\n20000,0,150\r\n";
-        for (int j = 3; j <= 20; ++j)
-            bytes += "0,0,0\r\n";
-        return bytes + "\"kept\"\r\n\"\"\r\n\"Title\"\r\n\"1\"\r\n\"2\"\r\n\"3\"\r\n\"\"\r\n";
-    }
     // The sounding on screen before a conversion, opened as File ▸ Read opens it.
     std::string open_kept_sounding() {
-        const std::string p = write_bytes("keep.QD3", kept_bytes());
+        const std::string p = write_bytes("keep.QD3", qd3_sample());
         EXPECT_TRUE(open_sounding_file(p));
         return p;
     }

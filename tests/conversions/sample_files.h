@@ -79,6 +79,15 @@ inline std::string oyo_sample(const std::string &mode = "Resistivity",
                   "1,1.5,0.5,100,12.34,0,27.8,0,0,0,0,0,0", "2,3,0.5,80,3.1,0,40.2,0,0,0,0,0,0"});
 }
 
+// A sounding file as the program writes it: three points and a two-layer model.
+inline std::string qd3_sample() {
+    std::string bytes = "3.5\r\n10,5000,0,0,0,0\r\n20,6500,0,0,0,0\r\n50,9000,0,0,0,0\r\n"
+                        "5000,150,0\r\n20000,0,150\r\n";
+    for (int j = 3; j <= 20; ++j)
+        bytes += "0,0,0\r\n";
+    return bytes + "\"kept\"\r\n\"\"\r\n\"Title\"\r\n\"1\"\r\n\"2\"\r\n\"3\"\r\n\"\"\r\n";
+}
+
 inline std::string astier_sample() {
     return lines({"A,3,412.5", "x,y,z", "2", "0.25,10", "1.5 27.8"});
 }

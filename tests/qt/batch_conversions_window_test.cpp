@@ -15,6 +15,8 @@
 #include "sounding/auto_model_commands.h"
 #include "sounding/loglog_plot.h"
 
+#include "../conversions/sample_files.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -174,6 +176,51 @@ TEST_F(BatchWindow, Res2dinvLineCutIntoFittedSoundingsAndOpened) {
         QtUi::instance().sync_all();
         QApplication::processEvents();
         ASSERT_TRUE(shot(view, QString("res2dinv-sounding-%1").arg(k)));
+    }
+}
+
+TEST_F(BatchWindow, ARefusedLineLeavesTheSoundingWhichFileSaveWritesBack) {
+    const QString kept = data.path() + "/keep.QD3";
+    const QString line = data.path() + "/dipole.DAT";
+    const QByteArray kept_bytes = QByteArray::fromStdString(ohmira::test::qd3_sample());
+    const QByteArray line_bytes = "Dipole line\r\n1\r\n3\r\n2\r\n0\r\n0\r\n0 1 10\r\n1 1 12\r\n";
+    for (const auto &[name, bytes] : {std::pair{kept, kept_bytes}, {line, line_bytes}}) {
+        QFile f(name);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    // File ▸ Read.
+    choose_file(kept);
+    view->action_of("NFile")->trigger();
+    ASSERT_EQ(File_Path, kept.toStdString());
+    const QString title = view->windowTitle();
+
+    // Conversions ▸ RES2DINV on a dipole line: refused.
+    QString refusal;
+    choose_file(line, [&refusal] {
+        when_open<QMessageBox>([&refusal](QMessageBox &box) {
+            refusal = box.text();
+            box.button(QMessageBox::Ok)->click();
+        });
+    });
+    view->action_of("RES2DINV")->trigger();
+    EXPECT_EQ(refusal.toStdString(), "Only for Wenner spread");
+    QtUi::instance().sync_all();
+    EXPECT_EQ(view->windowTitle().toStdString(), title.toStdString());
+    ASSERT_TRUE(shot(view, "res2dinv-refused"));
+
+    // File ▸ Save asks about the sounding's own file and writes it back as it was.
+    QString question;
+    when_open<QMessageBox>([&question](QMessageBox &box) {
+        question = box.text();
+        box.button(QMessageBox::Yes)->click();
+    });
+    view->action_of("NRecord")->trigger();
+    EXPECT_EQ(question.toStdString(), "Recording File " + kept.toStdString());
+    for (const auto &[name, bytes] : {std::pair{kept, kept_bytes}, {line, line_bytes}}) {
+        QFile f(name);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll().toStdString(), bytes.toStdString()) << name.toStdString();
     }
 }
 
