@@ -8,6 +8,7 @@
 #include "platform/clipboard.h"
 #include "platform/control.h"
 #include "platform/user_feedback.h"
+#include "sounding/open_save.h"
 
 namespace ohmira::test {
 namespace {
@@ -94,6 +95,35 @@ TEST_F(FieldGridTest, TypedResistivityHoleAndOrdering) {
     Compute_Field_Rows();
     EXPECT_EQ(fd(2, 2), 120);
     EXPECT_EQ(fd(3, 2), 180);
+}
+
+TEST_F(FieldGridTest, RowsAsReadKeepTheirKAndOrderThroughADelete) {
+    // Two MN/2 segments, the second starting below the first's last spacing; K as the file
+    // gives it (0 where it gives none).
+    std::string qd3 = "3.5\r\n15,2780,50,4427,0,100\r\n30,8040,50,4552,500,80\r\n"
+                      "20,5000,100,1000,0,50\r\n";
+    for (int j = 1; j <= 20; ++j)
+        qd3 += "0,0,0\r\n";
+    for (int t = 1; t <= 7; ++t)
+        qd3 += "\"\"\r\n";
+    ASSERT_TRUE(open_sounding_file(write_bytes("read.QD3", qd3)));
+    Compute_Field_Rows();
+    EXPECT_EQ(Nb_Points, 3);
+    EXPECT_EQ(fd(1, 5), 0);
+    EXPECT_EQ(cell(1, 5), " 0");
+    EXPECT_EQ(fd(2, 5), 5);
+    EXPECT_EQ(fd(3, 1), 2);
+    EXPECT_NEAR(fd(3, 2), 50, 1e-9);
+
+    // A deleted row takes nothing of the rows below with it.
+    SEV.BuildGrid.Row(1);
+    SEV.CorrectButton.user_click();
+    Compute_Field_Rows();
+    EXPECT_EQ(Nb_Points, 2);
+    EXPECT_EQ(fd(1, 1), 3);
+    EXPECT_EQ(fd(1, 5), 5);
+    EXPECT_EQ(fd(2, 1), 2);
+    EXPECT_EQ(fd(2, 5), 0);
 }
 
 TEST_F(FieldGridTest, EmptyAndFullGrids) {
