@@ -174,7 +174,9 @@ PrintOutcome choose_printer_output(QPrinter &printer) {
         FileDialogRequest r;
         r.title = "Print to a PDF file";
         r.filter = "PDF (*.pdf)|*.pdf";
-        r.file_name = "Ohmira.pdf";
+        r.file_name = Print_File_Name ? Print_File_Name() : std::string();
+        if (r.file_name.empty())
+            r.file_name = "Ohmira.pdf";
         r.initial_dir = Print_File_Folder ? Print_File_Folder() : std::string();
         if (r.initial_dir.empty())
             r.initial_dir = QDir::homePath().toStdString();
