@@ -41,6 +41,14 @@ public:
 
     // Size change from the window layer or from code: sets the size and runs Form_Resize.
     void resize(int width, int height);
+    // The smallest size the user may give the window, in twips (0: no limit); the window layer
+    // hands it to the window manager.
+    int min_width() const { return min_width_; }
+    int min_height() const { return min_height_; }
+    void set_min_size(int width, int height) {
+        set(min_width_, width);
+        set(min_height_, height);
+    }
 
     // Controls of the form in creation order, and lookup by name (nullptr if none).
     const std::vector<Control *> &controls() const { return controls_; }
@@ -69,6 +77,7 @@ private:
     void set_default_button(CommandButton *b);
 
     std::string caption_;
+    int min_width_ = 0, min_height_ = 0;
     bool loaded_ = false;
     bool modal_ = false;
     std::vector<Control *> controls_;
