@@ -4,6 +4,7 @@
 #include "platform/number_text.h"
 #include "platform/print_preview.h"
 #include "printing/sheet_geometry.h"
+#include "printing/sheet_page_controls.h"
 #include "profiles/section_drawing.h"
 #include "shell/sev_form.h"
 
@@ -42,6 +43,29 @@ void cmbZoomMode2_Click() {
         SEV.cmbPercent2.Enabled(false);
         SEV.VSPrint1.ZoomMode(mode);
     }
+}
+
+void ListePolices2_Click() {
+    const int k = SEV.ListePolices2.ListIndex();
+    if (k < 0)
+        return;
+    SEV.VSPrint1.FontName(SEV.ListePolices2.List(k));
+    Trace_Profil();
+}
+
+void ListePolices2_Change() {
+    take_typed_font(SEV.ListePolices2, SEV.VSPrint1, Trace_Profil);
+}
+
+void ListePolices2_KeyPress(int &KeyAscii) {
+    if (KeyAscii != vbKeyReturn)
+        return;
+    KeyAscii = 0;
+    font_typing_ended(SEV.ListePolices2, SEV.VSPrint1, Trace_Profil);
+}
+
+void ListePolices2_LostFocus() {
+    font_typing_ended(SEV.ListePolices2, SEV.VSPrint1, Trace_Profil);
 }
 
 void cmdPageSetup2_Click() {

@@ -147,10 +147,21 @@ TEST_F(SheetPage, FontListFilledOnceAndAFontChoiceRebuilds) {
     SEV.ListePolices.user_select(1);
     EXPECT_EQ(SEV.VSPrint.FontName(), "Liberation Serif");
     EXPECT_EQ(text_op(1, "Model ").font.name, "Liberation Serif");
-    // Typing a name sets the font without a rebuild.
+    // A typed name that is no family is not taken while typed; Enter answers it with the list's
+    // first family, which the sheet is drawn in.
     SEV.ListePolices.user_set_text("Courier New");
-    EXPECT_EQ(SEV.VSPrint.FontName(), "Courier New");
+    EXPECT_EQ(SEV.VSPrint.FontName(), "Liberation Serif");
+    EXPECT_EQ(SEV.ListePolices.user_key_press(vbKeyReturn), 0);
+    EXPECT_EQ(SEV.ListePolices.Text(), "Arial");
+    EXPECT_EQ(SEV.VSPrint.FontName(), "Arial");
+    EXPECT_EQ(text_op(1, "Model ").font.name, "Arial");
+    // A family typed in any case is taken at once, and shown as listed when the list is left.
+    SEV.ListePolices.user_set_text("liberation serif");
+    EXPECT_EQ(SEV.VSPrint.FontName(), "Liberation Serif");
     EXPECT_EQ(text_op(1, "Model ").font.name, "Liberation Serif");
+    SEV.ListePolices.LostFocus();
+    EXPECT_EQ(SEV.ListePolices.Text(), "Liberation Serif");
+    EXPECT_EQ(SEV.VSPrint.FontName(), "Liberation Serif");
 }
 
 TEST_F(SheetPage, PrinterSetupRebuildsOnlyOnASizeChange) {
