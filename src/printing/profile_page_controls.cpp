@@ -83,17 +83,15 @@ void cmdPrinterSetup2_Click() {
 void Command14_Click() {
     if (SEV.VSPrint1.PageCount() <= 0)
         return;
-    // The section page has no error box of its own: a job the printer refused is told with the
-    // sheet page's box, so that it is not taken for printed.
-    bool refused = false;
+    // The section page has no error box of its own: a job that failed or that the print system
+    // refused is told with the sheet page's box, so that it is not taken for printed.
+    bool failed = false;
     const std::function<void()> kept = SEV.VSPrint1.Error;
-    SEV.VSPrint1.Error = [&refused] { refused = SEV.VSPrint1.LastError() == vspPrintFailed; };
+    SEV.VSPrint1.Error = [&failed] { failed = SEV.VSPrint1.LastError() == vspPrintFailed; };
     SEV.VSPrint1.PrintDoc();
     SEV.VSPrint1.Error = kept;
-    if (refused)
-        MsgBox("The VSPrinter control raised the Error event with the " +
-                   std::to_string(vspPrintFailed) + " code.",
-               vbOKOnly);
+    if (failed)
+        show_print_error(SEV.VSPrint1);
 }
 
 } // namespace ohmira

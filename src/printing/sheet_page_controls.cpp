@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "core/app_title.h"
+#include "core/language.h"
 #include "core/sounding.h"
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
@@ -210,9 +211,17 @@ void Toggle_Print_Bold(std::int32_t Row, std::int32_t, std::string &) {
 }
 
 void Show_VSPrint_Error() {
-    MsgBox("The VSPrinter control raised the Error event with the " +
-               std::to_string(SEV.VSPrint.LastError()) + " code.",
-           vbOKOnly);
+    show_print_error(SEV.VSPrint);
+}
+
+void show_print_error(const VSPrinter &preview) {
+    std::string text = "The VSPrinter control raised the Error event with the " +
+                       std::to_string(preview.LastError()) + " code.";
+    if (preview.LastError() == vspPrintFailed && preview.last_print_refused())
+        text += std::string("\r\n") + by_language("La file d'impression a refusé le travail.",
+                                                  "La cola de impresión rechazó el trabajo.",
+                                                  "The print queue refused the job.");
+    MsgBox(text, vbOKOnly);
 }
 
 void Restart_Sheet_Document() {

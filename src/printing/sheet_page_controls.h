@@ -32,6 +32,9 @@ void Update_Page_Scroll();
 void Follow_Preview_Page(std::int16_t Page);
 void Toggle_Print_Bold(std::int32_t Row, std::int32_t Col, std::string &Text);
 void Show_VSPrint_Error();
+// The print failure box of a preview's error: its code, and for a job the print system turned
+// away, a second line saying so.
+void show_print_error(const VSPrinter &preview);
 
 // The page label: "3 - 4 of 7", or "7 of 7" when one page is shown.
 std::string page_label(int page, int pages_per_view, int page_count);

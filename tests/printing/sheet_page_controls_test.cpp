@@ -218,7 +218,8 @@ TEST_F(SheetPage, AJobTheQueueRefusesGivesTheFailureBox) {
         print("1");
         ASSERT_EQ(host.message_boxes().size(), before + 1);
         EXPECT_EQ(host.message_boxes().back().text,
-                  "The VSPrinter control raised the Error event with the 5 code.");
+                  "The VSPrinter control raised the Error event with the 5 code.\r\n"
+                  "The print queue refused the job.");
         EXPECT_EQ(host.message_boxes().back().icon, MsgIcon::None);
         EXPECT_FALSE(drawn);
         EXPECT_TRUE(SEV.VSPrint.print_jobs().empty());
@@ -234,6 +235,12 @@ TEST_F(SheetPage, AJobTheQueueRefusesGivesTheFailureBox) {
         EXPECT_TRUE(SEV.VSPrint1.print_jobs().empty());
         EXPECT_FALSE(SEV.VSPrint1.Error); // the section page keeps no error handler
     }
+    // A job that could not be drawn is no refusal: the box has its one line.
+    SEV.VSPrint.print_sink = [](const PrintJob &) { return PrintOutcome::failed; };
+    host.expect(answer_box(vbOK));
+    print("1");
+    EXPECT_EQ(host.message_boxes().back().text,
+              "The VSPrinter control raised the Error event with the 5 code.");
     // A queue that takes the job: no box.
     PrintSystem cups;
     cups.queue_state = [](const std::string &) { return std::optional{PrintQueueState{}}; };
