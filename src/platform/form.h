@@ -58,14 +58,15 @@ public:
     Control *ActiveControl() const { return active_; }
     bool SetFocus() override;
 
-    // The form's default button, which Enter clicks when the focused control does not use Enter.
+    // The form's default button, which Enter clicks when the focused control does not use Enter
+    // and the button is shown (not on a hidden tab page).
     CommandButton *default_button() const { return default_button_; }
 
     // A key stroke on the form: a menu shortcut (key code of the upper-case letter with the
     // shift flags) chooses its item when the item is reachable (the shortcut of a hidden or
-    // disabled item is no shortcut and the key goes on to the control); Enter goes to the default
-    // button unless the focused control uses it; otherwise KeyDown (and, for a character, KeyPress)
-    // of the focused control.
+    // disabled item is no shortcut and the key goes on to the control); Enter goes to the shown
+    // default button unless the focused control uses it; otherwise KeyDown (and, for a character,
+    // KeyPress) of the focused control.
     void user_key(int key_code, int shift = 0, int key_ascii = 0);
 
 private:

@@ -177,9 +177,19 @@ TEST_F(ProfilePage, TheSectionIsPrintedInTheFontChosenInItsList) {
     QtUi::instance().sync_all();
     ASSERT_EQ(SEV.VSPrint1.PageCount(), 1);
 
-    // The list holds the desktop's families; one is picked from its open list.
+    // A name that is no family, typed and ended with Enter, is answered with the first family
+    // (Enter stays in the list: the Main page's default button is not on this page).
     auto *fonts = qobject_cast<QComboBox *>(view->widget_of("ListePolices2"));
     ASSERT_NE(fonts, nullptr);
+    SEV.Computation.Default(true); // as a visit of the Main page leaves it
+    fonts->lineEdit()->selectAll();
+    QTest::keyClicks(fonts->lineEdit(), "No Such Face");
+    QTest::keyClick(fonts->lineEdit(), Qt::Key_Return);
+    QtUi::instance().sync_all();
+    EXPECT_EQ(fonts->lineEdit()->text(), fonts->itemText(0));
+    EXPECT_EQ(SEV.VSPrint1.FontName(), fonts->itemText(0).toStdString());
+
+    // The list holds the desktop's families; one is picked from its open list.
     const int k = fonts->findText("DejaVu Serif");
     ASSERT_GE(k, 0);
     fonts->showPopup();
