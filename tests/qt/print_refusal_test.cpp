@@ -8,6 +8,7 @@
 #include "platform/printer.h"
 #include "platform/qt/cups_print_system.h"
 #include "platform/qt/print_settings_qt.h"
+#include "platform/scripted_dialog_host.h"
 #include "printing/sheet_preview.h"
 #include "qt_test_app.h"
 #include "shell/app_state.h"
@@ -17,7 +18,6 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -246,24 +246,13 @@ TEST_F(PrintRefusal, PrintToFileIntoAMissingFolderNamesIt) {
     const QString pdf = temp.path() + "/gone/S12.pdf";
     shared_printer().setOutputFormat(QPrinter::PdfFormat);
     shared_printer().setOutputFileName(pdf);
-    testing::BoxSeen seen, after;
-    testing::when_dialog_opens([&seen, &after](QDialog &d) {
-        auto *box = qobject_cast<QMessageBox *>(&d);
-        if (!box)
-            return;
-        seen.text = box->text();
-        testing::when_open<QMessageBox>(
-            [&after](QMessageBox &next) {
-                after.text = next.text();
-                next.accept();
-            },
-            100);
-        box->accept();
-    });
+    ScriptedDialogHost host{ohmira::answer_box(vbOK)};
+    DialogHostGuard guard(host);
     QTest::mouseClick(view->widget_of("cmdPrint"), Qt::LeftButton);
-    QTest::qWait(1200);
-    EXPECT_EQ(seen.text, "Cannot write " + pdf + "\nNo such file or directory");
-    EXPECT_TRUE(after.text.isEmpty()) << after.text.toStdString();
+    EXPECT_TRUE(host.failures().empty()) << host.failures()[0];
+    ASSERT_EQ(host.message_boxes().size(), 1u);
+    EXPECT_EQ(host.message_boxes()[0].text,
+              "Cannot write " + pdf.toStdString() + "\r\nNo such file or directory");
     EXPECT_TRUE(SEV.VSPrint.print_jobs().empty());
     EXPECT_FALSE(QFileInfo::exists(temp.path() + "/gone"));
     EXPECT_EQ(cupsd.jobs(), 0);
