@@ -51,8 +51,14 @@ void ImportedSounding::add_layer(const LayerRow &layer) {
 }
 
 void ImportedSounding::track_ab2(double ab2) {
-    if (ab2 > max_ab2)
-        max_ab2 = CInt_or_throw(ab2);
+    if (!(ab2 > max_ab2))
+        return;
+    const std::optional<std::int16_t> whole = CInt(ab2);
+    if (!whole) {
+        beyond_file = Variant(ab2).text();
+        throw RuntimeError(err::Overflow);
+    }
+    max_ab2 = *whole;
 }
 
 void ImportedSounding::finish_ab2() {

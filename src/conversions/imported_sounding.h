@@ -41,7 +41,7 @@ struct ImportedSounding {
     void add_row(const FieldRow &row);
     void add_layer(const LayerRow &layer);
     // Max_AB2 follows the spacing: the largest AB/2 rounded to whole metres (error 6 beyond 16
-    // bits), then its decimal exponent at the end of the read.
+    // bits, the spacing kept in beyond_file), then its decimal exponent at the end of the read.
     void track_ab2(double ab2);
     void finish_ab2();
     // Something to keep: a file read whole, or the rows read before an error.

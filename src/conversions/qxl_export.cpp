@@ -10,6 +10,7 @@
 #include "platform/runtime_error.h"
 #include "platform/text_file.h"
 #include "shell/sev_form.h"
+#include "sounding/open_save.h"
 
 namespace ohmira {
 
@@ -189,6 +190,7 @@ void xlsave_Click() {
             dlg.DialogTitle = "Record File for XL";
             dlg.Flags = cdlOFNOverwritePrompt;
             dlg.FileName = QXL_Path;
+            dlg.InitDir = dialog_folder();
             if (!dlg.ShowSave()) {
                 Draw_Mode.clear();
                 return;

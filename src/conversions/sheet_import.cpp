@@ -188,6 +188,8 @@ void Sheet_Click() {
         }
 
         Draw_Mode = "NORMAL";
+        // The resistivity file is looked for beside the spread file.
+        SEV.CmDialog1.InitDir = folder_of(File_Path);
         if (!choose_text_file("Resistivity data file selection")) {
             Draw_Mode.clear(); // a cancel ends the command without a word
             return;

@@ -158,8 +158,9 @@ struct PrintJob {
 };
 
 // What became of a job handed to the window layer's printer. `stopped`: nothing printed and
-// nothing more to say (the user cancelled a dialog, or was already told why).
-enum class PrintOutcome { printed, stopped, failed };
+// nothing more to say (the user cancelled a dialog, or was already told why); `refused`: the
+// print system turned the job away (its queue does not take jobs, is gone, or refused this one).
+enum class PrintOutcome { printed, stopped, failed, refused };
 using PrintSink = std::function<PrintOutcome(const PrintJob &)>;
 
 } // namespace ohmira

@@ -130,7 +130,8 @@ void Form::user_key(int key_code, int shift, int key_ascii) {
         }
     }
     Control *target = active_;
-    if (key_code == vbKeyReturn && default_button_) {
+    // A default button on a tab page not shown does not take Enter from the page the user is on.
+    if (key_code == vbKeyReturn && default_button_ && default_button_->shown()) {
         const auto *text = dynamic_cast<TextBox *>(target);
         const bool uses_enter =
             dynamic_cast<CommandButton *>(target) != nullptr || (text && text->MultiLine());

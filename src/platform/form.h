@@ -41,6 +41,14 @@ public:
 
     // Size change from the window layer or from code: sets the size and runs Form_Resize.
     void resize(int width, int height);
+    // The smallest size the user may give the window, in twips (0: no limit); the window layer
+    // hands it to the window manager.
+    int min_width() const { return min_width_; }
+    int min_height() const { return min_height_; }
+    void set_min_size(int width, int height) {
+        set(min_width_, width);
+        set(min_height_, height);
+    }
 
     // Controls of the form in creation order, and lookup by name (nullptr if none).
     const std::vector<Control *> &controls() const { return controls_; }
@@ -50,14 +58,15 @@ public:
     Control *ActiveControl() const { return active_; }
     bool SetFocus() override;
 
-    // The form's default button, which Enter clicks when the focused control does not use Enter.
+    // The form's default button, which Enter clicks when the focused control does not use Enter
+    // and the button is shown (not on a hidden tab page).
     CommandButton *default_button() const { return default_button_; }
 
     // A key stroke on the form: a menu shortcut (key code of the upper-case letter with the
     // shift flags) chooses its item when the item is reachable (the shortcut of a hidden or
-    // disabled item is no shortcut and the key goes on to the control); Enter goes to the default
-    // button unless the focused control uses it; otherwise KeyDown (and, for a character, KeyPress)
-    // of the focused control.
+    // disabled item is no shortcut and the key goes on to the control); Enter goes to the shown
+    // default button unless the focused control uses it; otherwise KeyDown (and, for a character,
+    // KeyPress) of the focused control.
     void user_key(int key_code, int shift = 0, int key_ascii = 0);
 
 private:
@@ -69,6 +78,7 @@ private:
     void set_default_button(CommandButton *b);
 
     std::string caption_;
+    int min_width_ = 0, min_height_ = 0;
     bool loaded_ = false;
     bool modal_ = false;
     std::vector<Control *> controls_;

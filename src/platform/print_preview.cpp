@@ -641,9 +641,10 @@ bool VSPrinter::PrintDoc(int from_page, int to_page, int copies) {
     for (int p = from_page; p <= to_page; ++p)
         job.pages.push_back(page_picture(p));
     const PrintOutcome outcome = print_sink ? print_sink(job) : PrintOutcome::printed;
+    last_print_refused_ = outcome == PrintOutcome::refused;
     if (outcome == PrintOutcome::stopped)
         return false;
-    if (outcome == PrintOutcome::failed) {
+    if (outcome != PrintOutcome::printed) {
         raise(vspPrintFailed);
         return false;
     }

@@ -235,6 +235,8 @@ public:
     const std::string &Device() const { return device_; }
 
     int LastError() const { return last_error_; }
+    // Whether the last job was turned away by the print system (LastError vspPrintFailed).
+    bool last_print_refused() const { return last_print_refused_; }
 
     // --- events ------------------------------------------------------------------------------
     std::function<void()> EndDocument;
@@ -296,6 +298,7 @@ private:
     int preview_page_ = 0;
     int thumbnail_pages_ = 6;
     int last_error_ = vspNoError;
+    bool last_print_refused_ = false;
     std::string device_;
     std::string doc_name_;
 };

@@ -26,8 +26,9 @@ struct PrintSystem {
 };
 
 // Sends a job to `queue` through `send` (which draws the job and hands it over; false when it
-// could not). Failed without calling `send` when the queue is gone or does not accept jobs;
-// failed when `send` fails or the print system refused what it was sent; printed otherwise.
+// could not). Refused without calling `send` when the queue is gone or does not accept jobs;
+// failed when `send` fails; refused when the print system refused what it was sent; printed
+// otherwise.
 PrintOutcome send_to_queue(const std::string &queue, const PrintSystem &system,
                            const std::function<bool()> &send);
 

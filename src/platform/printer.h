@@ -156,5 +156,8 @@ inline SystemPrinter Printer;
 // Where the print-to-PDF file dialog starts: the program installs the current file's folder;
 // without a source the dialog starts in the working folder.
 inline std::function<std::string()> Print_File_Folder;
+// The name it proposes: the program installs the current sounding's name; without a source or a
+// name, "Ohmira.pdf".
+inline std::function<std::string()> Print_File_Name;
 
 } // namespace ohmira

@@ -16,6 +16,8 @@ void connect_printing_events() {
     SEV.chkShowGuides.Click = chkShowGuides_Click;
     SEV.ListePolices.Click = ListePolices_Click;
     SEV.ListePolices.Change = ListePolices_Change;
+    SEV.ListePolices.KeyPress = ListePolices_KeyPress;
+    SEV.ListePolices.LostFocus = ListePolices_LostFocus;
     SEV.cmdPageSetup.Click = cmdPageSetup_Click;
     SEV.cmdPrinterSetup.Click = cmdPrinterSetup_Click;
     SEV.cmdPrint.Click = cmdPrint_Click;
@@ -30,6 +32,10 @@ void connect_printing_events() {
 
     SEV.cmbPercent2.Click = cmbPercent2_Click;
     SEV.cmbZoomMode2.Click = cmbZoomMode2_Click;
+    SEV.ListePolices2.Click = ListePolices2_Click;
+    SEV.ListePolices2.Change = ListePolices2_Change;
+    SEV.ListePolices2.KeyPress = ListePolices2_KeyPress;
+    SEV.ListePolices2.LostFocus = ListePolices2_LostFocus;
     SEV.cmdPageSetup2.Click = cmdPageSetup2_Click;
     SEV.cmdPrinterSetup2.Click = cmdPrinterSetup2_Click;
     SEV.Command14.Click = Command14_Click;

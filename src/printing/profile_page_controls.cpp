@@ -4,6 +4,7 @@
 #include "platform/number_text.h"
 #include "platform/print_preview.h"
 #include "printing/sheet_geometry.h"
+#include "printing/sheet_page_controls.h"
 #include "profiles/section_drawing.h"
 #include "shell/sev_form.h"
 
@@ -44,6 +45,29 @@ void cmbZoomMode2_Click() {
     }
 }
 
+void ListePolices2_Click() {
+    const int k = SEV.ListePolices2.ListIndex();
+    if (k < 0)
+        return;
+    SEV.VSPrint1.FontName(SEV.ListePolices2.List(k));
+    Trace_Profil();
+}
+
+void ListePolices2_Change() {
+    take_typed_font(SEV.ListePolices2, SEV.VSPrint1, Trace_Profil);
+}
+
+void ListePolices2_KeyPress(int &KeyAscii) {
+    if (KeyAscii != vbKeyReturn)
+        return;
+    KeyAscii = 0;
+    font_typing_ended(SEV.ListePolices2, SEV.VSPrint1, Trace_Profil);
+}
+
+void ListePolices2_LostFocus() {
+    font_typing_ended(SEV.ListePolices2, SEV.VSPrint1, Trace_Profil);
+}
+
 void cmdPageSetup2_Click() {
     SEV.VSPrint1.PrintDialog(1);
     show_paper_size();
@@ -59,17 +83,15 @@ void cmdPrinterSetup2_Click() {
 void Command14_Click() {
     if (SEV.VSPrint1.PageCount() <= 0)
         return;
-    // The section page has no error box of its own: a job the printer refused is told with the
-    // sheet page's box, so that it is not taken for printed.
-    bool refused = false;
+    // The section page has no error box of its own: a job that failed or that the print system
+    // refused is told with the sheet page's box, so that it is not taken for printed.
+    bool failed = false;
     const std::function<void()> kept = SEV.VSPrint1.Error;
-    SEV.VSPrint1.Error = [&refused] { refused = SEV.VSPrint1.LastError() == vspPrintFailed; };
+    SEV.VSPrint1.Error = [&failed] { failed = SEV.VSPrint1.LastError() == vspPrintFailed; };
     SEV.VSPrint1.PrintDoc();
     SEV.VSPrint1.Error = kept;
-    if (refused)
-        MsgBox("The VSPrinter control raised the Error event with the " +
-                   std::to_string(vspPrintFailed) + " code.",
-               vbOKOnly);
+    if (failed)
+        show_print_error(SEV.VSPrint1);
 }
 
 } // namespace ohmira

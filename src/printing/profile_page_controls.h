@@ -1,12 +1,19 @@
 #pragma once
 // The controls of the section page ("Make SEV Profile" tab) acting on the section preview
-// `VSPrint1`: zoom and zoom mode, page and printer set-up with the paper-size label, printing.
+// `VSPrint1`: zoom and zoom mode, the font, page and printer set-up with the paper-size label,
+// printing.
 #include <string>
 
 namespace ohmira {
 
 void cmbPercent2_Click();
 void cmbZoomMode2_Click();
+// The section's font: chosen in the list, or typed into it as on the sheet page; the section is
+// drawn again in it.
+void ListePolices2_Click();
+void ListePolices2_Change();
+void ListePolices2_KeyPress(int &KeyAscii);
+void ListePolices2_LostFocus();
 void cmdPageSetup2_Click();
 void cmdPrinterSetup2_Click();
 void Command14_Click();

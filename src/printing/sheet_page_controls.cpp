@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "core/app_title.h"
+#include "core/language.h"
 #include "core/sounding.h"
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
@@ -79,7 +80,63 @@ void ListePolices_Click() {
 }
 
 void ListePolices_Change() {
-    SEV.VSPrint.FontName(SEV.ListePolices.Text());
+    take_typed_font(SEV.ListePolices, SEV.VSPrint, Rebuild_Sheet);
+}
+
+void ListePolices_KeyPress(int &KeyAscii) {
+    if (KeyAscii != vbKeyReturn)
+        return;
+    KeyAscii = 0;
+    font_typing_ended(SEV.ListePolices, SEV.VSPrint, Rebuild_Sheet);
+}
+
+void ListePolices_LostFocus() {
+    font_typing_ended(SEV.ListePolices, SEV.VSPrint, Rebuild_Sheet);
+}
+
+namespace {
+
+std::string lower_case(std::string t) {
+    std::transform(t.begin(), t.end(), t.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return t;
+}
+
+// The listed family that `name` names, whatever its case; "" when it names none.
+std::string listed_family(const ComboBox &list, const std::string &name) {
+    const std::string wanted = lower_case(name);
+    for (const std::string &family : list.items())
+        if (!family.empty() && lower_case(family) == wanted)
+            return family;
+    return {};
+}
+
+void use_font(VSPrinter &preview, const std::string &family, void (*rebuild)()) {
+    if (preview.FontName() == family)
+        return;
+    preview.FontName(family);
+    if (rebuild)
+        rebuild();
+}
+
+} // namespace
+
+void take_typed_font(ComboBox &list, VSPrinter &preview, void (*rebuild)()) {
+    const std::string family = listed_family(list, list.Text());
+    if (!family.empty())
+        use_font(preview, family, rebuild);
+}
+
+void font_typing_ended(ComboBox &list, VSPrinter &preview, void (*rebuild)()) {
+    std::string family = listed_family(list, list.Text());
+    // The list shows the font in use: nothing was typed, or a family was taken while typed.
+    const bool in_use = lower_case(list.Text()) == lower_case(preview.FontName());
+    if (family.empty())
+        family = in_use || list.ListCount() == 0 ? preview.FontName() : list.List(0);
+    use_font(preview, family, rebuild);
+    // The list shows the family taken, spelt as listed.
+    if (list.Text() != family)
+        list.Text(family);
 }
 
 void cmdPageSetup_Click() {
@@ -154,9 +211,17 @@ void Toggle_Print_Bold(std::int32_t Row, std::int32_t, std::string &) {
 }
 
 void Show_VSPrint_Error() {
-    MsgBox("The VSPrinter control raised the Error event with the " +
-               std::to_string(SEV.VSPrint.LastError()) + " code.",
-           vbOKOnly);
+    show_print_error(SEV.VSPrint);
+}
+
+void show_print_error(const VSPrinter &preview) {
+    std::string text = "The VSPrinter control raised the Error event with the " +
+                       std::to_string(preview.LastError()) + " code.";
+    if (preview.LastError() == vspPrintFailed && preview.last_print_refused())
+        text += std::string("\r\n") + by_language("La file d'impression a refusé le travail.",
+                                                  "La cola de impresión rechazó el trabajo.",
+                                                  "The print queue refused the job.");
+    MsgBox(text, vbOKOnly);
 }
 
 void Restart_Sheet_Document() {

@@ -131,7 +131,8 @@ void HORSLICE_Click() {
         number.reset();
     }
     if (!number || parameter.find_first_not_of(" \t") == std::string::npos) {
-        MsgBox(parameter + " is not a number. Extraction aborted", vbExclamation + vbOKOnly);
+        MsgBox(parameter + " is not a number. Extraction aborted", vbExclamation + vbOKOnly,
+               Prog_Title);
         return;
     }
     const std::string path =
@@ -155,7 +156,7 @@ void HORSLICE_Click() {
         MsgBox("No sounding gives a value: no file written" +
                    (unreadable.empty() ? std::string()
                                        : "\r\nThese files could not be read:" + unreadable),
-               vbExclamation + vbOKOnly);
+               vbExclamation + vbOKOnly, Prog_Title);
         return;
     }
     try {

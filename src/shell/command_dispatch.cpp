@@ -15,6 +15,7 @@
 #include "printing/sheet_preview.h"
 #include "profiles/colour_scale.h"
 #include "profiles/section_drawing.h"
+#include "profiles/section_options.h"
 #include "shell/find_control.h"
 #include "shell/launched_programs.h"
 #include "shell/program_exit.h"
@@ -107,6 +108,9 @@ void SSTab1_Click(int /*PreviousTab*/) {
     if (caption != "Make SEV Profile")
         SEV.VSPrint1.Visible(false);
     if (caption == "Make SEV Profile") {
+        // The section page's zoom, font list and margins are set up when it is first shown.
+        if (SEV.ListePolices2.ListCount() == 0)
+            skipping_errors(Display_profil);
         FlexGrid &grid = SEV.SEV_Grid;
         std::string first;
         if (grid.Rows() > 1 && grid.Cols() > 1) {

@@ -1,6 +1,7 @@
 #include "shell/main_frame.h"
 
 #include "conversions/conversions_events.h"
+#include "core/sounding.h"
 #include "editor/editor_events.h"
 #include "platform/printer.h"
 #include "printing/printing_events.h"
@@ -54,6 +55,11 @@ void Build_Toolbar() {
 
 void Prepare_Main_Window() {
     Print_File_Folder = dialog_folder;
+    Print_File_Name = [] {
+        const std::string::size_type dot = File_Name.rfind('.');
+        const std::string base = dot == 0 ? File_Name : File_Name.substr(0, dot);
+        return base.empty() ? std::string() : base + ".pdf";
+    };
     Build_Toolbar();
     connect_core_events();
     connect_plot_events();

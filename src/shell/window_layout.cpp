@@ -78,6 +78,7 @@ void SEV_Form_Resize() {
         Screen.Width() > 0 ? std::min(min_window_width, Screen.Width()) : min_window_width;
     const int min_height =
         Screen.Height() > 0 ? std::min(min_window_height, Screen.Height()) : min_window_height;
+    SEV.set_min_size(min_width, min_height);
     if (SEV.Width() < min_width)
         SEV.Width(min_width);
     if (SEV.Height() < min_height)

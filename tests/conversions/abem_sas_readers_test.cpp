@@ -130,6 +130,8 @@ TEST_F(AbemSas, ValuesTheQd3FileCannotHoldStopTheReadAndAreNamed) {
          "Reading File Error ...\n\r5E+37\n\r1 points kept", 1},
         {"layer resistivity", lines({"\"T\"", "1 1", "1.5 27.8 0", "1", "1E+12 0 0 0 0 0 0"}),
          "Reading File Error ...\n\r1000000000000\n\r1 points kept", 1},
+        {"spacing beyond Max_AB2", lines({"\"T\"", "1 2", "100 10 0", "40000 20 0", "0"}),
+         "Reading File Error ...\n\r40000\n\r1 points kept", 1},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);

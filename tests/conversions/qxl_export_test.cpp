@@ -152,6 +152,7 @@ TEST_F(QxlExport, TheFirstExportAsksForANameAndLaterOnesOfferIt) {
     EXPECT_EQ(host_.records()[0].title, "Record File for XL");
     EXPECT_EQ(host_.records()[0].filter, "File Ohmira (*.QXL)|*.QXL");
     EXPECT_EQ(host_.records()[0].default_text, "");
+    EXPECT_EQ(host_.records()[0].initial_dir, path("")); // the current sounding's folder
     EXPECT_EQ(QXL_Path, path("export.QXL"));
     EXPECT_EQ(Chemin, path(""));
     EXPECT_TRUE(std::filesystem::exists(path("export.QXL")));

@@ -152,6 +152,8 @@ TEST_F(SheetCommand, NamesThatLeaveTheFolderAreRefusedLineByLine) {
         host_.expect(answer_box(vbOK));
     Sheet_Click();
     EXPECT_EQ(host_.pending(), 0u);
+    // The second dialog opens in the spread file's folder.
+    EXPECT_EQ(host_.records()[1].initial_dir, (dir_ / "in").string() + "/");
     const auto boxes = host_.message_boxes();
     ASSERT_EQ(boxes.size(), 6u);
     const char *refused[] = {"../escaped", "../../other/S1", "", ".hidden", "a\\b"};

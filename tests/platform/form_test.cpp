@@ -107,6 +107,18 @@ TEST(Form, EnterClicksTheDefaultButtonUnlessTheFocusedControlUsesIt) {
     f.Ok.Default(false);
     f.user_key(vbKeyReturn, 0, vbKeyReturn);
     EXPECT_EQ(entry_keys, 1) << "without a default button Enter reaches the control";
+
+    CommandButton apply{f, "Apply", In{"Tabs", 1}, 100, 800, 1200, 360};
+    int applied = 0;
+    apply.Click = [&] { ++applied; };
+    apply.Default(true);
+    f.user_key(vbKeyReturn, 0, vbKeyReturn);
+    EXPECT_EQ(applied, 0) << "a default button on a page not shown does not take Enter";
+    EXPECT_EQ(entry_keys, 2);
+    f.Tabs.Tab(1);
+    f.Other.SetFocus();
+    f.user_key(vbKeyReturn, 0, vbKeyReturn);
+    EXPECT_EQ(applied, 1);
 }
 
 TEST(Form, KeysGoToTheFocusedControl) {

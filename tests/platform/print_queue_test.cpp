@@ -18,9 +18,9 @@ struct QueueCase {
 TEST(PrintQueue, ARefusingOrMissingQueueFailsAndNothingIsDrawn) {
     const QueueCase cases[] = {
         {"accepting", PrintQueueState{true, true}, true, false, PrintOutcome::printed, true},
-        {"not accepting", PrintQueueState{true, false}, true, false, PrintOutcome::failed, false},
-        {"removed", PrintQueueState{false, false}, true, false, PrintOutcome::failed, false},
-        {"refused once sent", PrintQueueState{true, true}, true, true, PrintOutcome::failed, true},
+        {"not accepting", PrintQueueState{true, false}, true, false, PrintOutcome::refused, false},
+        {"removed", PrintQueueState{false, false}, true, false, PrintOutcome::refused, false},
+        {"refused once sent", PrintQueueState{true, true}, true, true, PrintOutcome::refused, true},
         {"drawing failed", PrintQueueState{true, true}, false, false, PrintOutcome::failed, true},
         {"no print system to ask", std::nullopt, true, false, PrintOutcome::printed, true},
     };

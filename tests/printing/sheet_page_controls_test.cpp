@@ -147,10 +147,21 @@ TEST_F(SheetPage, FontListFilledOnceAndAFontChoiceRebuilds) {
     SEV.ListePolices.user_select(1);
     EXPECT_EQ(SEV.VSPrint.FontName(), "Liberation Serif");
     EXPECT_EQ(text_op(1, "Model ").font.name, "Liberation Serif");
-    // Typing a name sets the font without a rebuild.
+    // A typed name that is no family is not taken while typed; Enter answers it with the list's
+    // first family, which the sheet is drawn in.
     SEV.ListePolices.user_set_text("Courier New");
-    EXPECT_EQ(SEV.VSPrint.FontName(), "Courier New");
+    EXPECT_EQ(SEV.VSPrint.FontName(), "Liberation Serif");
+    EXPECT_EQ(SEV.ListePolices.user_key_press(vbKeyReturn), 0);
+    EXPECT_EQ(SEV.ListePolices.Text(), "Arial");
+    EXPECT_EQ(SEV.VSPrint.FontName(), "Arial");
+    EXPECT_EQ(text_op(1, "Model ").font.name, "Arial");
+    // A family typed in any case is taken at once, and shown as listed when the list is left.
+    SEV.ListePolices.user_set_text("liberation serif");
+    EXPECT_EQ(SEV.VSPrint.FontName(), "Liberation Serif");
     EXPECT_EQ(text_op(1, "Model ").font.name, "Liberation Serif");
+    SEV.ListePolices.LostFocus();
+    EXPECT_EQ(SEV.ListePolices.Text(), "Liberation Serif");
+    EXPECT_EQ(SEV.VSPrint.FontName(), "Liberation Serif");
 }
 
 TEST_F(SheetPage, PrinterSetupRebuildsOnlyOnASizeChange) {
@@ -207,7 +218,8 @@ TEST_F(SheetPage, AJobTheQueueRefusesGivesTheFailureBox) {
         print("1");
         ASSERT_EQ(host.message_boxes().size(), before + 1);
         EXPECT_EQ(host.message_boxes().back().text,
-                  "The VSPrinter control raised the Error event with the 5 code.");
+                  "The VSPrinter control raised the Error event with the 5 code.\r\n"
+                  "The print queue refused the job.");
         EXPECT_EQ(host.message_boxes().back().icon, MsgIcon::None);
         EXPECT_FALSE(drawn);
         EXPECT_TRUE(SEV.VSPrint.print_jobs().empty());
@@ -223,6 +235,12 @@ TEST_F(SheetPage, AJobTheQueueRefusesGivesTheFailureBox) {
         EXPECT_TRUE(SEV.VSPrint1.print_jobs().empty());
         EXPECT_FALSE(SEV.VSPrint1.Error); // the section page keeps no error handler
     }
+    // A job that could not be drawn is no refusal: the box has its one line.
+    SEV.VSPrint.print_sink = [](const PrintJob &) { return PrintOutcome::failed; };
+    host.expect(answer_box(vbOK));
+    print("1");
+    EXPECT_EQ(host.message_boxes().back().text,
+              "The VSPrinter control raised the Error event with the 5 code.");
     // A queue that takes the job: no box.
     PrintSystem cups;
     cups.queue_state = [](const std::string &) { return std::optional{PrintQueueState{}}; };

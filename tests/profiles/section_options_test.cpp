@@ -1,6 +1,9 @@
+#include "printing/printing_events.h"
 #include "profiles/section_options.h"
 #include "profiles_fixture.h"
 #include "shell/settings_values.h"
+
+#include <set>
 
 namespace ohmira::test {
 namespace {
@@ -94,6 +97,25 @@ TEST_F(SectionOptions, OptionsFrameRedraws) {
     SEV.Frame10.user_click();
     EXPECT_EQ(SEV.VSPrint1.PageCount(), 1);
     EXPECT_EQ(SEV.Text101.Text(), "1");
+
+    // A font chosen in the page's list, or typed into it, redraws the section in it.
+    connect_printing_events(); // the section page's controls
+    Display_profil();
+    const auto fonts_drawn = [] {
+        std::set<std::string> names;
+        for (const TextOp &t : SEV.VSPrint1.pages().at(0).texts())
+            names.insert(t.font.name);
+        return names;
+    };
+    const int k = SEV.ListePolices2.ListCount() - 1;
+    ASSERT_GT(k, 0);
+    const std::string last = SEV.ListePolices2.List(k);
+    SEV.ListePolices2.user_select(k);
+    EXPECT_EQ(fonts_drawn(), std::set<std::string>{last});
+    SEV.ListePolices2.user_set_text("No Such Face");
+    SEV.ListePolices2.user_key_press(vbKeyReturn);
+    EXPECT_EQ(SEV.ListePolices2.Text(), SEV.ListePolices2.List(0));
+    EXPECT_EQ(fonts_drawn(), std::set<std::string>{SEV.ListePolices2.List(0)});
 }
 
 } // namespace

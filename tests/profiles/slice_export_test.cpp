@@ -1,3 +1,4 @@
+#include "core/app_title.h"
 #include "profiles/extraction_form.h"
 #include "profiles/slice_export.h"
 #include "profiles_fixture.h"
@@ -193,6 +194,7 @@ TEST_F(SliceExport, NoNumberOrNoLineWritesNoFile) {
         SEV.HORSLICE.user_click();
         ASSERT_TRUE(host.failures().empty()) << host.failures()[0];
         EXPECT_EQ(host.message_boxes().back().text, c.box);
+        EXPECT_EQ(host.message_boxes().back().title, Prog_Title);
         EXPECT_EQ(host.pending(), 0u);
     }
     for (const auto &e : std::filesystem::directory_iterator(folder.path()))

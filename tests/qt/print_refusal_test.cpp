@@ -1,15 +1,17 @@
 // Printing to a CUPS queue that refuses jobs, on a print server of the test's own: a cupsd with
 // its configuration, spool and port in a folder under /tmp, stopped at the end. The Print button
 // of the sheet page gives the print failure box for the refusing queue, and prints on the
-// accepting queue under the sounding's file name. Skipped where cupsd cannot be started.
+// accepting queue under the sounding's file name; Print to File into a missing folder names it.
+// Skipped where cupsd cannot be started.
+#include "core/language.h"
 #include "core/sounding.h"
 #include "platform/printer.h"
 #include "platform/qt/cups_print_system.h"
 #include "platform/qt/print_settings_qt.h"
+#include "platform/scripted_dialog_host.h"
 #include "printing/sheet_preview.h"
 #include "qt_test_app.h"
 #include "shell/app_state.h"
-#include "core/language.h"
 #include "shell/main_frame.h"
 #include "shell/sev_form.h"
 
@@ -185,23 +187,27 @@ protected:
         reset_all_state();
     }
 
+    void show_print_tab() {
+        if (!SEV.SSTab1.Click)
+            SEV.SSTab1.Click = [] {
+                if (SEV.SSTab1.TabCaption(SEV.SSTab1.Tab()) == "Print")
+                    display_print();
+            };
+        testing::show_main_window(view);
+        auto *tabs = view->widget_of("SSTab1")->findChild<QTabBar *>();
+        ASSERT_NE(tabs, nullptr);
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+        QtUi::instance().sync_all();
+        ASSERT_GT(SEV.VSPrint.PageCount(), 0);
+    }
+
     LocalCupsd cupsd;
     QTemporaryDir temp;
     FormView *view = nullptr;
 };
 
 TEST_F(PrintRefusal, ARefusingQueueGivesTheFailureBoxAndAnAcceptingOneTheJobTitled) {
-    if (!SEV.SSTab1.Click)
-        SEV.SSTab1.Click = [] {
-            if (SEV.SSTab1.TabCaption(SEV.SSTab1.Tab()) == "Print")
-                display_print();
-        };
-    testing::show_main_window(view);
-    auto *tabs = view->widget_of("SSTab1")->findChild<QTabBar *>();
-    ASSERT_NE(tabs, nullptr);
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
-    QtUi::instance().sync_all();
-    ASSERT_GT(SEV.VSPrint.PageCount(), 0);
+    show_print_tab();
 
     shared_printer().setOutputFormat(QPrinter::NativeFormat);
     shared_printer().setPrinterName("ohmira-refuses");
@@ -217,7 +223,8 @@ TEST_F(PrintRefusal, ARefusingQueueGivesTheFailureBoxAndAnAcceptingOneTheJobTitl
         box->button(QMessageBox::Ok)->click();
     });
     QTest::mouseClick(view->widget_of("cmdPrint"), Qt::LeftButton);
-    EXPECT_EQ(told.toStdString(), "The VSPrinter control raised the Error event with the 5 code.");
+    EXPECT_EQ(told.toStdString(), "The VSPrinter control raised the Error event with the 5 code.\n"
+                                  "The print queue refused the job.");
     EXPECT_TRUE(SEV.VSPrint.print_jobs().empty());
 
     // The accepting queue takes the job, under the sounding's file name; no box.
@@ -229,6 +236,27 @@ TEST_F(PrintRefusal, ARefusingQueueGivesTheFailureBoxAndAnAcceptingOneTheJobTitl
     EXPECT_EQ(SEV.VSPrint.print_jobs().size(), 1u);
     EXPECT_TRUE(cupsd.spooled("S12.QD3"));
     EXPECT_EQ(cupsd.jobs(), 1); // none from the refused print
+    view->close();
+}
+
+// Print to File chosen in the printer set-up into a folder that is missing (or went away since):
+// the box names the file with its folder and says why; nothing is printed, no failure box follows.
+TEST_F(PrintRefusal, PrintToFileIntoAMissingFolderNamesIt) {
+    show_print_tab();
+    const QString pdf = temp.path() + "/gone/S12.pdf";
+    shared_printer().setOutputFormat(QPrinter::PdfFormat);
+    shared_printer().setOutputFileName(pdf);
+    ScriptedDialogHost host{ohmira::answer_box(vbOK)};
+    DialogHostGuard guard(host);
+    QTest::mouseClick(view->widget_of("cmdPrint"), Qt::LeftButton);
+    EXPECT_TRUE(host.failures().empty()) << host.failures()[0];
+    ASSERT_EQ(host.message_boxes().size(), 1u);
+    EXPECT_EQ(host.message_boxes()[0].text,
+              "Cannot write " + pdf.toStdString() + "\r\nNo such file or directory");
+    EXPECT_TRUE(SEV.VSPrint.print_jobs().empty());
+    EXPECT_FALSE(QFileInfo::exists(temp.path() + "/gone"));
+    EXPECT_EQ(cupsd.jobs(), 0);
+    shared_printer().setOutputFormat(QPrinter::NativeFormat);
     view->close();
 }
 

@@ -2,6 +2,7 @@
 // filled and ordered, a Z cell corrected in the grid's editor, the scales following; then the
 // section of the five soundings drawn and rendered. Set OHMIRA_QT_SHOTS to keep the pictures.
 #include "../profiles/profiles_fixture.h"
+#include "core/sounding.h"
 #include "platform/qt/display_list_painter.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/grid_cell_editor.h"
@@ -13,13 +14,20 @@
 #include "shell/main_frame.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinterInfo>
+#include <QRegularExpression>
 #include <QTabBar>
 #include <QTemporaryDir>
+
+#include <set>
 
 namespace ohmira::qt {
 namespace {
@@ -148,6 +156,75 @@ TEST_F(ProfilePage, SelectEditAndDrawTheSection) {
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(4).center());
     QtUi::instance().sync_all();
     ASSERT_TRUE(shot(view, "profile-section-tab"));
+}
+
+// A desktop family chosen in the section page's font list draws the section, and the PDF
+// printed from the page embeds it; the PDF dialog proposes the sounding's name.
+TEST_F(ProfilePage, TheSectionIsPrintedInTheFontChosenInItsList) {
+    if (!QPrinterInfo::availablePrinters().isEmpty())
+        GTEST_SKIP() << "a printer is installed: jobs go to it, not to a PDF file";
+    if (!QFontDatabase::families().contains("DejaVu Serif"))
+        GTEST_SKIP() << "DejaVu Serif is not installed";
+    ScriptedDialogHost host;
+    DialogHostGuard guard(host);
+    host.expect(answer_open(write_line()));
+    QTest::mouseClick(view->widget_of("Command2"), Qt::LeftButton);
+    ASSERT_EQ(SEV.SEV_Grid.Rows(), 6);
+    SEV.Text14.Text("5000"); // fits the page
+    File_Name = "S3.QD3";
+    auto *tabs = view->widget_of("SSTab1")->findChild<QTabBar *>();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(4).center());
+    QtUi::instance().sync_all();
+    ASSERT_EQ(SEV.VSPrint1.PageCount(), 1);
+
+    // A name that is no family, typed and ended with Enter, is answered with the first family
+    // (Enter stays in the list: the Main page's default button is not on this page).
+    auto *fonts = qobject_cast<QComboBox *>(view->widget_of("ListePolices2"));
+    ASSERT_NE(fonts, nullptr);
+    SEV.Computation.Default(true); // as a visit of the Main page leaves it
+    fonts->lineEdit()->selectAll();
+    QTest::keyClicks(fonts->lineEdit(), "No Such Face");
+    QTest::keyClick(fonts->lineEdit(), Qt::Key_Return);
+    QtUi::instance().sync_all();
+    EXPECT_EQ(fonts->lineEdit()->text(), fonts->itemText(0));
+    EXPECT_EQ(SEV.VSPrint1.FontName(), fonts->itemText(0).toStdString());
+
+    // The list holds the desktop's families; one is picked from its open list.
+    const int k = fonts->findText("DejaVu Serif");
+    ASSERT_GE(k, 0);
+    fonts->showPopup();
+    QAbstractItemView *list = fonts->view();
+    const QModelIndex item = list->model()->index(k, 0);
+    list->scrollTo(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(item).center());
+    QtUi::instance().sync_all();
+    EXPECT_EQ(SEV.VSPrint1.FontName(), "DejaVu Serif");
+    std::set<std::string> drawn;
+    for (const TextOp &t : SEV.VSPrint1.pages().at(0).texts())
+        drawn.insert(t.font.name);
+    EXPECT_EQ(drawn, std::set<std::string>{"DejaVu Serif"});
+    ASSERT_TRUE(shot(view, "section-font"));
+
+    const std::string pdf = folder.path() + "/section.pdf";
+    host.expect(answer_save(pdf));
+    host.expect(ohmira::answer_box(vbOK)); // the file written, named
+    QTest::mouseClick(view->widget_of("Command14"), Qt::LeftButton);
+    ASSERT_TRUE(host.failures().empty()) << host.failures()[0];
+    EXPECT_EQ(host.records().back().text, "PDF file written: " + pdf);
+    EXPECT_EQ(host.records()[host.records().size() - 2].default_text, "S3.pdf");
+    QFile f(QString::fromStdString(pdf));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    // Every font of the file is the family chosen (regular and bold), embedded with its file.
+    QStringList families;
+    auto it = QRegularExpression("/BaseFont */(?:[A-Z]{6}\\+)?([A-Za-z-]+)")
+                  .globalMatch(QString::fromLatin1(bytes));
+    while (it.hasNext())
+        families << it.next().captured(1);
+    EXPECT_FALSE(families.isEmpty());
+    for (const QString &family : families)
+        EXPECT_TRUE(family.startsWith("DejaVuSerif")) << family.toStdString();
+    EXPECT_TRUE(bytes.contains("/FontFile2"));
 }
 
 // Files and boxes answered from the script; modal forms shown as real dialogs.

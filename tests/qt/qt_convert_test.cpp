@@ -66,6 +66,8 @@ TEST(QtConvert, ColoursFontsAndCaptions) {
     EXPECT_EQ(strip_access_keys("&File"), "File");
     EXPECT_EQ(strip_access_keys("Save && quit"), "Save & quit");
     EXPECT_EQ(text_lines("a\r\nb\rc"), "a\nb\nc");
+    EXPECT_EQ(text_lines("Error\n\r5E+37\n\r1 points kept"), "Error\n5E+37\n1 points kept");
+    EXPECT_EQ(text_lines("a\r\n\r\nb\n\r\n\rc\n\nd"), "a\n\nb\n\nc\n\nd");
 }
 
 TEST(QtConvert, DisplayIsCheckedBeforeQtStarts) {

@@ -221,7 +221,7 @@ TEST_F(SheetPage, PrintTabZoomCopiesPdfWmfAndClipboard) {
 
     // Two copies asked for, refused: one copy, printed into a PDF file.
     // Without a printer the sheet goes into a PDF file, under the proposed name.
-    const QString pdf = temp.path() + "/Ohmira.pdf";
+    const QString pdf = temp.path() + "/S12.pdf"; // the sounding's name proposed
     auto *copies = qobject_cast<QLineEdit *>(view->widget_of("Text23"));
     ASSERT_NE(copies, nullptr);
     copies->selectAll();
@@ -306,7 +306,7 @@ TEST_F(SheetPage, PdfCopiesMakeOneFileInTheChosenFontAndACancelIsQuiet) {
     const Font times{"Times New Roman", 10};
     EXPECT_NE(text_width(serif, "Resistivity"), text_width(times, "Resistivity"));
 
-    const QString pdf = temp.path() + "/Ohmira.pdf"; // the proposed name
+    const QString pdf = temp.path() + "/S12.pdf"; // the sounding's name, proposed
     // Prints; a box that opens within a second after the file dialog is recorded and closed.
     auto print = [&](const char *copies, bool accept, testing::BoxSeen *after) {
         SEV.Text23.Text(copies);

@@ -159,6 +159,13 @@ TEST_P(WindowLayout, EveryPageAtEverySizeAndEveryCaptionFits) {
     const QSize start_size = view->size();
     const int min_w = twips_to_px(min_window_width) - FormView::frame_width_px;
     const int min_h = twips_to_px(min_window_height) - FormView::frame_height_px;
+    // The window manager is given the minimum (the screen where smaller): it is not left below.
+    const QSize least = QSize(min_w, min_h)
+                            .boundedTo({area.width() - FormView::frame_width_px,
+                                        area.height() - FormView::frame_height_px});
+    EXPECT_EQ(view->minimumSize(), least);
+    view->resize(least - QSize(300, 200));
+    EXPECT_EQ(view->size(), least);
     const QSize sizes[] = {
         {min_w, min_h},
         {1280 - FormView::frame_width_px, 800 - FormView::frame_height_px},

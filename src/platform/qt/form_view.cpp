@@ -199,6 +199,18 @@ void FormView::sync_form() {
         if (area.isValid())
             want = want.boundedTo(QSize(std::max(1, area.width() - frame_width_px),
                                         std::max(1, area.height() - frame_height_px)));
+        // The window manager keeps the window at least this large through drags, maximising and
+        // restoring; never larger than the screen's free area.
+        QSize least(0, 0);
+        if (form_.min_width() > 0 && form_.min_height() > 0) {
+            least = QSize(std::max(1, twips_to_px(form_.min_width()) - frame_width_px),
+                          std::max(1, twips_to_px(form_.min_height()) - frame_height_px));
+            if (area.isValid())
+                least = least.boundedTo(QSize(std::max(1, area.width() - frame_width_px),
+                                              std::max(1, area.height() - frame_height_px)));
+        }
+        if (minimumSize() != least)
+            setMinimumSize(least);
         if (size() != want) {
             applying_size_ = true;
             resize(want);

@@ -33,6 +33,23 @@ std::string by_ui_language(const char *french, const char *spanish, const char *
 }
 constexpr double twips_per_mm = 1440.0 / 25.4;
 
+// Whether a PDF file can be written at `path`, tried before anything is drawn so that a box can
+// name the path and say why not.
+bool file_writable(const std::string &path) {
+    QFile probe(qstr(path));
+    const bool existed = probe.exists();
+    if (!probe.open(QIODevice::WriteOnly | QIODevice::Append)) {
+        MsgBox(by_ui_language("Impossible d'écrire ", "No se puede escribir ", "Cannot write ") +
+                   path + "\r\n" + probe.errorString().toStdString(),
+               vbExclamation);
+        return false;
+    }
+    probe.close();
+    if (!existed)
+        probe.remove();
+    return true;
+}
+
 } // namespace
 
 const PrintSystem &print_system() {
@@ -174,7 +191,9 @@ PrintOutcome choose_printer_output(QPrinter &printer) {
         FileDialogRequest r;
         r.title = "Print to a PDF file";
         r.filter = "PDF (*.pdf)|*.pdf";
-        r.file_name = "Ohmira.pdf";
+        r.file_name = Print_File_Name ? Print_File_Name() : std::string();
+        if (r.file_name.empty())
+            r.file_name = "Ohmira.pdf";
         r.initial_dir = Print_File_Folder ? Print_File_Folder() : std::string();
         if (r.initial_dir.empty())
             r.initial_dir = QDir::homePath().toStdString();
@@ -189,21 +208,15 @@ PrintOutcome choose_printer_output(QPrinter &printer) {
         if (path.size() < 4 || QString::fromStdString(path.substr(path.size() - 4))
                                        .compare(QStringLiteral(".pdf"), Qt::CaseInsensitive) != 0)
             path += ".pdf";
-        // Tried before anything is drawn, so that the box can say why the file cannot be made.
-        QFile probe(qstr(path));
-        const bool existed = probe.exists();
-        if (!probe.open(QIODevice::WriteOnly | QIODevice::Append)) {
-            MsgBox(
-                by_ui_language("Impossible d'écrire ", "No se puede escribir ", "Cannot write ") +
-                    path + "\r\n" + probe.errorString().toStdString(),
-                vbExclamation);
+        if (!file_writable(path))
             return PrintOutcome::stopped;
-        }
-        probe.close();
-        if (!existed)
-            probe.remove();
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(qstr(path));
+    } else if (printer.outputFormat() == QPrinter::PdfFormat &&
+               !file_writable(printer.outputFileName().toStdString())) {
+        // Print to File chosen in the printer set-up, into a folder that is missing or cannot be
+        // written (now, or since it was chosen).
+        return PrintOutcome::stopped;
     }
     return PrintOutcome::printed;
 }

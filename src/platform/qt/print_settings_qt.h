@@ -33,8 +33,8 @@ bool print_pages(const std::vector<DisplayList> &pages, QPrinter &printer);
 // reported with its path and the reason, a written one is named in a box.
 PrintOutcome print_job(const PrintJob &job);
 // Where the next job goes: the shared printer, or a PDF file chosen by the user when the machine
-// has no printer. Stopped when the user cancelled that choice or the file cannot be written (the
-// user was told).
+// has no printer. Stopped when the user cancelled that choice, or when the file chosen there or
+// with Print to File in the printer set-up cannot be written (a box names it and says why).
 PrintOutcome choose_printer_output(QPrinter &printer);
 // Prints the image of a window of the program, scaled to fit the page (the printer's PrintForm).
 bool print_form_image(const Form &form);

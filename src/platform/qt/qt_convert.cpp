@@ -102,10 +102,20 @@ QString strip_access_keys(std::string_view caption) {
 }
 
 QString text_lines(std::string_view text) {
-    QString s = qstr(text);
-    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    s.replace(u'\r', u'\n');
-    return s;
+    const QString s = qstr(text);
+    QString out;
+    out.reserve(s.size());
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        const QChar c = s[i];
+        if (c != u'\r' && c != u'\n') {
+            out += c;
+            continue;
+        }
+        out += u'\n';
+        if (i + 1 < s.size() && (s[i + 1] == u'\r' || s[i + 1] == u'\n') && s[i + 1] != c)
+            ++i;
+    }
+    return out;
 }
 
 Qt::CursorShape cursor_shape(int mouse_pointer) {

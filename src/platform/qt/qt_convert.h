@@ -49,7 +49,8 @@ QFont to_qfont(const ohmira::Font &f, double pixels);
 
 // A caption with "&" access keys as plain text: "&&" gives "&", a single "&" goes.
 QString strip_access_keys(std::string_view caption);
-// Text of the program (CR LF line ends) for a Qt widget (LF).
+// Text of the program for a Qt widget (LF): CR LF and LF CR (the messages' line break) each end
+// one line, as does a lone CR or LF.
 QString text_lines(std::string_view text);
 
 Qt::CursorShape cursor_shape(int mouse_pointer);

@@ -175,8 +175,9 @@ bool QtUi::handle_key(QWidget *receiver, QEvent *ev) {
             }
         }
     }
-    // Enter clicks the default button unless the focused control takes it.
-    if (code == vbKeyReturn && form.default_button() &&
+    // Enter clicks the default button unless the focused control takes it, or the button is on
+    // a tab page not shown.
+    if (code == vbKeyReturn && form.default_button() && form.default_button()->shown() &&
         !uses_enter(view ? &view->control() : nullptr)) {
         // Only Click: the focus stays where the user is typing.
         CommandButton *b = form.default_button();
