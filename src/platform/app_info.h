@@ -16,5 +16,7 @@ std::string app_version();
 
 // Folder of the running executable, with a trailing "/"; "./" when it cannot be found.
 std::string app_path();
+// Puts the program's folder elsewhere (tests); an empty folder gives the executable's back.
+void set_app_path(const std::string &folder);
 
 } // namespace ohmira
