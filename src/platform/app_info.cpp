@@ -5,27 +5,23 @@
 
 namespace ohmira {
 
-std::string app_version()
-{
+std::string app_version() {
     return std::to_string(AppInfo::Major) + "." + std::to_string(AppInfo::Minor) + "." +
            std::to_string(AppInfo::Revision);
 }
 
 namespace {
-std::string &app_path_override()
-{
+std::string &app_path_override() {
     static std::string folder;
     return folder;
 }
 } // namespace
 
-void set_app_path(const std::string &folder)
-{
+void set_app_path(const std::string &folder) {
     app_path_override() = folder.empty() || folder.back() == '/' ? folder : folder + '/';
 }
 
-std::string app_path()
-{
+std::string app_path() {
     if (!app_path_override().empty())
         return app_path_override();
     std::error_code ec;

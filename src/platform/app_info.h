@@ -5,7 +5,7 @@
 namespace ohmira {
 
 struct AppInfo {
-    static constexpr const char* Title = "Ohmira";
+    static constexpr const char *Title = "Ohmira";
     static constexpr int Major = 6;
     static constexpr int Minor = 5;
     static constexpr int Revision = 1;

@@ -14,8 +14,8 @@ TEST(AppInfo, PathIsTheProgramsFolderUnlessPutElsewhere) {
     const std::string p = app_path();
     ASSERT_FALSE(p.empty());
     EXPECT_EQ(p.back(), '/');
-    EXPECT_TRUE(std::filesystem::equivalent(p, std::filesystem::read_symlink("/proc/self/exe")
-                                                   .parent_path()));
+    EXPECT_TRUE(std::filesystem::equivalent(
+        p, std::filesystem::read_symlink("/proc/self/exe").parent_path()));
     EXPECT_TRUE(std::filesystem::is_regular_file(p + "DATAVES.TXT"));
 
     TempFolder elsewhere;

@@ -219,8 +219,9 @@ TEST_F(TextFileTest, ProtectedFilesAndFolders) {
     put_bytes(locked / "a.txt", "x");
     fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec,
                     fs::perm_options::replace);
-    EXPECT_EQ(run_unprivileged(
-                  [&] { return error_of([&] { TextFile f(locked / "new.txt", OpenMode::Output); }); }),
+    EXPECT_EQ(run_unprivileged([&] {
+                  return error_of([&] { TextFile f(locked / "new.txt", OpenMode::Output); });
+              }),
               75);
     fs::permissions(locked, fs::perms::owner_all, fs::perm_options::replace);
     EXPECT_EQ(bytes_of(locked / "a.txt"), "x");

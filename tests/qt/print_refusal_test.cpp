@@ -2,6 +2,7 @@
 // its configuration, spool and port in a temporary folder, stopped at the end. The Print button
 // of the sheet page gives the print failure box for the refusing queue, and prints on the
 // accepting queue under the sounding's file name. Skipped where cupsd cannot be started.
+#include "core/language.h"
 #include "core/sounding.h"
 #include "platform/printer.h"
 #include "platform/qt/cups_print_system.h"
@@ -9,7 +10,6 @@
 #include "printing/sheet_preview.h"
 #include "qt_test_app.h"
 #include "shell/app_state.h"
-#include "core/language.h"
 #include "shell/main_frame.h"
 #include "shell/sev_form.h"
 

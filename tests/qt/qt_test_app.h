@@ -105,8 +105,8 @@ inline QString shots_folder(const QTemporaryDir &temp) {
 inline constexpr int Answer_Grace_Ms = 10000;
 
 inline std::string describe(QWidget *w) {
-    std::string text = std::string(w->metaObject()->className()) + " \"" +
-                       w->windowTitle().toStdString() + "\"";
+    std::string text =
+        std::string(w->metaObject()->className()) + " \"" + w->windowTitle().toStdString() + "\"";
     if (auto *box = qobject_cast<QMessageBox *>(w))
         text += " saying \"" + box->text().toStdString() + "\"";
     return text;
