@@ -102,7 +102,7 @@ inline QString shots_folder(const QTemporaryDir &temp) {
 // was answered, or another dialog in the way when a helper gives up, fails the test and is closed.
 
 // How long an answered dialog may stay open.
-inline constexpr int Answer_Grace_Ms = 10000;
+inline constexpr int Answer_Grace_Ms = 15000;
 
 inline std::string describe(QWidget *w) {
     std::string text =
