@@ -58,6 +58,13 @@ fs::path make_process_folder() {
 
 int main(int argc, char **argv) {
     ::testing::InitGoogleTest(&argc, argv);
+    // The folder where the Qt tests keep their pictures is named from where the tests started.
+    if (const char *shots = std::getenv("OHMIRA_QT_SHOTS"); shots && *shots) {
+        std::error_code ec;
+        const fs::path absolute = fs::absolute(shots, ec);
+        if (!ec)
+            ::setenv("OHMIRA_QT_SHOTS", absolute.c_str(), 1);
+    }
     const fs::path root = make_process_folder();
     if (root.empty()) {
         std::perror("cannot make the test's temporary folder");
