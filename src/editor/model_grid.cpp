@@ -43,10 +43,10 @@ double layer_value(const std::string &text) {
     try {
         v = Val(text);
     } catch (const RuntimeError &) {
-        throw Refused_Cell(typed_value_name(text));
+        throw Refused_Cell{typed_value_name(text)};
     }
     if (!qd3_layer_value_fits(v))
-        throw Refused_Cell(number_text(v));
+        throw Refused_Cell{number_text(v)};
     return v;
 }
 

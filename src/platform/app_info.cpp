@@ -5,14 +5,25 @@
 
 namespace ohmira {
 
-std::string app_version()
-{
+std::string app_version() {
     return std::to_string(AppInfo::Major) + "." + std::to_string(AppInfo::Minor) + "." +
            std::to_string(AppInfo::Revision);
 }
 
-std::string app_path()
-{
+namespace {
+std::string &app_path_override() {
+    static std::string folder;
+    return folder;
+}
+} // namespace
+
+void set_app_path(const std::string &folder) {
+    app_path_override() = folder.empty() || folder.back() == '/' ? folder : folder + '/';
+}
+
+std::string app_path() {
+    if (!app_path_override().empty())
+        return app_path_override();
     std::error_code ec;
     auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     if (ec || exe.empty())

@@ -5,7 +5,7 @@
 namespace ohmira {
 
 struct AppInfo {
-    static constexpr const char* Title = "Ohmira";
+    static constexpr const char *Title = "Ohmira";
     static constexpr int Major = 6;
     static constexpr int Minor = 5;
     static constexpr int Revision = 1;
@@ -16,5 +16,7 @@ std::string app_version();
 
 // Folder of the running executable, with a trailing "/"; "./" when it cannot be found.
 std::string app_path();
+// Puts the program's folder elsewhere (tests); an empty folder gives the executable's back.
+void set_app_path(const std::string &folder);
 
 } // namespace ohmira

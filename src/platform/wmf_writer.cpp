@@ -17,7 +17,6 @@ constexpr std::uint16_t bk_transparent = 1;
 constexpr std::uint16_t ta_top_left = 0;
 constexpr std::uint16_t bs_solid = 0;
 constexpr std::uint16_t bs_null = 1;
-constexpr std::uint16_t ps_null = 5;
 constexpr double max_coordinate = 32000.0;
 
 class RecordWriter {

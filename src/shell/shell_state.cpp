@@ -1,11 +1,14 @@
 #include "shell/shell_state.h"
 
+#include "platform/printer.h"
 #include "shell/settings.h"
 
 namespace ohmira {
 
 void reset_shell_state() {
     reset_settings();
+    // Installed again by Prepare_Main_Window; a folder of an earlier window must not stay.
+    Print_File_Folder = nullptr;
 }
 
 } // namespace ohmira

@@ -92,22 +92,37 @@ TEST(ForwardFilters, ArithmeticFailuresAreReported) {
     too_many.layers = 22;
     Layered_Earth negative = two_layers(10, 1, 10);
     negative.layers = -1;
+    // A 0 ohm-m layer under a 10 ohm-m one: the transform fails only where the filters reach
+    // below it, so the short spacings, screened by the top layer, are computed.
+    Layered_Earth deep_zero = earth_of({{10, 1}, {0, 10000}, {100, 0}});
     struct Case {
         const Layered_Earth *earth;
         Array_Type array;
         int max_ab2;
+        int last; // the row that failed
     };
     const Case cases[] = {
-        {&zero_top, Array_Type::Schlumberger, 100}, {&zero_top, Array_Type::Wenner, 100},
-        {&zero_top, Array_Type::Dipole, 100},       {&too_many, Array_Type::Wenner, 100},
-        {&negative, Array_Type::Wenner, 100},       {&zero_top, Array_Type::Wenner, 0}, // log of 0
+        {&zero_top, Array_Type::Schlumberger, 100, 0},
+        {&zero_top, Array_Type::Wenner, 100, 0},
+        {&zero_top, Array_Type::Dipole, 100, 0},
+        {&too_many, Array_Type::Wenner, 100, -1},
+        {&negative, Array_Type::Wenner, 100, -1},
+        {&zero_top, Array_Type::Wenner, 0, -1}, // log of 0
+        {&deep_zero, Array_Type::Schlumberger, 100, 4},
+        {&deep_zero, Array_Type::Wenner, 100, 3},
     };
     for (const auto &c : cases) {
         Sampled_Curve curve;
+        curve.rho.fill(-1.0);
         EXPECT_EQ(compute_sampled_curve(*c.earth, c.array, -1, c.max_ab2, curve),
                   Forward_Failure::arithmetic);
+        ASSERT_EQ(curve.last, c.last) << name_of(c.array);
         for (int k = 0; k < curve.last; ++k) {
-            EXPECT_TRUE(std::isfinite(curve.rho[k]));
+            EXPECT_NEAR(curve.rho[k], 10.0, 0.05) << name_of(c.array) << " row " << k;
+            EXPECT_DOUBLE_EQ(curve.spacing[k], std::pow(10.0, -1 + k / 8.0));
+        }
+        if (curve.last >= 0) {
+            EXPECT_EQ(curve.rho[curve.last], -1.0) << "the failed row is not written";
         }
     }
 }

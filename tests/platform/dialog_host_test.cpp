@@ -56,13 +56,6 @@ TEST(ScriptedDialogHost, RecordsExactTextsAndAnswersInOrder) {
     EXPECT_TRUE(host.failures().empty());
 }
 
-TEST(ScriptedDialogHost, EmptyTitleGivenStaysEmpty) {
-    ScriptedDialogHost host{answer_box(vbOK)};
-    DialogHostGuard guard(host);
-    MsgBox("x.wmf 2 Kb has been recorded", vbInformation, "");
-    EXPECT_EQ(host.records().at(0).title, "");
-}
-
 TEST(ScriptedDialogHost, FailsLoudlyOnWhatTheScriptDidNotExpect) {
     {
         ScriptedDialogHost host; // nothing expected

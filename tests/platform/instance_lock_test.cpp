@@ -59,13 +59,26 @@ TEST(InstanceLock, LockOfAnotherProcessCountsAndIsTakenOverWhenItDies) {
         ::close(fd);
 }
 
-TEST(InstanceLock, PathInRuntimeFolder) {
+// The program's lock is taken in the user's runtime folder; without one (unset or not an absolute
+// path) it is named for the user in /tmp.
+TEST(InstanceLock, TheProgramsLockIsInTheRuntimeFolder) {
     const char *saved = std::getenv("XDG_RUNTIME_DIR");
-    std::string saved_value = saved ? saved : "";
-    ::setenv("XDG_RUNTIME_DIR", "/run/user/1000", 1);
-    EXPECT_EQ(instance_lock_path(), "/run/user/1000/Ohmira.lock");
+    const std::string saved_value = saved ? saved : "";
+    TempFolder runtime;
+    ::setenv("XDG_RUNTIME_DIR", runtime.path().c_str(), 1);
+    {
+        InstanceLock first;
+        ASSERT_TRUE(first.acquire());
+        EXPECT_EQ(first.path(), runtime / "Ohmira.lock");
+        EXPECT_EQ(read_file(runtime / "Ohmira.lock"), std::to_string(::getpid()) + "\n");
+        InstanceLock second;
+        EXPECT_FALSE(second.acquire());
+    }
+    const std::string fallback = "/tmp/Ohmira-" + std::to_string(::getuid()) + ".lock";
+    ::setenv("XDG_RUNTIME_DIR", "run", 1);
+    EXPECT_EQ(instance_lock_path(), fallback);
     ::unsetenv("XDG_RUNTIME_DIR");
-    EXPECT_EQ(instance_lock_path(), "/tmp/Ohmira-" + std::to_string(::getuid()) + ".lock");
+    EXPECT_EQ(instance_lock_path(), fallback);
     if (saved)
         ::setenv("XDG_RUNTIME_DIR", saved_value.c_str(), 1);
 }

@@ -117,8 +117,8 @@ TEST(DecimalSeparator, ReadFromSourceAndProcessSwitchedToPoint) {
     EXPECT_STREQ(std::localeconv()->decimal_point, ".");
 }
 
-TEST(AppInfo, VersionText) {
-    EXPECT_EQ(app_version(), "6.5.1");
+TEST(AppInfo, VersionTextIsTheBuildsVersion) {
+    EXPECT_EQ(app_version(), OHMIRA_VERSION);
 }
 
 } // namespace ohmira

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/runtime_error.h"
+#include "unprivileged.h"
 
 namespace ohmira {
 
@@ -206,12 +207,11 @@ TEST_F(TextFileTest, OpenErrorsCarryTheRuntimeNumbers) {
 }
 
 TEST_F(TextFileTest, ProtectedFilesAndFolders) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root ignores permissions";
     const auto ro = dir / "readonly.QD3";
     put_bytes(ro, "old");
     fs::permissions(ro, fs::perms::owner_read, fs::perm_options::replace);
-    EXPECT_EQ(error_of([&] { TextFile f(ro, OpenMode::Output); }), 75);
+    EXPECT_EQ(run_unprivileged([&] { return error_of([&] { TextFile f(ro, OpenMode::Output); }); }),
+              75);
     EXPECT_EQ(bytes_of(ro), "old");
 
     const auto locked = dir / "locked";
@@ -219,8 +219,13 @@ TEST_F(TextFileTest, ProtectedFilesAndFolders) {
     put_bytes(locked / "a.txt", "x");
     fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec,
                     fs::perm_options::replace);
-    EXPECT_EQ(error_of([&] { TextFile f(locked / "new.txt", OpenMode::Output); }), 75);
+    EXPECT_EQ(run_unprivileged([&] {
+                  return error_of([&] { TextFile f(locked / "new.txt", OpenMode::Output); });
+              }),
+              75);
     fs::permissions(locked, fs::perms::owner_all, fs::perm_options::replace);
+    EXPECT_EQ(bytes_of(locked / "a.txt"), "x");
+    EXPECT_FALSE(fs::exists(locked / "new.txt"));
 }
 
 TEST_F(TextFileTest, UnfinishedWriteKeepsTheOldFile) {

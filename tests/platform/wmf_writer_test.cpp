@@ -1,10 +1,14 @@
 #include "platform/wmf_writer.h"
 
+#include "temp_folder.h"
+#include "unprivileged.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 
 namespace ohmira {
@@ -165,16 +169,30 @@ TEST(WmfWriter, EmptyListIsStillAValidFile) {
 }
 
 TEST(WmfWriter, FailedWriteKeepsTheOldFile) {
-    const auto dir = std::filesystem::temp_directory_path() / "ohmira_wmf_test";
-    std::filesystem::create_directories(dir);
-    const std::string path = (dir / "page.wmf").string();
+    namespace fs = std::filesystem;
+    TempFolder dir;
+    const std::string path = dir / "page.wmf";
     ASSERT_TRUE(write_wmf(sample_page(), path));
-    EXPECT_EQ(std::filesystem::file_size(path), wmf_bytes(sample_page()).size());
+    EXPECT_EQ(fs::file_size(path), wmf_bytes(sample_page()).size());
     std::string error;
-    EXPECT_FALSE(write_wmf(sample_page(), (dir / "missing" / "x.wmf").string(), &error));
-    EXPECT_FALSE(error.empty());
-    EXPECT_TRUE(std::filesystem::exists(path));
-    std::filesystem::remove_all(dir);
+    EXPECT_FALSE(write_wmf(sample_page(), dir / "missing/x.wmf", &error));
+    EXPECT_EQ(error, "cannot write " + dir / "missing/x.wmf.tmp");
+
+    // Another page over it, in a folder that takes no new file: the old page stays whole.
+    DisplayList other;
+    other.add(LineOp{0, 0, 500, 500, Pen{}});
+    fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
+    const std::optional<int> written = run_unprivileged([&] { return write_wmf(other, path); });
+    fs::permissions(dir.path(), fs::perms::owner_all);
+    EXPECT_EQ(written, 0);
+    std::ifstream in(path, std::ios::binary);
+    const std::vector<std::uint8_t> kept{std::istreambuf_iterator<char>(in),
+                                         std::istreambuf_iterator<char>()};
+    EXPECT_EQ(kept, wmf_bytes(sample_page()));
+    std::vector<std::string> names;
+    for (const auto &e : fs::directory_iterator(dir.path()))
+        names.push_back(e.path().filename().string());
+    EXPECT_EQ(names, std::vector<std::string>{"page.wmf"});
 }
 
 } // namespace ohmira

@@ -17,6 +17,7 @@
 
 #include "../conversions/sample_files.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -50,19 +51,25 @@ QByteArray wenner_line() {
 }
 
 // Runs `act` on the first modal dialog of type D once it is open; a dialog still closing from an
-// earlier step is waited out.
-template <class D> void when_open(std::function<void(D &)> act, int attempts = 1000) {
-    QTimer::singleShot(10, [act, attempts] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (auto *box = qobject_cast<QMessageBox *>(modal); box && !qobject_cast<D *>(modal)) {
-            ADD_FAILURE() << "unexpected box: " << box->text().toStdString();
-            box->reject();
-        } else if (auto *d = qobject_cast<D *>(modal); d && d->isVisible()) {
-            act(*d);
+// earlier step is waited out (for half a minute at most), a message box that comes instead fails
+// the test and is closed.
+template <class D>
+void when_open(std::function<void(D &)> act, QDeadlineTimer deadline = QDeadlineTimer(30000)) {
+    testing::when_open<QDialog>([act, deadline](QDialog &d) {
+        if (auto *wanted = qobject_cast<D *>(&d)) {
+            act(*wanted);
             return;
         }
-        if (attempts > 0)
-            when_open<D>(act, attempts - 1);
+        if (auto *box = qobject_cast<QMessageBox *>(&d)) {
+            ADD_FAILURE() << "unexpected box: " << box->text().toStdString();
+            box->reject();
+        }
+        if (!deadline.hasExpired()) {
+            when_open<D>(act, deadline);
+        } else {
+            ADD_FAILURE() << "waited in vain for a " << D::staticMetaObject.className();
+            testing::close_modal_dialogs();
+        }
     });
 }
 
@@ -93,15 +100,9 @@ protected:
     // Chooses `file` in the file dialog once it opens, then runs `next`.
     void choose_file(const QString &file, std::function<void()> next = {}) {
         when_open<QFileDialog>([file, next](QFileDialog &d) {
-            QFileDialog *fd = &d;
-            // The whole path typed into the name box, as a user may do: it does not wait for the
-            // dialog to list the folder.
-            auto *name = fd->findChild<QLineEdit *>("fileNameEdit");
-            ASSERT_NE(name, nullptr);
-            name->setText(file);
+            testing::type_file_name(d, file);
             if (next)
                 next();
-            QMetaObject::invokeMethod(fd, "accept", Qt::QueuedConnection);
         });
     }
 

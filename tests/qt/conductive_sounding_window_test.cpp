@@ -17,7 +17,6 @@
 #include "shell/sev_form.h"
 #include "sounding/open_save.h"
 
-#include <QFileDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -87,12 +86,7 @@ TEST(ConductiveSoundingWindow, FitButtonGivesAPhysicalModelAndCurve) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }));
     QAction *read = view->action_of("NFile");
     ASSERT_NE(read, nullptr);
-    testing::when_dialog_opens([&](QDialog &d) {
-        auto *fd = qobject_cast<QFileDialog *>(&d);
-        ASSERT_NE(fd, nullptr);
-        fd->selectFile(QString::fromStdString(file));
-        QMetaObject::invokeMethod(fd, "accept");
-    });
+    testing::answer_file_dialog(QString::fromStdString(file));
     QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(read).center());
     ASSERT_TRUE(QTest::qWaitFor([&] { return File_Path == file; }));
     ASSERT_EQ(Nb_Points, 23);

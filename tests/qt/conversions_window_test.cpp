@@ -15,8 +15,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QFileInfo>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -39,14 +37,9 @@ protected:
         QStringList seen;
         when_open<QFileDialog>([&, answers](QFileDialog &d) {
             seen << d.windowTitle() << d.nameFilters().join(";");
-            d.selectFile(file);
-            // The dialog's folder model may not list a file written since its last look: the
-            // typed name is what it takes then.
-            if (auto *edit = d.findChild<QLineEdit *>("fileNameEdit"))
-                edit->setText(QFileInfo(file).fileName());
+            testing::type_file_name(d, file);
             if (item == "Geotrade")
                 d.grab().save(shots + "/conversions-open.png");
-            QMetaObject::invokeMethod(&d, "accept", Qt::QueuedConnection);
             answer(answers);
         });
         action->trigger();

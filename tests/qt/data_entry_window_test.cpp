@@ -16,7 +16,6 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -75,13 +74,7 @@ TEST_F(DataEntryWindow, OpenThroughTheFileMenu) {
     QAction *read = view->action_of("NFile");
     ASSERT_NE(read, nullptr);
     QString title;
-    testing::when_dialog_opens([&](QDialog &d) {
-        auto *fd = qobject_cast<QFileDialog *>(&d);
-        ASSERT_NE(fd, nullptr);
-        title = fd->windowTitle();
-        fd->selectFile(QString::fromStdString(file));
-        QMetaObject::invokeMethod(fd, "accept");
-    });
+    testing::answer_file_dialog(QString::fromStdString(file), &title);
     QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(read).center());
     ASSERT_TRUE(QTest::qWaitFor([&] { return File_Path == file; }));
     EXPECT_EQ(title, "OHMIRA File selection");
@@ -135,17 +128,10 @@ TEST_F(DataEntryWindow, TypeComputeAndSaveANewSounding) {
     // Save: the question answered Yes, then the save dialog given a name without extension.
     const QString name = temp.path() + "/typed";
     testing::BoxSeen seen;
-    testing::when_dialog_opens([&](QDialog &d) {
-        auto *box = qobject_cast<QMessageBox *>(&d);
-        ASSERT_NE(box, nullptr);
-        seen.text = box->text();
-        testing::when_dialog_opens([&](QDialog &save) {
-            auto *fd = qobject_cast<QFileDialog *>(&save);
-            ASSERT_NE(fd, nullptr);
-            fd->selectFile(name);
-            QMetaObject::invokeMethod(fd, "accept");
-        });
-        box->button(QMessageBox::Yes)->click();
+    testing::when_open<QMessageBox>([&](QMessageBox &box) {
+        seen.text = box.text();
+        testing::answer_file_dialog(name);
+        box.button(QMessageBox::Yes)->click();
     });
     QTest::mouseClick(qobject_cast<QPushButton *>(view->widget_of("SaveButton")), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return File_Name == "typed.QD3"; }));

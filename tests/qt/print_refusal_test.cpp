@@ -1,5 +1,5 @@
 // Printing to a CUPS queue that refuses jobs, on a print server of the test's own: a cupsd with
-// its configuration, spool and port in a folder under /tmp, stopped at the end. The Print button
+// its configuration, spool and port in a temporary folder, stopped at the end. The Print button
 // of the sheet page gives the print failure box for the refusing queue, and prints on the
 // accepting queue under the sounding's file name; Print to File into a missing folder names it.
 // Skipped where cupsd cannot be started.
@@ -15,6 +15,7 @@
 #include "shell/main_frame.h"
 #include "shell/sev_form.h"
 
+#include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
@@ -76,7 +77,7 @@ bool write_file(const QString &path, const QString &text) {
 // default) and "ohmira-refuses", which does not accept jobs.
 class LocalCupsd {
 public:
-    LocalCupsd() : root_(QStringLiteral("/tmp/ohmira-cupsd-XXXXXX")) {}
+    LocalCupsd() : root_(QDir::tempPath() + QStringLiteral("/ohmira-cupsd-XXXXXX")) {}
     ~LocalCupsd() {
         if (process_.state() != QProcess::NotRunning) {
             process_.terminate();
@@ -92,7 +93,43 @@ public:
         if (cupsd.isEmpty())
             return "no cupsd on this machine";
         if (!root_.isValid())
-            return "no folder under /tmp";
+            return "no temporary folder";
+        // Another process may take the free port before cupsd does: then cupsd stops, and
+        // another port is tried.
+        std::string why;
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            why = start_on_a_free_port(cupsd);
+            if (why.empty() || process_.state() != QProcess::NotRunning)
+                break;
+        }
+        return why;
+    }
+
+    // Whether a job file of the spool names `title` (within a few seconds: cupsd writes its job
+    // files after the job was taken).
+    bool spooled(const QByteArray &title) const {
+        for (int attempt = 0; attempt < 50; ++attempt) {
+            QDirIterator it(root_.path() + "/spool", QDir::Files);
+            while (it.hasNext()) {
+                QFile f(it.next());
+                if (f.open(QIODevice::ReadOnly) && f.readAll().contains(title))
+                    return true;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+        return false;
+    }
+    // The jobs cupsd took: their control files "c" and 5 digits (not the copies cupsd writes
+    // before renaming them over these).
+    int jobs() const {
+        int n = 0;
+        for (const QString &name : QDir(root_.path() + "/spool").entryList({"c0*"}, QDir::Files))
+            n += name.size() == 6;
+        return n;
+    }
+
+private:
+    std::string start_on_a_free_port(const QString &cupsd) {
         port_ = free_port();
         if (port_ == 0)
             return "no free port";
@@ -124,7 +161,7 @@ public:
         process_.start(cupsd, {"-f", "-c", d + "/cupsd.conf", "-s", d + "/cups-files.conf"});
         if (!process_.waitForStarted(5000))
             return "cupsd does not start";
-        for (int i = 0; i < 100 && !answers(port_); ++i) {
+        for (int i = 0; i < 300 && !answers(port_); ++i) {
             if (process_.state() == QProcess::NotRunning)
                 return "cupsd stopped: " + process_.readAll().toStdString();
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -135,30 +172,6 @@ public:
         return {};
     }
 
-    // Whether a job file of the spool names `title` (within a few seconds: cupsd writes its job
-    // files after the job was taken).
-    bool spooled(const QByteArray &title) const {
-        for (int attempt = 0; attempt < 50; ++attempt) {
-            QDirIterator it(root_.path() + "/spool", QDir::Files);
-            while (it.hasNext()) {
-                QFile f(it.next());
-                if (f.open(QIODevice::ReadOnly) && f.readAll().contains(title))
-                    return true;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        }
-        return false;
-    }
-    // The jobs cupsd took: their control files "c" and 5 digits (not the copies cupsd writes
-    // before renaming them over these).
-    int jobs() const {
-        int n = 0;
-        for (const QString &name : QDir(root_.path() + "/spool").entryList({"c0*"}, QDir::Files))
-            n += name.size() == 6;
-        return n;
-    }
-
-private:
     QTemporaryDir root_;
     QProcess process_;
     int port_ = 0;
@@ -214,13 +227,10 @@ TEST_F(PrintRefusal, ARefusingQueueGivesTheFailureBoxAndAnAcceptingOneTheJobTitl
     ASSERT_EQ(shared_printer().printerName(), "ohmira-refuses");
     QString told;
     const QString shot = testing::shots_folder(temp) + "/print-refused-box.png";
-    testing::when_dialog_opens([&told, shot](QDialog &d) {
-        auto *box = qobject_cast<QMessageBox *>(&d);
-        if (!box)
-            return;
-        told = box->text();
-        box->grab().save(shot);
-        box->button(QMessageBox::Ok)->click();
+    testing::when_open<QMessageBox>([&told, shot](QMessageBox &box) {
+        told = box.text();
+        box.grab().save(shot);
+        box.button(QMessageBox::Ok)->click();
     });
     QTest::mouseClick(view->widget_of("cmdPrint"), Qt::LeftButton);
     EXPECT_EQ(told.toStdString(), "The VSPrinter control raised the Error event with the 5 code.\n"
@@ -267,8 +277,9 @@ TEST_F(PrintRefusal, TheRefusalOfAJobAlreadyDrawnIsSeen) {
     ASSERT_TRUE(cups.queue_state && cups.last_job_refused);
     for (const char *queue : {"ohmira-accepts", "ohmira-refuses"}) {
         const bool refuses = std::string(queue) == "ohmira-refuses";
-        const std::optional<PrintQueueState> state = cups.queue_state("ohmira-accepts");
-        ASSERT_TRUE(state && state->exists && state->accepting);
+        const std::optional<PrintQueueState> state = cups.queue_state(queue);
+        ASSERT_TRUE(state && state->exists) << queue;
+        EXPECT_EQ(state->accepting, !refuses) << queue;
         QPrinter printer(QPrinter::HighResolution);
         printer.setPrinterName(queue);
         printer.setDocName("S13.QD3");
@@ -281,10 +292,6 @@ TEST_F(PrintRefusal, TheRefusalOfAJobAlreadyDrawnIsSeen) {
     const std::optional<PrintQueueState> gone = cups.queue_state("ohmira-removed");
     ASSERT_TRUE(gone);
     EXPECT_FALSE(gone->exists);
-    const std::optional<PrintQueueState> refusing = cups.queue_state("ohmira-refuses");
-    ASSERT_TRUE(refusing);
-    EXPECT_TRUE(refusing->exists);
-    EXPECT_FALSE(refusing->accepting);
 }
 
 } // namespace

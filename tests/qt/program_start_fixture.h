@@ -24,6 +24,8 @@ template <typename Base = ::testing::Test> class ProgramStartTest : public Base 
 protected:
     void SetUp() override {
         app();
+        saved_config = qgetenv("XDG_CONFIG_HOME");
+        had_config = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
         ::setenv("XDG_CONFIG_HOME", temp.path().toLocal8Bit().constData(), 1);
         set_previous_instance_check([] { return false; });
         set_decimal_separator_source([] { return std::string("."); });
@@ -40,12 +42,19 @@ protected:
         reset_program_end();
         set_previous_instance_check({});
         set_decimal_separator_source({});
-        ::unsetenv("XDG_CONFIG_HOME");
+        if (had_config)
+            qputenv("XDG_CONFIG_HOME", saved_config);
+        else
+            qunsetenv("XDG_CONFIG_HOME");
     }
 
     QTemporaryDir temp;
     QString folder; // where the window grabs go
     FormView *view = nullptr;
+
+private:
+    QByteArray saved_config;
+    bool had_config = false;
 };
 
 } // namespace ohmira::qt::testing

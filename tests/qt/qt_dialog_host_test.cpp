@@ -67,8 +67,7 @@ TEST(QtDialogs, OpenSeveralFilesAndSaveWithOverwritePrompt) {
         ASSERT_NE(fd, nullptr);
         EXPECT_EQ(fd->windowTitle(), "OHMIRA File selection");
         EXPECT_EQ(fd->fileMode(), QFileDialog::ExistingFiles);
-        fd->selectFile("\"a.qd3\" \"B.QD3\"");
-        QMetaObject::invokeMethod(fd, "accept");
+        testing::type_file_name(*fd, "\"a.qd3\" \"B.QD3\"");
     });
     ASSERT_TRUE(cd.ShowOpen());
     ASSERT_EQ(cd.SelectedFiles().size(), 2u);

@@ -2,7 +2,6 @@
 #include "platform/qt/qt_services.h"
 #include "platform/screen.h"
 #include "platform/shell_open.h"
-#include "platform/user_feedback.h"
 #include "qt_test_app.h"
 
 #include <QClipboard>
@@ -63,13 +62,6 @@ TEST(QtServices, ScreenPointerOverridesEveryWindow) {
     EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::ArrowCursor);
     Screen.MousePointer(vbDefault);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-}
-
-TEST(QtServices, BeepStillCounts) {
-    testing::app();
-    reset_beep_count();
-    Beep();
-    EXPECT_EQ(beep_count(), 1);
 }
 
 } // namespace

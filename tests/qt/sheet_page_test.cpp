@@ -27,11 +27,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QLabel>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPrinterInfo>
@@ -229,15 +229,10 @@ TEST_F(SheetPage, PrintTabZoomCopiesPdfWmfAndClipboard) {
     EXPECT_EQ(SEV.Text23.Text(), "2");
     testing::BoxSeen seen;
     testing::answer_box(QMessageBox::No, &seen);
-    QTimer::singleShot(300, [pdf] {
-        testing::when_dialog_opens([pdf](QDialog &d) {
-            if (auto *fd = qobject_cast<QFileDialog *>(&d)) {
-                fd->setDirectory(QFileInfo(pdf).path());
-                // The written file is named in a box.
-                testing::answer_box(QMessageBox::Ok);
-                QMetaObject::invokeMethod(fd, "accept");
-            }
-        });
+    testing::when_open<QFileDialog>([pdf](QFileDialog &d) {
+        testing::type_file_name(d, pdf);
+        // The written file is named in a box.
+        testing::answer_box(QMessageBox::Ok);
     });
     QTest::mouseClick(view->widget_of("cmdPrint"), Qt::LeftButton);
     EXPECT_EQ(seen.text.toStdString(), "Do you really want to print  2 copies ?");
@@ -307,30 +302,25 @@ TEST_F(SheetPage, PdfCopiesMakeOneFileInTheChosenFontAndACancelIsQuiet) {
     EXPECT_NE(text_width(serif, "Resistivity"), text_width(times, "Resistivity"));
 
     const QString pdf = temp.path() + "/S12.pdf"; // the sounding's name, proposed
-    // Prints; a box that opens within a second after the file dialog is recorded and closed.
+    // Prints; a box that opens after the file dialog, before the print command ends, is recorded
+    // and closed.
     auto print = [&](const char *copies, bool accept, testing::BoxSeen *after) {
         SEV.Text23.Text(copies);
         QtUi::instance().sync_all();
         if (std::string(copies) != "1")
             testing::answer_box(QMessageBox::Yes);
-        QTimer::singleShot(300, [pdf, accept, after] {
-            testing::when_dialog_opens([pdf, accept, after](QDialog &d) {
-                auto *fd = qobject_cast<QFileDialog *>(&d);
-                if (!fd)
-                    return;
-                testing::when_open<QMessageBox>(
-                    [after](QMessageBox &box) {
-                        after->text = box.text();
-                        box.accept();
-                    },
-                    100);
-                if (!accept) {
-                    fd->reject();
-                    return;
-                }
-                fd->setDirectory(QFileInfo(pdf).path());
-                QMetaObject::invokeMethod(fd, "accept");
+        testing::when_open<QFileDialog>([pdf, accept, after](QFileDialog &d) {
+            testing::when_open<QMessageBox>([after](QMessageBox &box) {
+                after->text = box.text();
+                box.accept();
             });
+            if (auto *name = d.findChild<QLineEdit *>("fileNameEdit")) {
+                EXPECT_EQ(name->text(), QFileInfo(pdf).fileName()); // the sounding's name
+            }
+            if (accept)
+                testing::type_file_name(d, pdf);
+            else
+                d.reject();
         });
         QTest::mouseClick(view->widget_of("cmdPrint"), Qt::LeftButton);
     };
@@ -351,7 +341,7 @@ TEST_F(SheetPage, PdfCopiesMakeOneFileInTheChosenFontAndACancelIsQuiet) {
 
     testing::BoxSeen after_cancel;
     print("1", false, &after_cancel);
-    QTest::qWait(1200);
+    QTest::qWait(300); // a box posted for later would open now
     EXPECT_TRUE(after_cancel.text.isEmpty()) << after_cancel.text.toStdString();
     view->close();
 }

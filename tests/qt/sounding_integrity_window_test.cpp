@@ -13,7 +13,6 @@
 #include <QAction>
 #include <QFile>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QTemporaryDir>
 
@@ -48,10 +47,7 @@ protected:
         QAction *action = view->action_of("NFile");
         ASSERT_NE(action, nullptr);
         when_open<QFileDialog>([this, file, answers](QFileDialog &d) {
-            d.selectFile(file);
-            if (auto *edit = d.findChild<QLineEdit *>("fileNameEdit"))
-                edit->setText(QFileInfo(file).fileName());
-            QMetaObject::invokeMethod(&d, "accept", Qt::QueuedConnection);
+            testing::type_file_name(d, file);
             answer(answers);
         });
         action->trigger();

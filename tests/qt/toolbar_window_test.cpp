@@ -13,10 +13,8 @@
 
 #include <QClipboard>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
-#include <QLineEdit>
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QToolBar>
@@ -96,11 +94,7 @@ TEST_F(ToolbarWindow, OpenSaveHelpAndClipboardKeys) {
     QStringList seen_dialog;
     when_open<QFileDialog>([&](QFileDialog &d) {
         seen_dialog << d.windowTitle();
-        d.selectFile(qstr(site));
-        if (auto *edit = d.findChild<QLineEdit *>("fileNameEdit"))
-            edit->setText("site.QD3");
-        d.setDirectory(temp.path());
-        QMetaObject::invokeMethod(&d, "accept", Qt::QueuedConnection);
+        testing::type_file_name(d, qstr(site));
     });
     click("open");
     ASSERT_EQ(seen_dialog.size(), 1);

@@ -14,30 +14,26 @@
 namespace ohmira::test {
 namespace {
 
+// The program's folder is one of the test's own, where a test puts the manual it needs.
 class LaunchedProgramsTest : public ShellTest {
 protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        set_app_path(program_folder_.path());
+    }
+    void TearDown() override {
+        set_app_path({});
+        ShellTest::TearDown();
+    }
     void with_reader(const std::string &reader) {
         set_association_source([reader](std::string_view) { return reader; });
     }
-    // Puts a manual file where the program looks for it; removed afterwards.
-    void place_manual(const std::string &path) {
-        std::filesystem::path p(path);
-        if (!std::filesystem::exists(p.parent_path())) {
-            std::filesystem::create_directories(p.parent_path());
-            created_folder_ = p.parent_path();
-        }
-        std::ofstream(p) << "%PDF-1.4\n";
-        placed_ = path;
+    // Puts a manual file where the program looks for it.
+    static void place_manual(const std::string &path) {
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+        std::ofstream(path) << "%PDF-1.4\n";
     }
-    void TearDown() override {
-        if (!placed_.empty())
-            std::filesystem::remove(placed_);
-        if (!created_folder_.empty())
-            std::filesystem::remove_all(created_folder_);
-        ShellTest::TearDown();
-    }
-    std::string placed_;
-    std::filesystem::path created_folder_;
+    TempFolder program_folder_;
 };
 
 TEST_F(LaunchedProgramsTest, NoPdfReaderGivesTheReaderBoxAndLaunchesNothing) {

@@ -504,7 +504,7 @@ namespace ohmira {
 TEST_F(SoundingIntegrity, FieldGridEdgeRows) {
     SEV.Toolbar1.user_click_button("bilog"); // a new sounding
     auto &grid = SEV.BuildGrid;
-    const auto fill = [&grid](int row, const std::array<const char *, 4> &cells) {
+    const auto fill = [&](int row, const std::array<const char *, 4> &cells) {
         for (int c = 1; c <= 4; ++c)
             grid.TextMatrix(row, c, cells[static_cast<std::size_t>(c - 1)]);
         for (int c = 5; c <= 6; ++c)
@@ -687,7 +687,7 @@ TEST_F(SoundingIntegrity, ReadersRefuseValuesTheFileCannotHoldAndNameThem) {
 TEST_F(SoundingIntegrity, ComputeAndFitNameWhereTheDataEndAndAValueTheFileCannotHold) {
     SEV.Toolbar1.user_click_button("bilog"); // a new sounding
     auto &grid = SEV.BuildGrid;
-    const auto fill = [&grid](int row, const std::array<std::string, 4> &cells) {
+    const auto fill = [&](int row, const std::array<std::string, 4> &cells) {
         for (int c = 1; c <= 4; ++c)
             grid.TextMatrix(row, c, cells[static_cast<std::size_t>(c - 1)]);
         for (int c = 5; c <= 6; ++c)

@@ -1,5 +1,7 @@
+#include "core/language.h"
 #include "core/sounding.h"
 #include "platform/scripted_dialog_host.h"
+#include "shell/app_state.h"
 #include "shell/sev_form.h"
 #include "sounding/core_events.h"
 
@@ -8,8 +10,10 @@
 namespace ohmira {
 
 TEST(CoreEvents, MenusReachTheirCommands) {
+    reset_all_state();
     reset_SEV();
-    reset_core_state();
+    Lang_French = Lang_Spanish = Lang_German = false; // whatever an earlier test chose
+    Lang_English = true;
     connect_core_events();
     ScriptedDialogHost host;
     DialogHostGuard guard(host);
