@@ -116,11 +116,13 @@ void Set_Data_Page_Captions() {
 
 void Load_build() {
     auto &page = SEV;
+    // The boxes show the sounding's flags: no click, so no row is computed again.
     skipping_errors([&] {
         if (!page.Option1.Value()) {
             page.lissbox.Enabled(false);
         } else {
             page.lissbox.Enabled(true);
+            const Control::Events_Held loading{page.lissbox};
             page.lissbox.Value(Shift_Compensation == 1 ? vbChecked : vbUnchecked);
         }
     });
@@ -129,6 +131,7 @@ void Load_build() {
             page.Check10.Enabled(false);
         } else {
             page.Check10.Enabled(true);
+            const Control::Events_Held loading{page.Check10};
             page.Check10.Value(Array_Factor == 2 ? vbChecked : vbUnchecked);
         }
     });

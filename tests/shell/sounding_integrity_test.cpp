@@ -759,3 +759,45 @@ TEST_F(SoundingIntegrity, ComputeAndFitNameWhereTheDataEndAndAValueTheFileCannot
 }
 
 } // namespace ohmira
+
+namespace ohmira {
+
+TEST_F(SoundingIntegrity, OpeningNeverRecomputesTheResistivities) {
+    struct Case {
+        const char *name;
+        std::vector<std::array<double, 6>> points;
+    };
+    const Case cases[] = {
+        // ρa well above the full-array value of the first point: read as a half array.
+        {"HALF.QD3",
+         {{1.5, 27.8, 0.5, 1.2, 6.28, 10},
+          {2.5, 35, 0.5, 1, 19.24, 10},
+          {4, 41, 0.5, 0.8, 49.87, 10},
+          {6, 45, 0.5, 0.4, 112, 10}}},
+        // Points 2 and 3 repeat spacing and ρa: a shift-compensated file.
+        {"SHIFT.QD3",
+         {{1.5, 50, 0.5, 0, 0, 0},
+          {2.5, 70, 0.5, 0, 0, 0},
+          {2.5, 70, 1.5, 0, 0, 0},
+          {4, 120, 1.5, 0, 0, 0},
+          {6, 150, 1.5, 0, 0, 0},
+          {6, 180, 2.5, 0, 0, 0},
+          {10, 200, 2.5, 0, 0, 0}}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string bytes = qd3_bytes(c.points, {{40, 2}, {200, 0}}, {"", "", "t"});
+        const std::string p = folder.write(c.name, bytes);
+        open_by_menu(p);
+        for (std::size_t i = 0; i < c.points.size(); ++i)
+            EXPECT_EQ(Field_Data(static_cast<int>(i) + 1, 2).num(),
+                      static_cast<float>(c.points[i][1]))
+                << i;
+        user.expect(answer_box(vbYes)); // "Recording File"
+        SEV.NRecord.user_click();
+        EXPECT_EQ(read_file(p).value_or(""), bytes);
+        expect_all_answered();
+    }
+}
+
+} // namespace ohmira
