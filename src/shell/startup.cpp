@@ -171,7 +171,9 @@ void SEV_Form_Load() {
         }
     });
     // 16: start-up waits here until a button of the splash window closes it.
+    Splash_Holds_Open = true;
     skipping_errors([] { frmSplash.Show(vbModal); });
+    Splash_Holds_Open = false;
     if (program_ended())
         return;
     // 17
@@ -190,6 +192,8 @@ void SEV_Form_Load() {
     skipping_errors(fill_profile_grid);
     // 20
     skipping_errors(Set_Model_Editor_Captions);
+    // A sounding chosen on the splash is read into the pages now built.
+    skipping_errors(Open_Splash_Choice);
 }
 
 } // namespace ohmira
