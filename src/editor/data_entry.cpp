@@ -6,6 +6,7 @@
 #include "core/app_title.h"
 #include "core/language.h"
 #include "core/sounding.h"
+#include "editor/field_grid.h"
 #include "platform/app_info.h"
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
@@ -216,6 +217,8 @@ void Load_Field_Grid() {
 
 void Show_Default_Spacings(int &Count) {
     auto &grid = SEV.BuildGrid;
+    // Spacings without measurements: the next save computes them into no point.
+    Field_Grid_Changed = true;
     grid.Redraw(false);
     for (int i = 1; i <= std::min(Count, Field_Grid_Rows); ++i) {
         set_cell(i, 1, Str(Field_Data(i, 1)));
@@ -241,6 +244,7 @@ void Show_Field_Data() {
 
 void Fill_Field_Grid() {
     auto &grid = SEV.BuildGrid;
+    Field_Grid_Changed = false;
     grid.Redraw(false);
     for (int i = 1; i <= Field_Grid_Rows; ++i)
         for (int c = 1; c <= 6; ++c)

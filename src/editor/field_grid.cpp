@@ -21,6 +21,7 @@
 #include "shell/sev_form.h"
 #include "sounding/compute_commands.h"
 #include "sounding/loglog_plot.h"
+#include "sounding/open_save.h"
 
 namespace ohmira {
 
@@ -218,6 +219,7 @@ double round_three_bands(double rho) {
 
 void Compute_Field_Rows() {
     auto &grid = SEV.BuildGrid;
+    Field_Grid_Changed = false;
     grid.Redraw(false);
     drop_empty_inserted_rows();
     data_end_row = 0;
@@ -373,6 +375,18 @@ void Compute_Field_Rows() {
     });
 }
 
+bool Take_Field_Grid() {
+    if (!Field_Grid_Changed)
+        return true;
+    skipping_errors(Compute_Field_Rows);
+    Redraw_Sounding_Plot();
+    if (Field_Value_Refused()) {
+        MsgBox(Field_Data_End_Text(), vbExclamation + vbOKOnly, Prog_Title);
+        return false;
+    }
+    return true;
+}
+
 void Select_Field_Cell() {
     First_Key = 1;
     if (SEV.BuildGrid.Col() == 5) {
@@ -403,6 +417,7 @@ void Paste_Field_Column() {
                 ++i;
             set_cell(row, col, collected);
             Field_Row_Typed(row) = 1;
+            Field_Grid_Changed = true;
             ++row;
             collected.clear();
         } else {
@@ -412,6 +427,7 @@ void Paste_Field_Column() {
     if (!collected.empty() && row < rows) {
         set_cell(row, col, collected);
         Field_Row_Typed(row) = 1;
+        Field_Grid_Changed = true;
     }
     clipboard_clear();
 }
@@ -458,6 +474,7 @@ void Type_Field_Key(int &KeyCode, int /*Shift*/) {
         const int row = grid.Row(), col = grid.Col();
         if (accepted && row >= 1 && grid.has_cell(row, col)) {
             Saved = 0;
+            Field_Grid_Changed = true;
             if (row <= Field_Grid_Rows)
                 Field_Row_Typed(row) = 1;
             std::string text = grid.TextMatrix(row, col);

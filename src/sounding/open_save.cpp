@@ -2,6 +2,7 @@
 #include "sounding/forward_commands.h"
 
 #include <array>
+#include <cstdint>
 #include <filesystem>
 #include <system_error>
 
@@ -180,10 +181,9 @@ std::string dialog_folder() {
     return Chemin;
 }
 
-void Show_Sounding() {
-    skipping_errors(Load_build);
-    skipping_errors(Display_Model);
+void Redraw_Sounding_Plot() {
     const std::string mode = Draw_Mode;
+    const std::int16_t fresh = Fresh_Load;
     Draw_Mode = "NORMAL";
     Misfit = 0.0;
     skipping_errors(Draw_Bilog_Frame);
@@ -191,6 +191,13 @@ void Show_Sounding() {
         Model_Layers(2, 1).finite_num().value_or(0.0) > 0)
         skipping_errors(Compute_Curve);
     Draw_Mode = mode;
+    Fresh_Load = fresh;
+}
+
+void Show_Sounding() {
+    skipping_errors(Load_build);
+    skipping_errors(Display_Model);
+    Redraw_Sounding_Plot();
     if (SEV.SSTab1.Tab() == 1)
         skipping_errors(display_print);
 }
@@ -391,7 +398,8 @@ bool Save_QD3(std::string &path) {
 
 void NRecord_Click() {
     Take_Header_Boxes();
-    Save_QD3(File_Path);
+    if (Take_Field_Grid())
+        Save_QD3(File_Path);
 }
 
 void Record_Button_Click() {
@@ -399,7 +407,8 @@ void Record_Button_Click() {
     const int row = grid.Row();
     const int col = grid.Col();
     skipping_errors(lecturemodèle);
-    Save_QD3(File_Path);
+    if (Take_Field_Grid())
+        Save_QD3(File_Path);
     skipping_errors([&] {
         grid.Row(row);
         grid.Col(col);

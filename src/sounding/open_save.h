@@ -14,6 +14,10 @@ bool open_sounding_file(const std::string &path);
 // Shows the current sounding in the window: data page and caption, model grid and header boxes,
 // plot frame, points and model curve, and the sheet when the Print tab is shown.
 void Show_Sounding();
+// Redraws the plot for the sounding as it is: frame, points and, when there is a model, its
+// curve. A redraw is no computation the user asked for: right after an open the overlay keys
+// stay refused.
+void Redraw_Sounding_Plot();
 // After a conversion: the window shows the sounding of the file written last, read back from
 // it, so that the page, grids, boxes, plot and caption are those of File_Path; with no file
 // written (empty `written`), the sounding in memory.

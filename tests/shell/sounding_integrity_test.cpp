@@ -146,6 +146,10 @@ TEST_F(SoundingIntegrity, EverySavePathWritesTheHeaderBoxes) {
         SEV.Azimtext.user_set_text("N" + tag);
         SEV.Text18.user_set_text("comment " + tag);
         SEV.Text29.user_set_text("title " + tag);
+        // A ΔV typed and not computed is saved as the grid shows it.
+        SEV.BuildGrid.user_click_cell(2, 3);
+        for (const int key : {55, 48, 48}) // "700"
+            SEV.BuildGrid.user_key_down(key);
         for (const ScriptedAnswer &answer : p.answers)
             user.expect(answer);
         p.save();
@@ -157,6 +161,9 @@ TEST_F(SoundingIntegrity, EverySavePathWritesTheHeaderBoxes) {
         EXPECT_EQ(sounding_texts(), (Texts{"comment " + tag, "", "title " + tag, "X" + tag,
                                            "Y" + tag, "10" + tag, "N" + tag}))
             << p.name;
+        EXPECT_EQ(Field_Data(2, 4).num(), 700) << p.name;
+        EXPECT_EQ(Field_Data(2, 2).num(), 1885) << p.name; // K 18.85 × 700 / 7
+        EXPECT_EQ(Field_Data(3, 4).num(), 12.2f) << p.name;
         expect_all_answered();
     }
 }
@@ -164,6 +171,9 @@ TEST_F(SoundingIntegrity, EverySavePathWritesTheHeaderBoxes) {
 TEST_F(SoundingIntegrity, TheExitQuestionsNoSavesTheHeaderBoxes) {
     open_by_menu(a);
     SEV.Text18.user_set_text("typed before leaving");
+    SEV.BuildGrid.user_click_cell(2, 3);
+    for (const int key : {55, 48, 48}) // "700"
+        SEV.BuildGrid.user_key_down(key);
     user.expect(answer_box(vbNo));
     user.expect(answer_box(vbYes));
     Request_Exit();
@@ -173,6 +183,7 @@ TEST_F(SoundingIntegrity, TheExitQuestionsNoSavesTheHeaderBoxes) {
     std::string path = a;
     ASSERT_TRUE(Load_QD3(path));
     EXPECT_EQ(Comment, "typed before leaving");
+    EXPECT_EQ(Field_Data(2, 4).num(), 700);
     expect_all_answered();
 }
 
@@ -798,6 +809,32 @@ TEST_F(SoundingIntegrity, OpeningNeverRecomputesTheResistivities) {
         EXPECT_EQ(read_file(p).value_or(""), bytes);
         expect_all_answered();
     }
+}
+
+} // namespace ohmira
+
+namespace ohmira {
+
+TEST_F(SoundingIntegrity, RightAfterAnOpenTheOverlayKeysOnlyBeep) {
+    open_by_menu(a);
+    SEV.Calcul_Button.user_click();
+    const std::string b_bytes =
+        qd3_bytes({{1, 10, 0.2, 1, 1, 1}, {2, 12, 0.2, 1, 1, 1}, {3, 14, 0.2, 1, 1, 1}},
+                  {{9, 1}, {90, 0}}, {"", "", "B", "", "", "", ""});
+    const std::string b = folder.write("B.QD3", b_bytes);
+    open_by_menu(b);
+    ASSERT_EQ(Fresh_Load, vbTrue);
+    for (CommandButton *key : {&SEV.lastone, &SEV.nextone}) {
+        reset_beep_count();
+        key->Enabled(true);
+        key->user_click();
+        EXPECT_EQ(beep_count(), 1) << key->Name();
+        EXPECT_EQ(Model_Layers(1, 1).num(), 9.0) << key->Name();
+    }
+    user.expect(answer_box(vbYes));
+    SEV.NRecord.user_click();
+    EXPECT_EQ(read_file(b).value_or(""), b_bytes);
+    expect_all_answered();
 }
 
 } // namespace ohmira
