@@ -406,8 +406,10 @@ void Record_Button_Click() {
     auto &grid = SEV.Grid1;
     const int row = grid.Row();
     const int col = grid.Col();
-    skipping_errors(lecturemodèle);
-    if (Take_Field_Grid())
+    // A model value the file cannot hold stops the save at its box: nothing is written.
+    bool model_read = false;
+    skipping_errors([&] { model_read = lecturemodèle(); });
+    if (model_read && Take_Field_Grid())
         Save_QD3(File_Path);
     skipping_errors([&] {
         grid.Row(row);

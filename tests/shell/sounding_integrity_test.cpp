@@ -491,6 +491,16 @@ TEST_F(SoundingIntegrity, ValuesTheFileCannotHoldNeverLoopTheSave) {
     EXPECT_EQ(box_text(user.message_boxes().size() - 1), "Model impossible...\n\r1000000000000");
     EXPECT_EQ(Model_Layers(1, 1).num(), 40.0);
     expect_all_answered();
+    // The Drawing-up Save stops at the box: no question, no dialog, nothing written.
+    SEV.Grid1.TextMatrix(1, 0, "50  ");
+    SEV.Grid1.TextMatrix(2, 0, "1000000000000");
+    user.expect(answer_box(vbOK));
+    SEV.Record_Button.user_click();
+    EXPECT_EQ(user.message_boxes().back().text, "Model impossible...\n\r1000000000000");
+    EXPECT_EQ(Model_Layers(1, 1).num(), 40.0) << "the model read whole or not at all";
+    EXPECT_EQ(read_file(a).value_or(""), a_bytes);
+    expect_all_answered();
+    SEV.Grid1.TextMatrix(2, 0, "200  ");
     // Beyond the range of numbers: the first digits typed are named.
     SEV.Grid1.TextMatrix(1, 0, "40  ");
     SEV.Grid1.TextMatrix(2, 1, std::string(400, '9') + "  ");
