@@ -68,7 +68,9 @@ void show_point(int i) {
 }
 
 // Reads the spacing table into Field_Data (columns 1 and 3, or 3 alone for Wenner). Returns the
-// number of records, or nothing when the table is missing, not a number or too long.
+// number of records, or nothing when the table is missing, not a number or too long. The table
+// is that of the array option selected (its click named it), so its layout is that array's too,
+// whether or not the Setup tab's OK has applied it yet.
 std::optional<int> read_spacing_table(const std::string &path) {
     close_all_files();
     Field_Data.clear();
@@ -76,7 +78,7 @@ std::optional<int> read_spacing_table(const std::string &path) {
         return std::nullopt;
     try {
         TextFile in(path, OpenMode::Input);
-        const bool one_number = Niveau == "2";
+        const bool one_number = SEV.Option3.Value();
         int count = 0;
         while (!in.eof()) {
             if (count == Field_Grid_Rows)

@@ -468,6 +468,36 @@ TEST_F(SoundingIntegrity, SetupOkFromWennerToSchlumbergerReadsTheShippedTable) {
     EXPECT_EQ(Field_Data(2, 3).num(), 2);
 }
 
+TEST_F(SoundingIntegrity, NewSevReadsTheTableOfTheArraySelectedWithoutOk) {
+    struct Case {
+        OptionButton *applied, *selected;
+        double first, second; // Field_Data(1, 3) and (2, 3)
+        double first_mn;      // Field_Data(1, 1)
+    };
+    const Case cases[] = {
+        {&SEV.Option3, &SEV.Option1, 1.5, 2, 0.5}, // Wenner applied, Schlumberger selected
+        {&SEV.Option1, &SEV.Option3, 1, 1.5, 0},   // the reverse
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.selected->Name());
+        {
+            OkHost ok; // the boxes of the OK's computation
+            DialogHostGuard answering{ok};
+            SEV.SSTab1.Tab(2);
+            c.applied->Value(true);
+            SEV.Command11.user_click(); // OK
+        }
+        c.selected->Value(true); // no OK
+        const std::size_t dialogs = user.records().size();
+        SEV.Toolbar1.user_click_button("bilog");
+        expect_all_answered();
+        EXPECT_EQ(user.records().size(), dialogs) << "no box, no file dialog";
+        EXPECT_EQ(Field_Data(1, 3).num(), c.first);
+        EXPECT_EQ(Field_Data(2, 3).num(), c.second);
+        EXPECT_EQ(Field_Data(1, 1).num(), c.first_mn);
+    }
+}
+
 } // namespace ohmira
 
 namespace ohmira {
