@@ -471,6 +471,8 @@ void Type_Field_Key(int &KeyCode, int /*Shift*/) {
         if (key == 62 || key == 142 || key == 140)
             key = 46;
         const bool accepted = key == vbKeyBack || key == 46 || (key >= '0' && key <= '9');
+        // The Delete key empties the cell; the decimal point keys have codes of their own.
+        const bool erase = KeyCode == vbKeyDelete;
         const int row = grid.Row(), col = grid.Col();
         if (accepted && row >= 1 && grid.has_cell(row, col)) {
             Saved = 0;
@@ -478,7 +480,7 @@ void Type_Field_Key(int &KeyCode, int /*Shift*/) {
             if (row <= Field_Grid_Rows)
                 Field_Row_Typed(row) = 1;
             std::string text = grid.TextMatrix(row, col);
-            if (First_Key == 1) {
+            if (First_Key == 1 || erase) {
                 text.clear();
                 if (col == 6 && row <= Field_Grid_Rows)
                     Field_Data(row, 7) = 0.0;
@@ -487,7 +489,7 @@ void Type_Field_Key(int &KeyCode, int /*Shift*/) {
             if (key == vbKeyBack) {
                 if (!text.empty())
                     text.pop_back();
-            } else {
+            } else if (!erase) {
                 text += static_cast<char>(key);
             }
             grid.TextMatrix(row, col, text);
