@@ -138,12 +138,9 @@ void Load_build() {
             page.Check10.Value(Array_Factor == 2 ? vbChecked : vbUnchecked);
         }
     });
-    if (!File_Name.empty()) {
-        page.Caption(Prog_Title + " [" + File_Path + "]");
-    } else {
+    if (File_Name.empty())
         File_Name = "NEW";
-        page.Caption(Prog_Title + " [NEW]");
-    }
+    Show_File_Caption();
     Curve_Valid = 0;
     page.Bilog.MousePointer(vbHourglass);
     Set_Data_Page_Captions();

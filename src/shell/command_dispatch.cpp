@@ -52,6 +52,7 @@ const ToolbarCommand toolbar_commands[] = {
      [] {
          skipping_errors(Read_QD3);
          skipping_errors(Set_Model_Editor_Captions);
+         Show_File_Caption();
          SEV.Grid1.SetFocus();
      }},
     {"save", NRecord_Click},

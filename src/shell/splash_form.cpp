@@ -47,8 +47,7 @@ void open_choice(const Splash_Choice &choice) {
             SEV.Grid1.SetFocus();
         return;
     }
-    if (choice.from_dialog)
-        SEV.Caption(Prog_Title + " [" + File_Path + "]");
+    Show_File_Caption();
     SEV.Grid1.SetFocus();
 }
 

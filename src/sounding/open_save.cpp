@@ -118,6 +118,7 @@ void open_recent_file(int k) {
     if (!open_sounding_file(Recent_Files(k)))
         return;
     skipping_errors(Set_Model_Editor_Captions);
+    Show_File_Caption();
     SEV.Grid1.SetFocus();
 }
 
@@ -181,6 +182,13 @@ std::string dialog_folder() {
     return Chemin;
 }
 
+void Show_File_Caption() {
+    std::string file = Caption_File;
+    if (file.empty() && File_Name != "NEW")
+        file = File_Name.empty() ? std::string() : File_Path;
+    SEV.Caption(Prog_Title + " [" + (file.empty() ? std::string("NEW") : file) + "]");
+}
+
 void Redraw_Sounding_Plot() {
     const std::string mode = Draw_Mode;
     const std::int16_t fresh = Fresh_Load;
@@ -216,11 +224,9 @@ bool open_sounding_file(const std::string &file) {
     // The file is read into the emptied sounding and kept only when it was read whole; else
     // every variable and the caption go back to what they were.
     const Sounding_Record before = current_sounding();
-    const std::string caption = SEV.Caption();
     File_Path = path;
     File_Name = name_part(File_Path);
     Chemin = without_name(File_Path, File_Name);
-    SEV.Caption("Ohmira [" + File_Path + "]");
     Field_Data.clear();
     for (auto *text : {&X_Coord, &Y_Coord, &Z_Coord, &Azimuth, &Comment, &Graph_Title})
         text->clear();
@@ -232,12 +238,14 @@ bool open_sounding_file(const std::string &file) {
     Save_Question_Default_No = false; // an open is followed by no save of its own
     if (!read) {
         restore_sounding(before);
-        SEV.Caption(caption);
         Screen.MousePointer(vbDefault);
         SEV.Bilog.MousePointer(vbCrosshair);
         return false;
     }
     add_recent_file(path);
+    // The caption and the status box name the file read.
+    Caption_File = path;
+    SEV.Text1.Text(name_part(path));
     Field_Row_Typed.clear();
     // The curve of the sounding before is no curve of this one.
     Curve.clear();
@@ -253,7 +261,7 @@ bool open_sounding_file(const std::string &file) {
     }
     skipping_errors(Fill_Field_Grid);
     Show_Sounding();
-    SEV.Caption("Ohmira [" + path + "]");
+    Show_File_Caption();
     SEV.Bilog.MousePointer(vbCrosshair);
     return true;
 }
@@ -291,8 +299,8 @@ void NFile_Click() {
     SEV.Bilog.MousePointer(vbCrosshair);
     if (!open_sounding_file(dialog.FileName))
         return;
-    SEV.Caption(Prog_Title + " [" + File_Path + "]");
     skipping_errors(Set_Model_Editor_Captions);
+    Show_File_Caption();
     SEV.Grid1.SetFocus();
 }
 
@@ -308,8 +316,7 @@ void Read_QD3() {
     }
     SEV.Bilog.MousePointer(vbCrosshair);
     SEV.MousePointer(vbArrow);
-    if (open_sounding_file(dialog.FileName))
-        SEV.Caption(Prog_Title + " [" + File_Path + "]");
+    open_sounding_file(dialog.FileName);
 }
 
 void F1_F_Click() {
@@ -340,6 +347,8 @@ bool Save_QD3(std::string &path) {
     std::string target = path;
     std::string name = File_Name;
     std::string folder = Chemin;
+    // A sounding without a name proposes none: not the name of a file shown before it.
+    std::string proposed = name == "NEW" || name.empty() ? std::string() : target;
     const int default_button = Save_Question_Default_No ? vbDefaultButton2 : 0;
     Save_Question_Default_No = false;
     for (;;) {
@@ -355,7 +364,7 @@ bool Save_QD3(std::string &path) {
             dialog.Filter = "File Ohmira (*.QD3)|*.QD3";
             dialog.Flags = cdlOFNOverwritePrompt;
             dialog.DialogTitle = "Record OHMIRA File";
-            dialog.FileName = target;
+            dialog.FileName = proposed;
             dialog.InitDir = dialog_folder();
             // A cancel never writes.
             if (!dialog.ShowSave())
@@ -366,6 +375,7 @@ bool Save_QD3(std::string &path) {
             folder = without_name(chosen, chosen_name);
             name = qd3_file_name(chosen_name);
             target = folder + name;
+            proposed = target;
             ask_name = false;
             // The dialog asked about the name chosen, not about the one the extension gives.
             if (target != chosen && std::filesystem::exists(target)) {
@@ -389,7 +399,8 @@ bool Save_QD3(std::string &path) {
         path = target;
         File_Name = name;
         Chemin = folder;
-        SEV.Caption("Ohmira [" + path + "]");
+        Caption_File = path;
+        Show_File_Caption();
         SEV.Bilog.MousePointer(vbCrosshair);
         add_recent_file(path);
         return true;

@@ -22,6 +22,9 @@ void Redraw_Sounding_Plot();
 // it, so that the page, grids, boxes, plot and caption are those of File_Path; with no file
 // written (empty `written`), the sounding in memory.
 void Show_Converted_Sounding(const std::string &written);
+// The window's caption, one style for every file: the program's title and, in brackets, the file
+// the sounding on screen was read from or written to (Caption_File, else File_Path), or "NEW".
+void Show_File_Caption();
 // The folder the file dialogs start in: the current file's, else Chemin.
 std::string dialog_folder();
 // Writes the current sounding as a QD3 file; true when a file was written.

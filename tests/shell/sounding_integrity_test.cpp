@@ -673,16 +673,31 @@ namespace ohmira {
 TEST_F(SoundingIntegrity, ANewSoundingTakesNoTextOfTheOneBefore) {
     for (MenuItem *command : {&SEV.NewFile, static_cast<MenuItem *>(nullptr)}) {
         open_by_menu(a);
+        SEV.Calcul_Button.user_click(); // the store names A
+        SEV.Bilog.user_mouse_move(0, 0, 500, 500);
+        SEV.BuildGrid.TopRow(30);
+        SEV.Grid1.TopRow(10);
+        ASSERT_NE(SEV.Text1.Text(), "");
+        ASSERT_NE(SEV.Text2.Text(), "");
         if (command)
             command->user_click();
         else
             SEV.Toolbar1.user_click_button("bilog");
-        for (TextBox *box : {&SEV.X_Texte1, &SEV.Y_Texte2, &SEV.Z_Texte3, &SEV.Azimtext,
-                             &SEV.Text18, &SEV.Text19, &SEV.Text29})
+        for (TextBox *box :
+             {&SEV.X_Texte1, &SEV.Y_Texte2, &SEV.Z_Texte3, &SEV.Azimtext, &SEV.Text18, &SEV.Text19,
+              &SEV.Text29, &SEV.Text1, &SEV.Text2, &SEV.Grid2})
             EXPECT_EQ(box->Text(), "") << box->Name();
+        EXPECT_FALSE(SEV.lastone.Enabled());
+        EXPECT_FALSE(SEV.nextone.Enabled());
+        EXPECT_EQ(SEV.BuildGrid.TopRow(), 1);
+        EXPECT_EQ(SEV.Grid1.TopRow(), 1);
+        SEV.SSTab1.Tab(1);
+        SEV.SSTab1.Tab(0); // the Main tab rebuilds the page
+        EXPECT_EQ(SEV.Caption(), "Ohmira 6.5 [NEW]");
         const std::string n = folder.path() + "/N.QD3";
         user.expect(answer_save(n));
         SEV.NRecord.user_click();
+        EXPECT_EQ(user.records().back().default_text, "") << "no earlier file proposed";
         const std::string bytes = read_file(n).value_or("");
         EXPECT_EQ(bytes.find("title A"), std::string::npos);
         EXPECT_EQ(bytes.find("comment A"), std::string::npos);
@@ -874,6 +889,68 @@ TEST_F(SoundingIntegrity, RightAfterAnOpenTheOverlayKeysOnlyBeep) {
     user.expect(answer_box(vbYes));
     SEV.NRecord.user_click();
     EXPECT_EQ(read_file(b).value_or(""), b_bytes);
+    expect_all_answered();
+}
+
+} // namespace ohmira
+
+namespace ohmira {
+
+// The scripted user, who also notes the window's caption whenever a box is up.
+class CaptionWatchingUser : public ScriptedDialogHost {
+public:
+    int message_box(const MessageBoxRequest &request) override {
+        captions.push_back(SEV.Caption());
+        return ScriptedDialogHost::message_box(request);
+    }
+    std::vector<std::string> captions;
+};
+
+TEST_F(SoundingIntegrity, TheCaptionNamesTheFileOnScreenOnly) {
+    open_by_menu(a);
+    const std::string shown_a = "Ohmira 6.5 [" + a + "]";
+    EXPECT_EQ(SEV.Caption(), shown_a);
+    EXPECT_EQ(SEV.Text1.Text(), "A.QD3") << "the status box names the sounding read";
+    {
+        // A bad file from the recent files: its box is up while the caption names A.
+        CaptionWatchingUser watching;
+        DialogHostGuard answering{watching};
+        watching.expect(answer_box(vbOK));
+        Recent_Files(2) = folder.write("BAD.QD3", "hello world\r\n");
+        SEV.F2_F.user_click();
+        EXPECT_EQ(watching.captions, std::vector<std::string>{shown_a});
+        EXPECT_EQ(SEV.Caption(), shown_a);
+    }
+    // An older file shows its own name until its QD3 file is written.
+    const std::string sev = folder.write("OLD.SEV", "T\r\nx\r\n1,3,1\r\n1,1,120,1.5,40,2,0\r\n"
+                                                    "2,1,110,2\r\n3,1,100,3\r\n");
+    open_by_menu(sev);
+    SEV.SSTab1.Tab(1);
+    SEV.SSTab1.Tab(0);
+    EXPECT_EQ(SEV.Caption(), "Ohmira 6.5 [" + sev + "]");
+    user.expect(answer_box(vbYes));
+    SEV.NRecord.user_click();
+    EXPECT_EQ(SEV.Caption(), "Ohmira 6.5 [" + folder.path() + "/OLD.QD3]");
+    // A conversion whose QD3 file is not written: the caption names the file converted.
+    const std::string ves = folder.write("WELL.VES", test::abem_sample());
+    user.expect(answer_open({ves}));
+    user.expect(answer_box(vbNo)); // "Recording File"
+    user.expect(cancel_save());
+    SEV.NAbem.user_click();
+    SEV.SSTab1.Tab(1);
+    SEV.SSTab1.Tab(0);
+    EXPECT_FALSE(file_exists(folder.path() + "/WELL.QD3"));
+    EXPECT_EQ(SEV.Caption(), "Ohmira 6.5 [" + ves + "]");
+    expect_all_answered();
+}
+
+TEST_F(SoundingIntegrity, AfterASaveTheModelCurveStaysDrawn) {
+    open_by_menu(a);
+    const std::size_t with_model = SEV.Bilog.picture().size();
+    user.expect(answer_box(vbYes)); // the point count
+    user.expect(answer_box(vbYes)); // "Recording File"
+    SEV.SaveButton.user_click();
+    EXPECT_EQ(SEV.Bilog.picture().size(), with_model);
     expect_all_answered();
 }
 
