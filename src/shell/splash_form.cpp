@@ -2,7 +2,9 @@
 
 #include "core/app_title.h"
 #include "core/sounding.h"
+#include "editor/model_editor.h"
 #include "platform/app_info.h"
+#include "platform/runtime_error.h"
 #include "shell/find_control.h"
 #include "shell/launched_programs.h"
 #include "shell/sev_form.h"
@@ -47,6 +49,8 @@ void open_choice(const Splash_Choice &choice) {
             SEV.Grid1.SetFocus();
         return;
     }
+    // As after File ▸ Read: the model editor set up for it, the caption naming it.
+    skipping_errors(Set_Model_Editor_Captions);
     Show_File_Caption();
     SEV.Grid1.SetFocus();
 }
