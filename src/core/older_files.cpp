@@ -107,7 +107,7 @@ bool Load_QDE(std::string &path) {
     } catch (const RuntimeError &e) {
         close_all_files();
         Nb_Points = static_cast<std::int16_t>(points_read);
-        show_file_read_error(refused_value_text(e));
+        show_file_read_error(path, e);
         return false;
     }
     return true;
@@ -180,7 +180,7 @@ bool Load_SEV(std::string &path) {
     } catch (const RuntimeError &e) {
         close_all_files();
         Nb_Points = static_cast<std::int16_t>(n >= 0 ? std::min(points_read, n) : points_read);
-        show_file_read_error(refused_value_text(e));
+        show_file_read_error(path, e);
         return false;
     }
     return true;

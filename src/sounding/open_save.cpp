@@ -112,7 +112,7 @@ void open_recent_file(int k) {
     if (Recent_Files(k).empty())
         return;
     if (!sounding_file_readable(Recent_Files(k))) {
-        show_file_read_error();
+        show_file_read_error(Recent_Files(k));
         return;
     }
     if (!open_sounding_file(Recent_Files(k)))
@@ -218,7 +218,7 @@ bool open_sounding_file(const std::string &file) {
     }
     // An unreadable file leaves the sounding in memory as it is.
     if (!sounding_file_readable(path)) {
-        show_file_read_error();
+        show_file_read_error(path);
         return false;
     }
     // The file is read into the emptied sounding and kept only when it was read whole; else
@@ -293,7 +293,7 @@ void NFile_Click() {
     }
     if (!sounding_file_readable(dialog.FileName)) {
         SEV.Bilog.MousePointer(vbCrosshair);
-        show_file_read_error();
+        show_file_read_error(dialog.FileName);
         return;
     }
     SEV.Bilog.MousePointer(vbCrosshair);
@@ -311,7 +311,7 @@ void Read_QD3() {
     if (!dialog.ShowOpen())
         return;
     if (!sounding_file_readable(dialog.FileName)) {
-        show_file_read_error();
+        show_file_read_error(dialog.FileName);
         return;
     }
     SEV.Bilog.MousePointer(vbCrosshair);

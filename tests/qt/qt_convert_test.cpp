@@ -66,6 +66,7 @@ TEST(QtConvert, ColoursFontsAndCaptions) {
     EXPECT_EQ(strip_access_keys("&File"), "File");
     EXPECT_EQ(strip_access_keys("Save && quit"), "Save & quit");
     EXPECT_EQ(text_lines("a\r\nb\rc"), "a\nb\nc");
+    EXPECT_EQ(text_lines("Reading File Error...\n\rx.QD3"), "Reading File Error...\nx.QD3");
 }
 
 TEST(QtConvert, DisplayIsCheckedBeforeQtStarts) {

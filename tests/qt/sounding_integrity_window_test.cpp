@@ -131,8 +131,9 @@ TEST_F(SoundingIntegrityWindow, TypedHeaderBoxesAreSavedAndANonSoundingChangesNo
     ASSERT_NE(grid, nullptr);
     const std::string point2 = SEV.BuildGrid.TextMatrix(2, 6);
     ASSERT_FALSE(point2.empty());
-    open_from_menu(write("hello.QD3", "hello world\r\n"), {QMessageBox::Ok});
-    EXPECT_EQ(texts.last(), "Reading File Error...");
+    const QString hello = write("hello.QD3", "hello world\r\n");
+    open_from_menu(hello, {QMessageBox::Ok});
+    EXPECT_EQ(texts.last(), "Reading File Error...\n" + hello + "\na value that is not a number");
     EXPECT_EQ(File_Path, file.toStdString());
     EXPECT_EQ(Nb_Points, 4);
     EXPECT_EQ(SEV.BuildGrid.TextMatrix(2, 6), point2);

@@ -22,6 +22,7 @@
 #include "sounding/open_save.h"
 
 #include <array>
+#include <tuple>
 
 namespace ohmira {
 
@@ -226,15 +227,22 @@ TEST_F(SoundingIntegrity, AFileThatIsNoSoundingChangesNothing) {
     const auto recent = Recent_Files;
     const std::string grid_point = SEV.BuildGrid.TextMatrix(2, 6);
     const std::string truncated = a_bytes.substr(0, a_bytes.find("0,0,0"));
-    const std::pair<const char *, std::string> files[] = {
-        {"hello.QD3", "hello world\r\n"}, {"garbage.QD3", "4.5 garbage\r\n"},
-        {"truncated.QD3", truncated},     {"short.QD3", a_bytes.substr(0, 30)},
-        {"hello.QDE", "hello world\r\n"}, {"hello.SEV", "hello world\r\n"},
+    const std::string not_a_number = "a value that is not a number",
+                      cut = "the file ends too early";
+    const std::tuple<const char *, std::string, std::string> files[] = {
+        {"hello.QD3", "hello world\r\n", not_a_number},
+        {"garbage.QD3", "4.5 garbage\r\n", not_a_number},
+        {"truncated.QD3", truncated, cut},
+        {"short.QD3", a_bytes.substr(0, 30), cut},
+        {"hello.QDE", "hello world\r\n", not_a_number},
+        {"hello.SEV", "hello world\r\n", cut},
     };
-    for (const auto &[name, bytes] : files) {
+    for (const auto &[name, bytes, cause] : files) {
         const std::string p = folder.write(name, bytes);
         open_by_menu(p, {answer_box(vbOK)});
-        EXPECT_EQ(box_text(user.message_boxes().size() - 1), "Reading File Error...") << name;
+        // The box names the file and the cause; the caption still names A.
+        EXPECT_EQ(box_text(user.message_boxes().size() - 1),
+                  "Reading File Error...\n\r" + p + "\n\r" + cause);
         const Sounding_Record after = current_sounding();
         EXPECT_EQ(after.file_path, before.file_path) << name;
         EXPECT_EQ(after.file_name, before.file_name) << name;
@@ -737,9 +745,10 @@ TEST_F(SoundingIntegrity, ReadersRefuseValuesTheFileCannotHoldAndNameThem) {
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        open_by_menu(folder.write(c.name, c.bytes), {answer_box(vbOK)});
+        const std::string p = folder.write(c.name, c.bytes);
+        open_by_menu(p, {answer_box(vbOK)});
         EXPECT_EQ(box_text(user.message_boxes().size() - 1),
-                  std::string("Reading File Error...\n\r") + c.value);
+                  "Reading File Error...\n\r" + p + "\n\r" + c.value);
         const Sounding_Record after = current_sounding();
         EXPECT_EQ(after.file_path, before.file_path);
         EXPECT_EQ(after.nb_points, before.nb_points);

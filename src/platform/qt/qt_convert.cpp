@@ -103,7 +103,9 @@ QString strip_access_keys(std::string_view caption) {
 
 QString text_lines(std::string_view text) {
     QString s = qstr(text);
+    // CR LF, LF CR (the boxes' line break) and CR alone each end one line.
     s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    s.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
     s.replace(u'\r', u'\n');
     return s;
 }
