@@ -181,8 +181,9 @@ TEST_F(ReaderFaultsTest, DamagedFilesNeverBreakTheReaders) {
             }
             const std::string p = write_bytes("d." + ext, damaged);
             if (ext == "TXT") {
+                // Wenner's layout or Schlumberger's, by the array selected.
+                (round % 2 ? SEV.Option3 : SEV.Option1).Value(true);
                 Spacing_File = p;
-                Niveau = round % 2 ? "2" : "0";
                 File_Name = "NEW";
                 Field_Data.clear();
                 Load_build();
