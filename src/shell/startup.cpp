@@ -150,8 +150,10 @@ void SEV_Form_Load() {
     skipping_errors([] {
         SEV.Show();
         if (std::optional<double> t = Auto_Threshold.finite_num())
-            if (std::optional<std::int16_t> v = CInt((*t - 0.03) * 10))
+            if (std::optional<std::int16_t> v = CInt((*t - 0.03) * 10)) {
+                const Control::Events_Held showing{SEV.Slider1}; // shows the threshold, keeps it
                 SEV.Slider1.Value(*v);
+            }
     });
     // 14
     skipping_errors(Draw_Bilog_Frame);
