@@ -268,10 +268,13 @@ bool open_sounding_file(const std::string &file) {
 
 void Show_Converted_Sounding(const std::string &written) {
     const std::string mode = Draw_Mode;
-    if (!written.empty() && sounding_file_readable(written))
+    if (!written.empty() && sounding_file_readable(written)) {
         open_sounding_file(written);
-    else
+    } else {
+        // The grid shows the sounding in memory only, nothing typed into the one before.
+        skipping_errors(Fill_Field_Grid);
         Show_Sounding();
+    }
     Draw_Mode = mode;
 }
 

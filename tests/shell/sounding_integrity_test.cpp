@@ -887,6 +887,8 @@ TEST_F(SoundingIntegrity, RightAfterAnOpenTheOverlayKeysOnlyBeep) {
                   {{9, 1}, {90, 0}}, {"", "", "B", "", "", "", ""});
     const std::string b = folder.write("B.QD3", b_bytes);
     open_by_menu(b);
+    SEV.SSTab1.Tab(1); // the sheet drawn is no computation either
+    SEV.SSTab1.Tab(0);
     ASSERT_EQ(Fresh_Load, vbTrue);
     for (CommandButton *key : {&SEV.lastone, &SEV.nextone}) {
         reset_beep_count();
@@ -940,7 +942,10 @@ TEST_F(SoundingIntegrity, TheCaptionNamesTheFileOnScreenOnly) {
     user.expect(answer_box(vbYes));
     SEV.NRecord.user_click();
     EXPECT_EQ(SEV.Caption(), "Ohmira 6.5 [" + folder.path() + "/OLD.QD3]");
-    // A conversion whose QD3 file is not written: the caption names the file converted.
+    // A conversion whose QD3 file is not written: the caption names the file converted, and the
+    // grid shows its points, nothing typed into the sounding before.
+    SEV.BuildGrid.user_click_cell(2, 3);
+    SEV.BuildGrid.user_key_down('9');
     const std::string ves = folder.write("WELL.VES", test::abem_sample());
     user.expect(answer_open({ves}));
     user.expect(answer_box(vbNo)); // "Recording File"
@@ -950,6 +955,7 @@ TEST_F(SoundingIntegrity, TheCaptionNamesTheFileOnScreenOnly) {
     SEV.SSTab1.Tab(0);
     EXPECT_FALSE(file_exists(folder.path() + "/WELL.QD3"));
     EXPECT_EQ(SEV.Caption(), "Ohmira 6.5 [" + ves + "]");
+    EXPECT_EQ(SEV.BuildGrid.TextMatrix(2, 3), "");
     expect_all_answered();
 }
 
