@@ -222,7 +222,7 @@ bool open_sounding_file(const std::string &file) {
         return false;
     }
     // The file is read into the emptied sounding and kept only when it was read whole; else
-    // every variable and the caption go back to what they were.
+    // every variable goes back to what it was. The caption names it only once it is read.
     const Sounding_Record before = current_sounding();
     File_Path = path;
     File_Name = name_part(File_Path);
