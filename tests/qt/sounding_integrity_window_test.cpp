@@ -18,6 +18,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -189,6 +190,13 @@ TEST_F(SplashSoundingWindow, ADeltaVTypedIntoASoundingFromTheSplashIsSavedByCtrl
     EXPECT_EQ(Field_Data(3, 2).num(), 120) << "the other points as they were";
     EXPECT_EQ(SEV.BuildGrid.TextMatrix(2, 3), " 7");
     ASSERT_TRUE(view->grab().save(folder + "/splash-reopened.png"));
+
+    // A new sounding shows the field grid from its first row again.
+    grid->verticalScrollBar()->setValue(20);
+    EXPECT_EQ(SEV.BuildGrid.TopRow(), 21);
+    SEV.Toolbar1.user_click_button("bilog");
+    QtUi::instance().sync_all();
+    EXPECT_EQ(grid->verticalScrollBar()->value(), 0);
 }
 
 } // namespace
