@@ -38,6 +38,7 @@ ImportedSounding parse_abem_ves(ListReader &in) {
         s.comment = in.text();
         in.integer();
         const int n = in.integer();
+        s.rows_in_file = n;
         for (int i = 1; i <= n; ++i) {
             const double ab2 = in.number();
             const double rho = in.number();
@@ -96,6 +97,7 @@ ImportedSounding parse_sas1000_amp(ListReader &in) {
         const std::string y = Mid(location, 45, 13);
         const std::string z = Mid(location, 58, 12);
         const int n = CInt_or_throw(Val(Mid(in.text(), 44, 13)));
+        s.rows_in_file = n;
         std::string line;
         for (int k = 0; k < 3; ++k)
             line = in.line();

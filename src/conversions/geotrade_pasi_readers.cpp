@@ -29,10 +29,13 @@ double milli_units(const std::string &field) {
 ImportedSounding parse_geotrade_gtr(ListReader &in) {
     ImportedSounding s;
     try {
+        int beyond = 0; // points beyond the table, counted for the box that says what was kept
         while (!in.eof()) {
             const std::string line = in.line();
-            if (static_cast<int>(s.rows.size()) >= max_field_rows)
-                throw RuntimeError(err::SubscriptRange);
+            if (static_cast<int>(s.rows.size()) >= max_field_rows) {
+                beyond += milli_units(Mid(line, 22, 9)) > 0.1 ? 1 : 0;
+                continue;
+            }
             FieldRow row{};
             const double ab2 = Val(Mid(line, 87, 6)) / 2;
             row[1] = ab2;
@@ -44,6 +47,10 @@ ImportedSounding parse_geotrade_gtr(ListReader &in) {
             if (row[6].num() <= 0.1)
                 continue;
             s.add_row(row);
+        }
+        if (beyond > 0) {
+            s.rows_in_file = max_field_rows + beyond;
+            throw RuntimeError(err::SubscriptRange);
         }
         s.comment = s.data_source = s.x_coord = s.y_coord = s.z_coord = "";
         s.finish_ab2();
@@ -59,6 +66,7 @@ ImportedSounding parse_pasi_txt(ListReader &in) {
     try {
         s.select_schlumberger = in.text() == "SCHLUMBERGER";
         in.text();
+        int beyond = 0; // records beyond the table, counted for the box that says what was kept
         while (!in.eof()) {
             FieldRow row{};
             row[1] = in.number();
@@ -68,9 +76,17 @@ ImportedSounding parse_pasi_txt(ListReader &in) {
             const double voltage = in.number();
             in.word();
             in.word();
+            if (static_cast<int>(s.rows.size()) >= max_field_rows) {
+                ++beyond;
+                continue;
+            }
             row[6] = current * 1000000;
             row[4] = voltage * 1000000;
             s.add_row(row);
+        }
+        if (beyond > 0) {
+            s.rows_in_file = max_field_rows + beyond;
+            throw RuntimeError(err::SubscriptRange);
         }
         // AB/2 is not tracked: the exponent of the start value, 0.
         s.finish_ab2();

@@ -55,6 +55,8 @@ bool import_chosen_file(const std::string &filter, const std::string &file_name,
         File_Path = previous_path;
         return false;
     }
+    // The window shows this file's sounding until its QD3 file is written.
+    Caption_File = File_Path;
     save_import();
     return true;
 }

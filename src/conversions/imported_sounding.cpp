@@ -89,9 +89,14 @@ void show_import_failure(const ImportedSounding &s) {
     if (!s.refusal.empty()) {
         MsgBox(s.refusal);
     } else if (s.error != 0 && !s.rows.empty()) {
-        // Part of the file is kept: the box says how much, and the save that follows proposes
-        // No first.
-        const std::string kept = std::to_string(s.rows.size());
+        // Part of the file is kept: the box says how much ("51 of 58"), and the save that
+        // follows proposes No first.
+        const int kept_rows = static_cast<int>(s.rows.size());
+        const std::string kept =
+            std::to_string(kept_rows) +
+            (s.rows_in_file > kept_rows
+                 ? by_language(" sur ", " de ", " of ") + std::to_string(s.rows_in_file)
+                 : std::string());
         MsgBox(std::string(by_language("Erreur lors de la lecture du fichier...",
                                        "Error de lectura fichero ...", "Reading File Error ...")) +
                    refused + "\n\r" + kept +

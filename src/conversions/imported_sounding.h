@@ -34,6 +34,7 @@ struct ImportedSounding {
     int error = 0;                    // run-time error number that stopped the read; 0: read whole
     std::string refusal;              // text of the box of a file refused as a whole
     std::string beyond_file; // text of a value the QD3 layout cannot hold, which stopped the read
+    int rows_in_file = 0;    // the points the file declares or holds, when the reader knows them
 
     // Appends a row, refused beyond the 51 rows of the field table (error 9) or when a value
     // computed from the file left the range of numbers or of the QD3 layout (error 6, the value

@@ -43,13 +43,28 @@ void set_unmeasured_columns_zero(int row, int last_column = 6) {
         Field_Data(row, c) = zero;
 }
 
-// The read-error box of a file longer than the tables, saying what was kept.
-void show_points_kept(int kept, int in_file) {
+// "51 of 58 points kept": a line of the box of a file longer than the tables.
+std::string kept_line(int kept, int in_file, const Language_Text &what) {
+    return "\n\r" + std::to_string(kept) + by_language(" sur ", " de ", " of ") +
+           std::to_string(in_file) + by_language(what);
+}
+
+constexpr Language_Text points_kept{" points gardés", " puntos guardados", " points kept"};
+constexpr Language_Text layers_kept{" couches gardées", " capas guardadas", " layers kept"};
+
+// The read-error box of a file longer than the tables, saying what was kept; nothing when it
+// fits them.
+void show_kept(int points_in_file, int layers_in_file = 0) {
+    std::string lines;
+    if (points_in_file > max_points)
+        lines += kept_line(max_points, points_in_file, points_kept);
+    if (layers_in_file > max_layers)
+        lines += kept_line(max_layers, layers_in_file, layers_kept);
+    if (lines.empty())
+        return;
     MsgBox(std::string(by_language("Erreur lors de la lecture du fichier...",
                                    "Error al leer fichero...", "Reading File Error...")) +
-               "\n\r" + std::to_string(kept) + by_language(" sur ", " de ", " of ") +
-               std::to_string(in_file) +
-               by_language(" points gardés", " puntos guardados", " points kept"),
+               lines,
            vbExclamation, Prog_Title);
     Save_Question_Default_No = true; // for a conversion's save that follows
 }
@@ -88,12 +103,11 @@ bool Load_QDE(std::string &path) {
         read_header_texts(in);
         in.close();
         check_sounding_fits_qd3();
-        if (n > max_points)
-            show_points_kept(max_points, n); // what fits is kept
+        show_kept(n); // what fits is kept
     } catch (const RuntimeError &e) {
         close_all_files();
         Nb_Points = static_cast<std::int16_t>(points_read);
-        show_file_read_error(refused_value_text(e));
+        show_file_read_error(path, e);
         return false;
     }
     return true;
@@ -161,14 +175,12 @@ bool Load_SEV(std::string &path) {
             text->clear();
         // A provisional decade exponent; the open command raises it again to the largest spacing.
         Max_AB2 = CInt_or_throw(std::log(static_cast<double>(Max_AB2)) * 0.4343);
-        if (n > max_points)
-            show_points_kept(max_points, n);
-        else if (l > max_layers)
-            show_file_read_error();
+        // What fits is kept, and the box says so.
+        show_kept(n, l);
     } catch (const RuntimeError &e) {
         close_all_files();
         Nb_Points = static_cast<std::int16_t>(n >= 0 ? std::min(points_read, n) : points_read);
-        show_file_read_error(refused_value_text(e));
+        show_file_read_error(path, e);
         return false;
     }
     return true;

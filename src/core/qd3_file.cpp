@@ -85,11 +85,52 @@ void read_header_texts(TextFile &in) {
     }
 }
 
-void show_file_read_error(const std::string &value) {
+namespace {
+
+// Why a sounding file could not be read, by the number of the error that stopped the reader.
+struct Read_Error_Cause {
+    int number;
+    Language_Text text;
+};
+
+constexpr std::array<Read_Error_Cause, 6> read_error_causes{{
+    {err::TypeMismatch,
+     {"une valeur qui n'est pas un nombre", "un valor que no es un número",
+      "a value that is not a number"}},
+    {err::InputPastEnd,
+     {"le fichier s'arrête trop tôt", "el fichero termina demasiado pronto",
+      "the file ends too early"}},
+    {err::SubscriptRange, {"plus de 51 points", "más de 51 puntos", "more than 51 points"}},
+    {err::Overflow, {"un nombre trop grand", "un número demasiado grande", "a number too large"}},
+    {err::FileNotFound,
+     {"fichier introuvable ou illisible", "fichero no encontrado o ilegible",
+      "file not found or not readable"}},
+    {err::InvalidCall, {"un nombre négatif", "un número negativo", "a negative count"}},
+}};
+
+std::string read_error_cause(const std::exception &e) {
+    if (std::string value = refused_value_text(e); !value.empty())
+        return value;
+    const auto *error = dynamic_cast<const RuntimeError *>(&e);
+    if (!error)
+        return e.what();
+    for (const Read_Error_Cause &cause : read_error_causes)
+        if (cause.number == error->number)
+            return by_language(cause.text);
+    return error_description(error->number);
+}
+
+} // namespace
+
+void show_file_read_error(const std::string &path, const std::exception &cause) {
     MsgBox(std::string(by_language("Erreur lors de la lecture du fichier...",
                                    "Error al leer fichero...", "Reading File Error...")) +
-               (value.empty() ? "" : "\n\r" + value),
+               "\n\r" + path + "\n\r" + read_error_cause(cause),
            vbExclamation, Prog_Title);
+}
+
+void show_file_read_error(const std::string &path) {
+    show_file_read_error(path, RuntimeError(err::FileNotFound));
 }
 
 int write_qd3_file(const std::string &path) {
@@ -239,7 +280,7 @@ bool Load_QD3(std::string &path) {
             Model_Layers.clear();
         }
         Data_Source.clear();
-        show_file_read_error(refused_value_text(e));
+        show_file_read_error(path, e);
         read_whole = false;
     }
     Fresh_Load = vbTrue;

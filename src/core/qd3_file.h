@@ -5,6 +5,7 @@
 // Layout (one record per line, CR LF, Windows-1252): N + 0.5; N point lines of six scaled whole
 // numbers (10×spacing, 100×ρa, 100×MN/2, 10×ΔV, 100×K, I) written as singles; 20 layer lines of
 // three 32-bit whole numbers (100×ρ, 100×thickness, 100×depth); the seven header texts quoted.
+#include <exception>
 #include <string>
 
 namespace ohmira {
@@ -28,8 +29,10 @@ bool Load_QD3(std::string &path);
 // variables as they were.
 void read_header_texts(TextFile &in);
 
-// The read-error box shared by the sounding readers; a value the file cannot hold is named under
-// its text.
-void show_file_read_error(const std::string &value = {});
+// The read-error box shared by the sounding readers: under its text the file, then why it could
+// not be read (a value the file cannot hold is named). Without a cause: a file that is not there
+// or cannot be read.
+void show_file_read_error(const std::string &path, const std::exception &cause);
+void show_file_read_error(const std::string &path);
 
 } // namespace ohmira

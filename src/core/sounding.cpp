@@ -10,6 +10,7 @@ void reset_core_state() {
     File_Path.clear();
     File_Name.clear();
     Chemin.clear();
+    Caption_File.clear();
     for (auto *text :
          {&Comment, &Data_Source, &Graph_Title, &X_Coord, &Y_Coord, &Z_Coord, &Azimuth})
         text->clear();

@@ -16,6 +16,9 @@ inline constexpr std::int16_t vbTrue = -1;
 inline std::string File_Path; // full path of the current sounding file
 inline std::string File_Name; // name with extension; "NEW" for a sounding typed in, "" for none
 inline std::string Chemin;    // folder of the current file, with its trailing separator
+// The file the sounding was last read from or written to, which the window's caption names ("" for
+// none): an older file opened keeps its own name there until it is saved under its QD3 name.
+inline std::string Caption_File;
 
 // --- the seven header texts, in file order
 // --------------------------------------------------------

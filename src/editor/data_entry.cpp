@@ -6,6 +6,7 @@
 #include "core/app_title.h"
 #include "core/language.h"
 #include "core/sounding.h"
+#include "editor/field_grid.h"
 #include "platform/app_info.h"
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
@@ -67,7 +68,9 @@ void show_point(int i) {
 }
 
 // Reads the spacing table into Field_Data (columns 1 and 3, or 3 alone for Wenner). Returns the
-// number of records, or nothing when the table is missing, not a number or too long.
+// number of records, or nothing when the table is missing, not a number or too long. The table
+// is that of the array option selected (its click named it), so its layout is that array's too,
+// whether or not the Setup tab's OK has applied it yet.
 std::optional<int> read_spacing_table(const std::string &path) {
     close_all_files();
     Field_Data.clear();
@@ -75,7 +78,7 @@ std::optional<int> read_spacing_table(const std::string &path) {
         return std::nullopt;
     try {
         TextFile in(path, OpenMode::Input);
-        const bool one_number = Niveau == "2";
+        const bool one_number = SEV.Option3.Value();
         int count = 0;
         while (!in.eof()) {
             if (count == Field_Grid_Rows)
@@ -116,11 +119,13 @@ void Set_Data_Page_Captions() {
 
 void Load_build() {
     auto &page = SEV;
+    // The boxes show the sounding's flags: no click, so no row is computed again.
     skipping_errors([&] {
         if (!page.Option1.Value()) {
             page.lissbox.Enabled(false);
         } else {
             page.lissbox.Enabled(true);
+            const Control::Events_Held loading{page.lissbox};
             page.lissbox.Value(Shift_Compensation == 1 ? vbChecked : vbUnchecked);
         }
     });
@@ -129,15 +134,13 @@ void Load_build() {
             page.Check10.Enabled(false);
         } else {
             page.Check10.Enabled(true);
+            const Control::Events_Held loading{page.Check10};
             page.Check10.Value(Array_Factor == 2 ? vbChecked : vbUnchecked);
         }
     });
-    if (!File_Name.empty()) {
-        page.Caption(Prog_Title + " [" + File_Path + "]");
-    } else {
+    if (File_Name.empty())
         File_Name = "NEW";
-        page.Caption(Prog_Title + " [NEW]");
-    }
+    Show_File_Caption();
     Curve_Valid = 0;
     page.Bilog.MousePointer(vbHourglass);
     Set_Data_Page_Captions();
@@ -213,6 +216,8 @@ void Load_Field_Grid() {
 
 void Show_Default_Spacings(int &Count) {
     auto &grid = SEV.BuildGrid;
+    // Spacings without measurements: the next save computes them into no point.
+    Field_Grid_Changed = true;
     grid.Redraw(false);
     for (int i = 1; i <= std::min(Count, Field_Grid_Rows); ++i) {
         set_cell(i, 1, Str(Field_Data(i, 1)));
@@ -238,6 +243,7 @@ void Show_Field_Data() {
 
 void Fill_Field_Grid() {
     auto &grid = SEV.BuildGrid;
+    Field_Grid_Changed = false;
     grid.Redraw(false);
     for (int i = 1; i <= Field_Grid_Rows; ++i)
         for (int c = 1; c <= 6; ++c)

@@ -9,6 +9,7 @@ namespace ohmira {
 void reset_editor_state() {
     Model_First_Key = 0;
     Field_Row_Typed.clear();
+    Field_Grid_Changed = false;
 }
 
 } // namespace ohmira

@@ -90,6 +90,7 @@ void CorrectButton_Click() {
             grid.AddItem("", Field_Grid_Rows);
             grid.RowHeight(Field_Grid_Rows, 200);
         });
+        Field_Grid_Changed = true;
         grid.Redraw(false);
         // The rows below move up from the removed row's place, their typed values with them.
         for (int i = removed; i <= Field_Grid_Rows; ++i) {
@@ -132,6 +133,7 @@ void RecordButton_Click() {
         }
         Field_Data(r, 7) = -1.0; // the new row has no typed resistivity
         Field_Row_Typed(r) = 1;
+        Field_Grid_Changed = true;
         skipping_errors([&] {
             grid.Row(Field_Grid_Rows + 1);
             grid.RemoveItem(Field_Grid_Rows + 1);
@@ -167,8 +169,7 @@ void SaveButton_Click() {
     take_text("Z_Texte3", Z_Coord);
     take_text("Azimtext", Azimuth);
     // A last row typed without an arrow key counts too.
-    skipping_errors(Compute_Field_Rows);
-    if (Confirm_Save_Field_Data()) {
+    if (Take_Field_Grid() && Confirm_Save_Field_Data()) {
         // The grid keeps only the points saved.
         for (int i = std::max<int>(Nb_Points, 0) + 1; i <= Field_Grid_Rows; ++i)
             for (int c = 1; c <= 6; ++c)
@@ -198,7 +199,8 @@ bool Confirm_Save_Field_Data() {
         SEV.Bilog.MousePointer(vbCrosshair);
         return false;
     }
-    skipping_errors(Draw_Bilog_Frame);
+    // The model curve stays drawn with the points saved.
+    Redraw_Sounding_Plot();
     return true;
 }
 

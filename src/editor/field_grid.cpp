@@ -21,6 +21,7 @@
 #include "shell/sev_form.h"
 #include "sounding/compute_commands.h"
 #include "sounding/loglog_plot.h"
+#include "sounding/open_save.h"
 
 namespace ohmira {
 
@@ -223,6 +224,7 @@ void Move_Field_Row_Kept(int to, int from) {
 
 void Compute_Field_Rows() {
     auto &grid = SEV.BuildGrid;
+    Field_Grid_Changed = false;
     grid.Redraw(false);
     drop_empty_inserted_rows();
     data_end_row = 0;
@@ -384,6 +386,18 @@ void Compute_Field_Rows() {
     });
 }
 
+bool Take_Field_Grid() {
+    if (!Field_Grid_Changed)
+        return true;
+    skipping_errors(Compute_Field_Rows);
+    Redraw_Sounding_Plot();
+    if (Field_Value_Refused()) {
+        MsgBox(Field_Data_End_Text(), vbExclamation + vbOKOnly, Prog_Title);
+        return false;
+    }
+    return true;
+}
+
 void Select_Field_Cell() {
     First_Key = 1;
     if (SEV.BuildGrid.Col() == 5) {
@@ -414,6 +428,7 @@ void Paste_Field_Column() {
                 ++i;
             set_cell(row, col, collected);
             Field_Row_Typed(row) = 1;
+            Field_Grid_Changed = true;
             ++row;
             collected.clear();
         } else {
@@ -423,6 +438,7 @@ void Paste_Field_Column() {
     if (!collected.empty() && row < rows) {
         set_cell(row, col, collected);
         Field_Row_Typed(row) = 1;
+        Field_Grid_Changed = true;
     }
     clipboard_clear();
 }
@@ -466,13 +482,16 @@ void Type_Field_Key(int &KeyCode, int /*Shift*/) {
         if (key == 62 || key == 142 || key == 140)
             key = 46;
         const bool accepted = key == vbKeyBack || key == 46 || (key >= '0' && key <= '9');
+        // The Delete key empties the cell; the decimal point keys have codes of their own.
+        const bool erase = KeyCode == vbKeyDelete;
         const int row = grid.Row(), col = grid.Col();
         if (accepted && row >= 1 && grid.has_cell(row, col)) {
             Saved = 0;
+            Field_Grid_Changed = true;
             if (row <= Field_Grid_Rows)
                 Field_Row_Typed(row) = 1;
             std::string text = grid.TextMatrix(row, col);
-            if (First_Key == 1) {
+            if (First_Key == 1 || erase) {
                 text.clear();
                 if (col == 6 && row <= Field_Grid_Rows)
                     Field_Data(row, 7) = 0.0;
@@ -481,7 +500,7 @@ void Type_Field_Key(int &KeyCode, int /*Shift*/) {
             if (key == vbKeyBack) {
                 if (!text.empty())
                     text.pop_back();
-            } else {
+            } else if (!erase) {
                 text += static_cast<char>(key);
             }
             grid.TextMatrix(row, col, text);

@@ -27,8 +27,17 @@ inline Table1<std::int16_t, 0, 52> Field_Row_Typed;
 // as grid rows move up or down under a deleted or inserted row.
 void Move_Field_Row_Kept(int to, int from);
 
+// True while the field grid shows what Field_Data does not hold yet: a cell typed or pasted, a
+// line inserted or deleted, a new sounding's spacings. The row computation clears it.
+inline bool Field_Grid_Changed = false;
+
 // Reads the field grid into Field_Data, computing K and the apparent resistivity of each row.
 void Compute_Field_Rows();
+
+// Every save takes the field grid as it takes the header boxes: the rows changed since the last
+// computation are computed first and the plot shows them. False, after the box that names it,
+// when a value the sounding file cannot hold ends the data: the save does not go on.
+bool Take_Field_Grid();
 
 // Where the last row computation found the end of the data, when rows below it hold values:
 // the text naming the row and why it ends the data ("" when nothing is filled below it).

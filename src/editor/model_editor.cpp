@@ -81,8 +81,12 @@ void set_up_model_editor() {
     // The inverse of the slider's rule threshold = value / 10 + 0.03, kept within its range.
     const double wanted = round_half_even((Auto_Threshold.finite_num().value_or(0.0) - 0.03) * 10);
     const double clamped = std::clamp(wanted, double(SEV.Slider1.Min()), double(SEV.Slider1.Max()));
-    SEV.Slider1.Value(static_cast<int>(clamped));
-    SEV.Check18.Value(Superpose == -1 ? vbUnchecked : vbChecked);
+    // The controls show the state: the slider's position never rounds the threshold itself.
+    {
+        const Control::Events_Held loading_slider{SEV.Slider1}, loading_box{SEV.Check18};
+        SEV.Slider1.Value(static_cast<int>(clamped));
+        SEV.Check18.Value(Superpose == -1 ? vbUnchecked : vbChecked);
+    }
     for (int r = 1; r <= Model_Grid_Layers; ++r) {
         SEV.Grid1.RowHeight(r, 200);
     }

@@ -1,5 +1,6 @@
 #include "editor/model_grid.h"
 
+#include <array>
 #include <cmath>
 
 #include "core/app_title.h"
@@ -51,19 +52,23 @@ double layer_value(const std::string &text) {
 }
 
 // Reads rows 1..20 and the header boxes; the graph title from `title_box`. False, with the box
-// shown, when a value cannot be read: what was read before stays in the sounding.
+// shown, when a value cannot be read: the model stays as it was.
 bool read_model_grid(const TextBox &title_box) {
+    std::array<std::array<double, 2>, Model_Grid_Layers + 1> read{};
     try {
-        for (int i = 1; i <= Model_Grid_Layers; ++i) {
-            Model_Layers(1, i) = layer_value(SEV.Grid1.TextMatrix(i, 0));
-            Model_Layers(2, i) = layer_value(SEV.Grid1.TextMatrix(i, 1));
-        }
+        for (int i = 1; i <= Model_Grid_Layers; ++i)
+            for (int c = 0; c <= 1; ++c)
+                read[i][c] = layer_value(SEV.Grid1.TextMatrix(i, c));
     } catch (const Refused_Cell &refused) {
         MsgBox("Model impossible...\n\r" + refused.value, vbExclamation, Prog_Title);
         return false;
     } catch (const RuntimeError &) {
         MsgBox("Model impossible...", vbExclamation, Prog_Title);
         return false;
+    }
+    for (int i = 1; i <= Model_Grid_Layers; ++i) {
+        Model_Layers(1, i) = read[i][0];
+        Model_Layers(2, i) = read[i][1];
     }
     Take_Header_Boxes();
     Graph_Title = title_box.Text();
@@ -170,10 +175,11 @@ void Text29_Change() {
     show_title(SEV.Text29.Text());
 }
 
-void lecturemodèle() {
-    if (read_model_grid(SEV.Text19)) {
-        Display_Model();
-    }
+bool lecturemodèle() {
+    if (!read_model_grid(SEV.Text19))
+        return false;
+    Display_Model();
+    return true;
 }
 
 void clear_model_grid() {
@@ -184,10 +190,11 @@ void clear_model_grid() {
                 grid.TextMatrix(r, c, "");
 }
 
-void Read_Model_Grid() {
-    if (read_model_grid(SEV.Text29)) {
-        Display_Model();
-    }
+bool Read_Model_Grid() {
+    if (!read_model_grid(SEV.Text29))
+        return false;
+    Display_Model();
+    return true;
 }
 
 } // namespace ohmira

@@ -26,8 +26,9 @@ std::string Format_Decimals(double v);
 // Read the model grid and the header boxes back into the sounding, then show it again; the
 // graph title comes from Text19 (lecturemodèle) or Text29 (Read_Model_Grid). A value that cannot
 // be read stops the reading with the "Model impossible..." box.
-void lecturemodèle();
-void Read_Model_Grid();
+// Both return false when the box was shown.
+bool lecturemodèle();
+bool Read_Model_Grid();
 // Empties the cells of columns 0..4 of the 20 layer rows, so that the fit builds an automatic
 // model.
 void clear_model_grid();

@@ -6,6 +6,10 @@
 // would also cause raises the same event, inside the setter (see each control).
 // Events are public `std::function` members named like the event (`Click`, `Change`, ...); an
 // empty one is simply not called.
+// Loading is not clicking: a loader or a page rebuilt from the sounding sets values inside an
+// `Events_Held` of the control, so that none of its events run what the user's action runs:
+//     const Control::Events_Held loading{SEV.Check10};
+//     SEV.Check10.Value(vbChecked); // no Click
 // "User action" entry points (`user_click()`, `user_key_down(...)`, ...) are what the window layer
 // and the tests call when the user acts; each fires each event once, in the platform's order.
 // Positions and sizes are twips; colours are Windows RGB ints (red + 256*green + 65536*blue).
@@ -178,6 +182,19 @@ public:
     virtual void user_mouse_move(int button, int shift, double x, double y);
     virtual void user_mouse_up(int button, int shift, double x, double y);
 
+    // While one lives, the control raises none of its events.
+    class Events_Held {
+    public:
+        explicit Events_Held(Control &c) : control_(c) { ++control_.events_held_; }
+        ~Events_Held() { --control_.events_held_; }
+        Events_Held(const Events_Held &) = delete;
+        Events_Held &operator=(const Events_Held &) = delete;
+
+    private:
+        Control &control_;
+    };
+    bool events_held() const { return events_held_ > 0; }
+
     // Change tracking for the window layer: the revision grows on every change of state, and
     // `on_state_changed` (if set) is called after it.
     std::uint64_t revision() const { return revision_; }
@@ -200,8 +217,9 @@ protected:
         field = value;
         mark_changed();
     }
-    static void fire(const std::function<void()> &f) {
-        if (f)
+    // Raises an event of this control, unless its events are held.
+    void fire(const std::function<void()> &f) const {
+        if (f && events_held_ == 0)
             f();
     }
 
@@ -219,6 +237,7 @@ private:
     int mouse_pointer_ = vbDefault;
     int tab_index_ = 0;
     std::uint64_t revision_ = 0;
+    int events_held_ = 0;
 };
 
 } // namespace ohmira

@@ -143,6 +143,18 @@ void FlexGrid::Row(int r) {
     move_to(r, col_);
 }
 
+void FlexGrid::TopRow(int r) {
+    if (r < fixed_rows_ || r >= rows_)
+        throw GridIndexError(error_invalid_row, Name() + ": invalid TopRow value");
+    top_row_ = r;
+    ++scroll_requests_;
+    mark_changed();
+}
+
+void FlexGrid::user_scroll_to(int r) {
+    set(top_row_, r);
+}
+
 void FlexGrid::Col(int c) {
     if (c < 0 || c >= cols_)
         throw GridIndexError(error_invalid_col, Name() + ": invalid Col value");

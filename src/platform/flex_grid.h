@@ -98,6 +98,15 @@ public:
     const std::string &FormatString() const { return format_string_; }
     void FormatString(const std::string &format);
 
+    // The first non-fixed row shown. Setting it scrolls the grid there (a row outside the
+    // non-fixed rows is refused, where the platform raised "Invalid Row value"); the user's
+    // scrolling sets it too.
+    int TopRow() const { return top_row_; }
+    void TopRow(int r);
+    // Window layer: the user scrolled to `r`; how many times code asked for a scroll.
+    void user_scroll_to(int r);
+    int scroll_requests() const { return scroll_requests_; }
+
     // While false the window layer does not repaint the grid.
     bool Redraw() const { return redraw_; }
     void Redraw(bool on) { set(redraw_, on); }
@@ -165,6 +174,8 @@ private:
     std::string format_string_;
     bool redraw_ = true;
     bool editable_ = false;
+    int top_row_ = 1;
+    int scroll_requests_ = 0;
 };
 
 } // namespace ohmira

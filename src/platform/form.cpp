@@ -102,9 +102,9 @@ void Form::move_focus(Control *to) {
     Control *from = active_;
     active_ = to;
     if (from)
-        fire(from->LostFocus);
+        from->fire(from->LostFocus);
     if (to)
-        fire(to->GotFocus);
+        to->fire(to->GotFocus);
 }
 
 void Form::set_default_button(CommandButton *b) {
@@ -138,7 +138,7 @@ void Form::user_key(int key_code, int shift, int key_ascii) {
         if (!uses_enter) {
             // Enter clicks the default button; the focus stays where the user is typing.
             if (default_button_->Visible() && default_button_->Enabled())
-                Control::fire(default_button_->Click);
+                default_button_->fire(default_button_->Click);
             return;
         }
     }

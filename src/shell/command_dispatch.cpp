@@ -53,13 +53,10 @@ const ToolbarCommand toolbar_commands[] = {
      [] {
          skipping_errors(Read_QD3);
          skipping_errors(Set_Model_Editor_Captions);
+         Show_File_Caption();
          SEV.Grid1.SetFocus();
      }},
-    {"save",
-     [] {
-         Take_Header_Boxes();
-         (void)Save_QD3(File_Path);
-     }},
+    {"save", NRecord_Click},
     {"bilog", new_sounding},
     {"Help", Open_Help_Manual},
     {"Clip_Bd", Copy_Plot_To_Clipboard},

@@ -2,13 +2,18 @@
 
 #include "core/app_title.h"
 #include "core/sounding.h"
+#include "editor/model_editor.h"
 #include "platform/app_info.h"
+#include "platform/runtime_error.h"
 #include "shell/find_control.h"
 #include "shell/launched_programs.h"
 #include "shell/sev_form.h"
 #include "sounding/open_save.h"
 
+#include <cstdint>
 #include <new>
+#include <optional>
+#include <string>
 
 namespace ohmira {
 
@@ -26,6 +31,37 @@ constexpr DesignCaption design_captions[] = {
     {&frmSplash_Form::Command5, "Read Ohmira Help"},
     {&frmSplash_Form::Command1, "Cancel"},
 };
+
+// A file chosen on the splash, and what its open command restores when it cannot be read.
+struct Splash_Choice {
+    std::string path;
+    bool from_dialog = false;
+    std::int16_t plot_empty = 0;
+};
+
+std::optional<Splash_Choice> held_choice;
+
+void open_choice(const Splash_Choice &choice) {
+    if (!open_sounding_file(choice.path)) {
+        if (choice.from_dialog)
+            Plot_Empty = choice.plot_empty;
+        else
+            SEV.Grid1.SetFocus();
+        return;
+    }
+    // As after File ▸ Read: the model editor set up for it, the caption naming it.
+    skipping_errors(Set_Model_Editor_Captions);
+    Show_File_Caption();
+    SEV.Grid1.SetFocus();
+}
+
+// At start-up the file is read once the pages it fills exist; as the About box, at once.
+void open_or_hold(Splash_Choice choice) {
+    if (Splash_Holds_Open)
+        held_choice = std::move(choice);
+    else
+        open_choice(choice);
+}
 
 } // namespace
 
@@ -48,6 +84,8 @@ frmSplash_Form::frmSplash_Form() : Form("frmSplash", "Ohmira") {
 }
 
 void reset_frmSplash() {
+    Splash_Holds_Open = false;
+    held_choice.reset();
     frmSplash.~frmSplash_Form();
     ::new (static_cast<void *>(&frmSplash)) frmSplash_Form();
 }
@@ -93,8 +131,7 @@ void frmSplash_Command2_Click() {
 
 void frmSplash_Command3_Click() {
     frmSplash.Unload();
-    open_sounding_file(Recent_Files(1));
-    SEV.Grid1.SetFocus();
+    open_or_hold({Recent_Files(1)});
 }
 
 void frmSplash_Command4_Click() {
@@ -118,17 +155,20 @@ void frmSplash_Command4_Click() {
         return;
     }
     SEV.Bilog.MousePointer(vbCrosshair);
-    if (!open_sounding_file(dlg.FileName)) {
-        Plot_Empty = plot_empty;
-        return;
-    }
-    SEV.Caption(Prog_Title + " [" + File_Path + "]");
-    SEV.Grid1.SetFocus();
+    open_or_hold({dlg.FileName, true, plot_empty});
 }
 
 void frmSplash_Command5_Click() {
     frmSplash.Unload();
     Open_Help_Manual();
+}
+
+void Open_Splash_Choice() {
+    if (!held_choice)
+        return;
+    const Splash_Choice choice = *held_choice;
+    held_choice.reset();
+    open_choice(choice);
 }
 
 void connect_splash_events() {

@@ -28,6 +28,11 @@ void reset_frmSplash();
 // The design captions of the four buttons (the About box shows them).
 void set_splash_design_captions();
 
+// True while start-up waits on the splash: a file chosen there is then held, and read by
+// Open_Splash_Choice once the main window's pages exist.
+inline bool Splash_Holds_Open = false;
+void Open_Splash_Choice();
+
 // frmSplash's events.
 void frmSplash_Form_Load();
 void frmSplash_Command1_Click();

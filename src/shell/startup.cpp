@@ -150,8 +150,10 @@ void SEV_Form_Load() {
     skipping_errors([] {
         SEV.Show();
         if (std::optional<double> t = Auto_Threshold.finite_num())
-            if (std::optional<std::int16_t> v = CInt((*t - 0.03) * 10))
+            if (std::optional<std::int16_t> v = CInt((*t - 0.03) * 10)) {
+                const Control::Events_Held showing{SEV.Slider1}; // shows the threshold, keeps it
                 SEV.Slider1.Value(*v);
+            }
     });
     // 14
     skipping_errors(Draw_Bilog_Frame);
@@ -171,7 +173,9 @@ void SEV_Form_Load() {
         }
     });
     // 16: start-up waits here until a button of the splash window closes it.
+    Splash_Holds_Open = true;
     skipping_errors([] { frmSplash.Show(vbModal); });
+    Splash_Holds_Open = false;
     if (program_ended())
         return;
     // 17
@@ -190,6 +194,8 @@ void SEV_Form_Load() {
     skipping_errors(fill_profile_grid);
     // 20
     skipping_errors(Set_Model_Editor_Captions);
+    // A sounding chosen on the splash is read into the pages now built.
+    skipping_errors(Open_Splash_Choice);
 }
 
 } // namespace ohmira

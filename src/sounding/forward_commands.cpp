@@ -16,12 +16,16 @@ namespace {
 // superposition in progress.
 constexpr int Window_Text_Color = vbWindowText;
 
-// After the sample loop, and in the error handler: superposition off releases the check box.
+// After the sample loop, and in the error handler: superposition off releases the check box. A
+// curve drawn on the sheet is no computation of the sounding: right after an open the overlay
+// keys stay refused.
 void release_superposition_box() {
     if (Superpose == 1) {
         return;
     }
-    Fresh_Load = 0;
+    if (Draw_Mode != "FRMPRINT" && Draw_Mode != "IMPRIME") {
+        Fresh_Load = 0;
+    }
     SEV.Check18.Enabled(true);
     SEV.Check18.ForeColor(Window_Text_Color);
     SEV.Label31.ForeColor(Window_Text_Color);

@@ -26,6 +26,23 @@ void clear_field_grid_values() {
                 });
 }
 
+// Nothing the window showed of the sounding before stays: the readout, the list of superposed
+// soundings and the slot box are emptied, the overlay keys and box are off, and both grids
+// scroll back to their first row.
+void start_window_afresh() {
+    SEV.Text1.Text("");
+    SEV.Text2.Text("");
+    SEV.Grid2.Text("");
+    SEV.lastone.Enabled(false);
+    SEV.nextone.Enabled(false);
+    {
+        const Control::Events_Held showing{SEV.Check18};
+        SEV.Check18.Value(vbUnchecked);
+    }
+    for (FlexGrid *grid : {&SEV.BuildGrid, &SEV.Grid1})
+        skipping_errors([grid] { grid->TopRow(grid->FixedRows()); });
+}
+
 } // namespace
 
 void New_SEV() {
@@ -47,7 +64,9 @@ void New_SEV() {
     Comment.clear();
     Graph_Title.clear();
     Field_Row_Typed.clear();
+    Caption_File.clear();
     clear_field_grid_values();
+    skipping_errors(start_window_afresh);
     // The boxes of the sounding before would pass into this one at its first save.
     skipping_errors(Show_Header_Texts);
     skipping_errors(Load_build);

@@ -38,7 +38,7 @@ void Restore_Backup() {
         return;
     // A file that cannot be read leaves the sounding and its names as they are.
     if (!sounding_file_readable(dialog.FileName)) {
-        show_file_read_error();
+        show_file_read_error(dialog.FileName);
         return;
     }
     std::string path = dialog.FileName;

@@ -2,6 +2,7 @@
 #include "sounding/forward_commands.h"
 
 #include <array>
+#include <cstdint>
 #include <filesystem>
 #include <system_error>
 
@@ -111,12 +112,13 @@ void open_recent_file(int k) {
     if (Recent_Files(k).empty())
         return;
     if (!sounding_file_readable(Recent_Files(k))) {
-        show_file_read_error();
+        show_file_read_error(Recent_Files(k));
         return;
     }
     if (!open_sounding_file(Recent_Files(k)))
         return;
     skipping_errors(Set_Model_Editor_Captions);
+    Show_File_Caption();
     SEV.Grid1.SetFocus();
 }
 
@@ -180,14 +182,16 @@ std::string dialog_folder() {
     return Chemin;
 }
 
-void Show_Sounding() {
-    skipping_errors(Load_build);
-    Show_Model_And_Plot();
+void Show_File_Caption() {
+    std::string file = Caption_File;
+    if (file.empty() && File_Name != "NEW")
+        file = File_Name.empty() ? std::string() : File_Path;
+    SEV.Caption(Prog_Title + " [" + (file.empty() ? std::string("NEW") : file) + "]");
 }
 
-void Show_Model_And_Plot() {
-    skipping_errors(Display_Model);
+void Redraw_Sounding_Plot() {
     const std::string mode = Draw_Mode;
+    const std::int16_t fresh = Fresh_Load;
     Draw_Mode = "NORMAL";
     Misfit = 0.0;
     skipping_errors(Draw_Bilog_Frame);
@@ -195,6 +199,17 @@ void Show_Model_And_Plot() {
         Model_Layers(2, 1).finite_num().value_or(0.0) > 0)
         skipping_errors(Compute_Curve);
     Draw_Mode = mode;
+    Fresh_Load = fresh;
+}
+
+void Show_Sounding() {
+    skipping_errors(Load_build);
+    Show_Model_And_Plot();
+}
+
+void Show_Model_And_Plot() {
+    skipping_errors(Display_Model);
+    Redraw_Sounding_Plot();
     if (SEV.SSTab1.Tab() == 1)
         skipping_errors(display_print);
 }
@@ -207,17 +222,15 @@ bool open_sounding_file(const std::string &file) {
     }
     // An unreadable file leaves the sounding in memory as it is.
     if (!sounding_file_readable(path)) {
-        show_file_read_error();
+        show_file_read_error(path);
         return false;
     }
     // The file is read into the emptied sounding and kept only when it was read whole; else
-    // every variable and the caption go back to what they were.
+    // every variable goes back to what it was. The caption names it only once it is read.
     const Sounding_Record before = current_sounding();
-    const std::string caption = SEV.Caption();
     File_Path = path;
     File_Name = name_part(File_Path);
     Chemin = without_name(File_Path, File_Name);
-    SEV.Caption("Ohmira [" + File_Path + "]");
     Field_Data.clear();
     for (auto *text : {&X_Coord, &Y_Coord, &Z_Coord, &Azimuth, &Comment, &Graph_Title})
         text->clear();
@@ -229,12 +242,14 @@ bool open_sounding_file(const std::string &file) {
     Save_Question_Default_No = false; // an open is followed by no save of its own
     if (!read) {
         restore_sounding(before);
-        SEV.Caption(caption);
         Screen.MousePointer(vbDefault);
         SEV.Bilog.MousePointer(vbCrosshair);
         return false;
     }
     add_recent_file(path);
+    // The caption and the status box name the file read.
+    Caption_File = path;
+    SEV.Text1.Text(name_part(path));
     Field_Row_Typed.clear();
     // The curve of the sounding before is no curve of this one.
     Curve.clear();
@@ -250,17 +265,20 @@ bool open_sounding_file(const std::string &file) {
     }
     skipping_errors(Fill_Field_Grid);
     Show_Sounding();
-    SEV.Caption("Ohmira [" + path + "]");
+    Show_File_Caption();
     SEV.Bilog.MousePointer(vbCrosshair);
     return true;
 }
 
 void Show_Converted_Sounding(const std::string &written) {
     const std::string mode = Draw_Mode;
-    if (!written.empty() && sounding_file_readable(written))
+    if (!written.empty() && sounding_file_readable(written)) {
         open_sounding_file(written);
-    else
+    } else {
+        // The grid shows the sounding in memory only, nothing typed into the one before.
+        skipping_errors(Fill_Field_Grid);
         Show_Sounding();
+    }
     Draw_Mode = mode;
 }
 
@@ -282,14 +300,14 @@ void NFile_Click() {
     }
     if (!sounding_file_readable(dialog.FileName)) {
         SEV.Bilog.MousePointer(vbCrosshair);
-        show_file_read_error();
+        show_file_read_error(dialog.FileName);
         return;
     }
     SEV.Bilog.MousePointer(vbCrosshair);
     if (!open_sounding_file(dialog.FileName))
         return;
-    SEV.Caption(Prog_Title + " [" + File_Path + "]");
     skipping_errors(Set_Model_Editor_Captions);
+    Show_File_Caption();
     SEV.Grid1.SetFocus();
 }
 
@@ -300,13 +318,12 @@ void Read_QD3() {
     if (!dialog.ShowOpen())
         return;
     if (!sounding_file_readable(dialog.FileName)) {
-        show_file_read_error();
+        show_file_read_error(dialog.FileName);
         return;
     }
     SEV.Bilog.MousePointer(vbCrosshair);
     SEV.MousePointer(vbArrow);
-    if (open_sounding_file(dialog.FileName))
-        SEV.Caption(Prog_Title + " [" + File_Path + "]");
+    open_sounding_file(dialog.FileName);
 }
 
 void F1_F_Click() {
@@ -337,6 +354,8 @@ bool Save_QD3(std::string &path) {
     std::string target = path;
     std::string name = File_Name;
     std::string folder = Chemin;
+    // A sounding without a name proposes none: not the name of a file shown before it.
+    std::string proposed = name == "NEW" || name.empty() ? std::string() : target;
     const int default_button = Save_Question_Default_No ? vbDefaultButton2 : 0;
     Save_Question_Default_No = false;
     for (;;) {
@@ -352,7 +371,7 @@ bool Save_QD3(std::string &path) {
             dialog.Filter = "File Ohmira (*.QD3)|*.QD3";
             dialog.Flags = cdlOFNOverwritePrompt;
             dialog.DialogTitle = "Record OHMIRA File";
-            dialog.FileName = target;
+            dialog.FileName = proposed;
             dialog.InitDir = dialog_folder();
             // A cancel never writes.
             if (!dialog.ShowSave())
@@ -363,6 +382,7 @@ bool Save_QD3(std::string &path) {
             folder = without_name(chosen, chosen_name);
             name = qd3_file_name(chosen_name);
             target = folder + name;
+            proposed = target;
             ask_name = false;
             // The dialog asked about the name chosen, not about the one the extension gives.
             if (target != chosen && std::filesystem::exists(target)) {
@@ -386,7 +406,8 @@ bool Save_QD3(std::string &path) {
         path = target;
         File_Name = name;
         Chemin = folder;
-        SEV.Caption("Ohmira [" + path + "]");
+        Caption_File = path;
+        Show_File_Caption();
         SEV.Bilog.MousePointer(vbCrosshair);
         add_recent_file(path);
         return true;
@@ -395,15 +416,19 @@ bool Save_QD3(std::string &path) {
 
 void NRecord_Click() {
     Take_Header_Boxes();
-    Save_QD3(File_Path);
+    if (Take_Field_Grid())
+        Save_QD3(File_Path);
 }
 
 void Record_Button_Click() {
     auto &grid = SEV.Grid1;
     const int row = grid.Row();
     const int col = grid.Col();
-    skipping_errors(lecturemodèle);
-    Save_QD3(File_Path);
+    // A model value the file cannot hold stops the save at its box: nothing is written.
+    bool model_read = false;
+    skipping_errors([&] { model_read = lecturemodèle(); });
+    if (model_read && Take_Field_Grid())
+        Save_QD3(File_Path);
     skipping_errors([&] {
         grid.Row(row);
         grid.Col(col);

@@ -66,15 +66,18 @@ TEST_F(AbemSas, ReadErrorKeepsTheRowsReadOrNothing) {
         const char *name;
         std::string bytes;
         std::size_t rows; // rows kept; 0: the sounding is left as it was
+        const char *kept; // the box's last line
     };
     std::string sixty = "\"T\"\r\n1 60\r\n";
     for (int i = 1; i <= 60; ++i)
         sixty += std::to_string(i) + " 10 0\r\n";
     const std::vector<Case> cases = {
-        {"file ends in the points", lines({"\"T\"", "1 5", "1 10 0", "2 20 0"}), 2},
-        {"file ends before any point", lines({"\"T\"", "1 5"}), 0},
-        {"more than 51 points", sixty, 51},
-        {"a text in the points", lines({"\"T\"", "1 2", "1 10 0", "x 20 0"}), 1},
+        {"file ends in the points", lines({"\"T\"", "1 5", "1 10 0", "2 20 0"}), 2,
+         "2 of 5 points kept"},
+        {"file ends before any point", lines({"\"T\"", "1 5"}), 0, ""},
+        {"more than 51 points", sixty, 51, "51 of 60 points kept"},
+        {"a text in the points", lines({"\"T\"", "1 2", "1 10 0", "x 20 0"}), 1,
+         "1 of 2 points kept"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -85,10 +88,9 @@ TEST_F(AbemSas, ReadErrorKeepsTheRowsReadOrNothing) {
         File_Name = "T.VES";
         std::string p = write_bytes("T.VES", c.bytes);
         EXPECT_EQ(Read_ABEM_VES(p), c.rows > 0);
-        ASSERT_EQ(box_texts(),
-                  std::vector<std::string>{c.rows > 0 ? "Reading File Error ...\n\r" +
-                                                            std::to_string(c.rows) + " points kept"
-                                                      : "Reading File Error ..."});
+        ASSERT_EQ(box_texts(), std::vector<std::string>{c.rows > 0 ? "Reading File Error ...\n\r" +
+                                                                         std::string(c.kept)
+                                                                   : "Reading File Error ..."});
         EXPECT_EQ(host_.message_boxes()[0].icon, MsgIcon::Exclamation);
         EXPECT_EQ(Nb_Points, c.rows > 0 ? static_cast<int>(c.rows) : 7);
         EXPECT_EQ(Comment, c.rows > 0 ? "T" : "previous");
@@ -127,11 +129,11 @@ TEST_F(AbemSas, ValuesTheQd3FileCannotHoldStopTheReadAndAreNamed) {
         {"first resistivity", lines({"\"T\"", "1 2", "1.5 5E+37 0", "3 35.2 0", "0"}),
          "Reading File Error ...\n\r5E+37", 7},
         {"second resistivity", lines({"\"T\"", "1 2", "1.5 27.8 0", "3 5E+37 0", "0"}),
-         "Reading File Error ...\n\r5E+37\n\r1 points kept", 1},
+         "Reading File Error ...\n\r5E+37\n\r1 of 2 points kept", 1},
         {"layer resistivity", lines({"\"T\"", "1 1", "1.5 27.8 0", "1", "1E+12 0 0 0 0 0 0"}),
          "Reading File Error ...\n\r1000000000000\n\r1 points kept", 1},
         {"spacing beyond Max_AB2", lines({"\"T\"", "1 2", "100 10 0", "40000 20 0", "0"}),
-         "Reading File Error ...\n\r40000\n\r1 points kept", 1},
+         "Reading File Error ...\n\r40000\n\r1 of 2 points kept", 1},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);

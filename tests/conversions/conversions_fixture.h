@@ -3,6 +3,7 @@
 // scripted dialog host and a temporary folder), the core's reader to check what was written, and
 // the sounding a user had on screen before a conversion, saved back after it.
 #include "../app_fixture.h"
+#include "core/app_title.h"
 #include "core/qd3_file.h"
 #include "core/sounding.h"
 #include "editor/field_buttons.h"
@@ -30,7 +31,7 @@ protected:
     void expect_kept_sounding(const std::string &p) {
         EXPECT_EQ(File_Path, p);
         EXPECT_EQ(File_Name, "keep.QD3");
-        EXPECT_EQ(SEV.Caption(), "Ohmira [" + p + "]");
+        EXPECT_EQ(SEV.Caption(), Prog_Title + " [" + p + "]");
         EXPECT_EQ(Nb_Points, 3);
         EXPECT_EQ(Comment, "kept");
         expect_file_save_keeps(p);

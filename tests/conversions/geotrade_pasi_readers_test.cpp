@@ -39,6 +39,22 @@ TEST_F(GeotradePasi, GtrCurrentOfAmpereUnitsAtTheLimitIsDropped) {
     EXPECT_NEAR(s.rows[0][4].num(), 1000, 1e-9);
 }
 
+TEST_F(GeotradePasi, PointsBeyondTheTableAreCountedForTheBox) {
+    std::vector<std::string> gtr;
+    for (int i = 1; i <= 58; ++i)
+        gtr.push_back(gtr_line("1", "0.01", std::to_string(i), "1"));
+    gtr.push_back(gtr_line("1", "0.0001", "99", "1")); // no current: no point
+    ListReader in(lines(gtr));
+    const ImportedSounding s = parse_geotrade_gtr(in);
+    EXPECT_EQ(s.rows.size(), 51u);
+    EXPECT_EQ(s.rows_in_file, 58);
+    EXPECT_NE(s.error, 0);
+    host_ = ScriptedDialogHost{answer_box(vbOK)};
+    show_import_failure(s);
+    EXPECT_EQ(box_texts(),
+              std::vector<std::string>{"Reading File Error ...\n\r51 of 58 points kept"});
+}
+
 TEST_F(GeotradePasi, SpacingTableOfTwoOrOneValuesPerRecord) {
     ListReader two(lines({"1,0.5", "1.5 0.5", "2,0.5"}));
     const auto table = parse_spacing_table(two, false);

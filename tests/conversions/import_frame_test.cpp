@@ -92,7 +92,7 @@ TEST_F(ImportFrame, ReadErrorSavesTheRowsReadAndARefusalNothing) {
     host_ = ScriptedDialogHost{answer_open({cut}), answer_box(vbOK), answer_box(vbYes)};
     NAbem_Click();
     // The box says what was kept; the save question proposes No first.
-    EXPECT_EQ(host_.records()[1].text, "Reading File Error ...\n\r2 points kept");
+    EXPECT_EQ(host_.records()[1].text, "Reading File Error ...\n\r2 of 5 points kept");
     EXPECT_EQ(host_.records()[2].text.rfind("Recording File ", 0), 0u);
     EXPECT_EQ(host_.records()[2].default_button, 2);
     ASSERT_TRUE(std::filesystem::exists(path("cut.QD3")));

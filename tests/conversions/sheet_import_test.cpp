@@ -134,7 +134,7 @@ TEST_F(SheetCommand, AFailurePartWayLeavesTheLastSoundingWritten) {
     run("1\r\n2\r\n5\r\n", "S1 0 0 100 30 45 80\r\nS2 0 0 100 30 35 60\r\n", 2);
     EXPECT_EQ(box_texts().back(), " 1 soundings have been saved as *.QD3 files");
     EXPECT_EQ(File_Path, path("S1.QD3"));
-    EXPECT_EQ(SEV.Caption(), "Ohmira [" + path("S1.QD3") + "]");
+    EXPECT_EQ(SEV.Caption(), Prog_Title + " [" + path("S1.QD3") + "]");
     EXPECT_DOUBLE_EQ(Field_Data(2, 2).num(), 45);
     expect_file_save_keeps(path("S1.QD3"));
 }

@@ -162,7 +162,7 @@ TEST_F(SyscalCommand, AValueOutOfRangeAfterASavedSoundingLeavesThatFileShown) {
     EXPECT_EQ(host_.pending(), 0u);
     EXPECT_EQ(box_texts().back(), "Value out of range in the file: conversion stopped");
     EXPECT_EQ(File_Path, path("first.QD3"));
-    EXPECT_EQ(SEV.Caption(), "Ohmira [" + path("first.QD3") + "]");
+    EXPECT_EQ(SEV.Caption(), Prog_Title + " [" + path("first.QD3") + "]");
     EXPECT_EQ(Nb_Points, 2);
     expect_file_save_keeps(path("first.QD3"));
 }

@@ -79,12 +79,13 @@ TEST_F(OlderFilesTest, MalformedFilesShowTheReadError) {
         bool sev;
         std::string bytes;
         int points;
+        const char *cause = "the file ends too early";
     } cases[] = {
-        {"missing.QDE", false, "", 0},
-        {"text.QDE", false, "2\r\n1000,45\r\nabc,60\r\n", 1},
+        {"missing.QDE", false, "", 0, "file not found or not readable"},
+        {"text.QDE", false, "2\r\n1000,45\r\nabc,60\r\n", 1, "a value that is not a number"},
         {"short.QDE", false, "1\r\n1000,45\r\n10,0,0\r\n", 1},
         {"many.QDE", false, "60\r\n1000,45\r\n", 1},
-        {"missing.SEV", true, "", 0},
+        {"missing.SEV", true, "", 0, "file not found or not readable"},
         {"many.SEV", true, "T\r\nx\r\n1,60,3\r\n", 0},
         {"layers.SEV", true, "T\r\nx\r\n1,30,21\r\n", 0},
         {"short.SEV", true, "T\r\nx\r\n1,3,1\r\n1,1,120,1.5,100,2,0\r\n2,1,110,2\r\n", 2},
@@ -102,7 +103,8 @@ TEST_F(OlderFilesTest, MalformedFilesShowTheReadError) {
             Load_QDE(p);
         SCOPED_TRACE(c.name);
         ASSERT_EQ(host.message_boxes().size(), 1u);
-        EXPECT_EQ(host.message_boxes()[0].text, "Reading File Error...");
+        EXPECT_EQ(host.message_boxes()[0].text,
+                  "Reading File Error...\n\r" + path(c.name) + "\n\r" + c.cause);
         EXPECT_EQ(host.message_boxes()[0].title, "Ohmira 6.5");
         EXPECT_EQ(Nb_Points, c.points);
         EXPECT_EQ(open_file_count(), 0);

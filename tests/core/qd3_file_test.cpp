@@ -225,10 +225,12 @@ TEST_F(Qd3Test, ReadErrorsKeepOnlyWholePoints) {
         std::string bytes;
         int points;
         int pushed;
+        const char *cause = "the file ends too early";
     } cases[] = {
         {"cut.QD3", "3.5\r\n10,100,0,0,0,0\r\n20,200,0,0,0,0\r\n30,30", 2, 1},
         {"layers.QD3", "2.5\r\n10,100,0,0,0,0\r\n20,200,0,0,0,0\r\n100,0,0\r\n", 2, 1},
-        {"text.QD3", "2.5\r\n10,100,0,0,0,0\r\nabc,200,0,0,0,0\r\n", 1, 1},
+        {"text.QD3", "2.5\r\n10,100,0,0,0,0\r\nabc,200,0,0,0,0\r\n", 1, 1,
+         "a value that is not a number"},
         {"many.QD3",
          "60.5\r\n" +
              [] {
@@ -237,8 +239,8 @@ TEST_F(Qd3Test, ReadErrorsKeepOnlyWholePoints) {
                      s += "10,100,0,0,0,0\r\n";
                  return s;
              }(),
-         51, 1},
-        {"negative.QD3", "-2.5\r\n10,100,0,0,0,0\r\n", 0, 1},
+         51, 1, "more than 51 points"},
+        {"negative.QD3", "-2.5\r\n10,100,0,0,0,0\r\n", 0, 1, "a negative count"},
     };
     for (const auto &c : cases) {
         reset_core_state();
@@ -251,7 +253,9 @@ TEST_F(Qd3Test, ReadErrorsKeepOnlyWholePoints) {
         read(write_bytes(c.name, c.bytes));
         SCOPED_TRACE(c.name);
         ASSERT_EQ(host.message_boxes().size(), 1u);
-        EXPECT_EQ(host.message_boxes()[0].text, "Reading File Error...");
+        // The box names the file and why it could not be read.
+        EXPECT_EQ(host.message_boxes()[0].text,
+                  "Reading File Error...\n\r" + path(c.name) + "\n\r" + c.cause);
         EXPECT_EQ(host.message_boxes()[0].title, "Ohmira 6.5");
         EXPECT_EQ(host.message_boxes()[0].icon, MsgIcon::Exclamation);
         EXPECT_EQ(Nb_Points, c.points);
@@ -271,10 +275,14 @@ TEST_F(Qd3Test, MessagesByLanguage) {
         char lang;
         const char *no_name;
         const char *read_error;
+        const char *not_found;
     } cases[] = {
-        {'E', "First, select a SEV File... ", "Reading File Error..."},
-        {'F', "Sélectionnez d'abord un fichier ", "Erreur lors de la lecture du fichier..."},
-        {'S', "Primero, seleccione un fichero... ", "Error al leer fichero..."},
+        {'E', "First, select a SEV File... ", "Reading File Error...",
+         "file not found or not readable"},
+        {'F', "Sélectionnez d'abord un fichier ", "Erreur lors de la lecture du fichier...",
+         "fichier introuvable ou illisible"},
+        {'S', "Primero, seleccione un fichero... ", "Error al leer fichero...",
+         "fichero no encontrado o ilegible"},
     };
     for (const auto &c : cases) {
         set_language(c.lang);
@@ -288,7 +296,8 @@ TEST_F(Qd3Test, MessagesByLanguage) {
         read(p);
         ASSERT_EQ(host.message_boxes().size(), 2u);
         EXPECT_EQ(host.message_boxes()[0].text, c.no_name);
-        EXPECT_EQ(host.message_boxes()[1].text, c.read_error);
+        EXPECT_EQ(host.message_boxes()[1].text,
+                  std::string(c.read_error) + "\n\r" + p + "\n\r" + c.not_found);
     }
 }
 

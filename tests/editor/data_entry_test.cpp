@@ -67,7 +67,8 @@ TEST_F(DataEntryTest, WennerAndDipoleTablesAndHeaders) {
 
 TEST_F(DataEntryTest, ShippedTablesAreReadWhole) {
     for (const char *name : {"DATAVES.TXT", "DATADIP.TXT", "DATAWEN.TXT"}) {
-        Niveau = std::string(name) == "DATAWEN.TXT" ? "2" : "0";
+        // The array selected gives the table's layout.
+        (std::string(name) == "DATAWEN.TXT" ? SEV.Option3 : SEV.Option1).Value(true);
         Spacing_File = std::string(OHMIRA_TEST_DATA) + "/../../data/" + name;
         File_Name.clear();
         Field_Data.clear();

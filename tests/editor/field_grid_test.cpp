@@ -259,14 +259,12 @@ TEST_F(FieldGridTest, KeysTypeIntoTheCurrentCell) {
         const char *after;
     };
     const Key keys[] = {
-        {'1', "1"},
-        {98, "12"},    // keypad 2
-        {110, "12."},  // keypad decimal
-        {190, "12.."}, // main-keyboard period
-        {vbKeyBack, "12."},
-        {'A', "12."},
-        {189, "12."}, // letters and minus refused
-        {vbKeyDelete, "12.."},
+        {'1', "1"},         {98, "12"},                 // keypad 2
+        {110, "12."},                                   // keypad decimal
+        {190, "12.."},                                  // main-keyboard period
+        {vbKeyBack, "12."}, {'A', "12."}, {189, "12."}, // letters and minus refused
+        {vbKeyDelete, ""},                              // Delete empties the cell
+        {'4', "4"},
     };
     for (const auto &k : keys) {
         g.user_key_down(k.code);
@@ -286,6 +284,11 @@ TEST_F(FieldGridTest, KeysTypeIntoTheCurrentCell) {
     g.user_click_cell(3, 6);
     g.user_key_down('9');
     EXPECT_EQ(cell(3, 6), "9");
+    EXPECT_EQ(Field_Data(3, 7).num(), 0);
+    // Delete on it forgets it too.
+    Field_Data(3, 7) = 9.0;
+    g.user_key_down(vbKeyDelete);
+    EXPECT_EQ(cell(3, 6), "");
     EXPECT_EQ(Field_Data(3, 7).num(), 0);
 }
 

@@ -127,7 +127,7 @@ TEST_F(ModelGrid, AnUnreadableValueStopsTheReadingWithItsBox) {
               "Model impossible...\n\r" + std::string(20, '9') + "...");
     EXPECT_EQ(host.message_boxes()[0].title, "Ohmira 6.5");
     EXPECT_EQ(host.message_boxes()[0].icon, MsgIcon::Exclamation);
-    EXPECT_EQ(Model_Layers(1, 2).num(), 15.0) << "values before the error stay";
+    EXPECT_EQ(Model_Layers(1, 2).num(), 10.0) << "the model is read whole or not at all";
     EXPECT_EQ(Comment, "") << "the reading ended at the error";
     EXPECT_EQ(SEV.Grid1.TextMatrix(2, 0), " 15  ") << "the grid is not shown again";
 }

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace ohmira::test {
 namespace {
@@ -79,6 +81,31 @@ TEST(ControlEvents, SettersFromCodeRaiseTheirEventsOnce) {
         EXPECT_EQ(c.click, tc.clicks) << tc.what;
         EXPECT_EQ(c.change, tc.changes) << tc.what;
     }
+    // Loading is not clicking: with the events held, the same setters raise nothing.
+    for (const auto &tc : cases) {
+        SampleForm f;
+        if (tc.prepare)
+            tc.prepare(f);
+        Counts c;
+        count_events(f, c);
+        {
+            std::vector<std::unique_ptr<Control::Events_Held>> held;
+            for (Control *ctl : f.controls())
+                held.push_back(std::make_unique<Control::Events_Held>(*ctl));
+            tc.act(f);
+        }
+        EXPECT_EQ(c.click + c.change, 0) << tc.what;
+    }
+    SampleForm f;
+    Counts c;
+    count_events(f, c);
+    {
+        const Control::Events_Held loading{f.Check};
+        f.Check.Value(vbChecked);
+    }
+    EXPECT_EQ(f.Check.Value(), vbChecked);
+    f.Check.user_click();
+    EXPECT_EQ(c.click, 1) << "the hold ends with its scope";
 }
 
 TEST(ControlEvents, OptionGroupsAreExclusiveWithinTheirContainerAndPage) {

@@ -34,6 +34,9 @@ TEST(FlexGrid, AccessOutsideTheGridIsAReportedError) {
         {"Row = Rows", [&] { g.Row(3); }, 30009},
         {"Row = 0 (fixed) from code", [&] { g.Row(0); }, 0},
         {"Col = -1", [&] { g.Col(-1); }, 30010},
+        {"TopRow = 0 (fixed)", [&] { g.TopRow(0); }, 30009},
+        {"TopRow = Rows", [&] { g.TopRow(3); }, 30009},
+        {"TopRow = 2", [&] { g.TopRow(2); }, 0},
         {"ColWidth(Cols)", [&] { g.ColWidth(4, 100); }, 381},
         {"RowHeight(-1)", [&] { (void)g.RowHeight(-1); }, 381},
         {"ColAlignment value", [&] { g.ColAlignment(0, 10); }, 380},
@@ -48,6 +51,8 @@ TEST(FlexGrid, AccessOutsideTheGridIsAReportedError) {
     EXPECT_EQ(g.TextMatrix(2, 3), "x");
     EXPECT_TRUE(g.has_cell(2, 3));
     EXPECT_FALSE(g.has_cell(3, 3));
+    EXPECT_EQ(g.TopRow(), 2);
+    EXPECT_EQ(g.scroll_requests(), 1) << "a refused TopRow asks for no scroll";
 }
 
 TEST(FlexGrid, ArrowKeysMoveUnlessKeyDownCancels) {

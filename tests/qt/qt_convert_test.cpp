@@ -68,6 +68,7 @@ TEST(QtConvert, ColoursFontsAndCaptions) {
     EXPECT_EQ(text_lines("a\r\nb\rc"), "a\nb\nc");
     EXPECT_EQ(text_lines("Error\n\r5E+37\n\r1 points kept"), "Error\n5E+37\n1 points kept");
     EXPECT_EQ(text_lines("a\r\n\r\nb\n\r\n\rc\n\nd"), "a\n\nb\n\nc\n\nd");
+    EXPECT_EQ(text_lines("Reading File Error...\n\rx.QD3"), "Reading File Error...\nx.QD3");
 }
 
 TEST(QtConvert, DisplayIsCheckedBeforeQtStarts) {

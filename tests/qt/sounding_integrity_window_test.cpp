@@ -1,19 +1,23 @@
 // The sounding on screen is the one saved, in the real window: a sounding opened from the File
 // menu, its header boxes typed, Ctrl+S, the file opened again; then a file that is no sounding,
-// which leaves the grid showing the points it had. Set OHMIRA_QT_SHOTS to keep the pictures.
+// which leaves the grid showing the points it had; and a sounding opened from the splash window,
+// a ΔV typed into it, Ctrl+S and the file opened again. Set OHMIRA_QT_SHOTS to keep the pictures.
 #include "core/sounding.h"
 #include "editor/data_entry.h"
 #include "main_window_fixture.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/grid_widget.h"
+#include "program_start_fixture.h"
 #include "shell/app_state.h"
 #include "shell/main_frame.h"
 #include "shell/sev_form.h"
+#include "shell/shell_events.h"
 
 #include <QAction>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -124,13 +128,71 @@ TEST_F(SoundingIntegrityWindow, TypedHeaderBoxesAreSavedAndANonSoundingChangesNo
     ASSERT_NE(grid, nullptr);
     const std::string point2 = SEV.BuildGrid.TextMatrix(2, 6);
     ASSERT_FALSE(point2.empty());
-    open_from_menu(write("hello.QD3", "hello world\r\n"), {QMessageBox::Ok});
-    EXPECT_EQ(texts.last(), "Reading File Error...");
+    const QString hello = write("hello.QD3", "hello world\r\n");
+    open_from_menu(hello, {QMessageBox::Ok});
+    EXPECT_EQ(texts.last(), "Reading File Error...\n" + hello + "\na value that is not a number");
     EXPECT_EQ(File_Path, file.toStdString());
     EXPECT_EQ(Nb_Points, 4);
     EXPECT_EQ(SEV.BuildGrid.TextMatrix(2, 6), point2);
     EXPECT_EQ(view->windowTitle().toStdString().find("hello"), std::string::npos);
     ASSERT_TRUE(view->grab().save(shots + "/integrity-after-non-sounding.png"));
+}
+
+class SplashSoundingWindow : public testing::ProgramStartTest<> {};
+
+TEST_F(SplashSoundingWindow, ADeltaVTypedIntoASoundingFromTheSplashIsSavedByCtrlS) {
+    const QString file = temp.path() + "/VES7.QD3";
+    {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray::fromStdString(sounding_bytes()));
+        QFile ini(temp.path() + "/Ohmira6.ini");
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+        ini.write("[Ohmira]\r\nLangue=E\r\nNiveau=0\r\n[File]\r\nFile 1=" + file.toUtf8() + "\r\n");
+    }
+    Prepare_Main_Window();
+    connect_start_and_exit();
+    view = &QtUi::instance().window_of(SEV);
+    testing::when_dialog_opens([](QDialog &d) { // the splash: "Load the last Ohmira file"
+        QTest::mouseClick(d.findChild<QAbstractButton *>("Command3"), Qt::LeftButton);
+    });
+    SEV.Show();
+    QtUi::instance().sync_all();
+    ASSERT_EQ(File_Path, file.toStdString());
+    EXPECT_EQ(view->windowTitle(), "Ohmira 6.5 [" + file + "]");
+    auto *grid = qobject_cast<GridWidget *>(view->widget_of("BuildGrid"));
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(SEV.BuildGrid.TextMatrix(2, 3), " 3.7") << "the points read into the built page";
+
+    // ΔV of point 2 typed as 7, not computed, and saved with Ctrl+S.
+    grid->setFocus();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->cell_rect(2, 3).center());
+    QTest::keyClick(grid, Qt::Key_7);
+    QtUi::instance().sync_all();
+    EXPECT_EQ(SEV.BuildGrid.TextMatrix(2, 3), "7");
+    ASSERT_TRUE(view->grab().save(folder + "/splash-typed.png"));
+    testing::BoxSeen seen;
+    testing::answer_box(QMessageBox::Yes, &seen); // "Recording File ..."
+    QTest::keyClick(view, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&seen] { return !seen.text.isEmpty(); }));
+    EXPECT_EQ(seen.text, "Recording File " + file);
+
+    // Opened again from the File menu's first recent file: the typed ΔV, its ρa computed.
+    SEV.Toolbar1.user_click_button("bilog");
+    view->action_of("F1_F")->trigger();
+    QtUi::instance().sync_all();
+    EXPECT_EQ(Field_Data(2, 4).num(), 7);
+    EXPECT_EQ(Field_Data(2, 2).num(), 132) << "K 18.85 × 7 / 1";
+    EXPECT_EQ(Field_Data(3, 2).num(), 120) << "the other points as they were";
+    EXPECT_EQ(SEV.BuildGrid.TextMatrix(2, 3), " 7");
+    ASSERT_TRUE(view->grab().save(folder + "/splash-reopened.png"));
+
+    // A new sounding shows the field grid from its first row again.
+    grid->verticalScrollBar()->setValue(20);
+    EXPECT_EQ(SEV.BuildGrid.TopRow(), 21);
+    SEV.Toolbar1.user_click_button("bilog");
+    QtUi::instance().sync_all();
+    EXPECT_EQ(grid->verticalScrollBar()->value(), 0);
 }
 
 } // namespace

@@ -22,6 +22,7 @@
 #include "sounding/open_save.h"
 
 #include <array>
+#include <tuple>
 
 namespace ohmira {
 
@@ -146,6 +147,10 @@ TEST_F(SoundingIntegrity, EverySavePathWritesTheHeaderBoxes) {
         SEV.Azimtext.user_set_text("N" + tag);
         SEV.Text18.user_set_text("comment " + tag);
         SEV.Text29.user_set_text("title " + tag);
+        // A ΔV typed and not computed is saved as the grid shows it.
+        SEV.BuildGrid.user_click_cell(2, 3);
+        for (const int key : {55, 48, 48}) // "700"
+            SEV.BuildGrid.user_key_down(key);
         for (const ScriptedAnswer &answer : p.answers)
             user.expect(answer);
         p.save();
@@ -157,6 +162,9 @@ TEST_F(SoundingIntegrity, EverySavePathWritesTheHeaderBoxes) {
         EXPECT_EQ(sounding_texts(), (Texts{"comment " + tag, "", "title " + tag, "X" + tag,
                                            "Y" + tag, "10" + tag, "N" + tag}))
             << p.name;
+        EXPECT_EQ(Field_Data(2, 4).num(), 700) << p.name;
+        EXPECT_EQ(Field_Data(2, 2).num(), 1885) << p.name; // K 18.85 × 700 / 7
+        EXPECT_EQ(Field_Data(3, 4).num(), 12.2f) << p.name;
         expect_all_answered();
     }
 }
@@ -164,6 +172,9 @@ TEST_F(SoundingIntegrity, EverySavePathWritesTheHeaderBoxes) {
 TEST_F(SoundingIntegrity, TheExitQuestionsNoSavesTheHeaderBoxes) {
     open_by_menu(a);
     SEV.Text18.user_set_text("typed before leaving");
+    SEV.BuildGrid.user_click_cell(2, 3);
+    for (const int key : {55, 48, 48}) // "700"
+        SEV.BuildGrid.user_key_down(key);
     user.expect(answer_box(vbNo));
     user.expect(answer_box(vbYes));
     Request_Exit();
@@ -173,6 +184,7 @@ TEST_F(SoundingIntegrity, TheExitQuestionsNoSavesTheHeaderBoxes) {
     std::string path = a;
     ASSERT_TRUE(Load_QD3(path));
     EXPECT_EQ(Comment, "typed before leaving");
+    EXPECT_EQ(Field_Data(2, 4).num(), 700);
     expect_all_answered();
 }
 
@@ -215,15 +227,22 @@ TEST_F(SoundingIntegrity, AFileThatIsNoSoundingChangesNothing) {
     const auto recent = Recent_Files;
     const std::string grid_point = SEV.BuildGrid.TextMatrix(2, 6);
     const std::string truncated = a_bytes.substr(0, a_bytes.find("0,0,0"));
-    const std::pair<const char *, std::string> files[] = {
-        {"hello.QD3", "hello world\r\n"}, {"garbage.QD3", "4.5 garbage\r\n"},
-        {"truncated.QD3", truncated},     {"short.QD3", a_bytes.substr(0, 30)},
-        {"hello.QDE", "hello world\r\n"}, {"hello.SEV", "hello world\r\n"},
+    const std::string not_a_number = "a value that is not a number",
+                      cut = "the file ends too early";
+    const std::tuple<const char *, std::string, std::string> files[] = {
+        {"hello.QD3", "hello world\r\n", not_a_number},
+        {"garbage.QD3", "4.5 garbage\r\n", not_a_number},
+        {"truncated.QD3", truncated, cut},
+        {"short.QD3", a_bytes.substr(0, 30), cut},
+        {"hello.QDE", "hello world\r\n", not_a_number},
+        {"hello.SEV", "hello world\r\n", cut},
     };
-    for (const auto &[name, bytes] : files) {
+    for (const auto &[name, bytes, cause] : files) {
         const std::string p = folder.write(name, bytes);
         open_by_menu(p, {answer_box(vbOK)});
-        EXPECT_EQ(box_text(user.message_boxes().size() - 1), "Reading File Error...") << name;
+        // The box names the file and the cause; the caption still names A.
+        EXPECT_EQ(box_text(user.message_boxes().size() - 1),
+                  "Reading File Error...\n\r" + p + "\n\r" + cause);
         const Sounding_Record after = current_sounding();
         EXPECT_EQ(after.file_path, before.file_path) << name;
         EXPECT_EQ(after.file_name, before.file_name) << name;
@@ -457,6 +476,36 @@ TEST_F(SoundingIntegrity, SetupOkFromWennerToSchlumbergerReadsTheShippedTable) {
     EXPECT_EQ(Field_Data(2, 3).num(), 2);
 }
 
+TEST_F(SoundingIntegrity, NewSevReadsTheTableOfTheArraySelectedWithoutOk) {
+    struct Case {
+        OptionButton *applied, *selected;
+        double first, second; // Field_Data(1, 3) and (2, 3)
+        double first_mn;      // Field_Data(1, 1)
+    };
+    const Case cases[] = {
+        {&SEV.Option3, &SEV.Option1, 1.5, 2, 0.5}, // Wenner applied, Schlumberger selected
+        {&SEV.Option1, &SEV.Option3, 1, 1.5, 0},   // the reverse
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.selected->Name());
+        {
+            OkHost ok; // the boxes of the OK's computation
+            DialogHostGuard answering{ok};
+            SEV.SSTab1.Tab(2);
+            c.applied->Value(true);
+            SEV.Command11.user_click(); // OK
+        }
+        c.selected->Value(true); // no OK
+        const std::size_t dialogs = user.records().size();
+        SEV.Toolbar1.user_click_button("bilog");
+        expect_all_answered();
+        EXPECT_EQ(user.records().size(), dialogs) << "no box, no file dialog";
+        EXPECT_EQ(Field_Data(1, 3).num(), c.first);
+        EXPECT_EQ(Field_Data(2, 3).num(), c.second);
+        EXPECT_EQ(Field_Data(1, 1).num(), c.first_mn);
+    }
+}
+
 } // namespace ohmira
 
 namespace ohmira {
@@ -480,6 +529,16 @@ TEST_F(SoundingIntegrity, ValuesTheFileCannotHoldNeverLoopTheSave) {
     EXPECT_EQ(box_text(user.message_boxes().size() - 1), "Model impossible...\n\r1000000000000");
     EXPECT_EQ(Model_Layers(1, 1).num(), 40.0);
     expect_all_answered();
+    // The Drawing-up Save stops at the box: no question, no dialog, nothing written.
+    SEV.Grid1.TextMatrix(1, 0, "50  ");
+    SEV.Grid1.TextMatrix(2, 0, "1000000000000");
+    user.expect(answer_box(vbOK));
+    SEV.Record_Button.user_click();
+    EXPECT_EQ(user.message_boxes().back().text, "Model impossible...\n\r1000000000000");
+    EXPECT_EQ(Model_Layers(1, 1).num(), 40.0) << "the model read whole or not at all";
+    EXPECT_EQ(read_file(a).value_or(""), a_bytes);
+    expect_all_answered();
+    SEV.Grid1.TextMatrix(2, 0, "200  ");
     // Beyond the range of numbers: the first digits typed are named.
     SEV.Grid1.TextMatrix(1, 0, "40  ");
     SEV.Grid1.TextMatrix(2, 1, std::string(400, '9') + "  ");
@@ -622,16 +681,31 @@ namespace ohmira {
 TEST_F(SoundingIntegrity, ANewSoundingTakesNoTextOfTheOneBefore) {
     for (MenuItem *command : {&SEV.NewFile, static_cast<MenuItem *>(nullptr)}) {
         open_by_menu(a);
+        SEV.Calcul_Button.user_click(); // the store names A
+        SEV.Bilog.user_mouse_move(0, 0, 500, 500);
+        SEV.BuildGrid.TopRow(30);
+        SEV.Grid1.TopRow(10);
+        ASSERT_NE(SEV.Text1.Text(), "");
+        ASSERT_NE(SEV.Text2.Text(), "");
         if (command)
             command->user_click();
         else
             SEV.Toolbar1.user_click_button("bilog");
-        for (TextBox *box : {&SEV.X_Texte1, &SEV.Y_Texte2, &SEV.Z_Texte3, &SEV.Azimtext,
-                             &SEV.Text18, &SEV.Text19, &SEV.Text29})
+        for (TextBox *box :
+             {&SEV.X_Texte1, &SEV.Y_Texte2, &SEV.Z_Texte3, &SEV.Azimtext, &SEV.Text18, &SEV.Text19,
+              &SEV.Text29, &SEV.Text1, &SEV.Text2, &SEV.Grid2})
             EXPECT_EQ(box->Text(), "") << box->Name();
+        EXPECT_FALSE(SEV.lastone.Enabled());
+        EXPECT_FALSE(SEV.nextone.Enabled());
+        EXPECT_EQ(SEV.BuildGrid.TopRow(), 1);
+        EXPECT_EQ(SEV.Grid1.TopRow(), 1);
+        SEV.SSTab1.Tab(1);
+        SEV.SSTab1.Tab(0); // the Main tab rebuilds the page
+        EXPECT_EQ(SEV.Caption(), "Ohmira 6.5 [NEW]");
         const std::string n = folder.path() + "/N.QD3";
         user.expect(answer_save(n));
         SEV.NRecord.user_click();
+        EXPECT_EQ(user.records().back().default_text, "") << "no earlier file proposed";
         const std::string bytes = read_file(n).value_or("");
         EXPECT_EQ(bytes.find("title A"), std::string::npos);
         EXPECT_EQ(bytes.find("comment A"), std::string::npos);
@@ -671,9 +745,10 @@ TEST_F(SoundingIntegrity, ReadersRefuseValuesTheFileCannotHoldAndNameThem) {
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        open_by_menu(folder.write(c.name, c.bytes), {answer_box(vbOK)});
+        const std::string p = folder.write(c.name, c.bytes);
+        open_by_menu(p, {answer_box(vbOK)});
         EXPECT_EQ(box_text(user.message_boxes().size() - 1),
-                  std::string("Reading File Error...\n\r") + c.value);
+                  "Reading File Error...\n\r" + p + "\n\r" + c.value);
         const Sounding_Record after = current_sounding();
         EXPECT_EQ(after.file_path, before.file_path);
         EXPECT_EQ(after.nb_points, before.nb_points);
@@ -755,6 +830,142 @@ TEST_F(SoundingIntegrity, ComputeAndFitNameWhereTheDataEndAndAValueTheFileCannot
     EXPECT_EQ(box_text(user.message_boxes().size() - 1),
               "The data end at row 4 : value too large for the file (4.948E+38)");
     EXPECT_EQ(SEV.Grid1.TextMatrix(1, 0), "");
+    expect_all_answered();
+}
+
+} // namespace ohmira
+
+namespace ohmira {
+
+TEST_F(SoundingIntegrity, OpeningNeverRecomputesTheResistivities) {
+    struct Case {
+        const char *name;
+        std::vector<std::array<double, 6>> points;
+    };
+    const Case cases[] = {
+        // ρa well above the full-array value of the first point: read as a half array.
+        {"HALF.QD3",
+         {{1.5, 27.8, 0.5, 1.2, 6.28, 10},
+          {2.5, 35, 0.5, 1, 19.24, 10},
+          {4, 41, 0.5, 0.8, 49.87, 10},
+          {6, 45, 0.5, 0.4, 112, 10}}},
+        // Points 2 and 3 repeat spacing and ρa: a shift-compensated file.
+        {"SHIFT.QD3",
+         {{1.5, 50, 0.5, 0, 0, 0},
+          {2.5, 70, 0.5, 0, 0, 0},
+          {2.5, 70, 1.5, 0, 0, 0},
+          {4, 120, 1.5, 0, 0, 0},
+          {6, 150, 1.5, 0, 0, 0},
+          {6, 180, 2.5, 0, 0, 0},
+          {10, 200, 2.5, 0, 0, 0}}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string bytes = qd3_bytes(c.points, {{40, 2}, {200, 0}}, {"", "", "t"});
+        const std::string p = folder.write(c.name, bytes);
+        open_by_menu(p);
+        for (std::size_t i = 0; i < c.points.size(); ++i)
+            EXPECT_EQ(Field_Data(static_cast<int>(i) + 1, 2).num(),
+                      static_cast<float>(c.points[i][1]))
+                << i;
+        user.expect(answer_box(vbYes)); // "Recording File"
+        SEV.NRecord.user_click();
+        EXPECT_EQ(read_file(p).value_or(""), bytes);
+        expect_all_answered();
+    }
+}
+
+} // namespace ohmira
+
+namespace ohmira {
+
+TEST_F(SoundingIntegrity, RightAfterAnOpenTheOverlayKeysOnlyBeep) {
+    open_by_menu(a);
+    SEV.Calcul_Button.user_click();
+    const std::string b_bytes =
+        qd3_bytes({{1, 10, 0.2, 1, 1, 1}, {2, 12, 0.2, 1, 1, 1}, {3, 14, 0.2, 1, 1, 1}},
+                  {{9, 1}, {90, 0}}, {"", "", "B", "", "", "", ""});
+    const std::string b = folder.write("B.QD3", b_bytes);
+    open_by_menu(b);
+    SEV.SSTab1.Tab(1); // the sheet drawn is no computation either
+    SEV.SSTab1.Tab(0);
+    ASSERT_EQ(Fresh_Load, vbTrue);
+    for (CommandButton *key : {&SEV.lastone, &SEV.nextone}) {
+        reset_beep_count();
+        key->Enabled(true);
+        key->user_click();
+        EXPECT_EQ(beep_count(), 1) << key->Name();
+        EXPECT_EQ(Model_Layers(1, 1).num(), 9.0) << key->Name();
+    }
+    user.expect(answer_box(vbYes));
+    SEV.NRecord.user_click();
+    EXPECT_EQ(read_file(b).value_or(""), b_bytes);
+    expect_all_answered();
+}
+
+} // namespace ohmira
+
+namespace ohmira {
+
+// The scripted user, who also notes the window's caption whenever a box is up.
+class CaptionWatchingUser : public ScriptedDialogHost {
+public:
+    int message_box(const MessageBoxRequest &request) override {
+        captions.push_back(SEV.Caption());
+        return ScriptedDialogHost::message_box(request);
+    }
+    std::vector<std::string> captions;
+};
+
+TEST_F(SoundingIntegrity, TheCaptionNamesTheFileOnScreenOnly) {
+    open_by_menu(a);
+    const std::string shown_a = "Ohmira 6.5 [" + a + "]";
+    EXPECT_EQ(SEV.Caption(), shown_a);
+    EXPECT_EQ(SEV.Text1.Text(), "A.QD3") << "the status box names the sounding read";
+    {
+        // A bad file from the recent files: its box is up while the caption names A.
+        CaptionWatchingUser watching;
+        DialogHostGuard answering{watching};
+        watching.expect(answer_box(vbOK));
+        Recent_Files(2) = folder.write("BAD.QD3", "hello world\r\n");
+        SEV.F2_F.user_click();
+        EXPECT_EQ(watching.captions, std::vector<std::string>{shown_a});
+        EXPECT_EQ(SEV.Caption(), shown_a);
+    }
+    // An older file shows its own name until its QD3 file is written.
+    const std::string sev = folder.write("OLD.SEV", "T\r\nx\r\n1,3,1\r\n1,1,120,1.5,40,2,0\r\n"
+                                                    "2,1,110,2\r\n3,1,100,3\r\n");
+    open_by_menu(sev);
+    SEV.SSTab1.Tab(1);
+    SEV.SSTab1.Tab(0);
+    EXPECT_EQ(SEV.Caption(), "Ohmira 6.5 [" + sev + "]");
+    user.expect(answer_box(vbYes));
+    SEV.NRecord.user_click();
+    EXPECT_EQ(SEV.Caption(), "Ohmira 6.5 [" + folder.path() + "/OLD.QD3]");
+    // A conversion whose QD3 file is not written: the caption names the file converted, and the
+    // grid shows its points, nothing typed into the sounding before.
+    SEV.BuildGrid.user_click_cell(2, 3);
+    SEV.BuildGrid.user_key_down('9');
+    const std::string ves = folder.write("WELL.VES", test::abem_sample());
+    user.expect(answer_open({ves}));
+    user.expect(answer_box(vbNo)); // "Recording File"
+    user.expect(cancel_save());
+    SEV.NAbem.user_click();
+    SEV.SSTab1.Tab(1);
+    SEV.SSTab1.Tab(0);
+    EXPECT_FALSE(file_exists(folder.path() + "/WELL.QD3"));
+    EXPECT_EQ(SEV.Caption(), "Ohmira 6.5 [" + ves + "]");
+    EXPECT_EQ(SEV.BuildGrid.TextMatrix(2, 3), "");
+    expect_all_answered();
+}
+
+TEST_F(SoundingIntegrity, AfterASaveTheModelCurveStaysDrawn) {
+    open_by_menu(a);
+    const std::size_t with_model = SEV.Bilog.picture().size();
+    user.expect(answer_box(vbYes)); // the point count
+    user.expect(answer_box(vbYes)); // "Recording File"
+    SEV.SaveButton.user_click();
+    EXPECT_EQ(SEV.Bilog.picture().size(), with_model);
     expect_all_answered();
 }
 

@@ -218,3 +218,51 @@ TEST_F(StartupTest, SplashButtons) {
 }
 
 } // namespace ohmira
+
+namespace ohmira {
+
+TEST_F(StartupTest, ASoundingOpenedFromTheSplashIsSavedAsItWasRead) {
+    std::string bytes = "3.5\r\n15,2780,50,12,628,10\r\n25,3500,50,10,1924,10\r\n"
+                        "40,4100,50,8,4987,10\r\n4000,200,0\r\n20000,0,200\r\n";
+    for (int j = 3; j <= 20; ++j)
+        bytes += "0,0,0\r\n";
+    for (const char *text : {"c", "", "t", "1", "2", "3", "4"})
+        bytes += std::string("\"") + text + "\"\r\n";
+    const std::string p = folder.write("SPLASH.QD3", bytes);
+    struct Case {
+        const char *name;
+        std::function<void(Form &)> act;
+        std::vector<ScriptedAnswer> then;
+    };
+    const Case cases[] = {
+        {"Open", [](Form &) { frmSplash.Command4.user_click(); }, {answer_open({p})}},
+        {"Last file", [](Form &) { frmSplash.Command3.user_click(); }, {}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        reset_SEV();
+        reset_frmSplash();
+        reset_all_state();
+        folder.write("SPLASH.QD3", bytes);
+        write_ini("[File]\r\nFile 1=" + p + "\r\n");
+        start(c.act, c.then);
+        ASSERT_EQ(File_Path, p);
+        EXPECT_EQ(Array_Factor, 2) << "the half array read stays";
+        EXPECT_EQ(SEV.Check10.Value(), vbChecked);
+        EXPECT_EQ(SEV.BuildGrid.TextMatrix(2, 2), " 2.5");
+        EXPECT_EQ(SEV.BuildGrid.TextMatrix(2, 3), " 1");
+        EXPECT_EQ(SEV.BuildGrid.TextMatrix(2, 4), " 10");
+        EXPECT_EQ(SEV.BuildGrid.TextMatrix(2, 6), " 35");
+        user.expect(answer_box(vbYes)); // "Recording File"
+        SEV.NRecord.user_click();
+        EXPECT_EQ(read_file(p).value_or(""), bytes);
+        // The data page's Save computes the rows from the grid: the same numbers again.
+        user.expect(answer_box(vbYes));
+        user.expect(answer_box(vbYes));
+        SEV.SaveButton.user_click();
+        EXPECT_EQ(read_file(p).value_or(""), bytes);
+        expect_all_answered();
+    }
+}
+
+} // namespace ohmira

@@ -106,10 +106,12 @@ TEST_F(BackupTest, RestoreThatCannotReadSaysSoAndKeepsTheSounding) {
     struct Case {
         const char *what;
         std::string bytes; // empty: no file at all
+        const char *cause;
     };
-    const Case cases[] = {{"missing", ""},
-                          {"truncated", "3.5\r\n100,1000,"},
-                          {"points without their model", "2\r\n100,1000,50,2000,0,0,0\r\n"}};
+    const Case cases[] = {{"missing", "", "file not found or not readable"},
+                          {"truncated", "3.5\r\n100,1000,", "the file ends too early"},
+                          {"points without their model", "2\r\n100,1000,50,2000,0,0,0\r\n",
+                           "the file ends too early"}};
     for (const Case &c : cases) {
         const auto before = host_.message_boxes().size();
         File_Name = "mine.QD3";
@@ -126,7 +128,8 @@ TEST_F(BackupTest, RestoreThatCannotReadSaysSoAndKeepsTheSounding) {
         Restore_Backup();
         const auto boxes = host_.message_boxes();
         ASSERT_EQ(boxes.size(), before + 1) << c.what;
-        EXPECT_EQ(boxes.back().text, "Reading File Error...") << c.what;
+        EXPECT_EQ(boxes.back().text, "Reading File Error...\n\r" + bak + "\n\r" + c.cause)
+            << c.what;
         EXPECT_EQ(File_Name, "mine.QD3") << c.what;
         EXPECT_EQ(File_Path, path("mine.QD3")) << c.what;
         EXPECT_EQ(Nb_Points, 2) << c.what;

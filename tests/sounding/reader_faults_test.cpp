@@ -78,7 +78,16 @@ TEST_F(ReaderFaultsTest, OlderFilesKeepWhatFitsThenTellTheError) {
     EXPECT_EQ(Field_Data(51, 1).num(), 51);
     EXPECT_EQ(Model_Layers(1, 20).num(), 50);
     ASSERT_EQ(host_.message_boxes().size(), 2u);
-    EXPECT_EQ(host_.message_boxes()[1].text, "Reading File Error...\n\r51 of 53 points kept");
+    EXPECT_EQ(host_.message_boxes()[1].text,
+              "Reading File Error...\n\r51 of 53 points kept\n\r20 of 21 layers kept");
+
+    sev = write_bytes("layers.SEV", sev_with(30, 22));
+    host_.expect(answer_box(vbOK));
+    EXPECT_TRUE(Load_SEV(sev));
+    EXPECT_EQ(Nb_Points, 30);
+    EXPECT_EQ(Model_Layers(1, 20).num(), 50);
+    ASSERT_EQ(host_.message_boxes().size(), 3u);
+    EXPECT_EQ(host_.message_boxes()[2].text, "Reading File Error...\n\r20 of 22 layers kept");
 }
 
 TEST_F(ReaderFaultsTest, SevRowsCarryNoColumnsOfTheSoundingBefore) {
@@ -172,8 +181,9 @@ TEST_F(ReaderFaultsTest, DamagedFilesNeverBreakTheReaders) {
             }
             const std::string p = write_bytes("d." + ext, damaged);
             if (ext == "TXT") {
+                // Wenner's layout or Schlumberger's, by the array selected.
+                (round % 2 ? SEV.Option3 : SEV.Option1).Value(true);
                 Spacing_File = p;
-                Niveau = round % 2 ? "2" : "0";
                 File_Name = "NEW";
                 Field_Data.clear();
                 Load_build();

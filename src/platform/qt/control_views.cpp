@@ -511,7 +511,11 @@ int grid_key_code(const QKeyEvent &e) {
 class GridView : public ControlView {
 public:
     GridView(FlexGrid &g, QWidget *parent) : ControlView(g, new GridWidget(g, parent)), grid_(g) {
-        QtUi::instance().register_widget(static_cast<GridWidget *>(widget())->viewport(), this);
+        auto *w = static_cast<GridWidget *>(widget());
+        QtUi::instance().register_widget(w->viewport(), this);
+        // The model knows the first row shown, whoever scrolled.
+        QObject::connect(w->verticalScrollBar(), &QScrollBar::valueChanged,
+                         [this](int value) { grid_.user_scroll_to(value + grid_.FixedRows()); });
     }
     bool key_press(QKeyEvent &e) override {
         if (!grid_.Enabled() || e.key() == Qt::Key_Tab || e.key() == Qt::Key_Backtab)
@@ -578,6 +582,10 @@ protected:
             col_ = grid_.Col();
             w->scroll_to_current();
         }
+        if (grid_.scroll_requests() != scroll_requests_) {
+            scroll_requests_ = grid_.scroll_requests();
+            w->verticalScrollBar()->setValue(grid_.TopRow() - grid_.FixedRows());
+        }
     }
     QPalette::ColorRole back_role() const override { return QPalette::Base; }
     QPalette::ColorRole fore_role() const override { return QPalette::Text; }
@@ -609,6 +617,7 @@ private:
     FlexGrid &grid_;
     GridCellEditor *editor_ = nullptr; // owned by the grid's viewport
     int row_ = -1, col_ = -1;
+    int scroll_requests_ = 0;
     bool pressed_ = false;
     Seen last_seen_;
 };
