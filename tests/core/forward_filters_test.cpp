@@ -117,7 +117,7 @@ TEST(ForwardFilters, ThickLayerScreensTheDepth) {
     Layered_Earth earth = earth_of({{50, 190}, {20, 1}, {1e6, 0}});
     double t = 0;
     ASSERT_TRUE(resistivity_transform(earth, 10.0, t));
-    EXPECT_EQ(t, 50.0);
+    EXPECT_DOUBLE_EQ(t, 50.0);
     ASSERT_TRUE(resistivity_transform(earth, 10.5, t));
     EXPECT_NE(t, 50.0);
     EXPECT_NEAR(t, 50.0, 1e-12);
