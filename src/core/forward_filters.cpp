@@ -105,33 +105,30 @@ double dot(std::span<const double> taps, const double *values) {
     return ((s0 + s1) + (s2 + s3)) + ((s4 + s5) + (s6 + s7));
 }
 
-// tanh(u) of a layer, u = h / lambda: 1 where the layer screens everything below it, NaN where u
-// is no number. Formed from e = exp(-2u) - 1 as -e / (2 + e), exact to rounding for every u.
-double layer_tanh(double u) {
+// A layer's factor e = exp(-2u) - 1, u = h / lambda (tanh u = -e / (2 + e)): -1 where the layer
+// screens everything below it (tanh u is 1 in double precision), NaN where u is no number.
+double layer_factor(double u) {
     if (!std::isfinite(u)) {
         return Not_A_Number;
     }
-    if (u >= Screening_Ratio) {
-        return 1.0;
-    }
-    const double e = std::expm1(-2.0 * u);
-    return -e / (2.0 + e);
+    return u >= Screening_Ratio ? -1.0 : std::expm1(-2.0 * u);
 }
 
-// One layer of the recurrence T := (T + rho th) / (1 + T th / rho) on T carried as the fraction
-// num / den, so that nothing is divided until the top. Neither part ever shrinks, and each grows
-// by at most 1 + (the largest resistivity over the smallest) per layer, so twenty layers of
-// contrast 1.5e8 stay far from an overflow; beyond, the overflow gives NaN.
-inline void transform_step(double th, double rho, double inverse_rho, double &num, double &den) {
-    const double n = num, d = den;
-    num = n + (rho * th) * d;
-    den = d + (inverse_rho * th) * n;
+// One layer of the recurrence T := (T + rho th) / (1 + T th / rho), th = -e / (2 + e), on T
+// carried as the fraction num / den and both multiplied by 2 + e, so that nothing is divided until
+// the top. Neither part ever shrinks, and each grows by at most 2 (1 + the largest resistivity over
+// the smallest) per layer, so twenty layers of contrast 1.5e8 stay far from an overflow; beyond,
+// the overflow gives NaN.
+inline void transform_step(double e, double rho, double inverse_rho, double &num, double &den) {
+    const double n = num, d = den, two = 2.0 + e;
+    num = two * n - (rho * e) * d;
+    den = two * d - (inverse_rho * e) * n;
 }
 
 // A zero resistivity above the half-space divides by zero wherever the layer is not screened;
 // where it is, the transform is that layer's resistivity whatever lies below.
-inline void zero_resistivity_step(double th, double &num, double &den) {
-    num = th == 1.0 ? 0.0 : Not_A_Number;
+inline void zero_resistivity_step(double e, double &num, double &den) {
+    num = e == -1.0 ? 0.0 : Not_A_Number;
     den = 1.0;
 }
 
@@ -166,6 +163,12 @@ Flat_Transform flat_transform(const Layered_Earth &earth) {
     return flat;
 }
 
+// The whole decade at or above the reach of the flat transform; -inf without one.
+double reach_decade(const Flat_Transform &flat) {
+    return flat.reach > 0.0 ? std::ceil(std::log10(flat.reach))
+                            : -std::numeric_limits<double>::infinity();
+}
+
 // Position of a spacing among the abscissas: spacing = 10^((index + offset) / 16), |offset| <= 0.5.
 bool position_of(double spacing, int &index, double &offset) {
     if (!(spacing > 0.0) || !std::isfinite(spacing)) {
@@ -181,7 +184,7 @@ bool position_of(double spacing, int &index, double &offset) {
 } // namespace
 
 // The tables of one computation and what is kept of them for the next: the abscissas (as long as
-// the spacings are the same), each layer's tanh row (as long as its thickness is), and the
+// the spacings are the same), each layer's factors (as long as its thickness is the same), and the
 // transform at the top of each layer (as long as the layers below it are the same), so that a
 // trial that changes layer p recomputes layers p..1 only, with the same arithmetic.
 struct Forward_Workspace::State {
@@ -229,6 +232,29 @@ struct Forward_Workspace::State {
         return sample_spacing;
     }
 
+    // What the tables were planned for; a fit's trials keep all of it but the model.
+    struct Plan_Key {
+        Array_Type array = Array_Type::Schlumberger;
+        int ab2min = 0, count = -1;
+        double reach = 0.0; // the two-electrode tail's reach, rounded to a decade
+        std::vector<double> spacings;
+    } plan;
+
+    bool same_plan(Array_Type array, int ab2min, int count, std::span<const double> spacings,
+                   const Flat_Transform &flat) {
+        const double reach = array == Array_Type::Dipole ? reach_decade(flat) : 0.0;
+        const bool same = plan.count == count && plan.array == array && plan.ab2min == ab2min &&
+                          plan.reach == reach &&
+                          std::equal(spacings.begin(), spacings.end(), plan.spacings.begin(),
+                                     plan.spacings.end());
+        plan.array = array;
+        plan.ab2min = ab2min;
+        plan.count = count;
+        plan.reach = reach;
+        plan.spacings.assign(spacings.begin(), spacings.end());
+        return same;
+    }
+
     int table_for(double offset) {
         for (std::size_t i = 0; i < planned.size(); ++i) {
             if (std::fabs(planned[i].offset - offset) <= Offset_Tolerance) {
@@ -250,7 +276,7 @@ struct Forward_Workspace::State {
     }
 
     // The abscissas every table needs: its spacings' taps and, for the two-electrode tail, up to
-    // the reach of the flat transform (rounded up to a whole decade so that a fit's trials keep
+    // the reach of the flat transform (rounded up to a whole decade, so that a fit's trials keep
     // their tables). Tables that do not fit are dropped, the curve's (the first) never.
     void size_tables(const Filter &filter, const Flat_Transform &flat) {
         const int taps = static_cast<int>(filter.taps.size());
@@ -260,13 +286,9 @@ struct Forward_Workspace::State {
             table.hi = table.last + filter.first_tap + taps - 1;
             if (filter.tail_weight != 0.0) {
                 ++table.hi; // the tail starts at the abscissa after the last tap
-                if (flat.reach > 0.0) {
-                    const double reach =
-                        std::ceil(std::log10(flat.reach) * Per_Decade - table.offset);
-                    const double decades = std::ceil(reach / Per_Decade) * Per_Decade;
-                    if (decades > table.hi && decades - table.lo < Max_Table_Entries / 2) {
-                        table.hi = static_cast<int>(decades);
-                    }
+                const double top = reach_decade(flat) * Per_Decade;
+                if (top > table.hi && top - table.lo < Max_Table_Entries / 2) {
+                    table.hi = static_cast<int>(top);
                 }
             }
             total += table.hi - table.lo + 1;
@@ -282,7 +304,7 @@ struct Forward_Workspace::State {
         }
     }
 
-    // Abscissas of the planned tables, and each layer's tanh row; both kept from the last call
+    // Abscissas of the planned tables, and each layer's factors; both kept from the last call
     // while the tables and the thickness are the same.
     void prepare(const Layered_Earth &earth) {
         if (planned != tables) {
@@ -318,7 +340,7 @@ struct Forward_Workspace::State {
             }
             r.resize(lambda.size());
             for (std::size_t e = 0; e < lambda.size(); ++e) {
-                r[e] = layer_tanh(h * inverse_lambda[e]);
+                r[e] = layer_factor(h * inverse_lambda[e]);
             }
             row_thickness[static_cast<std::size_t>(i)] = h;
         }
@@ -387,11 +409,11 @@ struct Forward_Workspace::State {
         }
     }
 
-    static void layer_block(const double *__restrict th, double rho, double *__restrict num,
+    static void layer_block(const double *__restrict factor, double rho, double *__restrict num,
                             double *__restrict den) {
         const double inverse = 1.0 / rho;
         for (std::size_t k = 0; k < Block; ++k) {
-            transform_step(th[k], rho, inverse, num[k], den[k]);
+            transform_step(factor[k], rho, inverse, num[k], den[k]);
         }
     }
 
@@ -408,11 +430,11 @@ struct Forward_Workspace::State {
             double num = earth.rho[n], den = 1.0;
             for (int i = n - 1; i >= 1; --i) {
                 const double rho = earth.rho[i];
-                const double th = row[static_cast<std::size_t>(i)][e];
+                const double factor = row[static_cast<std::size_t>(i)][e];
                 if (rho == 0.0) {
-                    zero_resistivity_step(th, num, den);
+                    zero_resistivity_step(factor, num, den);
                 } else {
-                    transform_step(th, rho, 1.0 / rho, num, den);
+                    transform_step(factor, rho, 1.0 / rho, num, den);
                 }
             }
             t[e] = num / den;
@@ -465,12 +487,12 @@ bool resistivity_transform(const Layered_Earth &earth, double lambda, double &t)
     double num = earth.rho[n];
     double den = 1.0;
     for (int i = n - 1; i >= 1; --i) {
-        const double th = layer_tanh(earth.thickness[i] * (1.0 / lambda));
+        const double e = layer_factor(earth.thickness[i] * (1.0 / lambda));
         const double rho = earth.rho[i];
         if (rho == 0.0) {
-            zero_resistivity_step(th, num, den);
+            zero_resistivity_step(e, num, den);
         } else {
-            transform_step(th, rho, 1.0 / rho, num, den);
+            transform_step(e, rho, 1.0 / rho, num, den);
         }
     }
     const double value = num / den;
@@ -504,29 +526,32 @@ Forward_Failure compute_curve_and_values(const Layered_Earth &earth, Array_Type 
     Forward_Workspace::State &s = state_of(workspace);
     const Filter filter = filter_of(array);
     const Flat_Transform flat = flat_transform(earth);
-    s.planned.clear();
-    // The curve's table comes first: sample k lies at position 16 ab2min + 2 k, offset 0.
-    const int curve_start = Per_Decade * ab2min;
-    if (count > 0) {
-        const int table = s.table_for(0.0);
-        s.serve(table, curve_start);
-        s.serve(table, curve_start + Filter_Substeps * (count - 1));
-    }
-    // Values are computed for the spacings the curve spans, from its first sample to its last.
-    const double curve_end = curve_start + Filter_Substeps * (count - 1) + Offset_Tolerance;
     const std::size_t points = std::min(spacings.size(), values.size());
-    s.members.assign(points, {});
-    for (std::size_t i = 0; i < points; ++i) {
-        int position = 0;
-        double offset = 0.0;
-        if (position_of(spacings[i], position, offset) &&
-            position + offset >= curve_start - Offset_Tolerance && position + offset <= curve_end) {
-            const int table = s.table_for(offset);
-            s.serve(table, position);
-            s.members[i] = {table, position};
+    const int curve_start = Per_Decade * ab2min;
+    if (!s.same_plan(array, ab2min, count, spacings.first(points), flat)) {
+        s.planned.clear();
+        // The curve's table comes first: sample k lies at position 16 ab2min + 2 k, offset 0.
+        if (count > 0) {
+            const int table = s.table_for(0.0);
+            s.serve(table, curve_start);
+            s.serve(table, curve_start + Filter_Substeps * (count - 1));
         }
+        // Values are computed for the spacings the curve spans, from its first sample to its last.
+        const double curve_end = curve_start + Filter_Substeps * (count - 1) + Offset_Tolerance;
+        s.members.assign(points, {});
+        for (std::size_t i = 0; i < points; ++i) {
+            int position = 0;
+            double offset = 0.0;
+            if (position_of(spacings[i], position, offset) &&
+                position + offset >= curve_start - Offset_Tolerance &&
+                position + offset <= curve_end) {
+                const int table = s.table_for(offset);
+                s.serve(table, position);
+                s.members[i] = {table, position};
+            }
+        }
+        s.size_tables(filter, flat);
     }
-    s.size_tables(filter, flat);
     s.prepare(earth);
     s.transform(earth);
     s.sum_tails(filter, flat);
