@@ -16,10 +16,12 @@ apparent resistivity up to w = 12, and what the filter does up to w = 19 shows i
 Each filter samples the transform every 1/16 decade, two samples per curve step of 1/8 decade, so
 its response repeats every 2 pi / (ln 10 / 16) = 43.7 in w. The kernel's response is tapered by
 0.5 erfc((w - 21.8) / 1.5), 21.8 being half that period, and transformed back; the response of
-the resulting taps, aliases included, matches the kernel's to 1e-13 up to w = 12, 1e-10 up to 15,
+the resulting taps, aliases included, matches the kernel's to 1e-11 up to w = 12, 1e-10 up to 15,
 5e-6 up to 17 and 1e-3 (Schlumberger) to 1e-2 (Wenner, two-electrode) at 19; `check` prints these
-figures. Taps below 1e-14 at either end are left out, and each filter is scaled to add up to 1, so
-a homogeneous earth gives its resistivity. Against exact solutions of two-layer earths with
+figures. Taps below 1e-14 toward short abscissas (where the transform is the top layer's
+resistivity, up to 1.5e8 times the apparent one) and below 1e-12 toward long ones (where it grows
+at most as fast as the abscissa) are left out, and each filter is scaled to add up to 1, so a
+homogeneous earth gives its resistivity. Against exact solutions of two-layer earths with
 contrasts up to 1.5e8 either way, over 11 decades of spacing to thickness, the filters stay within
 2e-6 of the exact apparent resistivity.
 
@@ -41,7 +43,9 @@ from scipy.special import erfc, loggamma
 SUBSTEPS = 2  # transform samples per curve step of 1/8 decade
 STEP = np.log(10.0) / (8 * SUBSTEPS)
 PASS, TAPER = 21.8, 1.5
-CUT = 1e-14
+# Taps are cut where they fall below these: at short abscissas the transform is the top layer's
+# resistivity, up to 1.5e8 times the apparent one; at long ones it grows at most as the abscissa.
+CUT_SHORT, CUT_LONG = 1e-14, 1e-12
 DIPOLE_TAIL_Z = 11.5  # the two-electrode taps beyond are the exact geometric tail
 W_POINTS = 8001
 
@@ -73,8 +77,9 @@ def kernel_samples(kind, n):
 def design(kind):
     n = np.arange(int(np.floor(-25.0 / STEP)), int(np.ceil(25.0 / STEP)) + 1)
     taps = kernel_samples(kind, n)
-    keep = np.where(np.abs(taps) > CUT)[0]
-    lo, hi = keep[0], keep[-1] + 1
+    # Long abscissas are the small n (n = -z / STEP).
+    lo = np.where((np.abs(taps) > CUT_LONG) & (n <= 0))[0][0]
+    hi = np.where((np.abs(taps) > CUT_SHORT) & (n >= 0))[0][-1] + 1
     tail = None
     if kind == "Dipole":
         # Long abscissas are the small n; the direct taps end at z = DIPOLE_TAIL_Z.

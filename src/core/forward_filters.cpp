@@ -212,9 +212,10 @@ struct Forward_Workspace::State {
     std::array<std::vector<double>, Model_Columns> row;
     std::array<double, Model_Columns> row_thickness{};
     // Per layer i >= 2: the transform at the top of layer i as num / den, for the layers of
-    // `kept` from i down (valid when kept.layers > 0).
+    // `kept` from i down; kept for the layers tops_from and below (when kept.layers > 0).
     std::array<std::vector<double>, Model_Columns> top_num, top_den;
     Layered_Earth kept;
+    int tops_from = 0;
     std::vector<double> t, tail;
     // The spacings 10^(ab2min + k / 8) of the curve's samples, for sample_ab2min.
     std::array<double, Curve_Rows> sample_spacing{};
@@ -339,15 +340,49 @@ struct Forward_Workspace::State {
                 continue;
             }
             r.resize(lambda.size());
-            for (std::size_t e = 0; e < lambda.size(); ++e) {
-                r[e] = layer_factor(h * inverse_lambda[e]);
-            }
+            factors(h, r);
             row_thickness[static_cast<std::size_t>(i)] = h;
         }
     }
 
-    // The deepest layer that differs from the kept one: the recurrence restarts there. 0 when
-    // nothing changed, layers - 1 (the whole recurrence) without kept tops.
+    // A layer's factors e = exp(-2 h / lambda) - 1 at every abscissa. In each table the top decade
+    // is computed; every lower abscissa, a decade below another, from that one: with q = 1 + e
+    // there, q^10 here, so e = e' (1 + q + ... + q^9), a product of positive terms that loses
+    // about 5e-16 per decade instead of an exponential per abscissa. Where the layer screens what
+    // lies below, -1.
+    void factors(double h, std::vector<double> &r) const {
+        std::fill(r.begin(), r.end(), -1.0); // the padding too: nothing reads it
+        if (!std::isfinite(h) || h < 0.0) {
+            for (std::size_t e = 0; e < entries; ++e) {
+                r[e] = layer_factor(h * inverse_lambda[e]);
+            }
+            return;
+        }
+        for (const auto &table : tables) {
+            const int first = table.base, last = table.base + table.hi - table.lo;
+            for (int e = last; e >= first; --e) {
+                const std::size_t k = static_cast<std::size_t>(e);
+                const double u = h * inverse_lambda[k];
+                if (!(u < Screening_Ratio)) {
+                    r[k] = layer_factor(u); // -1 from here down, NaN without an abscissa
+                    if (std::isnan(r[k])) {
+                        continue;
+                    }
+                    break;
+                }
+                if (e > last - Per_Decade) {
+                    r[k] = std::expm1(-2.0 * u);
+                    continue;
+                }
+                const double above = r[k + Per_Decade];
+                const double q = 1.0 + above, q2 = q * q;
+                r[k] = above * ((1.0 + q) * (1.0 + q2 * (1.0 + q2 * (1.0 + q2 * (1.0 + q2)))));
+            }
+        }
+    }
+
+    // The deepest layer that differs from the kept earth. 0 when nothing changed, layers - 1
+    // (the whole recurrence) when the half-space or the layer count did, or nothing is kept.
     int restart_layer(const Layered_Earth &earth) const {
         const int n = earth.layers;
         if (kept.layers != n || kept.rho[n] != earth.rho[n]) {
@@ -379,29 +414,40 @@ struct Forward_Workspace::State {
             kept.layers = 0;
             return;
         }
-        const int p = restart_layer(earth);
+        const int changed = restart_layer(earth);
+        if (kept.layers != n || changed == n - 1) {
+            tops_from = n; // the half-space's own value is the only top kept
+        }
+        if (changed == 0) {
+            return; // the same earth: the transform stands
+        }
         for (int i = 2; i < n; ++i) {
             top_num[static_cast<std::size_t>(i)].resize(lambda.size());
             top_den[static_cast<std::size_t>(i)].resize(lambda.size());
         }
-        for (std::size_t b = 0; b < lambda.size() && p > 0; b += Block) {
+        // From the deepest kept top at or below the changed layer; the tops of the layers between
+        // are kept on the way, those of the changed layer and above are not: the next trial most
+        // likely changes the same layer again.
+        const int start = std::max(changed, tops_from - 1);
+        for (std::size_t b = 0; b < lambda.size(); b += Block) {
             double num[Block], den[Block];
-            if (p == n - 1) {
+            if (start == n - 1) {
                 std::fill(num, num + Block, earth.rho[n]);
                 std::fill(den, den + Block, 1.0);
             } else {
-                std::copy_n(top_num[static_cast<std::size_t>(p + 1)].data() + b, Block, num);
-                std::copy_n(top_den[static_cast<std::size_t>(p + 1)].data() + b, Block, den);
+                std::copy_n(top_num[static_cast<std::size_t>(start + 1)].data() + b, Block, num);
+                std::copy_n(top_den[static_cast<std::size_t>(start + 1)].data() + b, Block, den);
             }
-            for (int i = p; i >= 1; --i) {
+            for (int i = start; i >= 1; --i) {
                 layer_block(row[static_cast<std::size_t>(i)].data() + b, earth.rho[i], num, den);
-                if (i >= 2) {
+                if (i > changed) {
                     std::copy_n(num, Block, top_num[static_cast<std::size_t>(i)].data() + b);
                     std::copy_n(den, Block, top_den[static_cast<std::size_t>(i)].data() + b);
                 }
             }
             divide_block(num, den, t.data() + b);
         }
+        tops_from = changed + 1;
         kept.layers = n;
         for (int i = 1; i <= n; ++i) {
             kept.rho[i] = earth.rho[i];
