@@ -148,13 +148,14 @@ TEST(ForwardFilters, TwentyLayersOfExtremeContrastStayFiniteAndPositive) {
 // series and above 0 for every array, at contrasts up to 1.5e8 either way, thicknesses from 0.01 to
 // 1000 m and spacings from 0.01 to 32767 m (so spacing over thickness from 1e-5 to 3e6). Among
 // them: 0.001 ohm·m, 10 m over 150000 ohm·m at 1 m, where the two-electrode transform keeps
-// rising up to 1.5e9 m.
+// rising up to 1.5e9 m (a tail cut at 10^7.9 m leaves the value 7.5 % short), and 150000 ohm·m,
+// 10 m over 0.001 ohm·m at 178 m (a Schlumberger filter exact only up to w = 10 is 0.34 % over).
 TEST(ForwardFilters, TwoLayerEarthsAgreeWithTheImageSeries) {
     const std::pair<double, double> contrasts[] = {
         {100, 0.01}, {100, 1},        {100, 50},       {100, 200},  {100, 10000},
         {100, 1e6},  {0.001, 150000}, {150000, 0.001}, {0.001, 15}, {150000, 1500},
     };
-    const double field[] = {0.013, 0.15, 1.5, 7.7, 25, 120, 850, 4300, 32767};
+    const double field[] = {0.013, 0.15, 1, 1.5, 7.7, 25, 120, 850, 4300, 32767};
     double worst = 0.0;
     for (const auto array : All_Arrays) {
         for (const auto &[rho1, rho2] : contrasts) {
@@ -174,7 +175,7 @@ TEST(ForwardFilters, TwoLayerEarthsAgreeWithTheImageSeries) {
                         << " at " << spacing << " m";
                     worst = std::max(worst, std::fabs(value / exact - 1.0));
                 };
-                for (int k = 0; k <= curve.last; k += 3) {
+                for (int k = 0; k <= curve.last; k += 2) {
                     expect_exact(curve.spacing[k], curve.rho[k]);
                 }
                 for (std::size_t i = 0; i < std::size(field); ++i) {
