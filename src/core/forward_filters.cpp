@@ -207,8 +207,8 @@ struct Forward_Workspace::State {
     std::vector<Member> members;
     std::vector<double> lambda, inverse_lambda;
     std::size_t entries = 0; // abscissas in use; lambda is padded to whole blocks
-    // Per layer: tanh(h / lambda) at every abscissa, for the thickness in row_thickness (NaN:
-    // none).
+    // Per layer: its factors (see factors()) at every abscissa, for the thickness in row_thickness
+    // (NaN: none).
     std::array<std::vector<double>, Model_Columns> row;
     std::array<double, Model_Columns> row_thickness{};
     // Per layer i >= 2: the transform at the top of layer i as num / den, for the layers of
@@ -396,8 +396,9 @@ struct Forward_Workspace::State {
         return 0;
     }
 
-    // The transform at every abscissa, from layer p up, each block through all those layers at
-    // once. A value that is no number (an overflow, no abscissa) makes every sum reading it one.
+    // The transform at every abscissa, from the changed layer up, each block through all those
+    // layers at once. A value that is no number (an overflow, no abscissa) makes every sum reading
+    // it one.
     void transform(const Layered_Earth &earth) {
         const int n = earth.layers;
         if (n <= 1) {

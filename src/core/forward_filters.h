@@ -44,10 +44,11 @@ enum class Forward_Failure {
 // fails (a zero resistivity above the half-space, an overflow); t is then unchanged.
 bool resistivity_transform(const Layered_Earth &earth, double lambda, double &t);
 
-// What the computations keep from one call to the next: the abscissas of the transform tables
-// and each layer's factor exp(-2 h / lambda) at them. A fit changes one thickness at a time and
-// keeps its field spacings, so each trial recomputes one layer's factors at most. Not shared
-// between threads.
+// What the computations keep from one call to the next: the abscissas of the transform tables,
+// each layer's factor exp(-2 h / lambda) - 1 at them and the transform at the top of each layer.
+// A fit keeps its field spacings and changes one layer at a time, so each trial recomputes that
+// layer's factors at most and the recurrence from that layer up; the numbers are the same as
+// from fresh tables. Not shared between threads.
 class Forward_Workspace {
 public:
     Forward_Workspace();
