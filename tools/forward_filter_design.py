@@ -16,7 +16,7 @@ apparent resistivity up to w = 12, and what the filter does up to w = 19 shows i
 Each filter samples the transform every 1/16 decade, two samples per curve step of 1/8 decade, so
 its response repeats every 2 pi / (ln 10 / 16) = 43.7 in w. The kernel's response is tapered by
 0.5 erfc((w - 21.8) / 1.5), 21.8 being half that period, and transformed back; the response of
-the resulting taps, aliases included, matches the kernel's to 1e-11 up to w = 12, 1e-10 up to 15,
+the resulting taps, aliases included, matches the kernel's to 1e-11 up to w = 12, 2e-10 up to 15,
 5e-6 up to 17 and 1e-3 (Schlumberger) to 1e-2 (Wenner, two-electrode) at 19; `check` prints these
 figures. Taps below 1e-14 toward short abscissas (where the transform is the top layer's
 resistivity, up to 1.5e8 times the apparent one) and below 1e-12 toward long ones (where it grows
