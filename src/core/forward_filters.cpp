@@ -430,6 +430,10 @@ struct Forward_Workspace::State {
         // are kept on the way, those of the changed layer and above are not: the next trial most
         // likely changes the same layer again.
         const int start = std::max(changed, tops_from - 1);
+        std::array<double, Model_Columns> inverse{};
+        for (int i = 1; i <= start; ++i) {
+            inverse[static_cast<std::size_t>(i)] = 1.0 / earth.rho[i];
+        }
         for (std::size_t b = 0; b < lambda.size(); b += Block) {
             double num[Block], den[Block];
             if (start == n - 1) {
@@ -440,7 +444,8 @@ struct Forward_Workspace::State {
                 std::copy_n(top_den[static_cast<std::size_t>(start + 1)].data() + b, Block, den);
             }
             for (int i = start; i >= 1; --i) {
-                layer_block(row[static_cast<std::size_t>(i)].data() + b, earth.rho[i], num, den);
+                layer_block(row[static_cast<std::size_t>(i)].data() + b, earth.rho[i],
+                            inverse[static_cast<std::size_t>(i)], num, den);
                 if (i > changed) {
                     std::copy_n(num, Block, top_num[static_cast<std::size_t>(i)].data() + b);
                     std::copy_n(den, Block, top_den[static_cast<std::size_t>(i)].data() + b);
@@ -456,9 +461,8 @@ struct Forward_Workspace::State {
         }
     }
 
-    static void layer_block(const double *__restrict factor, double rho, double *__restrict num,
-                            double *__restrict den) {
-        const double inverse = 1.0 / rho;
+    static void layer_block(const double *__restrict factor, double rho, double inverse,
+                            double *__restrict num, double *__restrict den) {
         for (std::size_t k = 0; k < Block; ++k) {
             transform_step(factor[k], rho, inverse, num[k], den[k]);
         }
