@@ -115,9 +115,10 @@ void Sum_Misfit(Variant &misfit) {
             continue;
         }
         j0 = k;
-        // A model value at or below 0 (or none) is at least as far off as the floor of the
-        // fit's values: never a good fit, never the previous point's error.
-        const auto candidate = curve_value_at(k, a);
+        // The model's value at the point's own spacing. One at or below 0 (or none) is at least
+        // as far off as the floor of the fit's values: never a good fit, never the previous
+        // point's error.
+        const auto candidate = field_model_value(i);
         const double m = candidate && *candidate > 0.0 ? *candidate : Value_Floor;
         // A field resistivity that cannot be logged is skipped; e keeps its previous value.
         if (r > 0.0) {

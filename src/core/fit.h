@@ -5,8 +5,9 @@
 
 namespace ohmira {
 
-// Sum over the bracketed field points of the squared log10 residuals (each plus 1e-7), the
-// first and the last bracketed point counted twice.
+// Sum over the field points that two curve samples bracket of the squared log10 residuals between
+// the point and the model's value at its spacing (each plus 1e-7), the first and the last
+// bracketed point counted twice.
 void Sum_Misfit(Variant &misfit);
 
 // The fit's search: adjusts the free resistivities and thicknesses by a line search per

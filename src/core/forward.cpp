@@ -6,12 +6,21 @@
 #include "platform/runtime_error.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
+#include <span>
 
 namespace ohmira {
 
 namespace {
+
+// The transform tables of the current sounding's computations, kept between them: a fit's trials
+// and a redraw recompute only what changed.
+Forward_Workspace &workspace() {
+    static Forward_Workspace kept;
+    return kept;
+}
 
 // Copies the model into the numeric form of the filters. False when a value is not a number.
 bool read_model(Layered_Earth &earth) {
@@ -72,17 +81,34 @@ Model_Curve_Result compute_model_curve(Array_Type array) {
     Curve_Last = -1;
     Pen_Up = -1;
 
+    // The field spacings, NaN for a point without a numeric one.
+    const int points = std::clamp<int>(Nb_Points, 0, Last_Field_Row);
+    std::array<double, Last_Field_Row> spacings;
+    std::array<double, Last_Field_Row> values;
+    for (int i = 1; i <= points; ++i) {
+        spacings[i - 1] = Field_Data(i, 1).finite_num().value_or(std::nan(""));
+    }
     Layered_Earth earth;
     Sampled_Curve samples;
     Forward_Failure failure = Forward_Failure::arithmetic;
+    values.fill(std::nan(""));
     if (read_model(earth)) {
-        failure = compute_sampled_curve(earth, array, AB2min, Max_AB2, samples);
+        failure = compute_curve_and_values(earth, array, AB2min, Max_AB2,
+                                           std::span(spacings).first(points),
+                                           std::span(values).first(points), samples, workspace());
     }
     // Rows 0..written-1 hold samples; on an arithmetic failure row `samples.last` is unwritten.
     const int written = failure == Forward_Failure::arithmetic ? samples.last : samples.last + 1;
     for (int k = 0; k < written; ++k) {
         Curve(k, 1) = samples.rho[k];
         Curve(k, 2) = samples.spacing[k];
+    }
+    for (int i = 1; i <= Last_Field_Row; ++i) {
+        if (i <= points && std::isfinite(values[i - 1])) {
+            Curve(i, 4) = values[i - 1];
+        } else {
+            Curve(i, 4).clear();
+        }
     }
     Curve_Last = static_cast<std::int16_t>(samples.last);
     return {true, failure, written};
@@ -98,17 +124,11 @@ int find_curve_bracket(int from, double spacing) {
     return 0;
 }
 
-std::optional<double> curve_value_at(int k, double spacing) {
-    if (k < 0 || k + 1 > Curve_Rows - 1)
+std::optional<double> field_model_value(int i) {
+    if (i < 1 || i > Last_Field_Row) {
         return std::nullopt;
-    const double s1 = Curve(k, 2).finite_num().value_or(0.0);
-    const double s2 = Curve(k + 1, 2).finite_num().value_or(0.0);
-    const double c1 = Curve(k, 1).finite_num().value_or(0.0);
-    const double c2 = Curve(k + 1, 1).finite_num().value_or(0.0);
-    if (s2 == s1)
-        return std::nullopt;
-    const double value = c1 + (spacing - s1) * (c2 - c1) / (s2 - s1);
-    return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
+    }
+    return Curve(i, 4).finite_num();
 }
 
 } // namespace ohmira

@@ -18,9 +18,10 @@ struct Model_Curve_Result {
     int written = 0;
 };
 
-// Computes the curve of `Model_Layers` / `Nb_Layers` for `array` into `Curve` rows 0.., sets
-// Curve_Last to the last sample and marks the sounding computed (Curve_Done, Curve_Valid,
-// Plot_Empty). A failure leaves the rows already written.
+// Computes the curve of `Model_Layers` / `Nb_Layers` for `array` into `Curve` rows 0.., and the
+// model's value at the spacing of each field point into `Curve` column 4; sets Curve_Last to the
+// last sample and marks the sounding computed (Curve_Done, Curve_Valid, Plot_Empty). A failure
+// leaves the rows already written.
 Model_Curve_Result compute_model_curve(Array_Type array);
 
 // Raises `max_ab2` to each larger field spacing, rounded half to even; spacings that are not
@@ -32,9 +33,9 @@ void Find_Max_AB2(std::int16_t &max_ab2);
 // the misfit and the error curve search on from the row found for the previous point.
 int find_curve_bracket(int from, double spacing);
 
-// The curve's apparent resistivity at `spacing`, linear in spacing between rows k and k + 1;
-// nothing where it cannot be computed.
-std::optional<double> curve_value_at(int k, double spacing);
+// The model's apparent resistivity at the spacing of field point i, as the last computation left
+// it in `Curve` column 4; nothing where it has none.
+std::optional<double> field_model_value(int i);
 
 // Field points are rows 1..51 of Field_Data.
 inline constexpr int Last_Field_Row = 51;

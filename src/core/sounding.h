@@ -73,9 +73,10 @@ inline std::int16_t Model_Stored = 0;     // 1 when the reader already pushed th
 inline std::int16_t Superpose = 0;        // 1 on, -1 off
 
 // --- model curve and computation -----------------------------------------------------------------
-// Row k (0..100) is a curve sample: 1 apparent resistivity, 2 spacing, 3 error in per cent of the
-// field point of that number.
-inline Table2<Variant, 0, 100, 0, 3> Curve;
+// Row k (0..100) is a curve sample: 1 apparent resistivity, 2 spacing; and for the field point
+// of that number: 3 its error in per cent, 4 the model's apparent resistivity at its spacing,
+// computed with the curve (empty where there is none).
+inline Table2<Variant, 0, 100, 0, 4> Curve;
 inline std::int16_t Curve_Last = 0; // index of the last sample written
 inline Variant Misfit;              // misfit sum; while not 0 the computation draws nothing
 inline std::int16_t Pen_Up = 0;     // True: the next point drawn starts a new polyline

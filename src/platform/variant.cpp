@@ -17,7 +17,7 @@ double Variant::num() const {
     return 0;
 }
 
-std::optional<double> Variant::finite_num() const {
+std::optional<double> Variant::finite_num_of_other() const {
     try {
         const double x = num();
         if (std::isfinite(x))

@@ -173,7 +173,7 @@ void Draw_Error_Curve() {
             continue;
         }
         j0 = found;
-        const auto model = curve_value_at(found, a);
+        const auto model = field_model_value(i);
         const double error = model && rho != 0 ? 100 * std::fabs(rho - *model) / rho : NAN;
         // Without a relative error no value of an earlier curve may stand in.
         if (std::isfinite(error))

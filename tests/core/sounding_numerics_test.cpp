@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "core_fixture.h"
+#include "exact_earth.h"
 #include "sounding_setters.h"
 
 namespace ohmira::test {
@@ -38,6 +39,22 @@ protected:
             points.emplace_back(Curve(k, 2).num(), Curve(k, 1).num());
         }
         set_field(points);
+    }
+
+    static inline Array_Type trial_array = Array_Type::Schlumberger;
+    static void trial_curve() { compute_model_curve(trial_array); }
+
+    // RMS of the relative differences between the model's values at the field spacings and the
+    // field points, in %.
+    static double rms_percent() {
+        double sum = 0;
+        for (int i = 1; i <= Nb_Points; ++i) {
+            const auto m = field_model_value(i);
+            EXPECT_TRUE(m && *m > 0) << "point " << i;
+            const double e = m.value_or(0) / Field_Data(i, 2).num() - 1;
+            sum += e * e;
+        }
+        return 100 * std::sqrt(sum / Nb_Points);
     }
 
     static double misfit_now() {
@@ -110,6 +127,67 @@ TEST_F(SoundingNumerics, TheSearchRecoversASyntheticModel) {
     EXPECT_NEAR(Model_Layers(1, 1).num(), 100, 3);
     EXPECT_NEAR(Model_Layers(2, 1).num(), 5, 0.5);
     EXPECT_LT(misfit_now(), before / 100);
+}
+
+// Soundings computed exactly at the spacings of the shipped tables, which lie between the curve's
+// samples, loaded with their true models: the model's values at the field spacings rate the true
+// model within 0.3 % RMS, and the search started from it keeps every resistivity and thickness
+// within 2 % and ends within 0.5 % RMS. (Values interpolated between the samples put the K curve
+// 18 % off at 70 m and walked the search away from it.)
+TEST_F(SoundingNumerics, TrueModelsOfExactSoundingsStand) {
+    const std::vector<double> schlumberger = {1.5, 2,  3,   4,   5,   6,   8,   10,
+                                              12,  15, 20,  25,  30,  40,  50,  60,
+                                              70,  80, 100, 120, 150, 200, 250, 300};
+    const std::vector<double> wenner = {1,  1.5, 2,  3,  4,  5,  6,   8,   10,  12,  15,  20,
+                                        25, 30,  40, 50, 60, 80, 100, 120, 150, 200, 250, 300};
+    struct Case {
+        const char *type;
+        Array_Type array;
+        std::vector<std::pair<double, double>> model;
+    };
+    const Case cases[] = {
+        {"K", Array_Type::Schlumberger, {{80, 1.5}, {300, 12}, {0.8, 0}}},
+        {"K", Array_Type::Schlumberger, {{50, 2}, {200, 10}, {0.5, 0}}},
+        {"H", Array_Type::Schlumberger, {{200, 3}, {20, 15}, {800, 0}}},
+        {"A", Array_Type::Schlumberger, {{20, 3}, {150, 15}, {2000, 0}}},
+        {"Q", Array_Type::Schlumberger, {{500, 3}, {60, 15}, {5, 0}}},
+        {"four layers", Array_Type::Wenner, {{150, 1.5}, {40, 6}, {600, 20}, {30, 0}}},
+    };
+    for (const auto &c : cases) {
+        reset_core_state();
+        Superpose = -1;
+        AB2min = -1;
+        Decimals_Mode = 0;
+        Layered_Earth earth;
+        for (const auto &[rho, h] : c.model) {
+            ++earth.layers;
+            earth.rho[earth.layers] = rho;
+            earth.thickness[earth.layers] = h;
+        }
+        std::vector<std::pair<double, double>> points;
+        for (const double a : c.array == Array_Type::Wenner ? wenner : schlumberger) {
+            points.emplace_back(a, hankel_integral(c.array, earth, a));
+        }
+        set_field(points);
+        set_model(c.model);
+        trial_array = c.array;
+        trial_curve();
+        EXPECT_LE(rms_percent(), 0.3) << c.type << " " << c.model[0].first;
+
+        Misfit = 1.0;
+        ASSERT_TRUE(fit_search(trial_curve)) << c.type;
+        ASSERT_EQ(Nb_Layers, static_cast<int>(c.model.size())) << c.type;
+        for (int i = 1; i <= Nb_Layers; ++i) {
+            EXPECT_NEAR(Model_Layers(1, i).num() / c.model[i - 1].first, 1.0, 0.02)
+                << c.type << " resistivity " << i;
+            if (i < Nb_Layers) {
+                EXPECT_NEAR(Model_Layers(2, i).num() / c.model[i - 1].second, 1.0, 0.02)
+                    << c.type << " thickness " << i;
+            }
+        }
+        trial_curve();
+        EXPECT_LE(rms_percent(), 0.5) << c.type << " " << c.model[0].first;
+    }
 }
 
 TEST_F(SoundingNumerics, TheSearchFailsWithNothingToCompare) {

@@ -12,7 +12,7 @@
 namespace ohmira::test {
 
 // The last thickness is the half-space's 0. Fixed parameters are cleared.
-inline void set_model(std::initializer_list<std::pair<double, double>> layers) {
+inline void set_model(const std::vector<std::pair<double, double>> &layers) {
     Model_Layers.clear();
     Fixed_Param.clear();
     int i = 0;
@@ -22,6 +22,9 @@ inline void set_model(std::initializer_list<std::pair<double, double>> layers) {
         Model_Layers(2, i) = h;
     }
     Nb_Layers = static_cast<std::int16_t>(i);
+}
+inline void set_model(std::initializer_list<std::pair<double, double>> layers) {
+    set_model(std::vector<std::pair<double, double>>(layers));
 }
 
 // Max_AB2 follows the points, as after opening a file.

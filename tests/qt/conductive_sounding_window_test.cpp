@@ -1,7 +1,11 @@
-// A field sounding over a conductive basement in the real main window: opened through File ▸ Read,
-// then the fit button builds the automatic model and fits it; the model grid and the plotted curve
-// must stay physical (every value above 0). Set OHMIRA_QT_SHOTS to a folder to keep the picture.
+// Soundings in the real main window, opened through File ▸ Read. A field sounding over a
+// conductive basement: the fit button builds the automatic model and fits it; the model grid and
+// the plotted curve must stay physical (every value above 0). A sounding computed exactly at the
+// spacing table's values with its true model: the error curve shows it within 0.3 % and the fit
+// keeps it. Set OHMIRA_QT_SHOTS to a folder to keep the pictures.
+#include "../core/exact_earth.h"
 #include "core/auto_model.h"
+#include "core/fit.h"
 #include "core/forward.h"
 #include "core/language.h"
 #include "core/qd3_file.h"
@@ -22,6 +26,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include <cmath>
 #include <fstream>
 #include <sstream>
 
@@ -50,7 +55,9 @@ int read_ves(const std::string &name) {
     return n;
 }
 
-TEST(ConductiveSoundingWindow, FitButtonGivesAPhysicalModelAndCurve) {
+// The main window on a Schlumberger page of the shipped spacing table, the error curve and the
+// model steps drawn, English.
+FormView *schlumberger_window() {
     testing::app();
     reset_all_state();
     reset_SEV();
@@ -69,16 +76,11 @@ TEST(ConductiveSoundingWindow, FitButtonGivesAPhysicalModelAndCurve) {
     Load_build();
     FormView *view = nullptr;
     testing::show_main_window(view);
-    QTemporaryDir temp;
-    const QString folder = testing::shots_folder(temp);
+    return view;
+}
 
-    // The sounding as a QD3 file: AB/2, rho_a and MN/2 of each point.
-    ASSERT_EQ(read_ves("example.ves"), 23);
-    const std::string file = (temp.path() + "/example.QD3").toStdString();
-    ASSERT_EQ(write_qd3_file(file), 0);
-    Field_Data.clear();
-    Nb_Points = 0;
-
+// Opens the sounding file through File ▸ Read, as a user does.
+void read_through_the_menu(FormView *view, const std::string &file) {
     QMenuBar *bar = view->menu_bar();
     QAction *file_menu = bar->actions().front();
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(file_menu).center());
@@ -89,8 +91,31 @@ TEST(ConductiveSoundingWindow, FitButtonGivesAPhysicalModelAndCurve) {
     testing::answer_file_dialog(QString::fromStdString(file));
     QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(read).center());
     ASSERT_TRUE(QTest::qWaitFor([&] { return File_Path == file; }));
-    ASSERT_EQ(Nb_Points, 23);
     QtUi::instance().sync_all();
+}
+
+void click(FormView *view, const char *button) {
+    auto *b = qobject_cast<QPushButton *>(view->widget_of(button));
+    ASSERT_NE(b, nullptr) << button;
+    QTest::mouseClick(b, Qt::LeftButton);
+    QtUi::instance().sync_all();
+}
+
+TEST(ConductiveSoundingWindow, FitButtonGivesAPhysicalModelAndCurve) {
+    FormView *view = schlumberger_window();
+    ASSERT_NE(view, nullptr);
+    QTemporaryDir temp;
+    const QString folder = testing::shots_folder(temp);
+
+    // The sounding as a QD3 file: AB/2, rho_a and MN/2 of each point.
+    ASSERT_EQ(read_ves("example.ves"), 23);
+    const std::string file = (temp.path() + "/example.QD3").toStdString();
+    ASSERT_EQ(write_qd3_file(file), 0);
+    Field_Data.clear();
+    Nb_Points = 0;
+
+    read_through_the_menu(view, file);
+    ASSERT_EQ(Nb_Points, 23);
 
     auto *fit = qobject_cast<QPushButton *>(view->widget_of("Ajuste_Button"));
     ASSERT_NE(fit, nullptr);
@@ -118,6 +143,77 @@ TEST(ConductiveSoundingWindow, FitButtonGivesAPhysicalModelAndCurve) {
     }
     EXPECT_GT(curve_lines, 20u);
     EXPECT_TRUE(view->grab().save(folder + "/conductive-sounding-fitted.png"));
+    delete view;
+    reset_SEV();
+    reset_all_state();
+}
+
+TEST(ConductiveSoundingWindow, TrueModelOfAnExactSoundingStands) {
+    FormView *view = schlumberger_window();
+    ASSERT_NE(view, nullptr);
+    QTemporaryDir temp;
+    const QString folder = testing::shots_folder(temp);
+
+    // 80 ohm·m / 1.5 m over 300 ohm·m / 12 m over 0.8 ohm·m, computed exactly at the table's
+    // AB/2 (MN/2 beside them), most between the curve's samples, and written with 4 significant
+    // digits as a resistivity meter gives them; the file holds that model.
+    const Layered_Earth earth = test::earth_of({{80, 1.5}, {300, 12}, {0.8, 0}});
+    const double points[][2] = {{1.5, 0.5}, {2, 0.5},  {3, 0.5},  {5, 0.5},  {8, 0.5},
+                                {10, 0.5},  {15, 2},   {20, 2},   {30, 2},   {40, 5},
+                                {50, 5},    {70, 5},   {80, 5},   {100, 20}, {120, 20},
+                                {150, 20},  {200, 20}, {250, 20}, {300, 20}};
+    Field_Data.clear();
+    int n = 0;
+    for (const auto &[ab2, mn2] : points) {
+        ++n;
+        const double rho = test::hankel_integral(Array_Type::Schlumberger, earth, ab2);
+        const double unit = std::pow(10.0, std::floor(std::log10(rho)) - 3);
+        Field_Data(n, 1) = ab2;
+        Field_Data(n, 2) = std::round(rho / unit) * unit;
+        Field_Data(n, 3) = mn2;
+    }
+    Nb_Points = static_cast<std::int16_t>(n);
+    Model_Layers.clear();
+    for (int i = 1; i <= earth.layers; ++i) {
+        Model_Layers(1, i) = earth.rho[i];
+        Model_Layers(2, i) = earth.thickness[i];
+    }
+    Nb_Layers = static_cast<std::int16_t>(earth.layers);
+    Update_Layer_Depths();
+    const std::string file = (temp.path() + "/k-exact.QD3").toStdString();
+    ASSERT_EQ(write_qd3_file(file), 0);
+    Field_Data.clear();
+    Model_Layers.clear();
+    Nb_Points = 0;
+
+    read_through_the_menu(view, file);
+    ASSERT_EQ(Nb_Points, n);
+    ASSERT_EQ(Nb_Layers, 3);
+
+    // Compute: the error curve of every point, drawn along the bottom border, is below 0.3 %
+    // (values between the samples were 18 % off at 70 m).
+    click(view, "Calcul_Button");
+    for (int i = 1; i <= n; ++i) {
+        EXPECT_LT(Curve(i, 3).num(), 0.3) << "AB/2 " << points[i - 1][0];
+    }
+    EXPECT_TRUE(view->grab().save(folder + "/k-exact-true-model.png"));
+
+    // Fit: the model grid keeps the true model within 2 %.
+    click(view, "Ajuste_Button");
+    const double truth[][2] = {{80, 1.5}, {300, 12}, {0.8, 0}};
+    ASSERT_EQ(Nb_Layers, 3);
+    for (int i = 1; i <= 3; ++i) {
+        const double rho = parse_number_item(SEV.Grid1.TextMatrix(i, 0)).value_or(0);
+        EXPECT_NEAR(rho / truth[i - 1][0], 1.0, 0.02) << "row " << i;
+        if (i < 3) {
+            const double h = parse_number_item(SEV.Grid1.TextMatrix(i, 1)).value_or(0);
+            EXPECT_NEAR(h / truth[i - 1][1], 1.0, 0.02) << "row " << i;
+        }
+    }
+    for (int i = 1; i <= n; ++i) {
+        EXPECT_LT(Curve(i, 3).num(), 0.3) << "AB/2 " << points[i - 1][0];
+    }
+    EXPECT_TRUE(view->grab().save(folder + "/k-exact-fitted.png"));
     delete view;
     reset_SEV();
     reset_all_state();

@@ -50,7 +50,7 @@ protected:
         for (int i = 1; i <= Nb_Points; ++i) {
             const double a = Field_Data(i, 1).num(), r = Field_Data(i, 2).num();
             const int k = find_curve_bracket(1, a);
-            const auto m = curve_value_at(k, a);
+            const auto m = field_model_value(i);
             EXPECT_NE(k, 0) << "point " << i;
             EXPECT_TRUE(m && *m > 0) << "point " << i;
             if (k == 0 || !m) {

@@ -6,6 +6,7 @@
 #include "core/app_title.h"
 #include "platform/screen.h"
 
+#include <array>
 #include <cmath>
 
 namespace ohmira {
@@ -29,6 +30,18 @@ protected:
             points.emplace_back(Curve(k, 2).num(), Curve(k, 1).num());
         }
         set_field(points);
+    }
+
+    // Field points {spacing, resistivity, the model's value at that spacing}.
+    static void set_points(const std::vector<std::array<double, 3>> &points) {
+        Field_Data.clear();
+        int i = 0;
+        for (const auto &[a, r, m] : points) {
+            Field_Data(++i, 1) = a;
+            Field_Data(i, 2) = r;
+            Curve(i, 4) = m;
+        }
+        Nb_Points = static_cast<std::int16_t>(i);
     }
 
     static double misfit_of_current_model() {
@@ -131,31 +144,27 @@ TEST_F(Fit, SumMisfitWeightsAndBrackets) {
     const double e_exact = 1e-7;
     struct Case {
         const char *what;
-        std::vector<std::pair<double, double>> points;
+        std::vector<std::array<double, 3>> points;
         double expected;
     };
     const Case cases[] = {
         // Each of two points counts twice: the first by doubling, the last by re-adding.
-        {"two points", {{2.5, 25}, {3.5, 70}}, 2 * e_exact * e_exact + 2 * e_half * e_half},
-        // A point on a sample takes the bracket that starts there (model 30 at spacing 3).
-        {"on a sample", {{3, 60}}, 2 * e_half * e_half + e_half * e_half},
+        {"two points", {{2.5, 25, 25}, {3.5, 70, 35}}, 2 * e_exact * e_exact + 2 * e_half * e_half},
+        // A point on a sample takes the bracket that starts there.
+        {"on a sample", {{3, 60, 30}}, 2 * e_half * e_half + e_half * e_half},
         // Row 0 is never a lower end, the last interval (4, 5) is never used, and a point below
         // the previous bracket finds none.
         {"unbracketed",
-         {{1.5, 40}, {2.5, 25}, {4.5, 45}, {2.2, 99}},
+         {{1.5, 40, 20}, {2.5, 25, 25}, {4.5, 45, 45}, {2.2, 99, 30}},
          2 * e_exact * e_exact + e_exact * e_exact},
         // A resistivity of 0 cannot be logged: e keeps the previous point's value.
-        {"zero resistivity", {{2.5, 50}, {3.5, 0}}, 2 * e_half * e_half + 2 * e_half * e_half},
-        {"none bracketed", {{0.5, 10}, {9, 10}}, 0.0},
+        {"zero resistivity",
+         {{2.5, 50, 25}, {3.5, 0, 35}},
+         2 * e_half * e_half + 2 * e_half * e_half},
+        {"none bracketed", {{0.5, 10, 5}, {9, 10, 5}}, 0.0},
     };
     for (const auto &c : cases) {
-        Field_Data.clear();
-        int i = 0;
-        for (const auto &[a, r] : c.points) {
-            Field_Data(++i, 1) = a;
-            Field_Data(i, 2) = r;
-        }
-        Nb_Points = static_cast<std::int16_t>(i);
+        set_points(c.points);
         Variant m;
         Sum_Misfit(m);
         EXPECT_NEAR(m.num(), c.expected, 1e-12) << c.what;
@@ -171,7 +180,7 @@ TEST_F(Fit, SumMisfitCountsANonPositiveModelValueAsFarOff) {
         Curve(k, 2) = k + 1.0;
     }
     Curve_Last = 6;
-    set_field({{2.0, 100}, {3.0, 100}, {4.0, 100}, {5.0, 100}});
+    set_points({{2.0, 100, 100}, {3.0, 100, -0.1}, {4.0, 100, -0.2}, {5.0, 100, 0.0}});
     Variant m;
     Sum_Misfit(m);
     // Each point below 0 is at least as far off as 0.001 ohm·m: log10(100 / 0.001) = 5.

@@ -55,11 +55,15 @@ protected:
         return out;
     }
 
-    // A model curve of constant resistivity over the default window, samples 0..40.
+    // A model curve of constant resistivity over the default window, samples 0..40, and that
+    // resistivity as the model's value at every field point.
     static void flat_curve(double rho) {
         for (int k = 0; k <= 40; ++k) {
             Curve(k, 1) = rho;
             Curve(k, 2) = std::pow(10.0, -1 + k / 8.0);
+        }
+        for (int i = 1; i <= 51; ++i) {
+            Curve(i, 4) = rho;
         }
         Curve_Last = 40;
     }
@@ -180,7 +184,7 @@ TEST_F(ModelCurves, StepsWithTheBottomBoundAtZero) {
     EXPECT_TRUE(host.records().empty());
 }
 
-TEST_F(ModelCurves, ErrorCurveFromTheInterpolatedModel) {
+TEST_F(ModelCurves, ErrorCurveFromTheModelAtEachPoint) {
     flat_curve(90);
     set_field({{1, 100},       // 10 %: one decade above the bottom border
                {2, 90},        // 0 %: keeps the height of the point before
@@ -303,6 +307,8 @@ TEST_F(SheetPageCurves, ErrorCurvePenWidths) {
         Curve(k, 1) = 90.0;
         Curve(k, 2) = std::pow(10.0, -1 + k / 8.0);
     }
+    Curve(1, 4) = 90.0;
+    Curve(2, 4) = 90.0;
     Curve_Last = 40;
     set_field({{1, 100}, {10, 100}});
     SEV.VSPrint.PenWidth(3);
