@@ -3,6 +3,7 @@
 // puts back however it ends (done, refused, failed or cancelled).
 #include <cstdint>
 #include <string>
+#include <type_traits>
 
 #include "core/sounding.h"
 
@@ -29,7 +30,7 @@ public:
 private:
     Sounding_Record before_;
     std::string caption_;
-    Table2<Variant, 0, 100, 0, 3> curve_;
+    std::remove_cvref_t<decltype(Curve)> curve_;
     std::int16_t curve_last_ = 0;
     std::string written_;
     bool window_changed_ = false;
