@@ -5,9 +5,9 @@
 #include "conversions/syscal.h"
 #include "core/auto_model.h"
 #include "core/sounding.h"
+#include "form/sev_form.h"
 #include "platform/scripted_dialog_host.h"
 #include "shell/app_state.h"
-#include "shell/sev_form.h"
 #include "sounding/auto_model_commands.h"
 
 #include <benchmark/benchmark.h>

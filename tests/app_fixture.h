@@ -3,8 +3,8 @@
 // values, English, a scripted dialog host and a fresh folder for the files a test makes. Each
 // subsystem's fixture adds only what it needs.
 #include "folder_fixture.h"
+#include "form/sev_form.h"
 #include "shell/app_state.h"
-#include "shell/sev_form.h"
 
 namespace ohmira::test {
 

@@ -6,9 +6,9 @@
 #include "conversions/list_reader.h"
 #include "core/older_files.h"
 #include "core/sounding.h"
+#include "form/sev_form.h"
 #include "platform/files.h"
 #include "platform/runtime_error.h"
-#include "shell/sev_form.h"
 #include "sounding/open_save.h"
 
 namespace ohmira {

@@ -5,11 +5,11 @@
 #include "core/forward.h"
 #include "core/language.h"
 #include "core/sounding.h"
+#include "form/sev_form.h"
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
 #include "platform/text_file.h"
-#include "shell/sev_form.h"
 #include "sounding/open_save.h"
 
 namespace ohmira {

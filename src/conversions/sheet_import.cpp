@@ -16,12 +16,12 @@
 #include "core/qd3_limits.h"
 #include "core/sounding.h"
 #include "editor/model_grid.h"
+#include "form/sev_form.h"
 #include "platform/dialog_host.h"
 #include "platform/files.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
 #include "platform/text_file.h"
-#include "shell/sev_form.h"
 #include "sounding/open_save.h"
 
 namespace ohmira {

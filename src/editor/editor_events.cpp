@@ -5,7 +5,7 @@
 #include "editor/field_grid.h"
 #include "editor/model_grid.h"
 #include "editor/model_grid_editing.h"
-#include "shell/sev_form.h"
+#include "form/sev_form.h"
 #include "sounding/compute_commands.h"
 #include "sounding/open_save.h"
 #include "sounding/superposition.h"

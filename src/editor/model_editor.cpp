@@ -7,9 +7,9 @@
 #include "core/language.h"
 #include "core/sounding.h"
 #include "editor/model_grid.h"
+#include "form/sev_form.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
-#include "shell/sev_form.h"
 #include "sounding/loglog_plot.h"
 
 #include <algorithm>

@@ -9,6 +9,8 @@
 #include "core/forward.h"
 #include "core/language.h"
 #include "core/sounding.h"
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
 #include "platform/printer.h"
@@ -16,8 +18,6 @@
 #include "platform/screen.h"
 #include "printing/report_labels.h"
 #include "printing/sheet_preview.h"
-#include "shell/settings_values.h"
-#include "shell/sev_form.h"
 #include "sounding/loglog_plot.h"
 #include "sounding/plot_surface.h"
 

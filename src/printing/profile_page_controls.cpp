@@ -1,12 +1,12 @@
 #include "printing/profile_page_controls.h"
 
+#include "form/sev_form.h"
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
 #include "platform/print_preview.h"
 #include "printing/sheet_geometry.h"
 #include "printing/sheet_page_controls.h"
 #include "profiles/section_drawing.h"
-#include "shell/sev_form.h"
 
 #include <functional>
 #include <string>

@@ -1,9 +1,9 @@
 #include "profiles/profile_order.h"
 
+#include "form/sev_form.h"
 #include "platform/number_text.h"
 #include "profiles/profile_values.h"
 #include "profiles/section_geometry.h"
-#include "shell/sev_form.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,8 @@
 #include "profiles/section_options.h"
 
 #include "core/text_utils.h"
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 #include "platform/number_text.h"
 #include "platform/printer.h"
 #include "printing/sheet_page_controls.h"
@@ -8,8 +10,6 @@
 #include "profiles/colour_scale.h"
 #include "profiles/profile_values.h"
 #include "profiles/section_drawing.h"
-#include "shell/settings_values.h"
-#include "shell/sev_form.h"
 
 namespace ohmira {
 

@@ -3,10 +3,10 @@
 #include "conversions/conversions_state.h"
 #include "core/sounding.h"
 #include "editor/editor_state.h"
+#include "form/shell_state.h"
 #include "printing/printing_state.h"
 #include "printing/sheet_geometry.h"
 #include "profiles/profiles_state.h"
-#include "shell/shell_state.h"
 #include "sounding/loglog_plot.h"
 
 namespace ohmira {

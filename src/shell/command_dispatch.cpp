@@ -7,6 +7,8 @@
 #include "editor/data_entry.h"
 #include "editor/model_editor.h"
 #include "editor/model_grid.h"
+#include "form/find_control.h"
+#include "form/sev_form.h"
 #include "platform/dialog_host.h"
 #include "platform/runtime_error.h"
 #include "platform/screen.h"
@@ -16,10 +18,8 @@
 #include "profiles/colour_scale.h"
 #include "profiles/section_drawing.h"
 #include "profiles/section_options.h"
-#include "shell/find_control.h"
 #include "shell/launched_programs.h"
 #include "shell/program_exit.h"
-#include "shell/sev_form.h"
 #include "sounding/open_save.h"
 
 #include <exception>

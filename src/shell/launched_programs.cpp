@@ -3,12 +3,12 @@
 #include "core/app_title.h"
 #include "core/language.h"
 #include "core/text_utils.h"
+#include "form/sev_form.h"
 #include "platform/app_info.h"
 #include "platform/control.h"
 #include "platform/dialog_host.h"
 #include "platform/file_association.h"
 #include "platform/shell_open.h"
-#include "shell/sev_form.h"
 #include "shell/splash_form.h"
 
 namespace ohmira {

@@ -4,12 +4,12 @@
 #include <optional>
 #include <string>
 
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 #include "platform/form.h"
 #include "platform/number_text.h"
 #include "platform/settings_file.h"
 #include "profiles/colour_scale.h"
-#include "shell/settings_values.h"
-#include "shell/sev_form.h"
 
 namespace ohmira {
 

@@ -5,9 +5,9 @@
 #include "core/sounding.h"
 #include "editor/field_grid.h"
 #include "editor/model_grid.h"
+#include "form/settings.h"
 #include "platform/dialog_host.h"
 #include "platform/program_end.h"
-#include "shell/settings.h"
 #include "sounding/open_save.h"
 
 namespace ohmira {

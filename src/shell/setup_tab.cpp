@@ -4,9 +4,9 @@
 
 #include "core/language.h"
 #include "core/sounding.h"
-#include "shell/control_captions.h"
-#include "shell/settings_values.h"
-#include "shell/sev_form.h"
+#include "form/control_captions.h"
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 
 namespace ohmira {
 

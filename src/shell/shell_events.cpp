@@ -1,12 +1,12 @@
 #include "shell/shell_events.h"
 
+#include "form/sev_form.h"
 #include "platform/toolbar.h"
 #include "shell/command_dispatch.h"
 #include "shell/language_options.h"
 #include "shell/launched_programs.h"
 #include "shell/plot_colours.h"
 #include "shell/program_exit.h"
-#include "shell/sev_form.h"
 #include "shell/splash_form.h"
 #include "shell/startup.h"
 #include "shell/status_hints.h"

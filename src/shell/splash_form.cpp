@@ -3,11 +3,11 @@
 #include "core/app_title.h"
 #include "core/sounding.h"
 #include "editor/model_editor.h"
+#include "form/find_control.h"
+#include "form/sev_form.h"
 #include "platform/app_info.h"
 #include "platform/runtime_error.h"
-#include "shell/find_control.h"
 #include "shell/launched_programs.h"
-#include "shell/sev_form.h"
 #include "sounding/open_save.h"
 
 #include <cstdint>

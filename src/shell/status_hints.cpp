@@ -1,7 +1,7 @@
 #include "shell/status_hints.h"
 
 #include "core/language.h"
-#include "shell/sev_form.h"
+#include "form/sev_form.h"
 
 namespace ohmira {
 

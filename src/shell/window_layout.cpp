@@ -4,11 +4,11 @@
 #include "core/fit.h"
 #include "core/forward.h"
 #include "core/sounding.h"
+#include "form/find_control.h"
+#include "form/sev_form.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
 #include "platform/screen.h"
-#include "shell/find_control.h"
-#include "shell/sev_form.h"
 #include "sounding/loglog_plot.h"
 
 #include <algorithm>

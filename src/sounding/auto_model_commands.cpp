@@ -4,8 +4,8 @@
 #include "core/fit.h"
 #include "core/sounding.h"
 #include "editor/model_grid.h"
+#include "form/sev_form.h"
 #include "platform/dialog_host.h"
-#include "shell/sev_form.h"
 #include "sounding/forward_commands.h"
 #include "sounding/loglog_plot.h"
 

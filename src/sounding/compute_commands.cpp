@@ -8,15 +8,15 @@
 #include "core/fit.h"
 #include "core/forward.h"
 #include "core/sounding.h"
-#include "sounding/superposition.h"
 #include "editor/field_grid.h"
 #include "editor/model_grid.h"
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
-#include "shell/settings_values.h"
-#include "shell/sev_form.h"
 #include "sounding/loglog_plot.h"
+#include "sounding/superposition.h"
 
 #include <optional>
 #include <string>

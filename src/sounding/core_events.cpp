@@ -6,7 +6,7 @@
 #include "core/auto_model.h"
 #include "core/older_files.h"
 #include "core/sounding.h"
-#include "shell/sev_form.h"
+#include "form/sev_form.h"
 #include "sounding/open_save.h"
 
 namespace ohmira {

@@ -3,9 +3,9 @@
 #include "core/app_title.h"
 #include "core/language.h"
 #include "core/sounding.h"
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 #include "platform/dialog_host.h"
-#include "shell/settings_values.h"
-#include "shell/sev_form.h"
 #include "sounding/loglog_plot.h"
 
 namespace ohmira {

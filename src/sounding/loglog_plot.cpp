@@ -7,10 +7,10 @@
 
 #include "core/forward.h"
 #include "core/sounding.h"
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
-#include "shell/settings_values.h"
-#include "shell/sev_form.h"
 #include "sounding/plot_surface.h"
 
 namespace ohmira {

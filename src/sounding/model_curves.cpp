@@ -8,10 +8,10 @@
 #include "core/forward.h"
 #include "core/language.h"
 #include "core/sounding.h"
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 #include "platform/dialog_host.h"
 #include "platform/runtime_error.h"
-#include "shell/settings_values.h"
-#include "shell/sev_form.h"
 #include "sounding/loglog_plot.h"
 #include "sounding/plot_surface.h"
 

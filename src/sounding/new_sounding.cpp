@@ -4,8 +4,8 @@
 #include "editor/data_entry.h"
 #include "editor/field_grid.h"
 #include "editor/model_grid.h"
+#include "form/sev_form.h"
 #include "platform/runtime_error.h"
-#include "shell/sev_form.h"
 #include "sounding/loglog_plot.h"
 
 namespace ohmira {

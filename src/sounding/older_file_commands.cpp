@@ -5,10 +5,10 @@
 #include "core/qd3_file.h"
 #include "core/sounding.h"
 #include "core/sounding_files.h"
+#include "form/sev_form.h"
 #include "platform/dialog_host.h"
 #include "platform/files.h"
 #include "platform/runtime_error.h"
-#include "shell/sev_form.h"
 #include "sounding/loglog_plot.h"
 
 namespace ohmira {

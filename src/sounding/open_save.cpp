@@ -16,11 +16,11 @@
 #include "editor/field_grid.h"
 #include "editor/model_editor.h"
 #include "editor/model_grid.h"
+#include "form/sev_form.h"
 #include "platform/dialog_host.h"
 #include "platform/runtime_error.h"
 #include "platform/screen.h"
 #include "printing/sheet_preview.h"
-#include "shell/sev_form.h"
 #include "sounding/loglog_plot.h"
 
 namespace ohmira {

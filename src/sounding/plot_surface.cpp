@@ -4,10 +4,10 @@
 #include <cmath>
 
 #include "core/sounding.h"
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 #include "platform/printer.h"
 #include "printing/sheet_geometry.h"
-#include "shell/settings_values.h"
-#include "shell/sev_form.h"
 
 namespace ohmira {
 

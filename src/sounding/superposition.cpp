@@ -4,11 +4,11 @@
 #include "core/forward.h"
 #include "core/sounding.h"
 #include "editor/model_grid.h"
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
 #include "platform/user_feedback.h"
-#include "shell/settings_values.h"
-#include "shell/sev_form.h"
 
 namespace ohmira {
 

@@ -4,8 +4,8 @@
 #include "batch_fixture.h"
 #include "core/auto_model.h"
 #include "core/sounding.h"
+#include "form/settings_values.h"
 #include "platform/screen.h"
-#include "shell/settings_values.h"
 
 #include <filesystem>
 #include <sstream>

@@ -3,10 +3,10 @@
 #include "core/sounding.h"
 #include "editor/field_grid.h"
 #include "editor_fixture.h"
+#include "form/settings_values.h"
 #include "platform/control.h"
 #include "platform/number_text.h"
 #include "platform/user_feedback.h"
-#include "shell/settings_values.h"
 
 namespace ohmira::test {
 namespace {

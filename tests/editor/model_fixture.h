@@ -7,11 +7,11 @@
 #include "core/sounding.h"
 #include "editor/editor_events.h"
 #include "editor/model_grid.h"
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 #include "platform/scripted_dialog_host.h"
 #include "platform/user_feedback.h"
 #include "shell/app_state.h"
-#include "shell/settings_values.h"
-#include "shell/sev_form.h"
 
 #include <gtest/gtest.h>
 

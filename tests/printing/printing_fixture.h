@@ -15,6 +15,8 @@
 #include "core/forward.h"
 #include "core/language.h"
 #include "core/sounding.h"
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 #include "platform/printer.h"
 #include "platform/screen.h"
 #include "platform/scripted_dialog_host.h"
@@ -23,8 +25,6 @@
 #include "printing/sheet_builder.h"
 #include "printing/sheet_preview.h"
 #include "shell/app_state.h"
-#include "shell/settings_values.h"
-#include "shell/sev_form.h"
 #include "sounding/forward_commands.h"
 
 namespace ohmira::test {

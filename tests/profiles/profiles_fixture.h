@@ -9,12 +9,12 @@
 
 #include "../platform/temp_folder.h"
 #include "core/language.h"
+#include "form/sev_form.h"
 #include "platform/scripted_dialog_host.h"
 #include "platform/text_file.h"
 #include "profiles/profile_values.h"
 #include "profiles/profiles_events.h"
 #include "shell/app_state.h"
-#include "shell/sev_form.h"
 
 namespace ohmira::test {
 

@@ -1,7 +1,7 @@
+#include "form/settings_values.h"
 #include "printing/printing_events.h"
 #include "profiles/section_options.h"
 #include "profiles_fixture.h"
-#include "shell/settings_values.h"
 
 #include <set>
 

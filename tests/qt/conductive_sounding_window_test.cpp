@@ -12,13 +12,13 @@
 #include "core/sounding.h"
 #include "editor/data_entry.h"
 #include "editor/model_editor.h"
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 #include "platform/number_text.h"
 #include "platform/qt/form_view.h"
 #include "qt_test_app.h"
 #include "shell/app_state.h"
 #include "shell/main_frame.h"
-#include "shell/settings_values.h"
-#include "shell/sev_form.h"
 #include "sounding/open_save.h"
 
 #include <QMenu>

@@ -3,11 +3,12 @@
 // Set OHMIRA_QT_SHOTS to a folder to keep the pictures.
 #include "core/sounding.h"
 #include "editor/data_entry.h"
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 #include "main_window_fixture.h"
 #include "platform/qt/form_view.h"
 #include "shell/app_state.h"
 #include "shell/main_frame.h"
-#include "shell/sev_form.h"
 
 #include "../conversions/sample_files.h"
 

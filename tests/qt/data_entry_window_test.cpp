@@ -4,13 +4,13 @@
 #include "core/qd3_file.h"
 #include "core/sounding.h"
 #include "editor/data_entry.h"
+#include "form/sev_form.h"
 #include "main_window_fixture.h"
 #include "platform/number_text.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/grid_widget.h"
 #include "shell/app_state.h"
 #include "shell/main_frame.h"
-#include "shell/sev_form.h"
 #include "sounding/open_save.h"
 
 #include <QClipboard>

@@ -2,11 +2,12 @@
 // A test on the real main window: every subsystem reset, the form prepared, `prepare()` for what
 // the test needs before the window shows, then the window shown and active.
 #include "editor/data_entry.h"
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 #include "platform/qt/form_view.h"
 #include "qt_test_app.h"
 #include "shell/app_state.h"
 #include "shell/main_frame.h"
-#include "shell/sev_form.h"
 
 #include <QFile>
 #include <QString>

@@ -7,14 +7,14 @@
 #include "core/sounding.h"
 #include "editor/model_editor.h"
 #include "editor/model_grid.h"
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/grid_widget.h"
 #include "platform/scripted_dialog_host.h"
 #include "qt_test_app.h"
 #include "shell/app_state.h"
 #include "shell/main_frame.h"
-#include "shell/settings_values.h"
-#include "shell/sev_form.h"
 #include "sounding/forward_commands.h"
 
 #include <QCheckBox>

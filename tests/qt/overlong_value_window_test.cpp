@@ -3,12 +3,12 @@
 // Set OHMIRA_QT_SHOTS to keep the pictures.
 #include "core/sounding.h"
 #include "editor/data_entry.h"
+#include "form/sev_form.h"
 #include "main_window_fixture.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/grid_widget.h"
 #include "shell/app_state.h"
 #include "shell/main_frame.h"
-#include "shell/sev_form.h"
 
 #include <QMessageBox>
 #include <QPushButton>

@@ -5,6 +5,7 @@
 // Skipped where cupsd cannot be started.
 #include "core/language.h"
 #include "core/sounding.h"
+#include "form/sev_form.h"
 #include "platform/printer.h"
 #include "platform/qt/cups_print_system.h"
 #include "platform/qt/print_settings_qt.h"
@@ -13,7 +14,6 @@
 #include "qt_test_app.h"
 #include "shell/app_state.h"
 #include "shell/main_frame.h"
-#include "shell/sev_form.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -3,13 +3,13 @@
 // Set OHMIRA_QT_SHOTS to a folder to keep the pictures.
 #include "core/language.h"
 #include "core/sounding.h"
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 #include "platform/qt/form_view.h"
 #include "qt_test_app.h"
 #include "shell/app_state.h"
 #include "shell/main_frame.h"
-#include "shell/settings_values.h"
 #include "shell/setup_tab.h"
-#include "shell/sev_form.h"
 
 #include <QCheckBox>
 #include <QColorDialog>

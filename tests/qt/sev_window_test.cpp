@@ -3,13 +3,14 @@
 // to a folder to keep the pictures.
 #include "core/sounding.h"
 #include "editor/data_entry.h"
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 #include "platform/app_info.h"
 #include "platform/dialog_host.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/grid_widget.h"
 #include "qt_test_app.h"
 #include "shell/main_frame.h"
-#include "shell/sev_form.h"
 
 #include <QDir>
 #include <QMenu>

@@ -6,6 +6,8 @@
 #include "core/forward.h"
 #include "core/language.h"
 #include "core/sounding.h"
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 #include "platform/printer.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/preview_widget.h"
@@ -15,8 +17,6 @@
 #include "qt_test_app.h"
 #include "shell/app_state.h"
 #include "shell/main_frame.h"
-#include "shell/settings_values.h"
-#include "shell/sev_form.h"
 #include "sounding/forward_commands.h"
 #include "sounding/loglog_plot.h"
 
@@ -27,11 +27,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QLabel>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPrinterInfo>

@@ -2,6 +2,7 @@
 // answered with a click, the window resized, and the close box answered Cancel, then Yes. Set
 // OHMIRA_QT_SHOTS to a folder to keep the pictures.
 #include "core/sounding.h"
+#include "form/sev_form.h"
 #include "platform/number_locale.h"
 #include "platform/program_end.h"
 #include "platform/qt/form_view.h"
@@ -11,7 +12,6 @@
 #include "program_start_fixture.h"
 #include "shell/app_state.h"
 #include "shell/main_frame.h"
-#include "shell/sev_form.h"
 #include "shell/shell_events.h"
 #include "shell/splash_form.h"
 #include "shell/window_layout.h"

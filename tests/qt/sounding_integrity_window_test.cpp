@@ -4,13 +4,14 @@
 // a ΔV typed into it, Ctrl+S and the file opened again. Set OHMIRA_QT_SHOTS to keep the pictures.
 #include "core/sounding.h"
 #include "editor/data_entry.h"
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 #include "main_window_fixture.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/grid_widget.h"
 #include "program_start_fixture.h"
 #include "shell/app_state.h"
 #include "shell/main_frame.h"
-#include "shell/sev_form.h"
 #include "shell/shell_events.h"
 
 #include <QAction>

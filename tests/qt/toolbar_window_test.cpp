@@ -3,13 +3,13 @@
 // OHMIRA_QT_SHOTS to a folder to keep the pictures.
 #include "core/qd3_file.h"
 #include "core/sounding.h"
+#include "form/sev_form.h"
 #include "platform/file_association.h"
 #include "platform/files.h"
 #include "platform/qt/form_view.h"
 #include "qt_test_app.h"
 #include "shell/app_state.h"
 #include "shell/main_frame.h"
-#include "shell/sev_form.h"
 
 #include <QClipboard>
 #include <QFileDialog>

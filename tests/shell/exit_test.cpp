@@ -1,8 +1,8 @@
 #include "core/language.h"
 #include "core/sounding.h"
+#include "form/settings_values.h"
 #include "shell/main_frame.h"
 #include "shell/program_exit.h"
-#include "shell/settings_values.h"
 #include "shell/shell_events.h"
 #include "shell_fixture.h"
 

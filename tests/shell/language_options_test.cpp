@@ -1,8 +1,8 @@
 #include "shell/language_options.h"
 
 #include "core/sounding.h"
+#include "form/settings_values.h"
 #include "setup_fixture.h"
-#include "shell/settings_values.h"
 #include "shell/setup_tab.h"
 #include "sounding/superposition.h"
 

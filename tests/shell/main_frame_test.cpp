@@ -1,5 +1,5 @@
+#include "form/sev_form.h"
 #include "shell/main_frame.h"
-#include "shell/sev_form.h"
 
 #include <gtest/gtest.h>
 

@@ -5,11 +5,11 @@
 #include <sys/stat.h>
 
 #include "../platform/temp_folder.h"
+#include "form/settings_values.h"
 #include "platform/controls.h"
 #include "platform/form.h"
 #include "platform/settings_file.h"
 #include "setup_fixture.h"
-#include "shell/settings_values.h"
 
 namespace ohmira::test {
 namespace {

@@ -1,9 +1,9 @@
 #include "core/language.h"
 #include "core/sounding.h"
 #include "editor/data_entry.h"
+#include "form/settings.h"
+#include "form/settings_values.h"
 #include "platform/app_info.h"
-#include "shell/settings.h"
-#include "shell/settings_values.h"
 #include "shell_fixture.h"
 #include "sounding/open_save.h"
 

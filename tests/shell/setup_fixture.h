@@ -7,12 +7,12 @@
 #include <vector>
 
 #include "core/language.h"
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 #include "platform/file_association.h"
 #include "platform/scripted_dialog_host.h"
 #include "platform/shell_open.h"
 #include "shell/app_state.h"
-#include "shell/settings_values.h"
-#include "shell/sev_form.h"
 
 namespace ohmira::test {
 

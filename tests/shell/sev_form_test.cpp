@@ -1,4 +1,4 @@
-#include "shell/sev_form.h"
+#include "form/sev_form.h"
 
 #include <gtest/gtest.h>
 

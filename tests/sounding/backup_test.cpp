@@ -5,8 +5,8 @@
 
 #include "core/app_title.h"
 #include "core/qd3_file.h"
+#include "form/sev_form.h"
 #include "platform/files.h"
-#include "shell/sev_form.h"
 #include "sounding_fixture.h"
 
 namespace ohmira::test {

@@ -1,8 +1,8 @@
 #include "core/language.h"
 #include "core/sounding.h"
+#include "form/sev_form.h"
 #include "platform/scripted_dialog_host.h"
 #include "shell/app_state.h"
-#include "shell/sev_form.h"
 #include "sounding/core_events.h"
 
 #include <gtest/gtest.h>

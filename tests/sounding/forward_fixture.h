@@ -5,10 +5,10 @@
 #include "core/forward.h"
 #include "core/language.h"
 #include "core/sounding.h"
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 #include "platform/screen.h"
 #include "platform/scripted_dialog_host.h"
-#include "shell/settings_values.h"
-#include "shell/sev_form.h"
 
 #include <gtest/gtest.h>
 

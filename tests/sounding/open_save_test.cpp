@@ -5,8 +5,8 @@
 #include <sys/stat.h>
 
 #include "core/qd3_file.h"
+#include "form/sev_form.h"
 #include "shell/app_state.h"
-#include "shell/sev_form.h"
 #include "sounding_fixture.h"
 
 namespace ohmira::test {

@@ -10,11 +10,11 @@
 #include "../core/sounding_setters.h"
 #include "core/language.h"
 #include "core/sounding.h"
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 #include "platform/printer.h"
 #include "platform/scripted_dialog_host.h"
 #include "printing/sheet_geometry.h"
-#include "shell/settings_values.h"
-#include "shell/sev_form.h"
 #include "sounding/loglog_plot.h"
 
 namespace ohmira::test {

@@ -9,8 +9,9 @@
 #include "core/older_files.h"
 #include "core/qd3_file.h"
 #include "editor/data_entry.h"
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 #include "shell/app_state.h"
-#include "shell/sev_form.h"
 #include "sounding/open_save.h"
 #include "sounding_fixture.h"
 

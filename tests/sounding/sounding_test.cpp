@@ -4,7 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "editor/data_entry.h"
-#include "shell/sev_form.h"
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 #include "sounding_fixture.h"
 
 namespace ohmira::test {

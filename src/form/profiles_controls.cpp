@@ -1,4 +1,4 @@
-#include "profiles/profiles_controls.h"
+#include "form/profiles_controls.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "shell/shell_controls.h"
+#include "form/shell_controls.h"
 
 #include <array>
 

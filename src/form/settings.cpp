@@ -1,15 +1,14 @@
-#include "shell/settings.h"
+#include "form/settings.h"
 
 #include "core/language.h"
 #include "core/sounding.h"
-#include "editor/data_entry.h"
+#include "core/sounding_files.h"
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 #include "platform/app_info.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
 #include "platform/settings_file.h"
-#include "shell/settings_values.h"
-#include "shell/sev_form.h"
-#include "sounding/open_save.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 // A control of the main window looked up by name and kind, for the few commands that act on
 // controls of pages that may not be built: nullptr when there is none, and the step is skipped.
-#include "shell/sev_form.h"
+#include "form/sev_form.h"
 
 namespace ohmira {
 

@@ -1,4 +1,4 @@
-#include "printing/printing_controls.h"
+#include "form/printing_controls.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
-#include "shell/control_captions.h"
+#include "form/control_captions.h"
 
+#include "form/sev_form.h"
 #include "platform/controls.h"
-#include "shell/sev_form.h"
 
 namespace ohmira {
 

@@ -1,4 +1,4 @@
-#include "editor/editor_controls.h"
+#include "form/editor_controls.h"
 
 namespace ohmira {
 

@@ -1,7 +1,7 @@
-#include "shell/shell_state.h"
+#include "form/shell_state.h"
 
+#include "form/settings.h"
 #include "platform/printer.h"
-#include "shell/settings.h"
 
 namespace ohmira {
 

@@ -7,13 +7,13 @@
 // groups whose containers it uses (shell: the tab strip; editor: the frames of the main tab).
 // Event handlers are connected by the subsystems at start-up, not here. No initialiser of another
 // namespace-scope variable may use `SEV`: their order of construction across files is not fixed.
-#include "conversions/conversions_controls.h"
-#include "editor/editor_controls.h"
+#include "form/conversions_controls.h"
+#include "form/core_controls.h"
+#include "form/editor_controls.h"
+#include "form/printing_controls.h"
+#include "form/profiles_controls.h"
+#include "form/shell_controls.h"
 #include "platform/form.h"
-#include "printing/printing_controls.h"
-#include "profiles/profiles_controls.h"
-#include "shell/shell_controls.h"
-#include "sounding/core_controls.h"
 
 namespace ohmira {
 

@@ -39,6 +39,8 @@ inline std::int16_t Print_QBColor = 0;
 inline std::int16_t Garder_Config = 0; // 1: the Setup tab's options are written at exit
 inline std::string Saved_Niveau;       // array code read at start-up, written back at exit
 inline std::string Graphical_Prog;     // the user's graphics program
+// Full path of the default spacing table of the current array type.
+inline std::string Spacing_File;
 // Print margins of both preview pages, in twips.
 inline double Left_Margin = 1134;
 inline double Right_Margin = 1134;
