@@ -6,9 +6,9 @@
 #include "core/sounding.h"
 #include "form/settings_values.h"
 #include "form/sev_form.h"
+#include "plot/forward_commands.h"
 #include "sounding/auto_model_commands.h"
 #include "sounding/fit_command.h"
-#include "sounding/forward_commands.h"
 
 #include <benchmark/benchmark.h>
 

@@ -5,13 +5,13 @@
 #include "core/sounding.h"
 #include "form/settings_values.h"
 #include "form/sev_form.h"
+#include "plot/forward_commands.h"
+#include "plot/loglog_plot.h"
 #include "printing/printing_events.h"
 #include "printing/sheet_builder.h"
 #include "printing/sheet_preview.h"
 #include "shell/app_state.h"
 #include "shell/window_layout.h"
-#include "sounding/forward_commands.h"
-#include "sounding/loglog_plot.h"
 
 #include <benchmark/benchmark.h>
 

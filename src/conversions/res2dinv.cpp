@@ -1,7 +1,7 @@
 #include "conversions/res2dinv.h"
+#include "plot/forward_commands.h"
 #include "sounding/auto_model_commands.h"
 #include "sounding/fit_command.h"
-#include "sounding/forward_commands.h"
 
 #include <algorithm>
 #include <cmath>

@@ -15,7 +15,7 @@
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
 #include "platform/text_file.h"
-#include "sounding/loglog_plot.h"
+#include "plot/loglog_plot.h"
 #include "sounding/open_save.h"
 
 namespace ohmira {

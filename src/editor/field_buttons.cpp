@@ -1,5 +1,5 @@
 #include "editor/field_buttons.h"
-#include "sounding/forward_commands.h"
+#include "plot/forward_commands.h"
 #include "sounding/new_sounding.h"
 
 #include <string>
@@ -18,8 +18,9 @@
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
 #include "platform/user_feedback.h"
+#include "plot/loglog_plot.h"
+#include "plot/plot_redraw.h"
 #include "sounding/compute_commands.h"
-#include "sounding/loglog_plot.h"
 #include "sounding/open_save.h"
 #include "sounding/superposition.h"
 

@@ -1,6 +1,6 @@
 #include "editor/model_editor.h"
+#include "plot/forward_commands.h"
 #include "sounding/fit_command.h"
-#include "sounding/forward_commands.h"
 
 #include "core/fit.h"
 #include "core/forward.h"
@@ -10,7 +10,7 @@
 #include "form/sev_form.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
-#include "sounding/loglog_plot.h"
+#include "plot/loglog_plot.h"
 
 #include <algorithm>
 #include <array>

@@ -1,5 +1,5 @@
 #include "printing/printer_sheet.h"
-#include "sounding/forward_commands.h"
+#include "plot/forward_commands.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,10 +16,10 @@
 #include "platform/printer.h"
 #include "platform/runtime_error.h"
 #include "platform/screen.h"
+#include "plot/loglog_plot.h"
+#include "plot/plot_surface.h"
 #include "printing/report_labels.h"
 #include "printing/sheet_preview.h"
-#include "sounding/loglog_plot.h"
-#include "sounding/plot_surface.h"
 
 namespace ohmira {
 

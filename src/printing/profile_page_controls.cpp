@@ -4,7 +4,7 @@
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
 #include "platform/print_preview.h"
-#include "printing/sheet_geometry.h"
+#include "plot/sheet_geometry.h"
 #include "printing/sheet_page_controls.h"
 #include "profiles/section_drawing.h"
 

@@ -4,10 +4,10 @@
 #include "core/sounding.h"
 #include "editor/editor_state.h"
 #include "form/shell_state.h"
+#include "plot/loglog_plot.h"
+#include "plot/sheet_geometry.h"
 #include "printing/printing_state.h"
-#include "printing/sheet_geometry.h"
 #include "profiles/profiles_state.h"
-#include "sounding/loglog_plot.h"
 
 namespace ohmira {
 

@@ -7,6 +7,7 @@
 #include "editor/data_entry.h"
 #include "editor/model_editor.h"
 #include "editor/model_grid.h"
+#include "form/file_caption.h"
 #include "form/find_control.h"
 #include "form/sev_form.h"
 #include "platform/dialog_host.h"

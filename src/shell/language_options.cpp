@@ -1,5 +1,5 @@
 #include "shell/language_options.h"
-#include "sounding/forward_commands.h"
+#include "plot/forward_commands.h"
 
 #include <array>
 #include <cmath>
@@ -17,9 +17,9 @@
 #include "form/sev_form.h"
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
+#include "plot/loglog_plot.h"
 #include "shell/setup_tab.h"
 #include "sounding/compute_commands.h"
-#include "sounding/loglog_plot.h"
 #include "sounding/superposition.h"
 
 namespace ohmira {

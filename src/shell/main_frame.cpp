@@ -5,13 +5,13 @@
 #include "editor/editor_events.h"
 #include "form/sev_form.h"
 #include "platform/printer.h"
+#include "plot/loglog_plot.h"
+#include "plot/plot_readout.h"
 #include "printing/printing_events.h"
 #include "profiles/profiles_events.h"
 #include "shell/shell_events.h"
 #include "sounding/core_events.h"
-#include "sounding/loglog_plot.h"
 #include "sounding/open_save.h"
-#include "sounding/plot_readout.h"
 
 #include <array>
 

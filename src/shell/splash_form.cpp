@@ -3,6 +3,7 @@
 #include "core/app_title.h"
 #include "core/sounding.h"
 #include "editor/model_editor.h"
+#include "form/file_caption.h"
 #include "form/find_control.h"
 #include "form/sev_form.h"
 #include "platform/app_info.h"

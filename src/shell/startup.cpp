@@ -15,10 +15,10 @@
 #include "platform/program_end.h"
 #include "platform/runtime_error.h"
 #include "platform/single_instance.h"
+#include "plot/loglog_plot.h"
 #include "shell/main_frame.h"
 #include "shell/setup_tab.h"
 #include "shell/splash_form.h"
-#include "sounding/loglog_plot.h"
 #include "sounding/open_save.h"
 
 #include <array>

@@ -1,5 +1,5 @@
 #include "shell/window_layout.h"
-#include "sounding/forward_commands.h"
+#include "plot/forward_commands.h"
 
 #include "core/fit.h"
 #include "core/forward.h"
@@ -9,7 +9,7 @@
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
 #include "platform/screen.h"
-#include "sounding/loglog_plot.h"
+#include "plot/loglog_plot.h"
 
 #include <algorithm>
 #include <exception>

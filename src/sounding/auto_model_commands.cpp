@@ -6,8 +6,8 @@
 #include "editor/model_grid.h"
 #include "form/sev_form.h"
 #include "platform/dialog_host.h"
-#include "sounding/forward_commands.h"
-#include "sounding/loglog_plot.h"
+#include "plot/forward_commands.h"
+#include "plot/loglog_plot.h"
 
 namespace ohmira {
 

@@ -1,7 +1,7 @@
 #include "sounding/compute_commands.h"
+#include "plot/forward_commands.h"
 #include "sounding/auto_model_commands.h"
 #include "sounding/fit_command.h"
-#include "sounding/forward_commands.h"
 
 #include "core/app_title.h"
 #include "core/auto_model.h"
@@ -15,7 +15,7 @@
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
-#include "sounding/loglog_plot.h"
+#include "plot/loglog_plot.h"
 #include "sounding/superposition.h"
 
 #include <optional>

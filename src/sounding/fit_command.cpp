@@ -7,7 +7,7 @@
 #include "platform/dialog_host.h"
 #include "platform/runtime_error.h"
 #include "platform/screen.h"
-#include "sounding/forward_commands.h"
+#include "plot/forward_commands.h"
 
 namespace ohmira {
 

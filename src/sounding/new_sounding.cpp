@@ -6,7 +6,7 @@
 #include "editor/model_grid.h"
 #include "form/sev_form.h"
 #include "platform/runtime_error.h"
-#include "sounding/loglog_plot.h"
+#include "plot/loglog_plot.h"
 
 namespace ohmira {
 

@@ -9,7 +9,7 @@
 #include "platform/dialog_host.h"
 #include "platform/files.h"
 #include "platform/runtime_error.h"
-#include "sounding/loglog_plot.h"
+#include "plot/loglog_plot.h"
 
 namespace ohmira {
 

@@ -1,5 +1,6 @@
 #include "sounding/open_save.h"
-#include "sounding/forward_commands.h"
+#include "form/file_caption.h"
+#include "plot/plot_redraw.h"
 
 #include <array>
 #include <cstdint>
@@ -21,7 +22,6 @@
 #include "platform/runtime_error.h"
 #include "platform/screen.h"
 #include "printing/sheet_preview.h"
-#include "sounding/loglog_plot.h"
 
 namespace ohmira {
 
@@ -180,26 +180,6 @@ std::string dialog_folder() {
     if (!folder.empty() && std::filesystem::is_directory(folder, ec))
         return folder;
     return Chemin;
-}
-
-void Show_File_Caption() {
-    std::string file = Caption_File;
-    if (file.empty() && File_Name != "NEW")
-        file = File_Name.empty() ? std::string() : File_Path;
-    SEV.Caption(Prog_Title + " [" + (file.empty() ? std::string("NEW") : file) + "]");
-}
-
-void Redraw_Sounding_Plot() {
-    const std::string mode = Draw_Mode;
-    const std::int16_t fresh = Fresh_Load;
-    Draw_Mode = "NORMAL";
-    Misfit = 0.0;
-    skipping_errors(Draw_Bilog_Frame);
-    if (Model_Layers(1, 1).finite_num().value_or(0.0) > 0 &&
-        Model_Layers(2, 1).finite_num().value_or(0.0) > 0)
-        skipping_errors(Compute_Curve);
-    Draw_Mode = mode;
-    Fresh_Load = fresh;
 }
 
 void Show_Sounding() {

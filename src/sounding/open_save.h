@@ -16,17 +16,10 @@ bool open_sounding_file(const std::string &path);
 void Show_Sounding();
 // The same without the data page: model grid and header boxes, plot and sheet.
 void Show_Model_And_Plot();
-// Redraws the plot for the sounding as it is: frame, points and, when there is a model, its
-// curve. A redraw is no computation the user asked for: right after an open the overlay keys
-// stay refused.
-void Redraw_Sounding_Plot();
 // After a conversion: the window shows the sounding of the file written last, read back from
 // it, so that the page, grids, boxes, plot and caption are those of File_Path; with no file
 // written (empty `written`), the sounding in memory.
 void Show_Converted_Sounding(const std::string &written);
-// The window's caption, one style for every file: the program's title and, in brackets, the file
-// the sounding on screen was read from or written to (Caption_File, else File_Path), or "NEW".
-void Show_File_Caption();
 // The folder the file dialogs start in: the current file's, else Chemin.
 std::string dialog_folder();
 // Writes the current sounding as a QD3 file; true when a file was written.

@@ -1,5 +1,5 @@
 #include "sounding/superposition.h"
-#include "sounding/forward_commands.h"
+#include "plot/forward_commands.h"
 
 #include "core/forward.h"
 #include "core/sounding.h"

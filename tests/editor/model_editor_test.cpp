@@ -4,8 +4,8 @@
 #include "core/forward.h"
 #include "editor/model_editor.h"
 #include "model_fixture.h"
+#include "plot/forward_commands.h"
 #include "sounding/auto_model_commands.h"
-#include "sounding/forward_commands.h"
 
 namespace ohmira::test {
 namespace {

@@ -21,11 +21,11 @@
 #include "platform/screen.h"
 #include "platform/scripted_dialog_host.h"
 #include "platform/text_metrics.h"
+#include "plot/forward_commands.h"
 #include "printing/printing_events.h"
 #include "printing/sheet_builder.h"
 #include "printing/sheet_preview.h"
 #include "shell/app_state.h"
-#include "sounding/forward_commands.h"
 
 namespace ohmira::test {
 

@@ -9,11 +9,11 @@
 #include "form/settings_values.h"
 #include "form/sev_form.h"
 #include "platform/qt/form_view.h"
+#include "plot/loglog_plot.h"
 #include "printing/printer_sheet.h"
 #include "qt_test_app.h"
 #include "shell/main_frame.h"
 #include "sounding/auto_model_commands.h"
-#include "sounding/loglog_plot.h"
 
 #include "../conversions/sample_files.h"
 

@@ -12,10 +12,10 @@
 #include "platform/qt/form_view.h"
 #include "platform/qt/grid_widget.h"
 #include "platform/scripted_dialog_host.h"
+#include "plot/forward_commands.h"
 #include "qt_test_app.h"
 #include "shell/app_state.h"
 #include "shell/main_frame.h"
-#include "sounding/forward_commands.h"
 
 #include <QCheckBox>
 #include <QDir>

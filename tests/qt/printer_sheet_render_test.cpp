@@ -7,10 +7,10 @@
 #include "platform/printer.h"
 #include "platform/qt/print_settings_qt.h"
 #include "platform/scripted_dialog_host.h"
+#include "plot/loglog_plot.h"
 #include "printing/printer_sheet.h"
 #include "qt_test_app.h"
 #include "shell/app_state.h"
-#include "sounding/loglog_plot.h"
 
 #include <QDir>
 #include <QImage>

@@ -13,12 +13,12 @@
 #include "platform/qt/preview_widget.h"
 #include "platform/screen.h"
 #include "platform/text_metrics.h"
+#include "plot/forward_commands.h"
+#include "plot/loglog_plot.h"
 #include "printing/sheet_preview.h"
 #include "qt_test_app.h"
 #include "shell/app_state.h"
 #include "shell/main_frame.h"
-#include "sounding/forward_commands.h"
-#include "sounding/loglog_plot.h"
 
 #include <QAbstractItemView>
 #include <QAction>

@@ -3,8 +3,8 @@
 #include "../editor/model_fixture.h"
 #include "core/forward.h"
 #include "editor/model_editor.h"
+#include "plot/forward_commands.h"
 #include "sounding/compute_commands.h"
-#include "sounding/forward_commands.h"
 #include "sounding/superposition.h"
 
 namespace ohmira::test {

@@ -4,9 +4,9 @@
 #include "core/auto_model.h"
 #include "core/fit.h"
 #include "forward_fixture.h"
+#include "plot/forward_commands.h"
 #include "sounding/auto_model_commands.h"
 #include "sounding/fit_command.h"
-#include "sounding/forward_commands.h"
 
 #include <cmath>
 #include <fstream>

@@ -1,5 +1,5 @@
 #include "forward_fixture.h"
-#include "sounding/forward_commands.h"
+#include "plot/forward_commands.h"
 
 #include "core/app_title.h"
 

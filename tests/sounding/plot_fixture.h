@@ -14,8 +14,8 @@
 #include "form/sev_form.h"
 #include "platform/printer.h"
 #include "platform/scripted_dialog_host.h"
-#include "printing/sheet_geometry.h"
-#include "sounding/loglog_plot.h"
+#include "plot/loglog_plot.h"
+#include "plot/sheet_geometry.h"
 
 namespace ohmira::test {
 

@@ -2,7 +2,7 @@
 
 #include "core/app_title.h"
 
-#include "sounding/plot_readout.h"
+#include "plot/plot_readout.h"
 
 namespace ohmira::test {
 

@@ -5,10 +5,10 @@
 #include "core/fit.h"
 #include "core/qd3_file.h"
 #include "forward_fixture.h"
+#include "plot/forward_commands.h"
+#include "plot/loglog_plot.h"
 #include "sounding/auto_model_commands.h"
 #include "sounding/fit_command.h"
-#include "sounding/forward_commands.h"
-#include "sounding/loglog_plot.h"
 
 #include <cmath>
 #include <filesystem>

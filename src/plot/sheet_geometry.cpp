@@ -1,4 +1,4 @@
-#include "printing/sheet_geometry.h"
+#include "plot/sheet_geometry.h"
 
 #include <cmath>
 

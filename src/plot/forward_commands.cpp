@@ -1,4 +1,4 @@
-#include "sounding/forward_commands.h"
+#include "plot/forward_commands.h"
 
 #include "core/app_title.h"
 #include "core/language.h"
@@ -6,7 +6,7 @@
 #include "form/settings_values.h"
 #include "form/sev_form.h"
 #include "platform/dialog_host.h"
-#include "sounding/loglog_plot.h"
+#include "plot/loglog_plot.h"
 
 namespace ohmira {
 

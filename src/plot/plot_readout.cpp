@@ -1,4 +1,4 @@
-#include "sounding/plot_readout.h"
+#include "plot/plot_readout.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "sounding/loglog_plot.h"
+#include "plot/loglog_plot.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,7 +11,7 @@
 #include "form/sev_form.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
-#include "sounding/plot_surface.h"
+#include "plot/plot_surface.h"
 
 namespace ohmira {
 

@@ -1,4 +1,4 @@
-#include "sounding/plot_surface.h"
+#include "plot/plot_surface.h"
 
 #include <array>
 #include <cmath>
@@ -7,7 +7,7 @@
 #include "form/settings_values.h"
 #include "form/sev_form.h"
 #include "platform/printer.h"
-#include "printing/sheet_geometry.h"
+#include "plot/sheet_geometry.h"
 
 namespace ohmira {
 

@@ -12,8 +12,8 @@
 #include "form/sev_form.h"
 #include "platform/dialog_host.h"
 #include "platform/runtime_error.h"
-#include "sounding/loglog_plot.h"
-#include "sounding/plot_surface.h"
+#include "plot/loglog_plot.h"
+#include "plot/plot_surface.h"
 
 namespace ohmira {
 
