@@ -1,5 +1,7 @@
 // Speed of the forward computation, the fit and the automatic model. The counter "allocs" is the
 // number of heap allocations per iteration: the fit's trial steps must not allocate.
+#include "commands/auto_model_commands.h"
+#include "commands/fit_command.h"
 #include "core/auto_model.h"
 #include "core/fit.h"
 #include "core/forward.h"
@@ -7,8 +9,6 @@
 #include "form/settings_values.h"
 #include "form/sev_form.h"
 #include "plot/forward_commands.h"
-#include "sounding/auto_model_commands.h"
-#include "sounding/fit_command.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,5 +1,6 @@
 #include "conversions/import_frame.h"
 
+#include "commands/open_save.h"
 #include "conversions/abem_sas_readers.h"
 #include "conversions/geotrade_pasi_readers.h"
 #include "conversions/imported_sounding.h"
@@ -9,7 +10,6 @@
 #include "form/sev_form.h"
 #include "platform/files.h"
 #include "platform/runtime_error.h"
-#include "sounding/open_save.h"
 
 namespace ohmira {
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "commands/open_save.h"
 #include "conversions/list_reader.h"
 #include "core/app_title.h"
 #include "core/language.h"
@@ -12,7 +13,6 @@
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
-#include "sounding/open_save.h"
 
 namespace ohmira {
 

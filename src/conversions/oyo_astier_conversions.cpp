@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "commands/open_save.h"
 #include "conversions/import_frame.h"
 #include "conversions/imported_sounding.h"
 #include "conversions/list_reader.h"
@@ -18,7 +19,6 @@
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
 #include "platform/text_file.h"
-#include "sounding/open_save.h"
 
 namespace ohmira {
 

@@ -1,6 +1,7 @@
 #include "conversions/qxl_export.h"
 #include "plot/forward_commands.h"
 
+#include "commands/open_save.h"
 #include "core/app_title.h"
 #include "core/forward.h"
 #include "core/language.h"
@@ -10,7 +11,6 @@
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
 #include "platform/text_file.h"
-#include "sounding/open_save.h"
 
 namespace ohmira {
 

@@ -1,11 +1,12 @@
 #include "conversions/res2dinv.h"
+#include "commands/auto_model_commands.h"
+#include "commands/fit_command.h"
 #include "plot/forward_commands.h"
-#include "sounding/auto_model_commands.h"
-#include "sounding/fit_command.h"
 
 #include <algorithm>
 #include <cmath>
 
+#include "commands/open_save.h"
 #include "conversions/batch_run.h"
 #include "conversions/list_reader.h"
 #include "core/app_title.h"
@@ -23,7 +24,6 @@
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
 #include "platform/text_file.h"
-#include "sounding/open_save.h"
 
 namespace ohmira {
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "commands/open_save.h"
 #include "conversions/batch_run.h"
 #include "conversions/list_reader.h"
 #include "core/app_title.h"
@@ -16,7 +17,6 @@
 #include "platform/runtime_error.h"
 #include "platform/text_file.h"
 #include "plot/loglog_plot.h"
-#include "sounding/open_save.h"
 
 namespace ohmira {
 

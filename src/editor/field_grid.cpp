@@ -21,7 +21,6 @@
 #include "platform/user_feedback.h"
 #include "plot/loglog_plot.h"
 #include "plot/plot_redraw.h"
-#include "sounding/compute_commands.h"
 
 namespace ohmira {
 
@@ -465,7 +464,8 @@ void Type_Field_Key(int &KeyCode, int /*Shift*/) {
                 MsgBox(Field_Data_End_Text(), vbExclamation + vbOKOnly, Prog_Title);
             } else if (Nb_Points > 2) {
                 clear_model_grid();
-                skipping_errors(Ajuste_Button_Click);
+                if (Field_Grid_Fit)
+                    skipping_errors(Field_Grid_Fit);
                 // The handler moves the cursor itself: the grid must not move it again.
                 if (r + 1 <= Field_Grid_Rows)
                     skipping_errors([&] { grid.Row(r + 1); });

@@ -1,11 +1,12 @@
 #include "shell/command_dispatch.h"
-#include "sounding/new_sounding.h"
+#include "commands/new_sounding.h"
 
+#include "commands/model_editor.h"
+#include "commands/open_save.h"
 #include "core/app_title.h"
 #include "core/language.h"
 #include "core/sounding.h"
 #include "editor/data_entry.h"
-#include "editor/model_editor.h"
 #include "editor/model_grid.h"
 #include "form/file_caption.h"
 #include "form/find_control.h"
@@ -21,7 +22,6 @@
 #include "profiles/section_options.h"
 #include "shell/launched_programs.h"
 #include "shell/program_exit.h"
-#include "sounding/open_save.h"
 
 #include <exception>
 #include <string_view>

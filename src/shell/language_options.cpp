@@ -6,12 +6,14 @@
 #include <limits>
 #include <string>
 
+#include "commands/compute_commands.h"
+#include "commands/model_editor.h"
+#include "commands/superposition.h"
 #include "core/app_title.h"
 #include "core/forward.h"
 #include "core/language.h"
 #include "core/sounding.h"
 #include "editor/data_entry.h"
-#include "editor/model_editor.h"
 #include "form/control_captions.h"
 #include "form/settings_values.h"
 #include "form/sev_form.h"
@@ -19,8 +21,6 @@
 #include "platform/number_text.h"
 #include "plot/loglog_plot.h"
 #include "shell/setup_tab.h"
-#include "sounding/compute_commands.h"
-#include "sounding/superposition.h"
 
 namespace ohmira {
 

@@ -1,5 +1,8 @@
 #include "shell/main_frame.h"
 
+#include "commands/core_events.h"
+#include "commands/editor_commands.h"
+#include "commands/open_save.h"
 #include "conversions/conversions_events.h"
 #include "core/sounding.h"
 #include "editor/editor_events.h"
@@ -10,8 +13,6 @@
 #include "printing/printing_events.h"
 #include "profiles/profiles_events.h"
 #include "shell/shell_events.h"
-#include "sounding/core_events.h"
-#include "sounding/open_save.h"
 
 #include <array>
 
@@ -65,6 +66,7 @@ void Prepare_Main_Window() {
     connect_plot_events();
     connect_shell_events();
     connect_editor_events();
+    connect_editor_commands();
     connect_printing_events();
     connect_profiles_events();
     connect_conversions_events();

@@ -1,5 +1,6 @@
 #include "shell/program_exit.h"
 
+#include "commands/open_save.h"
 #include "core/app_title.h"
 #include "core/language.h"
 #include "core/sounding.h"
@@ -8,7 +9,6 @@
 #include "form/settings.h"
 #include "platform/dialog_host.h"
 #include "platform/program_end.h"
-#include "sounding/open_save.h"
 
 namespace ohmira {
 

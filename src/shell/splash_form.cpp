@@ -1,15 +1,15 @@
 #include "shell/splash_form.h"
 
+#include "commands/model_editor.h"
+#include "commands/open_save.h"
 #include "core/app_title.h"
 #include "core/sounding.h"
-#include "editor/model_editor.h"
 #include "form/file_caption.h"
 #include "form/find_control.h"
 #include "form/sev_form.h"
 #include "platform/app_info.h"
 #include "platform/runtime_error.h"
 #include "shell/launched_programs.h"
-#include "sounding/open_save.h"
 
 #include <cstdint>
 #include <new>

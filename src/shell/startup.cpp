@@ -1,10 +1,11 @@
 #include "shell/startup.h"
 
+#include "commands/model_editor.h"
+#include "commands/open_save.h"
 #include "core/app_title.h"
 #include "core/language.h"
 #include "core/sounding.h"
 #include "editor/data_entry.h"
-#include "editor/model_editor.h"
 #include "form/find_control.h"
 #include "form/settings.h"
 #include "form/settings_values.h"
@@ -19,7 +20,6 @@
 #include "shell/main_frame.h"
 #include "shell/setup_tab.h"
 #include "shell/splash_form.h"
-#include "sounding/open_save.h"
 
 #include <array>
 #include <cmath>

@@ -1,5 +1,5 @@
+#include "commands/auto_model_commands.h"
 #include "conversions/res2dinv.h"
-#include "sounding/auto_model_commands.h"
 
 #include "batch_fixture.h"
 #include "core/auto_model.h"

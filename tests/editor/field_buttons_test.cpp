@@ -1,5 +1,6 @@
-#include "editor/field_buttons.h"
+#include "commands/field_buttons.h"
 
+#include "commands/editor_commands.h"
 #include "core/sounding.h"
 #include "editor/field_grid.h"
 #include "editor_fixture.h"
@@ -15,6 +16,7 @@ class FieldButtonsTest : public EditorTest {
 protected:
     void SetUp() override {
         EditorTest::SetUp();
+        connect_editor_commands();
         empty_page();
         reset_beep_count();
     }

@@ -4,11 +4,12 @@
 #include <cmath>
 #include <vector>
 
+#include "commands/editor_commands.h"
+#include "commands/open_save.h"
 #include "editor_fixture.h"
 #include "platform/clipboard.h"
 #include "platform/control.h"
 #include "platform/user_feedback.h"
-#include "sounding/open_save.h"
 
 namespace ohmira::test {
 namespace {
@@ -17,6 +18,7 @@ class FieldGridTest : public EditorTest {
 protected:
     void SetUp() override {
         EditorTest::SetUp();
+        connect_editor_commands();
         empty_page();
     }
     static double fd(int r, int c) { return Field_Data(r, c).num(); }

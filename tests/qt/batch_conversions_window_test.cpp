@@ -2,6 +2,7 @@
 // the parameter dialog typed into and confirmed; then the three converted soundings opened from
 // the File menu, their curves drawn, and grabbed. Set OHMIRA_QT_SHOTS to a folder to keep the
 // pictures.
+#include "commands/auto_model_commands.h"
 #include "conversions/res2dinv.h"
 #include "core/auto_model.h"
 #include "core/forward.h"
@@ -13,7 +14,6 @@
 #include "printing/printer_sheet.h"
 #include "qt_test_app.h"
 #include "shell/main_frame.h"
-#include "sounding/auto_model_commands.h"
 
 #include "../conversions/sample_files.h"
 

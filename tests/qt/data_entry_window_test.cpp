@@ -1,6 +1,7 @@
 // The data-entry page in the real window: a sounding opened through File ▸ Read with the dialog
 // answered, and a new Schlumberger sounding typed key by key, computed by the Down arrow and saved
 // through the save button's question and dialog. Set OHMIRA_QT_SHOTS to keep the pictures.
+#include "commands/open_save.h"
 #include "core/qd3_file.h"
 #include "core/sounding.h"
 #include "editor/data_entry.h"
@@ -11,7 +12,6 @@
 #include "platform/qt/grid_widget.h"
 #include "shell/app_state.h"
 #include "shell/main_frame.h"
-#include "sounding/open_save.h"
 
 #include <QClipboard>
 #include <QDir>

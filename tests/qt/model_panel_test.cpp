@@ -2,10 +2,10 @@
 // keys, computed and fitted with the buttons, then two more fits with the overlay box checked.
 // Set OHMIRA_QT_SHOTS to a folder to keep the pictures.
 #include "../core/sounding_setters.h"
+#include "commands/model_editor.h"
 #include "core/forward.h"
 #include "core/language.h"
 #include "core/sounding.h"
-#include "editor/model_editor.h"
 #include "editor/model_grid.h"
 #include "form/settings_values.h"
 #include "form/sev_form.h"

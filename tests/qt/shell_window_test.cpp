@@ -1,6 +1,7 @@
 // The program's start and end as a user meets them: a prepared settings file, the splash window
 // answered with a click, the window resized, and the close box answered Cancel, then Yes. Set
 // OHMIRA_QT_SHOTS to a folder to keep the pictures.
+#include "commands/open_save.h"
 #include "core/sounding.h"
 #include "form/sev_form.h"
 #include "platform/number_locale.h"
@@ -15,7 +16,6 @@
 #include "shell/shell_events.h"
 #include "shell/splash_form.h"
 #include "shell/window_layout.h"
-#include "sounding/open_save.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,3 +1,4 @@
+#include "commands/open_save.h"
 #include "core/language.h"
 #include "core/sounding.h"
 #include "editor/data_entry.h"
@@ -5,7 +6,6 @@
 #include "form/settings_values.h"
 #include "platform/app_info.h"
 #include "shell_fixture.h"
-#include "sounding/open_save.h"
 
 #include <random>
 

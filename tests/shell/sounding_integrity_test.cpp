@@ -1,12 +1,14 @@
 // The sounding on screen is the one saved, and nothing typed or opened is lost: the whole window
 // driven through its handlers, the scripted user answering the boxes and dialogs.
 #include "../conversions/sample_files.h"
+#include "commands/compute_commands.h"
+#include "commands/field_buttons.h"
+#include "commands/open_save.h"
 #include "conversions/import_frame.h"
 #include "core/qd3_file.h"
 #include "core/qd3_limits.h"
 #include "core/sounding.h"
 #include "editor/data_entry.h"
-#include "editor/field_buttons.h"
 #include "editor/field_grid.h"
 #include "editor/model_grid.h"
 #include "form/settings.h"
@@ -18,8 +20,6 @@
 #include "shell/program_exit.h"
 #include "shell/shell_events.h"
 #include "shell_fixture.h"
-#include "sounding/compute_commands.h"
-#include "sounding/open_save.h"
 
 #include <array>
 #include <tuple>

@@ -1,3 +1,4 @@
+#include "commands/open_save.h"
 #include "core/app_title.h"
 #include "core/language.h"
 #include "core/sounding.h"
@@ -6,7 +7,6 @@
 #include "shell/shell_events.h"
 #include "shell/startup.h"
 #include "shell_fixture.h"
-#include "sounding/open_save.h"
 
 namespace ohmira {
 

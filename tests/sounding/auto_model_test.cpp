@@ -1,6 +1,6 @@
+#include "commands/auto_model_commands.h"
 #include "core/auto_model.h"
 #include "forward_fixture.h"
-#include "sounding/auto_model_commands.h"
 
 #include "core/app_title.h"
 

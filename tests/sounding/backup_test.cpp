@@ -1,5 +1,5 @@
+#include "commands/older_file_commands.h"
 #include "core/older_files.h"
-#include "sounding/older_file_commands.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,12 @@
 // The compute and fit buttons, the hidden compute menu and the superposition store they keep:
 // slot counts, the slot shown, the arrows, the list of names, the refusals and the drawings.
 #include "../editor/model_fixture.h"
+#include "commands/compute_commands.h"
+#include "commands/editor_commands.h"
+#include "commands/model_editor.h"
+#include "commands/superposition.h"
 #include "core/forward.h"
-#include "editor/model_editor.h"
 #include "plot/forward_commands.h"
-#include "sounding/compute_commands.h"
-#include "sounding/superposition.h"
 
 namespace ohmira::test {
 namespace {
@@ -14,6 +15,7 @@ class ComputeCommands : public ModelEditorTest {
 protected:
     void SetUp() override {
         ModelEditorTest::SetUp();
+        connect_editor_commands();
         Superpose = -1;
         // Field points of a three-layer earth, 1 to 300 m.
         set_model({{100, 5}, {10, 20}, {1000, 0}});

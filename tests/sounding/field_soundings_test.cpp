@@ -1,12 +1,12 @@
 // Automatic model and fit on real soundings and on an exactly computed one: the model they end
 // on must be physical (every layer above 0) and reproduce the field curve.
 #include "../core/exact_earth.h"
+#include "commands/auto_model_commands.h"
+#include "commands/fit_command.h"
 #include "core/auto_model.h"
 #include "core/fit.h"
 #include "forward_fixture.h"
 #include "plot/forward_commands.h"
-#include "sounding/auto_model_commands.h"
-#include "sounding/fit_command.h"
 
 #include <cmath>
 #include <fstream>

@@ -1,7 +1,7 @@
+#include "commands/fit_command.h"
 #include "core/fit.h"
 #include "forward_fixture.h"
 #include "plot/forward_commands.h"
-#include "sounding/fit_command.h"
 
 #include "core/app_title.h"
 #include "platform/screen.h"

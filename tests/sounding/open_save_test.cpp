@@ -1,4 +1,4 @@
-#include "sounding/open_save.h"
+#include "commands/open_save.h"
 
 #include <gtest/gtest.h>
 

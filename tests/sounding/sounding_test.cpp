@@ -1,5 +1,5 @@
+#include "commands/new_sounding.h"
 #include "core/sounding.h"
-#include "sounding/new_sounding.h"
 
 #include <gtest/gtest.h>
 

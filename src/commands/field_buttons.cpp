@@ -1,16 +1,19 @@
-#include "editor/field_buttons.h"
+#include "commands/field_buttons.h"
+#include "commands/new_sounding.h"
 #include "plot/forward_commands.h"
-#include "sounding/new_sounding.h"
 
 #include <string>
 
+#include "commands/compute_commands.h"
+#include "commands/model_editor.h"
+#include "commands/open_save.h"
+#include "commands/superposition.h"
 #include "core/app_title.h"
 #include "core/forward.h"
 #include "core/language.h"
 #include "core/sounding.h"
 #include "editor/data_entry.h"
 #include "editor/field_grid.h"
-#include "editor/model_editor.h"
 #include "editor/model_grid.h"
 #include "form/settings_values.h"
 #include "form/sev_form.h"
@@ -20,9 +23,6 @@
 #include "platform/user_feedback.h"
 #include "plot/loglog_plot.h"
 #include "plot/plot_redraw.h"
-#include "sounding/compute_commands.h"
-#include "sounding/open_save.h"
-#include "sounding/superposition.h"
 
 namespace ohmira {
 

@@ -1,6 +1,6 @@
-#include "editor/model_editor.h"
+#include "commands/model_editor.h"
+#include "commands/fit_command.h"
 #include "plot/forward_commands.h"
-#include "sounding/fit_command.h"
 
 #include "core/fit.h"
 #include "core/forward.h"

@@ -1,4 +1,4 @@
-#include "sounding/auto_model_commands.h"
+#include "commands/auto_model_commands.h"
 
 #include "core/app_title.h"
 #include "core/fit.h"

@@ -1,4 +1,4 @@
-#include "sounding/fit_command.h"
+#include "commands/fit_command.h"
 
 #include "core/app_title.h"
 #include "core/forward.h"

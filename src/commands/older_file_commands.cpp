@@ -1,4 +1,4 @@
-#include "sounding/older_file_commands.h"
+#include "commands/older_file_commands.h"
 
 #include "core/app_title.h"
 #include "core/forward.h"

@@ -1,8 +1,9 @@
-#include "sounding/compute_commands.h"
+#include "commands/compute_commands.h"
+#include "commands/auto_model_commands.h"
+#include "commands/fit_command.h"
 #include "plot/forward_commands.h"
-#include "sounding/auto_model_commands.h"
-#include "sounding/fit_command.h"
 
+#include "commands/superposition.h"
 #include "core/app_title.h"
 #include "core/auto_model.h"
 #include "core/fit.h"
@@ -16,7 +17,6 @@
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
 #include "plot/loglog_plot.h"
-#include "sounding/superposition.h"
 
 #include <optional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "sounding/superposition.h"
+#include "commands/superposition.h"
 #include "plot/forward_commands.h"
 
 #include "core/forward.h"

@@ -1,4 +1,4 @@
-#include "sounding/new_sounding.h"
+#include "commands/new_sounding.h"
 
 #include "core/sounding.h"
 #include "editor/data_entry.h"

@@ -1,13 +1,13 @@
-#include "sounding/core_events.h"
-#include "sounding/auto_model_commands.h"
-#include "sounding/new_sounding.h"
-#include "sounding/older_file_commands.h"
+#include "commands/core_events.h"
+#include "commands/auto_model_commands.h"
+#include "commands/new_sounding.h"
+#include "commands/older_file_commands.h"
 
+#include "commands/open_save.h"
 #include "core/auto_model.h"
 #include "core/older_files.h"
 #include "core/sounding.h"
 #include "form/sev_form.h"
-#include "sounding/open_save.h"
 
 namespace ohmira {
 

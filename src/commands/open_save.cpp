@@ -1,4 +1,4 @@
-#include "sounding/open_save.h"
+#include "commands/open_save.h"
 #include "form/file_caption.h"
 #include "plot/plot_redraw.h"
 
@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "commands/model_editor.h"
 #include "core/app_title.h"
 #include "core/forward.h"
 #include "core/language.h"
@@ -15,7 +16,6 @@
 #include "core/sounding.h"
 #include "editor/data_entry.h"
 #include "editor/field_grid.h"
-#include "editor/model_editor.h"
 #include "editor/model_grid.h"
 #include "form/sev_form.h"
 #include "platform/dialog_host.h"
