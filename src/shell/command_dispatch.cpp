@@ -16,10 +16,10 @@
 #include "platform/screen.h"
 #include "platform/toolbar.h"
 #include "printing/picture_export.h"
+#include "printing/profile_page_controls.h"
 #include "printing/sheet_preview.h"
 #include "profiles/colour_scale.h"
 #include "profiles/section_drawing.h"
-#include "profiles/section_options.h"
 #include "shell/launched_programs.h"
 #include "shell/program_exit.h"
 

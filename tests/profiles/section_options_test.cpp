@@ -1,5 +1,6 @@
 #include "form/settings_values.h"
 #include "printing/printing_events.h"
+#include "printing/profile_page_controls.h"
 #include "profiles/section_options.h"
 #include "profiles_fixture.h"
 
