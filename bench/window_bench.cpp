@@ -1,5 +1,7 @@
 // Speed of what the window does on each look: the sounding sheet built for the preview (both
 // pages) and a relayout of the main window after a resize (the plot redrawn with its curve).
+#include "app/app_state.h"
+#include "app/window_layout.h"
 #include "core/forward.h"
 #include "core/language.h"
 #include "core/sounding.h"
@@ -10,8 +12,6 @@
 #include "printing/printing_events.h"
 #include "printing/sheet_builder.h"
 #include "printing/sheet_preview.h"
-#include "shell/app_state.h"
-#include "shell/window_layout.h"
 
 #include <benchmark/benchmark.h>
 

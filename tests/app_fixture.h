@@ -2,9 +2,9 @@
 // The start every subsystem test shares: all shared state and the main window back to their start
 // values, English, a scripted dialog host and a fresh folder for the files a test makes. Each
 // subsystem's fixture adds only what it needs.
+#include "app/app_state.h"
 #include "folder_fixture.h"
 #include "form/sev_form.h"
-#include "shell/app_state.h"
 
 namespace ohmira::test {
 

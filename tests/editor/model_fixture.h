@@ -3,6 +3,7 @@
 // its design state, English, the Schlumberger array, the default plot window and a scripted
 // dialog host.
 #include "../core/sounding_setters.h"
+#include "app/app_state.h"
 #include "core/language.h"
 #include "core/sounding.h"
 #include "editor/editor_events.h"
@@ -11,7 +12,6 @@
 #include "form/sev_form.h"
 #include "platform/scripted_dialog_host.h"
 #include "platform/user_feedback.h"
-#include "shell/app_state.h"
 
 #include <gtest/gtest.h>
 

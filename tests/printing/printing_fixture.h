@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "../core/sounding_setters.h"
+#include "app/app_state.h"
 #include "core/forward.h"
 #include "core/language.h"
 #include "core/sounding.h"
@@ -25,7 +26,6 @@
 #include "printing/printing_events.h"
 #include "printing/sheet_builder.h"
 #include "printing/sheet_preview.h"
-#include "shell/app_state.h"
 
 namespace ohmira::test {
 

@@ -8,13 +8,13 @@
 #include <vector>
 
 #include "../platform/temp_folder.h"
+#include "app/app_state.h"
 #include "core/language.h"
 #include "form/sev_form.h"
 #include "platform/scripted_dialog_host.h"
 #include "platform/text_file.h"
 #include "profiles/profile_values.h"
 #include "profiles/profiles_events.h"
-#include "shell/app_state.h"
 
 namespace ohmira::test {
 

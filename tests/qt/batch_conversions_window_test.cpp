@@ -2,6 +2,7 @@
 // the parameter dialog typed into and confirmed; then the three converted soundings opened from
 // the File menu, their curves drawn, and grabbed. Set OHMIRA_QT_SHOTS to a folder to keep the
 // pictures.
+#include "app/main_frame.h"
 #include "commands/auto_model_commands.h"
 #include "conversions/res2dinv.h"
 #include "core/auto_model.h"
@@ -13,7 +14,6 @@
 #include "plot/loglog_plot.h"
 #include "printing/printer_sheet.h"
 #include "qt_test_app.h"
-#include "shell/main_frame.h"
 
 #include "../conversions/sample_files.h"
 

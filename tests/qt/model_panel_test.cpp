@@ -2,6 +2,8 @@
 // keys, computed and fitted with the buttons, then two more fits with the overlay box checked.
 // Set OHMIRA_QT_SHOTS to a folder to keep the pictures.
 #include "../core/sounding_setters.h"
+#include "app/app_state.h"
+#include "app/main_frame.h"
 #include "commands/model_editor.h"
 #include "core/forward.h"
 #include "core/language.h"
@@ -14,8 +16,6 @@
 #include "platform/scripted_dialog_host.h"
 #include "plot/forward_commands.h"
 #include "qt_test_app.h"
-#include "shell/app_state.h"
-#include "shell/main_frame.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -3,6 +3,8 @@
 // of the sheet page gives the print failure box for the refusing queue, and prints on the
 // accepting queue under the sounding's file name; Print to File into a missing folder names it.
 // Skipped where cupsd cannot be started.
+#include "app/app_state.h"
+#include "app/main_frame.h"
 #include "core/language.h"
 #include "core/sounding.h"
 #include "form/sev_form.h"
@@ -12,8 +14,6 @@
 #include "platform/scripted_dialog_host.h"
 #include "printing/sheet_preview.h"
 #include "qt_test_app.h"
-#include "shell/app_state.h"
-#include "shell/main_frame.h"
 
 #include <QDir>
 #include <QDirIterator>

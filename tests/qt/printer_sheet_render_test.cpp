@@ -1,5 +1,6 @@
 // The sheet drawn on the system printer, rendered as the printer would paint it: both pages
 // painted to PNG (kept when OHMIRA_QT_SHOTS names a folder) and checked to hold ink.
+#include "app/app_state.h"
 #include "core/forward.h"
 #include "core/sounding.h"
 #include "form/settings_values.h"
@@ -10,7 +11,6 @@
 #include "plot/loglog_plot.h"
 #include "printing/printer_sheet.h"
 #include "qt_test_app.h"
-#include "shell/app_state.h"
 
 #include <QDir>
 #include <QImage>

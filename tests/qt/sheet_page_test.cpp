@@ -3,6 +3,8 @@
 // the page is saved as a WMF file and copied to the clipboard; and the two pages of the sheet of
 // a 4-layer sounding with two stored models, in French and in English, rendered to PNG. Set
 // OHMIRA_QT_SHOTS to a folder to keep the pictures.
+#include "app/app_state.h"
+#include "app/main_frame.h"
 #include "core/forward.h"
 #include "core/language.h"
 #include "core/sounding.h"
@@ -17,8 +19,6 @@
 #include "plot/loglog_plot.h"
 #include "printing/sheet_preview.h"
 #include "qt_test_app.h"
-#include "shell/app_state.h"
-#include "shell/main_frame.h"
 
 #include <QAbstractItemView>
 #include <QAction>

@@ -1,11 +1,11 @@
+#include "app/command_dispatch.h"
+#include "app/main_frame.h"
+#include "app/window_layout.h"
 #include "core/language.h"
 #include "core/qd3_file.h"
 #include "core/sounding.h"
 #include "form/settings.h"
 #include "platform/file_association.h"
-#include "shell/command_dispatch.h"
-#include "shell/main_frame.h"
-#include "shell/window_layout.h"
 #include "shell_fixture.h"
 
 namespace ohmira {

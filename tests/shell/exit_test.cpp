@@ -1,9 +1,9 @@
+#include "app/main_frame.h"
+#include "app/program_exit.h"
+#include "app/shell_events.h"
 #include "core/language.h"
 #include "core/sounding.h"
 #include "form/settings_values.h"
-#include "shell/main_frame.h"
-#include "shell/program_exit.h"
-#include "shell/shell_events.h"
 #include "shell_fixture.h"
 
 namespace ohmira {

@@ -1,10 +1,10 @@
-#include "shell/language_options.h"
+#include "app/language_options.h"
 
+#include "app/setup_tab.h"
 #include "commands/superposition.h"
 #include "core/sounding.h"
 #include "form/settings_values.h"
 #include "setup_fixture.h"
-#include "shell/setup_tab.h"
 
 namespace ohmira::test {
 namespace {

@@ -1,15 +1,15 @@
-#include "shell/launched_programs.h"
+#include "app/launched_programs.h"
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
 #include "../platform/temp_folder.h"
+#include "app/splash_form.h"
+#include "app/status_hints.h"
 #include "core/app_title.h"
 #include "platform/app_info.h"
 #include "setup_fixture.h"
-#include "shell/splash_form.h"
-#include "shell/status_hints.h"
 
 namespace ohmira::test {
 namespace {

@@ -1,5 +1,5 @@
+#include "app/main_frame.h"
 #include "form/sev_form.h"
-#include "shell/main_frame.h"
 
 #include <gtest/gtest.h>
 

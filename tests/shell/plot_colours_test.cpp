@@ -1,4 +1,4 @@
-#include "shell/plot_colours.h"
+#include "app/plot_colours.h"
 
 #include <fstream>
 #include <iterator>

@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "app/app_state.h"
 #include "core/language.h"
 #include "form/settings_values.h"
 #include "form/sev_form.h"
 #include "platform/file_association.h"
 #include "platform/scripted_dialog_host.h"
 #include "platform/shell_open.h"
-#include "shell/app_state.h"
 
 namespace ohmira::test {
 

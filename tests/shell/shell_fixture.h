@@ -2,6 +2,8 @@
 // A fresh program for each shell test: every shared variable and the main window back to their
 // start state, the settings file in a folder of its own, and a scripted user.
 #include "../platform/temp_folder.h"
+#include "app/app_state.h"
+#include "app/splash_form.h"
 #include "form/sev_form.h"
 #include "platform/app_info.h"
 #include "platform/dialog_host.h"
@@ -11,8 +13,6 @@
 #include "platform/scripted_dialog_host.h"
 #include "platform/settings_file.h"
 #include "platform/single_instance.h"
-#include "shell/app_state.h"
-#include "shell/splash_form.h"
 
 #include <gtest/gtest.h>
 

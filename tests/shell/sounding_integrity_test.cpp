@@ -1,6 +1,10 @@
 // The sounding on screen is the one saved, and nothing typed or opened is lost: the whole window
 // driven through its handlers, the scripted user answering the boxes and dialogs.
 #include "../conversions/sample_files.h"
+#include "app/command_dispatch.h"
+#include "app/main_frame.h"
+#include "app/program_exit.h"
+#include "app/shell_events.h"
 #include "commands/compute_commands.h"
 #include "commands/field_buttons.h"
 #include "commands/open_save.h"
@@ -15,10 +19,6 @@
 #include "platform/number_text.h"
 #include "platform/printer.h"
 #include "platform/user_feedback.h"
-#include "shell/command_dispatch.h"
-#include "shell/main_frame.h"
-#include "shell/program_exit.h"
-#include "shell/shell_events.h"
 #include "shell_fixture.h"
 
 #include <array>

@@ -1,11 +1,11 @@
+#include "app/main_frame.h"
+#include "app/shell_events.h"
+#include "app/startup.h"
 #include "commands/open_save.h"
 #include "core/app_title.h"
 #include "core/language.h"
 #include "core/sounding.h"
 #include "form/settings_values.h"
-#include "shell/main_frame.h"
-#include "shell/shell_events.h"
-#include "shell/startup.h"
 #include "shell_fixture.h"
 
 namespace ohmira {

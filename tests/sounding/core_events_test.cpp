@@ -1,9 +1,9 @@
+#include "app/app_state.h"
 #include "commands/core_events.h"
 #include "core/language.h"
 #include "core/sounding.h"
 #include "form/sev_form.h"
 #include "platform/scripted_dialog_host.h"
-#include "shell/app_state.h"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,9 @@
 
 #include <sys/stat.h>
 
+#include "app/app_state.h"
 #include "core/qd3_file.h"
 #include "form/sev_form.h"
-#include "shell/app_state.h"
 #include "sounding_fixture.h"
 
 namespace ohmira::test {

@@ -5,6 +5,7 @@
 #include <random>
 #include <sys/stat.h>
 
+#include "app/app_state.h"
 #include "commands/open_save.h"
 #include "core/fit.h"
 #include "core/older_files.h"
@@ -12,7 +13,6 @@
 #include "editor/data_entry.h"
 #include "form/settings_values.h"
 #include "form/sev_form.h"
-#include "shell/app_state.h"
 #include "sounding_fixture.h"
 
 namespace ohmira::test {

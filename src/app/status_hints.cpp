@@ -1,4 +1,4 @@
-#include "shell/status_hints.h"
+#include "app/status_hints.h"
 
 #include "core/language.h"
 #include "form/sev_form.h"

@@ -1,4 +1,4 @@
-#include "shell/program_exit.h"
+#include "app/program_exit.h"
 
 #include "commands/open_save.h"
 #include "core/app_title.h"

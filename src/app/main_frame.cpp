@@ -1,5 +1,6 @@
-#include "shell/main_frame.h"
+#include "app/main_frame.h"
 
+#include "app/shell_events.h"
 #include "commands/core_events.h"
 #include "commands/editor_commands.h"
 #include "commands/open_save.h"
@@ -12,7 +13,6 @@
 #include "plot/plot_readout.h"
 #include "printing/printing_events.h"
 #include "profiles/profiles_events.h"
-#include "shell/shell_events.h"
 
 #include <array>
 

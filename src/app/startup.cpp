@@ -1,5 +1,8 @@
-#include "shell/startup.h"
+#include "app/startup.h"
 
+#include "app/main_frame.h"
+#include "app/setup_tab.h"
+#include "app/splash_form.h"
 #include "commands/model_editor.h"
 #include "commands/open_save.h"
 #include "core/app_title.h"
@@ -17,9 +20,6 @@
 #include "platform/runtime_error.h"
 #include "platform/single_instance.h"
 #include "plot/loglog_plot.h"
-#include "shell/main_frame.h"
-#include "shell/setup_tab.h"
-#include "shell/splash_form.h"
 
 #include <array>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "shell/window_layout.h"
+#include "app/window_layout.h"
 #include "plot/forward_commands.h"
 
 #include "core/fit.h"

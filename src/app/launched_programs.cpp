@@ -1,5 +1,6 @@
-#include "shell/launched_programs.h"
+#include "app/launched_programs.h"
 
+#include "app/splash_form.h"
 #include "core/app_title.h"
 #include "core/language.h"
 #include "core/text_utils.h"
@@ -9,7 +10,6 @@
 #include "platform/dialog_host.h"
 #include "platform/file_association.h"
 #include "platform/shell_open.h"
-#include "shell/splash_form.h"
 
 namespace ohmira {
 

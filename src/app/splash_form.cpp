@@ -1,5 +1,6 @@
-#include "shell/splash_form.h"
+#include "app/splash_form.h"
 
+#include "app/launched_programs.h"
 #include "commands/model_editor.h"
 #include "commands/open_save.h"
 #include "core/app_title.h"
@@ -9,7 +10,6 @@
 #include "form/sev_form.h"
 #include "platform/app_info.h"
 #include "platform/runtime_error.h"
-#include "shell/launched_programs.h"
 
 #include <cstdint>
 #include <new>

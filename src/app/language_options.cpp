@@ -1,4 +1,4 @@
-#include "shell/language_options.h"
+#include "app/language_options.h"
 #include "plot/forward_commands.h"
 
 #include <array>
@@ -6,6 +6,7 @@
 #include <limits>
 #include <string>
 
+#include "app/setup_tab.h"
 #include "commands/compute_commands.h"
 #include "commands/model_editor.h"
 #include "commands/superposition.h"
@@ -20,7 +21,6 @@
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
 #include "plot/loglog_plot.h"
-#include "shell/setup_tab.h"
 
 namespace ohmira {
 

@@ -1,4 +1,4 @@
-#include "shell/setup_tab.h"
+#include "app/setup_tab.h"
 
 #include <cstdint>
 

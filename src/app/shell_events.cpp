@@ -1,16 +1,16 @@
-#include "shell/shell_events.h"
+#include "app/shell_events.h"
 
+#include "app/command_dispatch.h"
+#include "app/language_options.h"
+#include "app/launched_programs.h"
+#include "app/plot_colours.h"
+#include "app/program_exit.h"
+#include "app/splash_form.h"
+#include "app/startup.h"
+#include "app/status_hints.h"
+#include "app/window_layout.h"
 #include "form/sev_form.h"
 #include "platform/toolbar.h"
-#include "shell/command_dispatch.h"
-#include "shell/language_options.h"
-#include "shell/launched_programs.h"
-#include "shell/plot_colours.h"
-#include "shell/program_exit.h"
-#include "shell/splash_form.h"
-#include "shell/startup.h"
-#include "shell/status_hints.h"
-#include "shell/window_layout.h"
 
 namespace ohmira {
 

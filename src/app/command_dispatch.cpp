@@ -1,6 +1,8 @@
-#include "shell/command_dispatch.h"
+#include "app/command_dispatch.h"
 #include "commands/new_sounding.h"
 
+#include "app/launched_programs.h"
+#include "app/program_exit.h"
 #include "commands/model_editor.h"
 #include "commands/open_save.h"
 #include "core/app_title.h"
@@ -20,8 +22,6 @@
 #include "printing/sheet_preview.h"
 #include "profiles/colour_scale.h"
 #include "profiles/section_drawing.h"
-#include "shell/launched_programs.h"
-#include "shell/program_exit.h"
 
 #include <exception>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "shell/app_state.h"
+#include "app/app_state.h"
 
 #include "conversions/conversions_state.h"
 #include "core/sounding.h"
