@@ -3,7 +3,7 @@
 // its design state, English, the Schlumberger array, the default plot window and a scripted
 // dialog host.
 #include "../core/sounding_setters.h"
-#include "app/app_state.h"
+#include "../linked_state.h"
 #include "core/language.h"
 #include "core/sounding.h"
 #include "editor/editor_events.h"
@@ -23,7 +23,7 @@ namespace ohmira::test {
 class ModelEditorTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        reset_all_state();
+        reset_linked_state();
         reset_SEV();
         SEV.SSTab1.Tabs(5);
         Misfit = 0.0;

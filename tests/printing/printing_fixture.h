@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "../core/sounding_setters.h"
-#include "app/app_state.h"
+#include "../linked_state.h"
 #include "core/forward.h"
 #include "core/language.h"
 #include "core/sounding.h"
@@ -48,7 +48,7 @@ inline void set_depths() {
 class PrintingTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        reset_all_state();
+        reset_linked_state();
         reset_SEV();
         Printer.reset();
         Screen.set_fonts(known_font_names());
@@ -84,7 +84,7 @@ protected:
     }
     void TearDown() override {
         reset_SEV();
-        reset_all_state();
+        reset_linked_state();
         set_language('E');
     }
 

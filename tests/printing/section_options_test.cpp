@@ -1,8 +1,8 @@
+#include "../profiles/profiles_fixture.h"
 #include "form/settings_values.h"
 #include "printing/printing_events.h"
 #include "printing/profile_page_controls.h"
 #include "profiles/section_options.h"
-#include "profiles_fixture.h"
 
 #include <set>
 

@@ -1,9 +1,9 @@
 #include "commands/field_buttons.h"
 
+#include "../editor/editor_fixture.h"
 #include "commands/editor_commands.h"
 #include "core/sounding.h"
 #include "editor/field_grid.h"
-#include "editor_fixture.h"
 #include "form/settings_values.h"
 #include "platform/control.h"
 #include "platform/number_text.h"

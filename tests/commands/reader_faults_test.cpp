@@ -5,7 +5,7 @@
 #include <random>
 #include <sys/stat.h>
 
-#include "app/app_state.h"
+#include "../linked_state.h"
 #include "commands/open_save.h"
 #include "core/fit.h"
 #include "core/older_files.h"
@@ -32,7 +32,7 @@ class ReaderFaultsTest : public CoreTest {
 protected:
     void SetUp() override {
         CoreTest::SetUp();
-        reset_all_state();
+        reset_linked_state();
         reset_SEV();
     }
     void TearDown() override {

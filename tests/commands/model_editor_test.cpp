@@ -1,10 +1,10 @@
 // Set-up of the model editor: captions in each language, the grid's layout, the slider and the
 // overlay box, fixed marks cleared, a fresh automatic model computed and fitted.
+#include "../editor/model_fixture.h"
 #include "commands/auto_model_commands.h"
 #include "commands/model_editor.h"
 #include "core/auto_model.h"
 #include "core/forward.h"
-#include "model_fixture.h"
 #include "plot/forward_commands.h"
 
 namespace ohmira::test {

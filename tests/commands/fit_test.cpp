@@ -1,6 +1,6 @@
+#include "../plot/forward_fixture.h"
 #include "commands/fit_command.h"
 #include "core/fit.h"
-#include "forward_fixture.h"
 #include "plot/forward_commands.h"
 
 #include "core/app_title.h"

@@ -4,7 +4,7 @@
 
 #include <sys/stat.h>
 
-#include "app/app_state.h"
+#include "../linked_state.h"
 #include "core/qd3_file.h"
 #include "form/sev_form.h"
 #include "sounding_fixture.h"
@@ -23,7 +23,7 @@ class OpenSaveTest : public CoreTest {
 protected:
     void SetUp() override {
         CoreTest::SetUp();
-        reset_all_state();
+        reset_linked_state();
         reset_SEV();
     }
     void TearDown() override {

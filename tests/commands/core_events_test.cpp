@@ -1,4 +1,4 @@
-#include "app/app_state.h"
+#include "../linked_state.h"
 #include "commands/core_events.h"
 #include "core/language.h"
 #include "core/sounding.h"
@@ -10,7 +10,7 @@
 namespace ohmira {
 
 TEST(CoreEvents, MenusReachTheirCommands) {
-    reset_all_state();
+    test::reset_linked_state();
     reset_SEV();
     Lang_French = Lang_Spanish = Lang_German = false; // whatever an earlier test chose
     Lang_English = true;

@@ -1,6 +1,6 @@
+#include "../plot/forward_fixture.h"
 #include "commands/auto_model_commands.h"
 #include "core/auto_model.h"
-#include "forward_fixture.h"
 
 #include "core/app_title.h"
 

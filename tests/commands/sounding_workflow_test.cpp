@@ -1,12 +1,12 @@
 // A sounding from end to end: its field curve written to a QD3 file and read back, an automatic
 // model, the fit and the drawing on the plot, as the batch conversions and the fit command chain
 // them.
+#include "../plot/forward_fixture.h"
 #include "commands/auto_model_commands.h"
 #include "commands/fit_command.h"
 #include "core/auto_model.h"
 #include "core/fit.h"
 #include "core/qd3_file.h"
-#include "forward_fixture.h"
 #include "plot/forward_commands.h"
 #include "plot/loglog_plot.h"
 

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <vector>
 
+#include "../editor/editor_fixture.h"
 #include "commands/editor_commands.h"
 #include "commands/open_save.h"
-#include "editor_fixture.h"
 #include "platform/clipboard.h"
 #include "platform/control.h"
 #include "platform/user_feedback.h"

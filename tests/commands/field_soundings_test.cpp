@@ -1,11 +1,11 @@
 // Automatic model and fit on real soundings and on an exactly computed one: the model they end
 // on must be physical (every layer above 0) and reproduce the field curve.
 #include "../core/exact_earth.h"
+#include "../plot/forward_fixture.h"
 #include "commands/auto_model_commands.h"
 #include "commands/fit_command.h"
 #include "core/auto_model.h"
 #include "core/fit.h"
-#include "forward_fixture.h"
 #include "plot/forward_commands.h"
 
 #include <cmath>
