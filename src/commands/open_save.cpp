@@ -31,7 +31,7 @@ constexpr const char *Open_Filter = "Ohmira 5 & 6 (*.QD3)|*.QD3|Ohmira 2.2 (*.ES
                                     "Ohmira 1.0 (*.QDE)|*.QDE|Ulmar DOS (*.SEV)|*.SEV";
 constexpr const char *Open_Title = "OHMIRA File selection";
 
-// Messages of a failed write, by the runtime's error number.
+// Messages of a failed write, by its RuntimeError number.
 struct Write_Error_Text {
     int number; // 0: any other number
     Language_Text text;

@@ -94,7 +94,7 @@ TEST_F(PlotColoursTest, ColourScaleSaveWritesSixteenKeys) {
          at = bytes.find("Amplitude", at + 1))
         ++count;
     EXPECT_EQ(count, 16u);
-    // Written as the runtime writes numbers: a blank before a number that is not negative.
+    // Written as Str writes numbers: a blank before a number that is not negative.
     EXPECT_NE(bytes.find("Amplitude1= 0\r\n"), std::string::npos);
     EXPECT_NE(bytes.find("Amplitude2= 16662545\r\n"), std::string::npos);
 }
