@@ -1,7 +1,7 @@
 #pragma once
-// The start every subsystem test shares: all shared state and the main window back to their start
-// values, English, a scripted dialog host and a fresh folder for the files a test makes. Each
-// subsystem's fixture adds only what it needs.
+// The start every subsystem test shares: the shared state of everything the test program links
+// (linked_state.h) and the main window back to their start values, English, a scripted dialog host
+// and a fresh folder for the files a test makes. Each subsystem's fixture adds only what it needs.
 #include "folder_fixture.h"
 #include "form/sev_form.h"
 #include "linked_state.h"

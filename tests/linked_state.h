@@ -1,8 +1,8 @@
 #pragma once
-// Every shared state a test program links back to its start values. A test program links the
-// library of its folder and those below it, never the application's reset_all_state (except the
-// application's and the window's own tests), so each tests/<folder> that uses this defines it in
-// its linked_state.cpp over the subsystems of its folder and below, in reset_all_state's order.
+// Every shared state a test program links, back to its start values. A folder's test program
+// links the library of that folder and those below it, not the application's reset_all_state, so
+// each tests/<folder> whose fixtures use this defines it in its linked_state.cpp: the resets of its
+// folder and those below, in reset_all_state's order (in tests/qt, reset_all_state itself).
 
 namespace ohmira::test {
 
