@@ -1,14 +1,14 @@
 // Speed of the batch conversions as a user runs them: a RES2DINV line of 300 data cut into
 // soundings, each with its automatic model, fit and QD3 file; a Syscal export of 10 soundings
 // split into QD3 files (names typed, saves confirmed).
+#include "app/app_state.h"
+#include "commands/auto_model_commands.h"
 #include "conversions/res2dinv.h"
 #include "conversions/syscal.h"
 #include "core/auto_model.h"
 #include "core/sounding.h"
+#include "form/sev_form.h"
 #include "platform/scripted_dialog_host.h"
-#include "shell/app_state.h"
-#include "shell/sev_form.h"
-#include "sounding/auto_model_commands.h"
 
 #include <benchmark/benchmark.h>
 

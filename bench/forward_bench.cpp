@@ -1,14 +1,14 @@
 // Speed of the forward computation, the fit and the automatic model. The counter "allocs" is the
 // number of heap allocations per iteration: the fit's trial steps must not allocate.
+#include "commands/auto_model_commands.h"
+#include "commands/fit_command.h"
 #include "core/auto_model.h"
 #include "core/fit.h"
 #include "core/forward.h"
 #include "core/sounding.h"
-#include "shell/settings_values.h"
-#include "shell/sev_form.h"
-#include "sounding/auto_model_commands.h"
-#include "sounding/fit_command.h"
-#include "sounding/forward_commands.h"
+#include "form/settings_values.h"
+#include "form/sev_form.h"
+#include "plot/forward_commands.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,12 +1,12 @@
 // Speed of the section drawing: 50 soundings of 5 layers along a line, selected into the profile
 // grid, then the section page drawn afresh (every sounding file read again, layer columns, labels,
 // correlation lines and the colour scale).
+#include "app/app_state.h"
 #include "core/language.h"
+#include "form/sev_form.h"
 #include "platform/scripted_dialog_host.h"
 #include "profiles/profiles_events.h"
 #include "profiles/section_drawing.h"
-#include "shell/app_state.h"
-#include "shell/sev_form.h"
 
 #include <benchmark/benchmark.h>
 

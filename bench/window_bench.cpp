@@ -1,17 +1,17 @@
 // Speed of what the window does on each look: the sounding sheet built for the preview (both
 // pages) and a relayout of the main window after a resize (the plot redrawn with its curve).
+#include "app/app_state.h"
+#include "app/window_layout.h"
 #include "core/forward.h"
 #include "core/language.h"
 #include "core/sounding.h"
+#include "form/settings_values.h"
+#include "form/sev_form.h"
+#include "plot/forward_commands.h"
+#include "plot/loglog_plot.h"
 #include "printing/printing_events.h"
 #include "printing/sheet_builder.h"
 #include "printing/sheet_preview.h"
-#include "shell/app_state.h"
-#include "shell/settings_values.h"
-#include "shell/sev_form.h"
-#include "shell/window_layout.h"
-#include "sounding/forward_commands.h"
-#include "sounding/loglog_plot.h"
 
 #include <benchmark/benchmark.h>
 

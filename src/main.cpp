@@ -1,13 +1,13 @@
 // The desktop program: starts Qt, puts the platform services on the desktop and shows the main
 // window.
+#include "app/main_frame.h"
+#include "app/shell_events.h"
+#include "form/sev_form.h"
 #include "platform/program_end.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/qt_ui.h"
 #include "platform/single_instance.h"
-#include "shell/main_frame.h"
-#include "shell/sev_form.h"
-#include "shell/shell_events.h"
 
 #include <QApplication>
 #include <QFont>

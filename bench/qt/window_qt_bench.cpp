@@ -1,14 +1,14 @@
 // Speed of a resize of the main window as the user meets it: the Qt window resized, the form's
 // layout and plot redone, every widget moved and the window painted (offscreen platform).
+#include "app/app_state.h"
+#include "app/main_frame.h"
 #include "core/forward.h"
 #include "core/sounding.h"
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/qt_ui.h"
-#include "shell/app_state.h"
-#include "shell/main_frame.h"
-#include "shell/settings_values.h"
-#include "shell/sev_form.h"
 
 #include <QApplication>
 

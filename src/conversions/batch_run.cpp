@@ -1,11 +1,11 @@
 #include "conversions/batch_run.h"
 
+#include "commands/open_save.h"
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 #include "platform/runtime_error.h"
 #include "platform/screen.h"
 #include "platform/user_feedback.h"
-#include "shell/settings_values.h"
-#include "shell/sev_form.h"
-#include "sounding/open_save.h"
 
 namespace ohmira {
 

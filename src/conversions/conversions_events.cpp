@@ -7,7 +7,7 @@
 #include "conversions/res2dinv.h"
 #include "conversions/sheet_import.h"
 #include "conversions/syscal.h"
-#include "shell/sev_form.h"
+#include "form/sev_form.h"
 
 namespace ohmira {
 

@@ -10,10 +10,11 @@
 #include "core/language.h"
 #include "core/sounding.h"
 #include "editor/data_entry.h"
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
-#include "shell/sev_form.h"
 
 namespace ohmira {
 

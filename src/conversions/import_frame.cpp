@@ -1,15 +1,15 @@
 #include "conversions/import_frame.h"
 
+#include "commands/open_save.h"
 #include "conversions/abem_sas_readers.h"
 #include "conversions/geotrade_pasi_readers.h"
 #include "conversions/imported_sounding.h"
 #include "conversions/list_reader.h"
 #include "core/older_files.h"
 #include "core/sounding.h"
+#include "form/sev_form.h"
 #include "platform/files.h"
 #include "platform/runtime_error.h"
-#include "shell/sev_form.h"
-#include "sounding/open_save.h"
 
 namespace ohmira {
 

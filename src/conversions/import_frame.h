@@ -5,8 +5,8 @@
 #include <functional>
 #include <string>
 
+#include "form/shell_controls.h"
 #include "platform/menu.h"
-#include "shell/shell_controls.h"
 
 namespace ohmira {
 

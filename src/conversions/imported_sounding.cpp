@@ -2,17 +2,17 @@
 
 #include <cmath>
 
+#include "commands/open_save.h"
 #include "conversions/list_reader.h"
 #include "core/app_title.h"
 #include "core/language.h"
 #include "core/qd3_limits.h"
 #include "core/sounding.h"
+#include "form/sev_form.h"
 #include "platform/cp1252.h"
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
-#include "shell/sev_form.h"
-#include "sounding/open_save.h"
 
 namespace ohmira {
 

@@ -15,7 +15,7 @@
 //   quotes runs to its closing quote (commas and line ends inside belong to it).
 // - The comma or the line end that closes an item is consumed, so a line holding more items than
 //   are read leaves the rest for the next read, item or line.
-// Every failure throws RuntimeError with the runtime's number: 53 file missing, 75 not a regular
+// Every failure throws RuntimeError with its number: 53 file missing, 75 not a regular
 // file (a folder, a FIFO, a device: refused without waiting on it), 7 a file larger than 16 MB,
 // 62 reading past the end, 13 a text where a number is expected, 6 a number too large for its
 // type. Texts come back in UTF-8 from the Windows-1252 bytes of the file.
@@ -25,7 +25,7 @@
 
 namespace ohmira {
 
-// RuntimeError number of a file too large to read (the runtime's "Out of memory").
+// RuntimeError number of a file too large to read ("Out of memory").
 inline constexpr int FileTooLarge = 7;
 
 class ListReader {

@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "commands/open_save.h"
 #include "conversions/import_frame.h"
 #include "conversions/imported_sounding.h"
 #include "conversions/list_reader.h"
@@ -13,12 +14,11 @@
 #include "core/qd3_limits.h"
 #include "core/sounding.h"
 #include "editor/data_entry.h"
+#include "form/sev_form.h"
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
 #include "platform/text_file.h"
-#include "shell/sev_form.h"
-#include "sounding/open_save.h"
 
 namespace ohmira {
 

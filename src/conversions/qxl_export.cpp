@@ -1,16 +1,16 @@
 #include "conversions/qxl_export.h"
-#include "sounding/forward_commands.h"
+#include "plot/forward_commands.h"
 
+#include "commands/open_save.h"
 #include "core/app_title.h"
 #include "core/forward.h"
 #include "core/language.h"
 #include "core/sounding.h"
+#include "form/sev_form.h"
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
 #include "platform/text_file.h"
-#include "shell/sev_form.h"
-#include "sounding/open_save.h"
 
 namespace ohmira {
 

@@ -1,11 +1,12 @@
 #include "conversions/res2dinv.h"
-#include "sounding/auto_model_commands.h"
-#include "sounding/fit_command.h"
-#include "sounding/forward_commands.h"
+#include "commands/auto_model_commands.h"
+#include "commands/fit_command.h"
+#include "plot/forward_commands.h"
 
 #include <algorithm>
 #include <cmath>
 
+#include "commands/open_save.h"
 #include "conversions/batch_run.h"
 #include "conversions/list_reader.h"
 #include "core/app_title.h"
@@ -16,14 +17,13 @@
 #include "core/qd3_limits.h"
 #include "core/sounding.h"
 #include "editor/model_grid.h"
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 #include "platform/dialog_host.h"
 #include "platform/files.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
 #include "platform/text_file.h"
-#include "shell/settings_values.h"
-#include "shell/sev_form.h"
-#include "sounding/open_save.h"
 
 namespace ohmira {
 

@@ -1,10 +1,11 @@
 #include "conversions/sheet_import.h"
-#include "sounding/auto_model_commands.h"
-#include "sounding/fit_command.h"
-#include "sounding/forward_commands.h"
+#include "commands/auto_model_commands.h"
+#include "commands/fit_command.h"
+#include "plot/forward_commands.h"
 
 #include <cmath>
 
+#include "commands/open_save.h"
 #include "conversions/batch_run.h"
 #include "conversions/list_reader.h"
 #include "conversions/res2dinv.h"
@@ -16,13 +17,12 @@
 #include "core/qd3_limits.h"
 #include "core/sounding.h"
 #include "editor/model_grid.h"
+#include "form/sev_form.h"
 #include "platform/dialog_host.h"
 #include "platform/files.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
 #include "platform/text_file.h"
-#include "shell/sev_form.h"
-#include "sounding/open_save.h"
 
 namespace ohmira {
 

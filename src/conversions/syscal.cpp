@@ -4,19 +4,19 @@
 #include <cmath>
 #include <string>
 
+#include "commands/open_save.h"
 #include "conversions/batch_run.h"
 #include "conversions/list_reader.h"
 #include "core/app_title.h"
 #include "core/language.h"
 #include "core/sounding.h"
+#include "form/sev_form.h"
 #include "platform/dialog_host.h"
 #include "platform/files.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
 #include "platform/text_file.h"
-#include "shell/sev_form.h"
-#include "sounding/loglog_plot.h"
-#include "sounding/open_save.h"
+#include "plot/loglog_plot.h"
 
 namespace ohmira {
 

@@ -14,7 +14,8 @@ namespace ohmira {
 
 namespace {
 
-// Field values as numbers; nullopt where the runtime would have stopped.
+// Field values as numbers; nullopt for a row beyond the table or a value that is no finite
+// number, which ends the detection.
 std::optional<double> field(int row, int column) {
     if (row < 0 || row > Last_Field_Row) {
         return std::nullopt;
@@ -84,7 +85,8 @@ bool build_auto_model(bool wenner) {
             return false;
         }
         S[i] = static_cast<float>(ln_r / ln_a);
-        // Single-precision products and differences, all evaluated as the runtime did.
+        // The product and difference of two single-precision slopes, each refused when it leaves
+        // the single range and compared in single precision.
         const double product = static_cast<double>(S[i]) * S[i - 2];
         const double difference = static_cast<double>(S[i - 2]) - S[i];
         if (!single_fits(product) || !single_fits(difference)) {

@@ -1,6 +1,6 @@
 #pragma once
 // The settings the computation reads: where the curve starts and how thicknesses are rounded.
-// They are kept in the settings file with the others (shell/settings_values.h).
+// They are kept in the settings file with the others (form/settings_values.h).
 #include <cstdint>
 
 namespace ohmira {

@@ -16,7 +16,7 @@ void Sum_Misfit(Variant &misfit);
 // `Curve` (Compute_Curve for the window; it draws nothing while Misfit is not 0). False when the
 // fit fails: no layer count in range, no field point to compare, a value that cannot be rounded
 // or a runtime error; the model then stands as the search left it. The command is Fit_Model
-// (sounding/fit_command.h).
+// (commands/fit_command.h).
 bool fit_search(void (*trial_curve)());
 
 // Rounds Model_Layers(column, layer) in place: resistivities by their size, thicknesses and

@@ -1,7 +1,7 @@
 #pragma once
 // The forward computation of the current model: fills `Curve` with the apparent-resistivity
 // curve, eight samples per decade. The command that draws it on the plot is Compute_Curve
-// (sounding/forward_commands.h).
+// (plot/forward_commands.h).
 #include "core/forward_filters.h"
 #include "core/language.h"
 

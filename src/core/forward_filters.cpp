@@ -33,7 +33,7 @@ constexpr double Flat_Reach = 1e3;
 // block through all the layers at once, so that the compiler turns the loops into vector code.
 constexpr std::size_t Block = 16;
 
-// Rounds to single precision; false when the value does not fit (the runtime's overflow).
+// Rounds to single precision; false when the value does not fit (an overflow).
 bool to_single(double v, float &out) {
     if (!std::isfinite(v) || std::fabs(v) > FLT_MAX) {
         return false;

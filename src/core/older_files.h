@@ -1,6 +1,6 @@
 #pragma once
 // Readers of the older sounding files (QDE of an earlier version, Ulmar's DOS *.SEV). The "BAK to
-// QD3" commands are in sounding/older_file_commands.h.
+// QD3" commands are in commands/older_file_commands.h.
 #include <string>
 
 namespace ohmira {

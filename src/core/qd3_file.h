@@ -14,8 +14,8 @@ class TextFile;
 
 namespace ohmira {
 
-// Writes the current sounding to path, completely or not at all. Returns 0, or the runtime's
-// error number of the failure (75, 76, 68, 70, 9 for more than 51 points, 6 for a value too large
+// Writes the current sounding to path, completely or not at all. Returns 0, or the RuntimeError
+// number of the failure (75, 76, 68, 70, 9 for more than 51 points, 6 for a value too large
 // for its field, ...); the caller reports it.
 int write_qd3_file(const std::string &path);
 

@@ -1,4 +1,5 @@
 #include "editor/data_entry.h"
+#include "form/settings_values.h"
 
 #include <algorithm>
 #include <array>
@@ -6,15 +7,16 @@
 #include "core/app_title.h"
 #include "core/language.h"
 #include "core/sounding.h"
+#include "core/sounding_files.h"
 #include "editor/field_grid.h"
+#include "form/control_captions.h"
+#include "form/file_caption.h"
+#include "form/sev_form.h"
 #include "platform/app_info.h"
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
 #include "platform/text_file.h"
-#include "shell/control_captions.h"
-#include "shell/sev_form.h"
-#include "sounding/open_save.h"
 
 namespace ohmira {
 

@@ -7,9 +7,6 @@
 
 namespace ohmira {
 
-// Full path of the default spacing table of the current array type (kept in the settings).
-inline std::string Spacing_File;
-
 // Rebuilds the data-entry page from the current sounding.
 void Load_build();
 // Captions of the data-entry page's frames, labels and buttons in the current language.

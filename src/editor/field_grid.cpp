@@ -1,5 +1,5 @@
 #include "editor/field_grid.h"
-#include "sounding/forward_commands.h"
+#include "plot/forward_commands.h"
 
 #include <array>
 #include <cmath>
@@ -13,15 +13,14 @@
 #include "core/sounding.h"
 #include "editor/data_entry.h"
 #include "editor/model_grid.h"
+#include "form/sev_form.h"
 #include "platform/clipboard.h"
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
 #include "platform/user_feedback.h"
-#include "shell/sev_form.h"
-#include "sounding/compute_commands.h"
-#include "sounding/loglog_plot.h"
-#include "sounding/open_save.h"
+#include "plot/loglog_plot.h"
+#include "plot/plot_redraw.h"
 
 namespace ohmira {
 
@@ -465,7 +464,8 @@ void Type_Field_Key(int &KeyCode, int /*Shift*/) {
                 MsgBox(Field_Data_End_Text(), vbExclamation + vbOKOnly, Prog_Title);
             } else if (Nb_Points > 2) {
                 clear_model_grid();
-                skipping_errors(Ajuste_Button_Click);
+                if (Field_Grid_Fit)
+                    skipping_errors(Field_Grid_Fit);
                 // The handler moves the cursor itself: the grid must not move it again.
                 if (r + 1 <= Field_Grid_Rows)
                     skipping_errors([&] { grid.Row(r + 1); });

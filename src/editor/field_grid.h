@@ -6,6 +6,7 @@
 // Grid columns: 1 MN/2 (BN), 2 AB/2 (AM, a), 3 ΔV, 4 I, 5 K, 6 apparent resistivity; grid row r
 // is Field_Data row r.
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "core/bounded_table.h"
@@ -49,9 +50,12 @@ bool Field_Value_Refused();
 std::string Fit_Data_End_Text();
 
 // Events of BuildGrid.
-void Select_Field_Cell();                               // Click
-void Paste_Field_Column();                              // DblClick: the clipboard down the column
-void Type_Field_Key(int &KeyCode, int Shift);           // KeyDown
+void Select_Field_Cell();                     // Click
+void Paste_Field_Column();                    // DblClick: the clipboard down the column
+void Type_Field_Key(int &KeyCode, int Shift); // KeyDown
+// The fit the Down key runs once it has computed three points or more: the model panel's fit,
+// handed down by the commands when they connect their buttons; nothing until then.
+inline std::function<void()> Field_Grid_Fit;
 void Ignore_Field_Grid_Event(int, int, double, double); // MouseMove
 // One row down, with an Up-arrow queued behind it: the cursor ends where it was. No event of the
 // grid runs it, since its net effect is nil; kept as a tested procedure.

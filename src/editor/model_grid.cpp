@@ -7,11 +7,11 @@
 #include "core/fit.h"
 #include "core/qd3_limits.h"
 #include "core/sounding.h"
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
-#include "shell/settings_values.h"
-#include "shell/sev_form.h"
 
 namespace ohmira {
 

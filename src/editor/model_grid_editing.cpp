@@ -2,10 +2,10 @@
 
 #include "core/sounding.h"
 #include "editor/model_grid.h"
+#include "form/sev_form.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
 #include "platform/user_feedback.h"
-#include "shell/sev_form.h"
 
 #include <string>
 

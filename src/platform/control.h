@@ -11,7 +11,8 @@
 //     const Control::Events_Held loading{SEV.Check10};
 //     SEV.Check10.Value(vbChecked); // no Click
 // "User action" entry points (`user_click()`, `user_key_down(...)`, ...) are what the window layer
-// and the tests call when the user acts; each fires each event once, in the platform's order.
+// and the tests call when the user acts; each fires each event once, in a fixed order (a focus
+// change: LostFocus, then GotFocus; a double click on a grid: Click, then DblClick).
 // Positions and sizes are twips; colours are Windows RGB ints (red + 256*green + 65536*blue).
 //
 // Declaring controls: a control is a member of its form (or of a group of controls the form
@@ -32,7 +33,7 @@ namespace ohmira {
 
 class Form;
 
-// Mouse pointers, with the platform's numbers.
+// Mouse pointers, with the numbers the program's code uses.
 enum MousePointerConstants : int {
     vbDefault = 0,
     vbArrow = 1,
@@ -144,8 +145,7 @@ public:
 
     // Gives the focus to this control (LostFocus on the previous one, then GotFocus here).
     // A control that is not shown (see `shown`) or is disabled, in itself or a container,
-    // cannot take the focus: returns false and changes nothing, where the platform raised
-    // "Invalid procedure call" (error 5).
+    // cannot take the focus: returns false and changes nothing.
     virtual bool SetFocus();
     bool has_focus() const;
     // Whether the control takes the focus when clicked (labels and frames do not).

@@ -96,9 +96,8 @@ private:
 };
 
 // Option buttons are exclusive among those of the same container (and tab page). Turning one on
-// turns the others of its group off without raising their Click (the platform did the same), and
-// raises its own Click when it was off. A user click on an option that is already on raises
-// Click again, as a click on the platform did.
+// turns the others of its group off without raising their Click, and raises its own Click when
+// it was off. A user click on an option that is already on raises Click again.
 class OptionButton : public Control {
 public:
     using Control::Control;
@@ -129,8 +128,7 @@ private:
 
 // A list of texts with a current index (-1 for none), shared by the list and combo boxes.
 // Setting ListIndex raises Click on every set, also with the same value; an index outside
-// -1..ListCount-1 is refused (returns false) where the platform raised "Invalid property value"
-// (error 380).
+// -1..ListCount-1 is refused (returns false) and changes nothing.
 class ListControl : public Control {
 public:
     using Control::Control;
@@ -199,8 +197,8 @@ private:
 };
 
 // A value between Min and Max (slider, scroll bar). Setting a different value raises Change;
-// a value outside Min..Max is refused (returns false) where the platform raised "Invalid property
-// value" (error 380). The user dragging raises Scroll for each position, then Change.
+// a value outside Min..Max is refused (returns false) and changes nothing. The user dragging
+// raises Scroll for each position, then Change.
 class RangeControl : public Control {
 public:
     using Control::Control;

@@ -11,7 +11,7 @@
 
 namespace ohmira {
 
-// Colours as the platform holds them: 0x00BBGGRR.
+// Colours as the program's code holds them (Windows RGB): 0x00BBGGRR.
 using Colour = std::uint32_t;
 
 constexpr Colour rgb(int r, int g, int b) {
@@ -30,7 +30,7 @@ constexpr int blue_of(Colour c) {
 constexpr Colour colour_black = 0x000000;
 constexpr Colour colour_white = 0xFFFFFF;
 
-// Line styles with the platform's numbers (DrawStyle, PenStyle).
+// Line styles with the numbers DrawStyle and PenStyle take.
 enum class PenStyle : int {
     Solid = 0,
     Dash = 1,
@@ -41,7 +41,7 @@ enum class PenStyle : int {
     InsideSolid = 6,
 };
 
-// Fill styles with the platform's numbers (FillStyle, BrushStyle): 0 solid, 1 transparent.
+// Fill styles with the numbers FillStyle and BrushStyle take: 0 solid, 1 transparent.
 enum class BrushStyle : int { Solid = 0, Transparent = 1 };
 
 struct Pen {

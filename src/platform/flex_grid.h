@@ -3,7 +3,7 @@
 // per-cell colours, column widths, row heights and alignments.
 //
 // An index outside the grid is a reported error, never undefined behaviour: every accessor that
-// takes a row or column throws `GridIndexError` carrying the platform's error number (381
+// takes a row or column throws `GridIndexError` carrying its error number (381
 // "Subscript out of range" for cells and per-row/column properties, 30009 "Invalid Row value" and
 // 30010 "Invalid Col value" for the current cell, 380 "Invalid property value" for a bad count).
 // It is a `RuntimeError`, so callers whose statements are skipped on error catch it around the
@@ -67,7 +67,7 @@ public:
     void TextMatrix(int row, int col, const std::string &text);
 
     // Current cell. Code may place it anywhere, fixed cells included. A change of cell raises
-    // LeaveCell then EnterCell, as the platform did for code and user alike.
+    // LeaveCell then EnterCell, for code and user alike.
     int Row() const { return row_; }
     void Row(int r);
     int Col() const { return col_; }
@@ -99,8 +99,8 @@ public:
     void FormatString(const std::string &format);
 
     // The first non-fixed row shown. Setting it scrolls the grid there (a row outside the
-    // non-fixed rows is refused, where the platform raised "Invalid Row value"); the user's
-    // scrolling sets it too.
+    // non-fixed rows throws GridIndexError 30009, "Invalid Row value"); the user's scrolling sets
+    // it too.
     int TopRow() const { return top_row_; }
     void TopRow(int r);
     // Window layer: the user scrolled to `r`; how many times code asked for a scroll.
@@ -132,7 +132,7 @@ public:
 
     // User actions. A click on a non-fixed cell makes it current first; a click on a fixed cell
     // leaves the current cell. A double click raises DblClick only: its first press arrives
-    // before it as a click, as on the platform (Click, then DblClick).
+    // before it as a click (Click, then DblClick).
     void user_click_cell(int row, int col);
     void user_double_click_cell(int row, int col);
     // Whether the editor may open on a cell: an editable, enabled grid, a non-fixed cell, and no

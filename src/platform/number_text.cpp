@@ -11,7 +11,7 @@ namespace ohmira {
 
 namespace {
 
-// The runtime's general form with `precision` significant digits, without sign or blank.
+// The general form of Str with `precision` significant digits, without sign or blank.
 std::string general_form(double magnitude, int precision) {
     if (magnitude == 0)
         return "0";

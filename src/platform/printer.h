@@ -1,5 +1,5 @@
 #pragma once
-// The system printer as the runtime's `Printer` object: a user scale over the printable area,
+// The system printer, the program's `Printer` object: a user scale over the printable area,
 // lines, boxes, points and text printed at the current position with print zones, fonts, new
 // page and end of document. Each page is a display list in twips of the paper; ended documents
 // are kept as jobs and handed to the window layer's printer when one is set.
@@ -47,7 +47,7 @@ public:
     void set_available(bool on) { available_ = on; }
 
     // --- paper -------------------------------------------------------------------------------
-    // Paper size in twips (Width and Height of the runtime's printer).
+    // Paper size in twips.
     double Width() const { return (ask_paper(), paper_width_); }
     double Height() const { return (ask_paper(), paper_height_); }
     // Paper and printable area in twips, as the window layer reads them from the real printer.
@@ -106,7 +106,7 @@ public:
     const std::string &DocName() const { return doc_name_; }
     void DocName(const std::string &name) { doc_name_ = name; }
 
-    // Prints the image of a window as one job (the runtime's PrintForm). False when the printer
+    // Prints the image of a window as one job. False when the printer
     // or the window layer cannot; headless there is no image to print.
     bool PrintForm(const Form &form);
     std::function<bool(const Form &)> form_image_sink;
@@ -150,7 +150,7 @@ private:
     bool last_job_stopped_ = false;
 };
 
-// The runtime's printer object.
+// The system printer every command prints on.
 inline SystemPrinter Printer;
 
 // Where the print-to-PDF file dialog starts: the program installs the current file's folder;

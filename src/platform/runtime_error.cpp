@@ -11,7 +11,8 @@ struct ErrorText {
     const char *text;
 };
 
-// The runtime's own wording; "Error nb  53  File not found happens" is built from it.
+// The descriptions of the error numbers; "Error nb  53  File not found happens" is built from
+// them.
 constexpr std::array<ErrorText, 21> error_texts{{
     {5, "Invalid procedure call or argument"},
     {6, "Overflow"},

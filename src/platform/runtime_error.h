@@ -26,11 +26,11 @@ inline constexpr int PathFileAccess = 75;
 inline constexpr int PathNotFound = 76;
 } // namespace err
 
-// The runtime's description of an error number ("File not found" for 53);
+// The description of an error number ("File not found" for 53);
 // "Application-defined or object-defined error" for numbers it does not know.
 std::string error_description(int number);
 
-// Thrown by the runtime forms (text files, checked conversions). `what()` is the description.
+// Thrown by the text files and the checked conversions. `what()` is the description.
 class RuntimeError : public std::runtime_error {
 public:
     explicit RuntimeError(int number);

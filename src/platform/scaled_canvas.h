@@ -12,8 +12,8 @@
 
 namespace ohmira {
 
-// One item of a Print list. Items written one after another print adjacent (the ";" of the
-// runtime); `print_zone()` stands for "," (next zone of 14 columns), `print_tab(n)` for Tab(n).
+// One item of a Print list. Items written one after another print adjacent (";" in a Print
+// list); `print_zone()` stands for "," (next zone of 14 columns), `print_tab(n)` for Tab(n).
 struct PrintItem {
     enum class Kind { Text, Zone, Tab };
     Kind kind = Kind::Text;

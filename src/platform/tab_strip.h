@@ -17,11 +17,10 @@ public:
     int Tabs() const { return static_cast<int>(captions_.size()); }
     void Tabs(int n);
     // Selected page. Setting another page raises Click (inside the setter); the same page raises
-    // nothing. A page outside 0..Tabs-1 is refused (false), where the platform raised "Invalid
-    // property value" (error 380).
+    // nothing. A page outside 0..Tabs-1 is refused (false) and changes nothing.
     int Tab() const { return tab_; }
     bool Tab(int page);
-    // The page selected before the last change (the argument of the platform's Click).
+    // The page selected before the last change (the argument of the tab strip's Click handler).
     int previous_tab() const { return previous_tab_; }
     // Caption of a page; "" for (and no change to) a page outside.
     std::string TabCaption(int page) const;

@@ -2,8 +2,8 @@
 // Sequential text files: Windows-1252 bytes on disk, UTF-8 in memory, CR LF written, CR LF, LF
 // or CR read; comma-separated items with quoted texts.
 //
-// Errors: every failure throws RuntimeError (alias FileError) whose `number` is the runtime's
-// error number: 52 bad file name (empty path, file already closed), 53 file not found, 54 bad
+// Errors: every failure throws RuntimeError (alias FileError) whose `number` is the error
+// number: 52 bad file name (empty path, file already closed), 53 file not found, 54 bad
 // file mode, 57 device I/O, 61 disk full, 62 input past end of file, 67 too many files, 68 device
 // unavailable, 70 permission denied (file in use), 75 path/file access error (no right, a
 // folder, read-only), 76 path not found (folder missing), 13 type mismatch (a text item read as a
@@ -122,10 +122,10 @@ void close_all_files();
 int open_file_count();
 
 // Writes `content` (UTF-8) to `path` as Windows-1252, completely or not at all: beside the
-// target, then renamed over it. Throws RuntimeError with the runtime's number on failure.
+// target, then renamed over it. Throws RuntimeError with its number on failure.
 void write_whole_file(const std::filesystem::path &path, std::string_view content);
 
-// The runtime's error number for a system error code (errno) met when opening or writing `path`.
+// The RuntimeError number for a system error code (errno) met when opening or writing `path`.
 int file_error_number(int errno_value, const std::filesystem::path &path);
 
 } // namespace ohmira

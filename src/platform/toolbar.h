@@ -69,8 +69,8 @@ private:
 class ToolbarButtons {
 public:
     explicit ToolbarButtons(Toolbar &owner) : owner_(owner) {}
-    // Appends a button. A non-empty key must be unique: a repeated one is refused (nullptr),
-    // where the platform raised "Key is not unique in collection" (error 35602).
+    // Appends a button. A non-empty key must be unique: a repeated one is refused (nullptr) and
+    // nothing is added.
     ToolbarButton *Add(const std::string &key = "", int style = tbrDefault,
                        const std::string &image = "");
     int Count() const { return static_cast<int>(buttons_.size()); }

@@ -14,8 +14,8 @@ void reset_beep_count();
 // Installs what a beep does (the Qt layer rings the bell); returns the previous one.
 std::function<void()> set_beep_hook(std::function<void()> hook);
 
-// Lets the window layer repaint during a long command (the runtime's DoEvents); user input stays
-// queued until the command ends. Does nothing headless.
+// Lets the window layer repaint during a long command; user input stays queued until the
+// command ends. Does nothing headless.
 void DoEvents();
 // Installs what DoEvents does; returns the previous one.
 std::function<void()> set_do_events_hook(std::function<void()> hook);

@@ -5,7 +5,7 @@
 
 namespace ohmira {
 
-// ScaleMode numbers of the platform.
+// ScaleMode numbers, as the program's code gives them.
 enum class ScaleUnit : int {
     User = 0,
     Twips = 1,

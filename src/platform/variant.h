@@ -31,8 +31,8 @@ public:
     // A text whose number is too large throws RuntimeError 6.
     double num() const;
 
-    // num() where it is a finite number; nothing where the runtime would have stopped (a text
-    // too large for a number) or the value is infinite or NaN. A double is answered inline: the
+    // num() where it is a finite number; nothing for a text too large for a number (where num()
+    // throws) or a value that is infinite or NaN. A double is answered inline: the
     // fit reads a few hundred cells per trial.
     std::optional<double> finite_num() const {
         if (const auto *d = std::get_if<double>(&value_)) {
@@ -54,7 +54,7 @@ private:
     std::variant<std::monostate, double, float, std::string> value_;
 };
 
-// The runtime's Str form of the variant's number: " 0" for empty, " .5", "-2"; 7 digits for a
+// The Str form of the variant's number: " 0" for empty, " .5", "-2"; 7 digits for a
 // single.
 std::string Str(const Variant &v);
 

@@ -5,6 +5,8 @@
 
 #include "core/app_title.h"
 #include "core/sounding.h"
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 #include "platform/clipboard.h"
 #include "platform/dialog_host.h"
 #include "platform/files.h"
@@ -12,8 +14,6 @@
 #include "platform/runtime_error.h"
 #include "platform/shell_open.h"
 #include "platform/wmf_writer.h"
-#include "shell/settings_values.h"
-#include "shell/sev_form.h"
 
 namespace ohmira {
 

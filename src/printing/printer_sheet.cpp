@@ -1,5 +1,5 @@
 #include "printing/printer_sheet.h"
-#include "sounding/forward_commands.h"
+#include "plot/forward_commands.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,17 +9,17 @@
 #include "core/forward.h"
 #include "core/language.h"
 #include "core/sounding.h"
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
 #include "platform/printer.h"
 #include "platform/runtime_error.h"
 #include "platform/screen.h"
+#include "plot/loglog_plot.h"
+#include "plot/plot_surface.h"
 #include "printing/report_labels.h"
 #include "printing/sheet_preview.h"
-#include "shell/settings_values.h"
-#include "shell/sev_form.h"
-#include "sounding/loglog_plot.h"
-#include "sounding/plot_surface.h"
 
 namespace ohmira {
 

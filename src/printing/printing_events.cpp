@@ -1,9 +1,9 @@
 #include "printing/printing_events.h"
 
+#include "form/sev_form.h"
 #include "printing/picture_export.h"
 #include "printing/profile_page_controls.h"
 #include "printing/sheet_page_controls.h"
-#include "shell/sev_form.h"
 
 namespace ohmira {
 

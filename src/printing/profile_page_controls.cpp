@@ -1,12 +1,15 @@
 #include "printing/profile_page_controls.h"
 
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
 #include "platform/print_preview.h"
-#include "printing/sheet_geometry.h"
+#include "platform/printer.h"
+#include "plot/sheet_geometry.h"
 #include "printing/sheet_page_controls.h"
+#include "printing/sheet_preview.h"
 #include "profiles/section_drawing.h"
-#include "shell/sev_form.h"
 
 #include <functional>
 #include <string>
@@ -24,6 +27,19 @@ void show_paper_size() {
 std::string paper_size_label(double width_twips, double height_twips) {
     return "Paper size= " + Str(round_half_even(height_twips / twips_per_mm)) + " / " +
            Str(round_half_even(width_twips / twips_per_mm));
+}
+
+void Display_profil() {
+    SEV.cmbPercent2.ListIndex(3);
+    SEV.cmbZoomMode2.ListIndex(0);
+    if (Printer.FontCount() == 0)
+        Use_Screen_Fonts = true;
+    fill_font_list(SEV.ListePolices2);
+    VSPrinter &vp = SEV.VSPrint1;
+    vp.MarginLeft(Left_Margin);
+    vp.MarginRight(Right_Margin);
+    vp.MarginTop(Upper_Margin);
+    vp.MarginBottom(Bottom_Margin);
 }
 
 void cmbPercent2_Click() {

@@ -6,6 +6,8 @@
 
 namespace ohmira {
 
+// Zoom lists, font list and margins of the profile page; nothing is drawn.
+void Display_profil();
 void cmbPercent2_Click();
 void cmbZoomMode2_Click();
 // The section's font: chosen in the list, or typed into it as on the sheet page; the section is

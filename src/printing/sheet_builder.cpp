@@ -1,5 +1,5 @@
 #include "printing/sheet_builder.h"
-#include "sounding/forward_commands.h"
+#include "plot/forward_commands.h"
 
 #include <array>
 #include <cmath>
@@ -9,14 +9,14 @@
 #include "core/language.h"
 #include "core/sounding.h"
 #include "editor/model_grid.h"
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 #include "platform/number_text.h"
+#include "plot/loglog_plot.h"
+#include "plot/plot_surface.h"
+#include "plot/sheet_geometry.h"
 #include "printing/report_labels.h"
-#include "printing/sheet_geometry.h"
 #include "printing/sheet_preview.h"
-#include "shell/settings_values.h"
-#include "shell/sev_form.h"
-#include "sounding/loglog_plot.h"
-#include "sounding/plot_surface.h"
 
 namespace ohmira {
 

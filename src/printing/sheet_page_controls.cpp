@@ -7,6 +7,7 @@
 #include "core/app_title.h"
 #include "core/language.h"
 #include "core/sounding.h"
+#include "form/sev_form.h"
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
 #include "platform/printer.h"
@@ -14,7 +15,6 @@
 #include "platform/screen.h"
 #include "printing/sheet_builder.h"
 #include "printing/sheet_preview.h"
-#include "shell/sev_form.h"
 
 namespace ohmira {
 

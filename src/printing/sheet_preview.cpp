@@ -1,11 +1,11 @@
 #include "printing/sheet_preview.h"
 
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 #include "platform/printer.h"
 #include "printing/report_labels.h"
 #include "printing/sheet_builder.h"
 #include "printing/sheet_page_controls.h"
-#include "shell/settings_values.h"
-#include "shell/sev_form.h"
 
 namespace ohmira {
 

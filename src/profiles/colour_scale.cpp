@@ -1,8 +1,8 @@
 #include "profiles/colour_scale.h"
 
+#include "form/sev_form.h"
 #include "platform/number_text.h"
 #include "profiles/section_geometry.h"
-#include "shell/sev_form.h"
 
 #include <algorithm>
 #include <array>

@@ -1,9 +1,9 @@
 #include "profiles/profile_order.h"
 
+#include "form/sev_form.h"
 #include "platform/number_text.h"
 #include "profiles/profile_values.h"
 #include "profiles/section_geometry.h"
-#include "shell/sev_form.h"
 
 #include <algorithm>
 #include <array>
@@ -45,7 +45,7 @@ void Re_order() {
             r.key = 0;
         r.unread = r.cells[col_x].empty() && r.cells[col_y].empty() && r.cells[col_z].empty();
     }
-    // Equal keys keep their order, as the bubble sort with a strict comparison did. Rows of
+    // Equal keys keep their order (a stable sort). Rows of
     // unreadable files go last and take no part in the distances: at the origin they would put
     // every sounding of a line far from it kilometres along.
     std::stable_sort(rows.begin(), rows.end(), [](const Row &a, const Row &b) {

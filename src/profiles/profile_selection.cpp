@@ -2,6 +2,7 @@
 
 #include "core/app_title.h"
 #include "core/sounding.h"
+#include "form/sev_form.h"
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
 #include "profiles/colour_scale.h"
@@ -9,7 +10,6 @@
 #include "profiles/profile_sounding.h"
 #include "profiles/profile_values.h"
 #include "profiles/section_geometry.h"
-#include "shell/sev_form.h"
 
 #include <algorithm>
 #include <array>

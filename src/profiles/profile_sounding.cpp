@@ -1,10 +1,10 @@
 #include "profiles/profile_sounding.h"
 
+#include "form/sev_form.h"
 #include "platform/files.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
 #include "platform/text_file.h"
-#include "shell/sev_form.h"
 
 namespace ohmira {
 

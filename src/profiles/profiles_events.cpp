@@ -1,11 +1,11 @@
 #include "profiles/profiles_events.h"
 
+#include "form/sev_form.h"
 #include "profiles/colour_scale.h"
 #include "profiles/profile_order.h"
 #include "profiles/profile_selection.h"
 #include "profiles/section_options.h"
 #include "profiles/slice_export.h"
-#include "shell/sev_form.h"
 
 namespace ohmira {
 

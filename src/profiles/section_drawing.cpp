@@ -1,12 +1,12 @@
 #include "profiles/section_drawing.h"
 
 #include "core/app_title.h"
+#include "form/sev_form.h"
 #include "platform/dialog_host.h"
 #include "platform/number_text.h"
 #include "profiles/profile_sounding.h"
 #include "profiles/profile_values.h"
 #include "profiles/section_geometry.h"
-#include "shell/sev_form.h"
 
 #include <algorithm>
 #include <array>

@@ -1,15 +1,11 @@
 #include "profiles/section_options.h"
 
 #include "core/text_utils.h"
+#include "form/sev_form.h"
 #include "platform/number_text.h"
-#include "platform/printer.h"
-#include "printing/sheet_page_controls.h"
-#include "printing/sheet_preview.h"
 #include "profiles/colour_scale.h"
 #include "profiles/profile_values.h"
 #include "profiles/section_drawing.h"
-#include "shell/settings_values.h"
-#include "shell/sev_form.h"
 
 namespace ohmira {
 
@@ -66,19 +62,6 @@ void Text9_Click() {
 
 void Text17_KeyPress(int &KeyAscii) {
     KeyAscii = Filter_Key(KeyAscii, "-.0123456789", -1);
-}
-
-void Display_profil() {
-    SEV.cmbPercent2.ListIndex(3);
-    SEV.cmbZoomMode2.ListIndex(0);
-    if (Printer.FontCount() == 0)
-        Use_Screen_Fonts = true;
-    fill_font_list(SEV.ListePolices2);
-    VSPrinter &vp = SEV.VSPrint1;
-    vp.MarginLeft(Left_Margin);
-    vp.MarginRight(Right_Margin);
-    vp.MarginTop(Upper_Margin);
-    vp.MarginBottom(Bottom_Margin);
 }
 
 } // namespace ohmira

@@ -1,7 +1,6 @@
 #pragma once
 // Options of the section drawing: the exclusive name and number labels, the fill switch, the
-// redraw from the options frame, the line-colour swatches, the angle box's key filter, and the
-// profile page set-up.
+// redraw from the options frame, the line-colour swatches and the angle box's key filter.
 
 namespace ohmira {
 
@@ -15,7 +14,5 @@ void Frame10_Click();
 void Text15_Click();
 void Text9_Click();
 void Text17_KeyPress(int &KeyAscii);
-// Zoom lists, font list and margins of the profile page; nothing is drawn.
-void Display_profil();
 
 } // namespace ohmira

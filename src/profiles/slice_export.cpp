@@ -3,6 +3,7 @@
 #include "core/app_title.h"
 #include "core/language.h"
 #include "core/sounding.h"
+#include "form/sev_form.h"
 #include "platform/dialog_host.h"
 #include "platform/files.h"
 #include "platform/number_text.h"
@@ -12,7 +13,6 @@
 #include "profiles/profile_selection.h"
 #include "profiles/profile_values.h"
 #include "profiles/section_geometry.h"
-#include "shell/sev_form.h"
 
 #include <array>
 #include <cmath>

@@ -1,12 +1,12 @@
 // Files a user hands to the batch conversions, mutated at random (byte flips, truncations, huge
 // counts): the commands end without a crash or hang, and a refused file leaves nothing written.
 #include "batch_fixture.h"
+#include "commands/auto_model_commands.h"
 #include "conversions/res2dinv.h"
 #include "conversions/sheet_import.h"
 #include "conversions/syscal.h"
 #include "core/auto_model.h"
 #include "platform/form.h"
-#include "sounding/auto_model_commands.h"
 
 #include <iterator>
 #include <random>

@@ -3,12 +3,12 @@
 // scripted dialog host and a temporary folder), the core's reader to check what was written, and
 // the sounding a user had on screen before a conversion, saved back after it.
 #include "../app_fixture.h"
+#include "commands/field_buttons.h"
+#include "commands/open_save.h"
 #include "core/app_title.h"
 #include "core/qd3_file.h"
 #include "core/sounding.h"
-#include "editor/field_buttons.h"
 #include "sample_files.h"
-#include "sounding/open_save.h"
 
 namespace ohmira::test {
 

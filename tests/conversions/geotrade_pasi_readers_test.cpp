@@ -3,6 +3,7 @@
 #include "conversions/list_reader.h"
 #include "conversions_fixture.h"
 #include "editor/data_entry.h"
+#include "form/settings_values.h"
 #include "sample_files.h"
 
 namespace ohmira::test {

@@ -1,5 +1,5 @@
 #include "conversions/qxl_export.h"
-#include "sounding/forward_commands.h"
+#include "plot/forward_commands.h"
 
 #include "batch_fixture.h"
 #include "core/forward.h"

@@ -11,6 +11,7 @@
 #include "conversions/oyo_astier_conversions.h"
 #include "conversions_fixture.h"
 #include "editor/data_entry.h"
+#include "form/settings_values.h"
 #include "sample_files.h"
 
 namespace ohmira::test {

@@ -1,11 +1,11 @@
+#include "commands/auto_model_commands.h"
 #include "conversions/res2dinv.h"
-#include "sounding/auto_model_commands.h"
 
 #include "batch_fixture.h"
 #include "core/auto_model.h"
 #include "core/sounding.h"
+#include "form/settings_values.h"
 #include "platform/screen.h"
-#include "shell/settings_values.h"
 
 #include <filesystem>
 #include <sstream>

@@ -1,5 +1,5 @@
+#include "commands/auto_model_commands.h"
 #include "conversions/sheet_import.h"
-#include "sounding/auto_model_commands.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -174,7 +174,9 @@ TEST(ForwardFilters, TwoLayerEarthsAgreeWithTheImageSeries) {
     const double field[] = {0.013, 0.15, 1, 1.5, 7.7, 25, 120, 850, 4300, 32767};
     double worst = 0.0;
     for (const auto array : All_Arrays) {
-        for (const auto &[rho1, rho2] : contrasts) {
+        for (const auto &contrast : contrasts) {
+            const double rho1 = contrast.first;
+            const double rho2 = contrast.second;
             for (const double h : {0.01, 10.0, 1000.0}) {
                 Sampled_Curve curve;
                 std::array<double, std::size(field)> values{};

@@ -1,4 +1,5 @@
 #include "editor/data_entry.h"
+#include "form/settings_values.h"
 
 #include "editor_fixture.h"
 #include "platform/app_info.h"

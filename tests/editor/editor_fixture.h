@@ -6,6 +6,7 @@
 #include "editor/data_entry.h"
 #include "editor/editor_events.h"
 #include "editor/field_grid.h"
+#include "form/settings_values.h"
 
 namespace ohmira::test {
 

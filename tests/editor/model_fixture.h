@@ -3,15 +3,15 @@
 // its design state, English, the Schlumberger array, the default plot window and a scripted
 // dialog host.
 #include "../core/sounding_setters.h"
+#include "../linked_state.h"
 #include "core/language.h"
 #include "core/sounding.h"
 #include "editor/editor_events.h"
 #include "editor/model_grid.h"
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 #include "platform/scripted_dialog_host.h"
 #include "platform/user_feedback.h"
-#include "shell/app_state.h"
-#include "shell/settings_values.h"
-#include "shell/sev_form.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +23,7 @@ namespace ohmira::test {
 class ModelEditorTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        reset_all_state();
+        reset_linked_state();
         reset_SEV();
         SEV.SSTab1.Tabs(5);
         Misfit = 0.0;

@@ -1,7 +1,7 @@
 #include "printing/printer_sheet.h"
 
+#include "plot/loglog_plot.h"
 #include "printing_fixture.h"
-#include "sounding/loglog_plot.h"
 
 namespace ohmira::test {
 namespace {

@@ -12,20 +12,20 @@
 #include <vector>
 
 #include "../core/sounding_setters.h"
+#include "../linked_state.h"
 #include "core/forward.h"
 #include "core/language.h"
 #include "core/sounding.h"
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 #include "platform/printer.h"
 #include "platform/screen.h"
 #include "platform/scripted_dialog_host.h"
 #include "platform/text_metrics.h"
+#include "plot/forward_commands.h"
 #include "printing/printing_events.h"
 #include "printing/sheet_builder.h"
 #include "printing/sheet_preview.h"
-#include "shell/app_state.h"
-#include "shell/settings_values.h"
-#include "shell/sev_form.h"
-#include "sounding/forward_commands.h"
 
 namespace ohmira::test {
 
@@ -48,7 +48,7 @@ inline void set_depths() {
 class PrintingTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        reset_all_state();
+        reset_linked_state();
         reset_SEV();
         Printer.reset();
         Screen.set_fonts(known_font_names());
@@ -84,7 +84,7 @@ protected:
     }
     void TearDown() override {
         reset_SEV();
-        reset_all_state();
+        reset_linked_state();
         set_language('E');
     }
 

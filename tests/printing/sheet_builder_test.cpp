@@ -4,7 +4,7 @@
 
 #include "editor/model_grid.h"
 #include "platform/number_text.h"
-#include "printing/sheet_geometry.h"
+#include "plot/sheet_geometry.h"
 #include "printing_fixture.h"
 
 namespace ohmira::test {

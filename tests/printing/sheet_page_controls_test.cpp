@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/print_queue.h"
+#include "plot/sheet_geometry.h"
 #include "printing/profile_page_controls.h"
-#include "printing/sheet_geometry.h"
 #include "printing_fixture.h"
 
 namespace ohmira::test {

@@ -7,14 +7,14 @@
 #include <utility>
 #include <vector>
 
+#include "../linked_state.h"
 #include "../platform/temp_folder.h"
 #include "core/language.h"
+#include "form/sev_form.h"
 #include "platform/scripted_dialog_host.h"
 #include "platform/text_file.h"
 #include "profiles/profile_values.h"
 #include "profiles/profiles_events.h"
-#include "shell/app_state.h"
-#include "shell/sev_form.h"
 
 namespace ohmira::test {
 
@@ -53,7 +53,7 @@ class ProfilesTest : public ::testing::Test {
 protected:
     void SetUp() override {
         reset_SEV();
-        reset_all_state();
+        reset_linked_state();
         connect_profiles_events();
         Lang_French = Lang_Spanish = Lang_German = false;
         Lang_English = true;
@@ -62,7 +62,7 @@ protected:
     void TearDown() override {
         close_all_files();
         reset_SEV();
-        reset_all_state();
+        reset_linked_state();
     }
 
     std::string write(const std::string &name, const std::string &text) const {

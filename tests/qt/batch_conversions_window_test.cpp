@@ -2,18 +2,18 @@
 // the parameter dialog typed into and confirmed; then the three converted soundings opened from
 // the File menu, their curves drawn, and grabbed. Set OHMIRA_QT_SHOTS to a folder to keep the
 // pictures.
+#include "app/main_frame.h"
+#include "commands/auto_model_commands.h"
 #include "conversions/res2dinv.h"
 #include "core/auto_model.h"
 #include "core/forward.h"
 #include "core/sounding.h"
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 #include "platform/qt/form_view.h"
+#include "plot/loglog_plot.h"
 #include "printing/printer_sheet.h"
 #include "qt_test_app.h"
-#include "shell/main_frame.h"
-#include "shell/settings_values.h"
-#include "shell/sev_form.h"
-#include "sounding/auto_model_commands.h"
-#include "sounding/loglog_plot.h"
 
 #include "../conversions/sample_files.h"
 

@@ -4,6 +4,10 @@
 // spacing table's values with its true model: the error curve shows it within 0.3 % and the fit
 // keeps it. Set OHMIRA_QT_SHOTS to a folder to keep the pictures.
 #include "../core/exact_earth.h"
+#include "app/app_state.h"
+#include "app/main_frame.h"
+#include "commands/model_editor.h"
+#include "commands/open_save.h"
 #include "core/auto_model.h"
 #include "core/fit.h"
 #include "core/forward.h"
@@ -11,15 +15,11 @@
 #include "core/qd3_file.h"
 #include "core/sounding.h"
 #include "editor/data_entry.h"
-#include "editor/model_editor.h"
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 #include "platform/number_text.h"
 #include "platform/qt/form_view.h"
 #include "qt_test_app.h"
-#include "shell/app_state.h"
-#include "shell/main_frame.h"
-#include "shell/settings_values.h"
-#include "shell/sev_form.h"
-#include "sounding/open_save.h"
 
 #include <QMenu>
 #include <QMenuBar>

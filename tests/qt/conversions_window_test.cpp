@@ -1,13 +1,14 @@
 // Converting instrument files in the real window: each Conversions menu item chosen, its file
 // picked in the file dialog, the save question answered, the converted sounding on the main tab.
 // Set OHMIRA_QT_SHOTS to a folder to keep the pictures.
+#include "app/app_state.h"
+#include "app/main_frame.h"
 #include "core/sounding.h"
 #include "editor/data_entry.h"
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 #include "main_window_fixture.h"
 #include "platform/qt/form_view.h"
-#include "shell/app_state.h"
-#include "shell/main_frame.h"
-#include "shell/sev_form.h"
 
 #include "../conversions/sample_files.h"
 

@@ -1,17 +1,17 @@
 // The data-entry page in the real window: a sounding opened through File ▸ Read with the dialog
 // answered, and a new Schlumberger sounding typed key by key, computed by the Down arrow and saved
 // through the save button's question and dialog. Set OHMIRA_QT_SHOTS to keep the pictures.
+#include "app/app_state.h"
+#include "app/main_frame.h"
+#include "commands/open_save.h"
 #include "core/qd3_file.h"
 #include "core/sounding.h"
 #include "editor/data_entry.h"
+#include "form/sev_form.h"
 #include "main_window_fixture.h"
 #include "platform/number_text.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/grid_widget.h"
-#include "shell/app_state.h"
-#include "shell/main_frame.h"
-#include "shell/sev_form.h"
-#include "sounding/open_save.h"
 
 #include <QClipboard>
 #include <QDir>

@@ -1,12 +1,13 @@
 #pragma once
 // A test on the real main window: every subsystem reset, the form prepared, `prepare()` for what
 // the test needs before the window shows, then the window shown and active.
+#include "app/app_state.h"
+#include "app/main_frame.h"
 #include "editor/data_entry.h"
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 #include "platform/qt/form_view.h"
 #include "qt_test_app.h"
-#include "shell/app_state.h"
-#include "shell/main_frame.h"
-#include "shell/sev_form.h"
 
 #include <QFile>
 #include <QString>

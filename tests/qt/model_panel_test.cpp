@@ -2,20 +2,20 @@
 // keys, computed and fitted with the buttons, then two more fits with the overlay box checked.
 // Set OHMIRA_QT_SHOTS to a folder to keep the pictures.
 #include "../core/sounding_setters.h"
+#include "app/app_state.h"
+#include "app/main_frame.h"
+#include "commands/model_editor.h"
 #include "core/forward.h"
 #include "core/language.h"
 #include "core/sounding.h"
-#include "editor/model_editor.h"
 #include "editor/model_grid.h"
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/grid_widget.h"
 #include "platform/scripted_dialog_host.h"
+#include "plot/forward_commands.h"
 #include "qt_test_app.h"
-#include "shell/app_state.h"
-#include "shell/main_frame.h"
-#include "shell/settings_values.h"
-#include "shell/sev_form.h"
-#include "sounding/forward_commands.h"
 
 #include <QCheckBox>
 #include <QDir>

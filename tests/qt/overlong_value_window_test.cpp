@@ -1,14 +1,14 @@
 // A value the sounding file cannot hold, typed key by key into the real field grid: "Compute /
 // fit" shows the box naming it and the row where the data end, and keeps the rows above it.
 // Set OHMIRA_QT_SHOTS to keep the pictures.
+#include "app/app_state.h"
+#include "app/main_frame.h"
 #include "core/sounding.h"
 #include "editor/data_entry.h"
+#include "form/sev_form.h"
 #include "main_window_fixture.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/grid_widget.h"
-#include "shell/app_state.h"
-#include "shell/main_frame.h"
-#include "shell/sev_form.h"
 
 #include <QMessageBox>
 #include <QPushButton>

@@ -3,17 +3,17 @@
 // of the sheet page gives the print failure box for the refusing queue, and prints on the
 // accepting queue under the sounding's file name; Print to File into a missing folder names it.
 // Skipped where cupsd cannot be started.
+#include "app/app_state.h"
+#include "app/main_frame.h"
 #include "core/language.h"
 #include "core/sounding.h"
+#include "form/sev_form.h"
 #include "platform/printer.h"
 #include "platform/qt/cups_print_system.h"
 #include "platform/qt/print_settings_qt.h"
 #include "platform/scripted_dialog_host.h"
 #include "printing/sheet_preview.h"
 #include "qt_test_app.h"
-#include "shell/app_state.h"
-#include "shell/main_frame.h"
-#include "shell/sev_form.h"
 
 #include <QDir>
 #include <QDirIterator>

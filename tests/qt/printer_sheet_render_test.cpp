@@ -1,16 +1,16 @@
 // The sheet drawn on the system printer, rendered as the printer would paint it: both pages
 // painted to PNG (kept when OHMIRA_QT_SHOTS names a folder) and checked to hold ink.
+#include "app/app_state.h"
 #include "core/forward.h"
 #include "core/sounding.h"
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 #include "platform/printer.h"
 #include "platform/qt/print_settings_qt.h"
 #include "platform/scripted_dialog_host.h"
+#include "plot/loglog_plot.h"
 #include "printing/printer_sheet.h"
 #include "qt_test_app.h"
-#include "shell/app_state.h"
-#include "shell/settings_values.h"
-#include "shell/sev_form.h"
-#include "sounding/loglog_plot.h"
 
 #include <QDir>
 #include <QImage>

@@ -2,6 +2,8 @@
 // filled and ordered, a Z cell corrected in the grid's editor, the scales following; then the
 // section of the five soundings drawn and rendered. Set OHMIRA_QT_SHOTS to keep the pictures.
 #include "../profiles/profiles_fixture.h"
+#include "app/app_state.h"
+#include "app/main_frame.h"
 #include "core/sounding.h"
 #include "platform/qt/display_list_painter.h"
 #include "platform/qt/form_view.h"
@@ -11,7 +13,6 @@
 #include "profiles/extraction_form.h"
 #include "profiles/section_drawing.h"
 #include "qt_test_app.h"
-#include "shell/main_frame.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

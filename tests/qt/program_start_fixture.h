@@ -2,14 +2,14 @@
 // A test that starts the whole program as a user does (settings in a folder of its own, no other
 // copy running, "." as decimal separator) and puts every global back afterwards. `Base` is
 // ::testing::Test or a parameterised test.
+#include "app/app_state.h"
+#include "app/splash_form.h"
+#include "form/sev_form.h"
 #include "platform/number_locale.h"
 #include "platform/program_end.h"
 #include "platform/qt/form_view.h"
 #include "platform/single_instance.h"
 #include "qt_test_app.h"
-#include "shell/app_state.h"
-#include "shell/sev_form.h"
-#include "shell/splash_form.h"
 
 #include <QString>
 #include <QTemporaryDir>

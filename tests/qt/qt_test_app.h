@@ -1,10 +1,10 @@
 #pragma once
 // The application every Qt test runs in (offscreen unless a platform is chosen), with the Qt
 // services installed, and helpers that act as the user.
+#include "form/sev_form.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/qt_ui.h"
-#include "shell/sev_form.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

@@ -1,15 +1,15 @@
 // The Setup tab as a user meets it: the language and the plot window chosen in the lists, a box
 // ticked, a colour picked in the colour dialog, OK pressed; then the main tab's plot and captions.
 // Set OHMIRA_QT_SHOTS to a folder to keep the pictures.
+#include "app/app_state.h"
+#include "app/main_frame.h"
+#include "app/setup_tab.h"
 #include "core/language.h"
 #include "core/sounding.h"
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 #include "platform/qt/form_view.h"
 #include "qt_test_app.h"
-#include "shell/app_state.h"
-#include "shell/main_frame.h"
-#include "shell/settings_values.h"
-#include "shell/setup_tab.h"
-#include "shell/sev_form.h"
 
 #include <QCheckBox>
 #include <QColorDialog>

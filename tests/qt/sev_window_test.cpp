@@ -1,15 +1,16 @@
 // The main window as a user meets it: shown, tabs switched with the mouse, a menu opened, a grid
 // typed into, a message box answered, the window grabbed to PNG and closed. Set OHMIRA_QT_SHOTS
 // to a folder to keep the pictures.
+#include "app/main_frame.h"
 #include "core/sounding.h"
 #include "editor/data_entry.h"
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 #include "platform/app_info.h"
 #include "platform/dialog_host.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/grid_widget.h"
 #include "qt_test_app.h"
-#include "shell/main_frame.h"
-#include "shell/sev_form.h"
 
 #include <QDir>
 #include <QMenu>

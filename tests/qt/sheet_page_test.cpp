@@ -3,22 +3,22 @@
 // the page is saved as a WMF file and copied to the clipboard; and the two pages of the sheet of
 // a 4-layer sounding with two stored models, in French and in English, rendered to PNG. Set
 // OHMIRA_QT_SHOTS to a folder to keep the pictures.
+#include "app/app_state.h"
+#include "app/main_frame.h"
 #include "core/forward.h"
 #include "core/language.h"
 #include "core/sounding.h"
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 #include "platform/printer.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/preview_widget.h"
 #include "platform/screen.h"
 #include "platform/text_metrics.h"
+#include "plot/forward_commands.h"
+#include "plot/loglog_plot.h"
 #include "printing/sheet_preview.h"
 #include "qt_test_app.h"
-#include "shell/app_state.h"
-#include "shell/main_frame.h"
-#include "shell/settings_values.h"
-#include "shell/sev_form.h"
-#include "sounding/forward_commands.h"
-#include "sounding/loglog_plot.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -27,11 +27,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QLabel>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPrinterInfo>

@@ -1,7 +1,14 @@
 // The program's start and end as a user meets them: a prepared settings file, the splash window
 // answered with a click, the window resized, and the close box answered Cancel, then Yes. Set
 // OHMIRA_QT_SHOTS to a folder to keep the pictures.
+#include "app/app_state.h"
+#include "app/main_frame.h"
+#include "app/shell_events.h"
+#include "app/splash_form.h"
+#include "app/window_layout.h"
+#include "commands/open_save.h"
 #include "core/sounding.h"
+#include "form/sev_form.h"
 #include "platform/number_locale.h"
 #include "platform/program_end.h"
 #include "platform/qt/form_view.h"
@@ -9,13 +16,6 @@
 #include "platform/screen.h"
 #include "platform/single_instance.h"
 #include "program_start_fixture.h"
-#include "shell/app_state.h"
-#include "shell/main_frame.h"
-#include "shell/sev_form.h"
-#include "shell/shell_events.h"
-#include "shell/splash_form.h"
-#include "shell/window_layout.h"
-#include "sounding/open_save.h"
 
 #include <QAction>
 #include <QDir>

@@ -2,16 +2,17 @@
 // menu, its header boxes typed, Ctrl+S, the file opened again; then a file that is no sounding,
 // which leaves the grid showing the points it had; and a sounding opened from the splash window,
 // a ΔV typed into it, Ctrl+S and the file opened again. Set OHMIRA_QT_SHOTS to keep the pictures.
+#include "app/app_state.h"
+#include "app/main_frame.h"
+#include "app/shell_events.h"
 #include "core/sounding.h"
 #include "editor/data_entry.h"
+#include "form/settings_values.h"
+#include "form/sev_form.h"
 #include "main_window_fixture.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/grid_widget.h"
 #include "program_start_fixture.h"
-#include "shell/app_state.h"
-#include "shell/main_frame.h"
-#include "shell/sev_form.h"
-#include "shell/shell_events.h"
 
 #include <QAction>
 #include <QFile>

@@ -1,15 +1,15 @@
 // The toolbar's open, save, Help and clipboard keys clicked in the real window, each through the
 // toolbar dispatcher, with the file dialog and the boxes answered as a user would. Set
 // OHMIRA_QT_SHOTS to a folder to keep the pictures.
+#include "app/app_state.h"
+#include "app/main_frame.h"
 #include "core/qd3_file.h"
 #include "core/sounding.h"
+#include "form/sev_form.h"
 #include "platform/file_association.h"
 #include "platform/files.h"
 #include "platform/qt/form_view.h"
 #include "qt_test_app.h"
-#include "shell/app_state.h"
-#include "shell/main_frame.h"
-#include "shell/sev_form.h"
 
 #include <QClipboard>
 #include <QFileDialog>

@@ -2,18 +2,18 @@
 // four sizes and brought back to the first, every page looked at. No two controls overlap, none
 // lies outside its container or under the tab row, and every caption fits its control in the
 // control's own font. Set OHMIRA_QT_SHOTS to a folder to keep the pictures.
+#include "app/app_state.h"
+#include "app/main_frame.h"
+#include "app/shell_events.h"
+#include "app/splash_form.h"
+#include "app/window_layout.h"
+#include "form/sev_form.h"
 #include "platform/number_locale.h"
 #include "platform/program_end.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/qt_convert.h"
 #include "platform/single_instance.h"
 #include "program_start_fixture.h"
-#include "shell/app_state.h"
-#include "shell/main_frame.h"
-#include "shell/sev_form.h"
-#include "shell/shell_events.h"
-#include "shell/splash_form.h"
-#include "shell/window_layout.h"
 
 #include <QCheckBox>
 #include <QFile>

@@ -38,7 +38,7 @@ PrintOutcome print_job(const PrintJob &job);
 PrintOutcome choose_printer_output(QPrinter &printer);
 // Prints the image of a window of the program, scaled to fit the page (the printer's PrintForm).
 bool print_form_image(const Form &form);
-// Connects the runtime's printer object to the shared printer: its paper, the desktop's fonts
+// Connects the program's `Printer` object to the shared printer: its paper, the desktop's fonts
 // and the sinks of jobs and window images, kept through every reset of the printer object.
 void connect_system_printer(std::function<std::vector<std::string>()> font_source);
 

@@ -1,0 +1,14 @@
+#include "form/shell_state.h"
+
+#include "form/settings.h"
+#include "platform/printer.h"
+
+namespace ohmira {
+
+void reset_shell_state() {
+    reset_settings();
+    // Installed again by Prepare_Main_Window; a folder of an earlier window must not stay.
+    Print_File_Folder = nullptr;
+}
+
+} // namespace ohmira
