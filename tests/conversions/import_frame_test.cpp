@@ -118,7 +118,7 @@ TEST_F(ImportFrame, TheEditorsSaveRightAfterAConversionRewritesItsFile) {
     SEV.Option1.Value(true);
     Niveau = "0";
     // ABEM: two MN/2 segments overlapping on AB/2 3 and 5. SAS1000 and OYO: K not given (0),
-    // ρa as measured. (GTR and PASI files hold no ρa: the editor's save computes it.)
+    // ρa as measured. GTR: no K and no ρa, both stay 0 until Compute.
     const std::string abem = lines({"\"Overlap\"", "1 6", "1 100 0", "2 120 0", "3 150 0",
                                     "5 200 0", "3 160 0", "5 210 0", "0"});
     const std::string amp =
@@ -138,6 +138,7 @@ TEST_F(ImportFrame, TheEditorsSaveRightAfterAConversionRewritesItsFile) {
         {"S3.amp", amp, SAS1000_Click, true},
         {"O.csv", oyo, OYO_Click, false},
         {"A.dat", astier_sample(), astier_Click, false},
+        {"G.GTR", gtr_sample(), Geotrade_Click, true},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.input);
