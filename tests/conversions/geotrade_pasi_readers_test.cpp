@@ -115,6 +115,7 @@ TEST_F(PasiImport, RowsOverTheSpacingTableSavedAsQd3) {
         EXPECT_EQ(Field_Data(3, 1).num(), 0);
         EXPECT_EQ(File_Path, output);
         EXPECT_EQ(SEV.Bilog.MousePointer(), vbCrosshair);
+        expect_editor_save_keeps(output);
 
         reset_core_state();
         load_qd3(output);
