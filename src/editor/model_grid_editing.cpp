@@ -109,7 +109,7 @@ private:
 
 // The character of an accepted key (digit, "." or Backspace 8); 0 for any other key. Keypad
 // digits (96..105), the keypad decimal key (110) and the main period (190) map as typed keys;
-// the Delete key shares the code of ".".
+// the Delete key shares the code of "." and is told apart by its key code.
 int accepted_key(int key_code) {
     int k = key_code;
     if (k > 57) {
@@ -179,7 +179,9 @@ void Type_Model_Key(int &KeyCode, int /*Shift*/) {
     if (key == 0 || !is_layer_row(grid().Row())) {
         return;
     }
-    if (Model_First_Key == 1) {
+    // The Delete key empties the cell, as in the field grid; the decimal point keys have codes
+    // of their own.
+    if (KeyCode == vbKeyDelete || Model_First_Key == 1) {
         grid().Text(Trailing_Blanks);
     }
     Model_First_Key = 0;
@@ -193,7 +195,7 @@ void Type_Model_Key(int &KeyCode, int /*Shift*/) {
         if (!body.empty()) {
             body.pop_back();
         }
-    } else {
+    } else if (KeyCode != vbKeyDelete) {
         body += static_cast<char>(key);
     }
     grid().Text(body + Trailing_Blanks);

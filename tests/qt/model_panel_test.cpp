@@ -177,6 +177,9 @@ TEST_F(ModelPanel, KeysStayInTheEditableColumnsAndEnterComputes) {
     EXPECT_EQ(SEV.Grid1.Col(), 1) << "Right stops at the thickness column";
     QTest::keyClick(grid, Qt::Key_Backspace);
     QTest::keyClick(grid, Qt::Key_3, Qt::KeypadModifier);
+    QTest::keyClick(grid, Qt::Key_Delete);
+    EXPECT_EQ(SEV.Grid1.TextMatrix(2, 1), "  ") << "Delete empties the cell";
+    QTest::keyClick(grid, Qt::Key_3, Qt::KeypadModifier);
     QTest::keyClick(grid, Qt::Key_0);
     EXPECT_EQ(SEV.Grid1.TextMatrix(2, 1), "30  ");
     QTest::keyClick(grid, Qt::Key_Return);
