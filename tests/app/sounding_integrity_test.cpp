@@ -136,6 +136,13 @@ TEST_F(SoundingIntegrity, EverySavePathWritesTheHeaderBoxes) {
          [] { SEV.SaveButton.user_click(); },
          {answer_box(vbYes), answer_box(vbYes)}},
         {"model Record", [] { SEV.Record_Button.user_click(); }, {answer_box(vbYes)}},
+        {"File Save after the Print tab and back",
+         [] {
+             SEV.SSTab1.user_select_tab(1);
+             SEV.SSTab1.user_select_tab(0);
+             SEV.NRecord.user_click();
+         },
+         {answer_box(vbYes)}},
     };
     int n = 0;
     for (const Path &p : paths) {
