@@ -17,15 +17,7 @@ protected:
         ModelEditorTest::SetUp();
         connect_editor_commands();
         Superpose = -1;
-        // Field points of a three-layer earth, 1 to 300 m.
-        set_model({{100, 5}, {10, 20}, {1000, 0}});
-        set_field({{1, 1}, {1000, 1}});
-        Draw_Mode = "FICHIER";
-        Compute_Curve();
-        std::vector<std::pair<double, double>> points;
-        for (int k = 8; k <= 28; k += 2)
-            points.emplace_back(Curve(k, 2).num(), Curve(k, 1).num());
-        set_field(points);
+        set_field_of_three_layer_earth();
         Draw_Mode.clear();
         Curve.clear();
         File_Name = "S12.QD3";

@@ -12,13 +12,28 @@
 #include "form/sev_form.h"
 #include "platform/scripted_dialog_host.h"
 #include "platform/user_feedback.h"
+#include "plot/forward_commands.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace ohmira::test {
+
+// Field points of a three-layer earth (100 ohm·m, 5 m; 10, 20 m; 1000): every second sample of its
+// curve from 1 to 300 m. The model stays in memory.
+inline void set_field_of_three_layer_earth() {
+    set_model({{100, 5}, {10, 20}, {1000, 0}});
+    set_field({{1, 1}, {1000, 1}});
+    Draw_Mode = "FICHIER";
+    Compute_Curve();
+    std::vector<std::pair<double, double>> points;
+    for (int k = 8; k <= 28; k += 2)
+        points.emplace_back(Curve(k, 2).num(), Curve(k, 1).num());
+    set_field(points);
+}
 
 class ModelEditorTest : public ::testing::Test {
 protected:
