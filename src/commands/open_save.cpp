@@ -17,6 +17,7 @@
 #include "editor/data_entry.h"
 #include "editor/field_grid.h"
 #include "editor/model_grid.h"
+#include "editor/window_sounding.h"
 #include "form/sev_form.h"
 #include "platform/dialog_host.h"
 #include "platform/runtime_error.h"
@@ -154,6 +155,9 @@ namespace {
 bool read_by_extension() {
     const std::string ending = last_three(File_Name);
     if (ending == "SEV" || ending == "QDE") {
+        // These files carry a model of their own; none of the sounding before stays in it.
+        Model_Layers.clear();
+        Nb_Layers = 0;
         const bool ok = ending == "SEV" ? Load_SEV(File_Path) : Load_QDE(File_Path);
         if (!ok)
             return false;
@@ -188,10 +192,19 @@ void Show_Sounding() {
 }
 
 void Show_Model_And_Plot() {
-    skipping_errors(Display_Model);
+    // A model typed and not yet taken stays in the grid; the boxes show the sounding's texts.
+    if (Model_Grid_Changed)
+        skipping_errors(Show_Header_Texts);
+    else
+        skipping_errors(Display_Model);
     Redraw_Sounding_Plot();
     if (SEV.SSTab1.Tab() == 1)
         skipping_errors(display_print);
+}
+
+void Rebuild_Main_Page() {
+    Take_Window_Sounding(Window_Take::Rebuild);
+    Show_Sounding();
 }
 
 bool open_sounding_file(const std::string &file) {
@@ -211,9 +224,17 @@ bool open_sounding_file(const std::string &file) {
     File_Path = path;
     File_Name = name_part(File_Path);
     Chemin = without_name(File_Path, File_Name);
-    Field_Data.clear();
-    for (auto *text : {&X_Coord, &Y_Coord, &Z_Coord, &Azimuth, &Comment, &Graph_Title})
+    // The file is read into an empty record: a text or point it lacks is none, and neither the
+    // half array nor the shift compensation stays from the sounding before. (The QD3 reader
+    // first stores the model in memory for superposition, then reads the file's.)
+    for (auto *text :
+         {&Comment, &Data_Source, &Graph_Title, &X_Coord, &Y_Coord, &Z_Coord, &Azimuth})
         text->clear();
+    Field_Data.clear();
+    Nb_Points = 0;
+    Layer_Altitude.clear();
+    Array_Factor = 1;
+    Shift_Compensation = 0;
     Plot_Empty = 0;
     Curve_Valid = 0;
     SEV.Bilog.MousePointer(vbArrow);
@@ -227,14 +248,14 @@ bool open_sounding_file(const std::string &file) {
         return false;
     }
     add_recent_file(path);
-    // The caption and the status box name the file read.
     Caption_File = path;
-    SEV.Text1.Text(name_part(path));
     Field_Row_Typed.clear();
     // The curve of the sounding before is no curve of this one.
     Curve.clear();
     Curve_Last = 0;
     Fixed_Param.clear();
+    // Both grids show the file from here on, whatever was typed into them before.
+    Model_Grid_Changed = false;
 
     skipping_errors([] { Find_Max_AB2(Max_AB2); });
     Draw_Mode = "NORMAL";
@@ -245,7 +266,8 @@ bool open_sounding_file(const std::string &file) {
     }
     skipping_errors(Fill_Field_Grid);
     Show_Sounding();
-    Show_File_Caption();
+    // The caption and the status box name the file read.
+    Show_Sounding_Name();
     SEV.Bilog.MousePointer(vbCrosshair);
     return true;
 }
@@ -257,7 +279,9 @@ void Show_Converted_Sounding(const std::string &written) {
     } else {
         // The grid shows the sounding in memory only, nothing typed into the one before.
         skipping_errors(Fill_Field_Grid);
+        Model_Grid_Changed = false;
         Show_Sounding();
+        Show_Sounding_Name();
     }
     Draw_Mode = mode;
 }
@@ -387,7 +411,7 @@ bool Save_QD3(std::string &path) {
         File_Name = name;
         Chemin = folder;
         Caption_File = path;
-        Show_File_Caption();
+        Show_Sounding_Name();
         SEV.Bilog.MousePointer(vbCrosshair);
         add_recent_file(path);
         return true;
@@ -395,8 +419,7 @@ bool Save_QD3(std::string &path) {
 }
 
 void NRecord_Click() {
-    Take_Header_Boxes();
-    if (Take_Field_Grid())
+    if (Take_Window_Sounding(Window_Take::Save))
         Save_QD3(File_Path);
 }
 
@@ -404,10 +427,8 @@ void Record_Button_Click() {
     auto &grid = SEV.Grid1;
     const int row = grid.Row();
     const int col = grid.Col();
-    // A model value the file cannot hold stops the save at its box: nothing is written.
-    bool model_read = false;
-    skipping_errors([&] { model_read = lecturemodèle(); });
-    if (model_read && Take_Field_Grid())
+    // A value the file cannot hold stops the save at its box: nothing is written.
+    if (Take_Window_Sounding(Window_Take::Save))
         Save_QD3(File_Path);
     skipping_errors([&] {
         grid.Row(row);

@@ -53,7 +53,9 @@ void Conversion_Result::show() {
         Show_Model_And_Plot();
 }
 
-Batch_Run::Batch_Run() : niveau_(Niveau), saved_niveau_(Saved_Niveau) {
+Batch_Run::Batch_Run()
+    : niveau_(Niveau), saved_niveau_(Saved_Niveau), applied_(Applied_Array),
+      spacing_file_(Spacing_File), array_name_(SEV.Text4.Text()) {
     for (int n = 1; n <= 3; ++n) {
         if (array_option(n).Value()) {
             option_ = n;
@@ -85,6 +87,9 @@ void Batch_Run::finish() {
     }
     Niveau = niveau_;
     Saved_Niveau = saved_niveau_;
+    Applied_Array = applied_;
+    Spacing_File = spacing_file_;
+    SEV.Text4.Text(array_name_);
     Screen.MousePointer(vbDefault);
     result_.show();
     SEV.Bilog.MousePointer(vbCrosshair);

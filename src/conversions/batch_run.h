@@ -3,6 +3,8 @@
 // puts back however it ends (done, refused, failed or cancelled).
 #include <cstdint>
 #include <string>
+
+#include "form/applied_array.h"
 #include <type_traits>
 
 #include "core/sounding.h"
@@ -59,6 +61,11 @@ private:
     int option_ = 0; // 1..3: the array option on at the start, 0 none
     std::string niveau_;
     std::string saved_niveau_;
+    // The array applied at the start, its spacing table and name: a conversion of Wenner lines
+    // applies Wenner while it runs.
+    Array_Type applied_;
+    std::string spacing_file_;
+    std::string array_name_;
     bool finished_ = false;
 };
 

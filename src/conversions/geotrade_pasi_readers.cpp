@@ -170,8 +170,8 @@ void PASI_Click() {
             SEV.Bilog.MousePointer(vbCrosshair);
             return;
         }
+        // The caption keeps naming the sounding on screen, not the spacing table.
         Spacing_File = SEV.CmDialog1.FileName;
-        SEV.Caption(Prog_Title + " [" + Spacing_File + "]");
         SEV.Bilog.MousePointer(vbCrosshair);
         if (!load_spacing_table(table)) {
             MsgBox(Lang_French    ? "Le fichier " + f + " est inutilisable...."

@@ -1,4 +1,5 @@
 #include "conversions/imported_sounding.h"
+#include "form/applied_array.h"
 
 #include <cmath>
 
@@ -138,7 +139,7 @@ void commit_import(const ImportedSounding &s, const std::vector<FieldRow> *base)
     Max_AB2 = s.max_ab2;
 
     if (s.select_schlumberger)
-        SEV.Option1.Value(true);
+        Apply_Array(Array_Type::Schlumberger);
 }
 
 std::string Mid(std::string_view text, int start, int length) {

@@ -1,4 +1,5 @@
 #include "conversions/oyo_astier_conversions.h"
+#include "form/applied_array.h"
 
 #include <array>
 #include <cmath>
@@ -205,11 +206,10 @@ void run_conversion(const ConversionCommand &command) {
         MsgBox(error_description(failure), vbExclamation, Prog_Title);
     } else {
         if (file.array) {
-            const ArraySetting &a = oyo_arrays[static_cast<std::size_t>(*file.array)];
-            OptionButton *options[] = {&SEV.Option1, &SEV.Option2, &SEV.Option3};
-            options[static_cast<std::size_t>(*file.array)]->Value(true);
-            SEV.Text4.Text(a.caption);
-            Niveau = a.niveau;
+            // The file's array applies, as with the Setup tab's OK (option, name, code).
+            constexpr Array_Type arrays[] = {Array_Type::Schlumberger, Array_Type::Dipole,
+                                             Array_Type::Wenner};
+            Apply_Array(arrays[static_cast<std::size_t>(*file.array)]);
         }
         if (open_sounding_file(output)) {
             Load_build();

@@ -212,7 +212,7 @@ void xlsave_Click() {
             MsgBox(write_error_text(e.number), vbExclamation, Prog_Title);
             continue;
         }
-        SEV.Caption(Prog_Title + " [" + File_Path + "]");
+        // The caption keeps naming the sounding on screen, not the export.
         SEV.Bilog.MousePointer(vbCrosshair);
         Draw_Mode.clear();
         return;

@@ -1,6 +1,7 @@
 #include "conversions/res2dinv.h"
 #include "commands/auto_model_commands.h"
 #include "commands/fit_command.h"
+#include "form/applied_array.h"
 #include "plot/forward_commands.h"
 
 #include <algorithm>
@@ -238,9 +239,8 @@ std::string location_flag_text(std::int16_t flag) {
 // Steps after the file is read: the dialog, then one sounding after the other. Throws
 // RuntimeError where the line cannot be cut or a sounding cannot be stored.
 void convert_line(const R2DI_Line &line, Batch_Run &run) {
-    Saved_Niveau = SEV.Option1.Value() ? "0" : SEV.Option2.Value() ? "1" : "2";
-    SEV.Option3.Value(true);
-    Niveau = "2";
+    Saved_Niveau = Schlumberger_Applied() ? "0" : Dipole_Applied() ? "1" : "2";
+    Apply_Array(Array_Type::Wenner);
     Data_Source.clear();
     Comment.clear();
     Y_Coord.clear();

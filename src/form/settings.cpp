@@ -1,4 +1,5 @@
 #include "form/settings.h"
+#include "form/applied_array.h"
 
 #include "core/language.h"
 #include "core/sounding.h"
@@ -172,15 +173,15 @@ void set_language_flags() {
     language_changed();
 }
 
-// The array option of the code read (its Click loads the spacing table of the array), then the
-// language flags of the letter read.
+// The array of the code read applied (its option, spacing label and table), then the language
+// flags of the letter read.
 void apply_array_and_language(const std::string &, const Setting &) {
     if (Niveau == "0")
-        SEV.Option1.Value(true);
+        Apply_Array(Array_Type::Schlumberger);
     else if (Niveau == "1")
-        SEV.Option2.Value(true);
+        Apply_Array(Array_Type::Dipole);
     else if (Niveau == "2")
-        SEV.Option3.Value(true);
+        Apply_Array(Array_Type::Wenner);
     set_language_flags();
 }
 
@@ -423,6 +424,7 @@ void reset_settings() {
             read_row(s, empty);
     set_language_flags();
     Garder_Config = 0;
+    Applied_Array = Array_Type::Dipole;
 }
 
 } // namespace ohmira

@@ -1,4 +1,5 @@
 #include "printing/printer_sheet.h"
+#include "form/applied_array.h"
 #include "plot/forward_commands.h"
 
 #include <algorithm>
@@ -46,10 +47,10 @@ std::string report_label(std::int16_t code) {
 }
 
 std::int16_t title_code() {
-    if (SEV.Option1.Value()) {
+    if (Schlumberger_Applied()) {
         return label_title_schlumberger;
     }
-    return SEV.Option3.Value() ? label_title_wenner : label_title_dipole;
+    return Wenner_Applied() ? label_title_wenner : label_title_dipole;
 }
 
 // Moves the print position; the text printed next has its top-left corner there.
@@ -184,11 +185,11 @@ void field_data_page(double top, double bottom, double d) {
     Printer.FontSize(10);
     print_at(0, top + 0.06 * d, Graph_Title);
 
-    const bool wenner = !SEV.Option1.Value() && !SEV.Option2.Value();
+    const bool wenner = !Schlumberger_Applied() && !Dipole_Applied();
     const char *w = resistivity_word();
-    const std::string titles = SEV.Option1.Value()   ? spaced(Titles_Schlumberger, w)
-                               : SEV.Option2.Value() ? spaced(Titles_Dipole, w)
-                                                     : spaced(Titles_Wenner, w);
+    const std::string titles = Schlumberger_Applied() ? spaced(Titles_Schlumberger, w)
+                               : Dipole_Applied()     ? spaced(Titles_Dipole, w)
+                                                      : spaced(Titles_Wenner, w);
     Printer.FontBold(true);
     Printer.Print("");
     Printer.Print(report_label(label_field_data));
@@ -280,9 +281,9 @@ void plot_part() {
     }
     print_at(AB2max + 0.035, RHOmax - 0.25, "[ohm·m]");
     print_at(AB2max - 0.75, RHOmin - 0.05,
-             SEV.Option1.Value()   ? "   AB/2 [m]"
-             : SEV.Option2.Value() ? "   AM [m]"
-                                   : "   a [m]");
+             Schlumberger_Applied() ? "   AB/2 [m]"
+             : Dipole_Applied()     ? "   AM [m]"
+                                    : "   a [m]");
 
     Printer.DrawWidth(minor_width);
     for (int i = AB2min; i < AB2max; ++i) {

@@ -1,4 +1,5 @@
 #include "printing/sheet_builder.h"
+#include "form/applied_array.h"
 #include "plot/forward_commands.h"
 
 #include <array>
@@ -84,9 +85,9 @@ std::string report_label(std::int16_t code) {
 }
 
 const char *x_axis_title() {
-    if (SEV.Option1.Value())
+    if (Schlumberger_Applied())
         return "   AB/2 [m]";
-    if (SEV.Option2.Value())
+    if (Dipole_Applied())
         return "   AM [m]";
     return "   a [m]";
 }
@@ -306,9 +307,9 @@ void comment_line(double x0) {
 }
 
 const Field_Columns &field_columns() {
-    if (SEV.Option1.Value())
+    if (Schlumberger_Applied())
         return schlumberger_columns;
-    if (SEV.Option2.Value())
+    if (Dipole_Applied())
         return dipole_columns;
     return wenner_columns;
 }
@@ -319,7 +320,7 @@ void field_page(const Sheet_Layout &l) {
     print_at(l.x0, l.plot_top + field_caption_offset, report_label(label_field_data));
     const Field_Columns &titles = field_columns();
     // Wenner's five data columns follow Option3 alone, as the titles follow Option1/Option2.
-    const Field_Columns &data = SEV.Option3.Value() ? wenner_columns : schlumberger_columns;
+    const Field_Columns &data = Wenner_Applied() ? wenner_columns : schlumberger_columns;
     P.CurrentX(l.x0);
     P.CurrentY(l.plot_top + field_titles_offset);
     P.AddTable(titles.title_format, std::string(titles.titles) + resistivity_word() + ";", "");
@@ -363,7 +364,7 @@ std::string model_table_body(bool with_altitude) {
 
 std::string field_table_body() {
     std::string body;
-    const bool wenner = SEV.Option3.Value();
+    const bool wenner = Wenner_Applied();
     for (int r = 1; r <= Nb_Points && r <= last_field_row; ++r) {
         if (r > 1 && !(value(Field_Data(r, 2)) > 0))
             break;
@@ -415,7 +416,7 @@ void Build_Sheet() {
         frame(l);
     P.PenWidth(decade_pen);
     Draw_Mode = "";
-    Niveau = SEV.Option1.Value() ? "0" : SEV.Option2.Value() ? "1" : "2";
+    Niveau = Schlumberger_Applied() ? "0" : Dipole_Applied() ? "1" : "2";
 
     double base = l.y0;
     if (P.PageHeight() < P.PageWidth()) {

@@ -159,6 +159,7 @@ TEST_F(LanguageOptionsTest, OkRefusesAnEmptyPlotWindowAndKeepsTheOldOne) {
     select(SEV.Combo1, "        10");
     select(SEV.Combo2, "        10");
     select(SEV.Combo4, "1000000");
+    SEV.Option3.Value(true);
     Command11_Click();
     ASSERT_EQ(window_boxes().size(), 1u);
     EXPECT_EQ(window_boxes()[0].text,

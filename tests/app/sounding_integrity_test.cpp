@@ -483,15 +483,17 @@ TEST_F(SoundingIntegrity, SetupOkFromWennerToSchlumbergerReadsTheShippedTable) {
     EXPECT_EQ(Field_Data(2, 3).num(), 2);
 }
 
-TEST_F(SoundingIntegrity, NewSevReadsTheTableOfTheArraySelectedWithoutOk) {
+TEST_F(SoundingIntegrity, NewSevUsesTheArrayAppliedNotOneOnlySelected) {
     struct Case {
         OptionButton *applied, *selected;
         double first, second; // Field_Data(1, 3) and (2, 3)
         double first_mn;      // Field_Data(1, 1)
+        const char *spacing;  // the header of the spacing column
+        double k;             // K of a row typed after, ΔV 10, I 1 at .5 / 1.5 or a = 1
     };
     const Case cases[] = {
-        {&SEV.Option3, &SEV.Option1, 1.5, 2, 0.5}, // Wenner applied, Schlumberger selected
-        {&SEV.Option1, &SEV.Option3, 1, 1.5, 0},   // the reverse
+        {&SEV.Option3, &SEV.Option1, 1, 1.5, 0, "a", 6.28},      // Wenner applied
+        {&SEV.Option1, &SEV.Option3, 1.5, 2, 0.5, "AB/2", 6.28}, // Schlumberger applied
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.selected->Name());
@@ -502,7 +504,7 @@ TEST_F(SoundingIntegrity, NewSevReadsTheTableOfTheArraySelectedWithoutOk) {
             c.applied->Value(true);
             SEV.Command11.user_click(); // OK
         }
-        c.selected->Value(true); // no OK
+        c.selected->Value(true); // no OK: nothing but the Setup tab changes
         const std::size_t dialogs = user.records().size();
         SEV.Toolbar1.user_click_button("bilog");
         expect_all_answered();
@@ -510,6 +512,15 @@ TEST_F(SoundingIntegrity, NewSevReadsTheTableOfTheArraySelectedWithoutOk) {
         EXPECT_EQ(Field_Data(1, 3).num(), c.first);
         EXPECT_EQ(Field_Data(2, 3).num(), c.second);
         EXPECT_EQ(Field_Data(1, 1).num(), c.first_mn);
+        EXPECT_EQ(SEV.BuildGrid.TextMatrix(0, 2), c.spacing);
+        // A row typed is computed with the array the page shows.
+        SEV.BuildGrid.user_click_cell(1, 3);
+        SEV.BuildGrid.user_key_down('1');
+        SEV.BuildGrid.user_key_down('0');
+        SEV.BuildGrid.user_click_cell(1, 4);
+        SEV.BuildGrid.user_key_down('1');
+        Compute_Field_Rows();
+        EXPECT_EQ(Field_Data(1, 5).num(), c.k);
     }
 }
 
@@ -571,6 +582,8 @@ TEST_F(SoundingIntegrity, FieldGridEdgeRows) {
     SEV.Toolbar1.user_click_button("bilog"); // a new sounding
     auto &grid = SEV.BuildGrid;
     const auto fill = [&](int row, const std::array<const char *, 4> &cells) {
+        Field_Row_Typed(row) = 1; // as the keys mark a row typed
+        Field_Grid_Changed = true;
         for (int c = 1; c <= 4; ++c)
             grid.TextMatrix(row, c, cells[static_cast<std::size_t>(c - 1)]);
         for (int c = 5; c <= 6; ++c)
@@ -698,10 +711,10 @@ TEST_F(SoundingIntegrity, ANewSoundingTakesNoTextOfTheOneBefore) {
             command->user_click();
         else
             SEV.Toolbar1.user_click_button("bilog");
-        for (TextBox *box :
-             {&SEV.X_Texte1, &SEV.Y_Texte2, &SEV.Z_Texte3, &SEV.Azimtext, &SEV.Text18, &SEV.Text19,
-              &SEV.Text29, &SEV.Text1, &SEV.Text2, &SEV.Grid2})
+        for (TextBox *box : {&SEV.X_Texte1, &SEV.Y_Texte2, &SEV.Z_Texte3, &SEV.Azimtext,
+                             &SEV.Text18, &SEV.Text19, &SEV.Text29, &SEV.Text2, &SEV.Grid2})
             EXPECT_EQ(box->Text(), "") << box->Name();
+        EXPECT_EQ(SEV.Text1.Text(), "NEW") << "the status box names the sounding on screen";
         EXPECT_FALSE(SEV.lastone.Enabled());
         EXPECT_FALSE(SEV.nextone.Enabled());
         EXPECT_EQ(SEV.BuildGrid.TopRow(), 1);
@@ -770,6 +783,8 @@ TEST_F(SoundingIntegrity, ComputeAndFitNameWhereTheDataEndAndAValueTheFileCannot
     SEV.Toolbar1.user_click_button("bilog"); // a new sounding
     auto &grid = SEV.BuildGrid;
     const auto fill = [&](int row, const std::array<std::string, 4> &cells) {
+        Field_Row_Typed(row) = 1; // as the keys mark a row typed
+        Field_Grid_Changed = true;
         for (int c = 1; c <= 4; ++c)
             grid.TextMatrix(row, c, cells[static_cast<std::size_t>(c - 1)]);
         for (int c = 5; c <= 6; ++c)
@@ -795,7 +810,8 @@ TEST_F(SoundingIntegrity, ComputeAndFitNameWhereTheDataEndAndAValueTheFileCannot
          {".5", "4", "10", "1"},
          {"", "", "", ""},
          short_box + "\n\rThe data end at row 2 : value too large for the file (1E+39)",
-         fit_box + "\n\rThe data end at row 2 : value too large for the file (1E+39)"},
+         // The fit takes the window first and stops at the value refused.
+         "The data end at row 2 : value too large for the file (1E+39)"},
         // Nothing below the end: the boxes as they always were.
         {{"", "", "", ""}, {"", "", "", ""}, {"", "", "", ""}, short_box, fit_box},
         // Three points, then a row whose resistivity the file cannot hold: named, nothing fitted.

@@ -100,7 +100,8 @@ TEST_F(StartupTest, StartsFromThePreparedSettings) {
     EXPECT_EQ(Superpose, -1);
     EXPECT_EQ(Plot_Empty, vbTrue);
     EXPECT_EQ(Draw_Mode, "");
-    EXPECT_EQ(SEV.Text1.Text(), "");
+    EXPECT_EQ(SEV.Text1.Text(), "NEW") << "the status box names the new sounding";
+    EXPECT_EQ(SEV.Caption(), "Ohmira 6.5 [NEW]");
     EXPECT_EQ(SEV.SSTab1.Tab(), 0);
     EXPECT_TRUE(SEV.Visible());
     EXPECT_EQ(SEV.SEV_Grid.Rows(), 2);

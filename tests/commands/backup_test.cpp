@@ -22,6 +22,7 @@ protected:
 };
 
 TEST_F(BackupTest, RenamesTheBackupAsQd3) {
+    File_Name = "NEW"; // a new sounding stays one: its save asks for a name
     const std::string bak = write_bytes("site.BAK", "data");
     host_.expect(answer_open({bak}));
     host_.expect(answer_box(vbOK));
@@ -38,7 +39,7 @@ TEST_F(BackupTest, RenamesTheBackupAsQd3) {
     EXPECT_EQ(records[1].icon, MsgIcon::Question);
     EXPECT_FALSE(file_exists(bak));
     EXPECT_EQ(read_bytes(path("site.QD3")), "data");
-    EXPECT_EQ(File_Name, "site.BAK");
+    EXPECT_EQ(File_Name, "NEW");
     EXPECT_EQ(Comment, "in memory");
 }
 

@@ -4,6 +4,7 @@
 #include "conversions/imported_sounding.h"
 #include "conversions/oyo_astier_conversions.h"
 #include "conversions_fixture.h"
+#include "form/applied_array.h"
 #include "sample_files.h"
 
 namespace ohmira::test {
@@ -115,7 +116,7 @@ TEST_F(ImportFrame, ReadErrorSavesTheRowsReadAndARefusalNothing) {
 }
 
 TEST_F(ImportFrame, TheEditorsSaveRightAfterAConversionRewritesItsFile) {
-    SEV.Option1.Value(true);
+    Apply_Array(Array_Type::Schlumberger);
     Niveau = "0";
     // ABEM: two MN/2 segments overlapping on AB/2 3 and 5. SAS1000 and OYO: K not given (0),
     // ρa as measured. GTR: no K and no ρa, both stay 0 until Compute.

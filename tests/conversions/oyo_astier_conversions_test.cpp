@@ -3,6 +3,7 @@
 #include "conversions/imported_sounding.h"
 #include "conversions/list_reader.h"
 #include "conversions_fixture.h"
+#include "form/applied_array.h"
 #include "sample_files.h"
 
 #include <filesystem>
@@ -140,7 +141,7 @@ TEST_F(OyoAstier, RefusedFilesWriteNothingAndLeaveTheSounding) {
 
 TEST_F(OyoAstier, AQd3FileThatCannotBeWrittenLeavesTheSoundingAndTheArray) {
     const std::string kept = open_kept_sounding();
-    SEV.Option1.Value(true);
+    Apply_Array(Array_Type::Schlumberger);
     SEV.Text4.Text("Schlumberger");
     Niveau = "0";
     std::filesystem::create_directory(path("D.QD3"));

@@ -1,5 +1,6 @@
 #include "printing/printer_sheet.h"
 
+#include "form/applied_array.h"
 #include "plot/loglog_plot.h"
 #include "printing_fixture.h"
 
@@ -202,7 +203,9 @@ TEST_F(PrinterSheet, HeadersFollowTheArrayAndTheLanguage) {
     for (const Case &c : cases) {
         Printer.reset();
         set_language(c.language);
-        (c.option == 1 ? SEV.Option1 : c.option == 2 ? SEV.Option2 : SEV.Option3).Value(true);
+        Apply_Array(c.option == 1   ? Array_Type::Schlumberger
+                    : c.option == 2 ? Array_Type::Dipole
+                                    : Array_Type::Wenner);
         Run_Print_Sheet();
         ASSERT_EQ(Printer.jobs().size(), 1u);
         const DisplayList &second = job_page(2);

@@ -16,6 +16,7 @@
 #include "core/forward.h"
 #include "core/language.h"
 #include "core/sounding.h"
+#include "form/applied_array.h"
 #include "form/settings_values.h"
 #include "form/sev_form.h"
 #include "platform/printer.h"
@@ -77,7 +78,7 @@ protected:
         Draw_RMS = 0;
         Decimals_Mode = 0;
         Graphical_Prog.clear();
-        SEV.Option1.Value(true);
+        Apply_Array(Array_Type::Schlumberger);
         File_Name = "S12.QD3";
         File_Path = "/data/S12.QD3";
         Chemin = "/data/";

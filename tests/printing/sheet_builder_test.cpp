@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "editor/model_grid.h"
+#include "form/applied_array.h"
 #include "platform/number_text.h"
 #include "plot/sheet_geometry.h"
 #include "printing_fixture.h"
@@ -402,7 +403,9 @@ TEST_F(SheetBuilder, FieldTablesByArray) {
          6},
     };
     for (const Case &c : cases) {
-        (c.option == 1 ? SEV.Option1 : c.option == 2 ? SEV.Option2 : SEV.Option3).Value(true);
+        Apply_Array(c.option == 1   ? Array_Type::Schlumberger
+                    : c.option == 2 ? Array_Type::Dipole
+                                    : Array_Type::Wenner);
         set_language(c.language);
         Data_Source = c.source;
         display_print();

@@ -16,6 +16,7 @@
 #include "qt_test_app.h"
 
 #include "../conversions/sample_files.h"
+#include "form/applied_array.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -84,7 +85,7 @@ protected:
         testing::app();
         reset_SEV();
         Prepare_Main_Window();
-        SEV.Option1.Value(true);
+        Apply_Array(Array_Type::Schlumberger);
         Niveau = "0";
         Setup_Auto_Threshold_Slider();
         testing::show_main_window(view);
@@ -157,7 +158,7 @@ TEST_F(BatchWindow, Res2dinvLineCutIntoFittedSoundingsAndOpened) {
     }
 
     // Each converted sounding opened through File ▸ Read, then its model computed and shown.
-    SEV.Option3.Value(true);
+    Apply_Array(Array_Type::Wenner);
     QAction *read = view->action_of("NFile");
     QAction *model = view->action_of("NModele");
     ASSERT_NE(read, nullptr);

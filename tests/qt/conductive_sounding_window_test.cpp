@@ -15,6 +15,7 @@
 #include "core/qd3_file.h"
 #include "core/sounding.h"
 #include "editor/data_entry.h"
+#include "form/applied_array.h"
 #include "form/settings_values.h"
 #include "form/sev_form.h"
 #include "platform/number_text.h"
@@ -69,7 +70,7 @@ FormView *schlumberger_window() {
     Lang_French = Lang_Spanish = Lang_German = false;
     Lang_English = true;
     Prepare_Main_Window();
-    SEV.Option1.Value(true);
+    Apply_Array(Array_Type::Schlumberger);
     Niveau = "0";
     Array_Factor = 1;
     Spacing_File = std::string(OHMIRA_TEST_DATA) + "/../../data/DATAVES.TXT";

@@ -4,6 +4,7 @@
 #include "app/app_state.h"
 #include "app/main_frame.h"
 #include "editor/data_entry.h"
+#include "form/applied_array.h"
 #include "form/settings_values.h"
 #include "form/sev_form.h"
 #include "platform/qt/form_view.h"
@@ -38,7 +39,7 @@ protected:
 
     // The data-entry page of a new Schlumberger sounding, from the shipped spacing table.
     static void prepare_schlumberger_page() {
-        SEV.Option1.Value(true);
+        Apply_Array(Array_Type::Schlumberger);
         Niveau = "0";
         Array_Factor = 1;
         Spacing_File = std::string(OHMIRA_TEST_DATA) + "/../../data/DATAVES.TXT";

@@ -9,6 +9,7 @@
 #include "core/language.h"
 #include "core/sounding.h"
 #include "editor/model_grid.h"
+#include "form/applied_array.h"
 #include "form/settings_values.h"
 #include "form/sev_form.h"
 #include "platform/qt/form_view.h"
@@ -41,7 +42,7 @@ protected:
         Lang_French = Lang_Spanish = Lang_German = false;
         Lang_English = true;
         Prepare_Main_Window();
-        SEV.Option1.Value(true);
+        Apply_Array(Array_Type::Schlumberger);
         Setup_Field_Points();
         File_Name = "VES12.QD3";
         Fresh_Load = 0;

@@ -8,6 +8,7 @@
 #include "core/forward.h"
 #include "core/language.h"
 #include "core/sounding.h"
+#include "form/applied_array.h"
 #include "form/settings_values.h"
 #include "form/sev_form.h"
 #include "platform/printer.h"
@@ -73,7 +74,7 @@ void four_layer_sounding_with_stored_models() {
     Superposed_Color = 32768;
     Draw_Model = 1;
     Draw_RMS = 0;
-    SEV.Option1.Value(true);
+    Apply_Array(Array_Type::Schlumberger);
     File_Name = "S12.QD3";
     Graph_Title = "Line 4 - station 12";
     Comment = "Dry season, measured with a Syscal R1";

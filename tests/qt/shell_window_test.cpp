@@ -74,8 +74,8 @@ TEST_F(ShellWindow, StartWithSettingsResizeAndCloseWithTheQuestion) {
 
     QtUi::instance().sync_all();
     ASSERT_TRUE(view->isVisible());
-    // The model editor's set-up, the last step of the start-up, captions the window.
-    EXPECT_EQ(view->windowTitle(), QString::fromUtf8("Traçage modèle"));
+    // The start-up ends on a new sounding, named in the caption as every sounding is.
+    EXPECT_EQ(view->windowTitle(), QString::fromUtf8("Ohmira 6.5 [NEW]"));
     QAction *recent = view->action_of("F1_F");
     ASSERT_NE(recent, nullptr);
     EXPECT_EQ(recent->text(), "&1 /data/ves/Puits 12.QD3");
