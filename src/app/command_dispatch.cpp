@@ -44,7 +44,11 @@ struct ToolbarCommand {
 const ToolbarCommand toolbar_commands[] = {
     {"open",
      [] {
-         skipping_errors(Read_QD3);
+         // Nothing opened (cancelled, refused): the window stays as it was, typing included.
+         bool opened = false;
+         skipping_errors([&] { opened = Read_QD3(); });
+         if (!opened)
+             return;
          skipping_errors(Set_Model_Editor_Captions);
          Show_File_Caption();
          SEV.Grid1.SetFocus();

@@ -5,6 +5,7 @@
 #include "editor/data_entry.h"
 #include "editor/field_grid.h"
 #include "editor/model_grid.h"
+#include "editor/window_sounding.h"
 #include "form/file_caption.h"
 #include "form/sev_form.h"
 #include "platform/runtime_error.h"
@@ -48,6 +49,7 @@ void start_window_afresh() {
 } // namespace
 
 void New_SEV() {
+    const Window_Being_Replaced replacing;
     First_Key = 1;
     // No save of the new sounding can name a file shown before it.
     File_Name.clear();
@@ -80,6 +82,7 @@ void New_SEV() {
 }
 
 void Start_New_Sounding() {
+    const Window_Being_Replaced replacing;
     New_SEV();
     skipping_errors(Set_Model_Editor_Captions);
     Show_Sounding_Name();

@@ -209,6 +209,7 @@ void Rebuild_Main_Page() {
 
 bool open_sounding_file(const std::string &file) {
     const std::string path = file; // file may be File_Path or a recent entry, both change below
+    const Window_Being_Replaced replacing;
     if (path.empty()) {
         show_select_file_message();
         return false;
@@ -273,6 +274,7 @@ bool open_sounding_file(const std::string &file) {
 }
 
 void Show_Converted_Sounding(const std::string &written) {
+    const Window_Being_Replaced replacing;
     const std::string mode = Draw_Mode;
     if (!written.empty() && sounding_file_readable(written)) {
         open_sounding_file(written);
@@ -315,19 +317,19 @@ void NFile_Click() {
     SEV.Grid1.SetFocus();
 }
 
-void Read_QD3() {
+bool Read_QD3() {
     Draw_Mode = "NORMAL";
     prepare_open_dialog();
     auto &dialog = SEV.CmDialog1;
     if (!dialog.ShowOpen())
-        return;
+        return false;
     if (!sounding_file_readable(dialog.FileName)) {
         show_file_read_error(dialog.FileName);
-        return;
+        return false;
     }
     SEV.Bilog.MousePointer(vbCrosshair);
     SEV.MousePointer(vbArrow);
-    open_sounding_file(dialog.FileName);
+    return open_sounding_file(dialog.FileName);
 }
 
 void F1_F_Click() {

@@ -30,7 +30,8 @@ std::string dialog_folder();
 // Writes the current sounding as a QD3 file; true when a file was written.
 bool Save_QD3(std::string &path);
 void NFile_Click();
-void Read_QD3();
+// The toolbar's open: true when a file was opened.
+bool Read_QD3();
 void NRecord_Click();
 void Record_Button_Click();
 void F1_F_Click();

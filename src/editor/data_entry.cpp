@@ -56,17 +56,15 @@ int shown_points() {
     return std::min<int>(Nb_Points, Field_Grid_Rows);
 }
 
-// Steps 1 to 4 of showing point i in its row.
+// Point i in its row, every cell from the sounding: a value the point lacks shows as an empty
+// cell, never as a text typed or shown there before.
 void show_point(int i) {
+    const auto shown = [](const Variant &v) { return v.num() != 0 ? Str(v) : std::string(); };
+    set_cell(i, 1, Wenner_Applied() ? std::string() : shown(Field_Data(i, 3)));
     set_cell(i, 2, Str(Field_Data(i, 1)));
-    if (Field_Data(i, 4).num() > 0) {
-        set_cell(i, 3, Str(Field_Data(i, 4)));
-        set_cell(i, 4, Str(Field_Data(i, 6)));
-    }
-    if (Field_Data(i, 3).num() > 0) {
-        set_cell(i, 1, Wenner_Applied() ? std::string() : Str(Field_Data(i, 3)));
-        set_cell(i, 5, k_cell_text(Field_Data(i, 5)));
-    }
+    set_cell(i, 3, shown(Field_Data(i, 4)));
+    set_cell(i, 4, shown(Field_Data(i, 6)));
+    set_cell(i, 5, Field_Data(i, 5).num() != 0 ? k_cell_text(Field_Data(i, 5)) : std::string());
     set_cell(i, 6, Str(Field_Data(i, 2)));
 }
 

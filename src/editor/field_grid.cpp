@@ -293,9 +293,15 @@ void Compute_Field_Rows() {
                 set_cell(r, 2, Str(a));
             }
             set_cell(r, 5, k_cell_text(k_kept));
+        } else if (Field_Row_Typed(r) == 0) {
+            // A row kept without ΔV and I keeps the K it shows.
+            k_kept = Field_Data(r, 5);
+            k = k_kept.finite_num().value_or(0.0);
         } else {
+            // A row typed without ΔV and I has no K: the cell says so.
             k = 0;
             k_kept = k;
+            set_cell(r, 5, "");
         }
 
         if (measured) {

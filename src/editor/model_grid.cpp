@@ -152,8 +152,13 @@ void Display_Model() {
                           : "");
         });
     }
-    // A first layer without thickness stays as typed, in the grid and in the sounding alike: the
+    // A row without resistivity shows no layer, and the sounding holds none there either. A
+    // first layer without thickness stays as typed, in the grid and in the sounding alike: the
     // compute and fit commands refuse it until its thickness is given.
+    for (int i = 1; i <= Model_Grid_Layers; ++i)
+        if (value_of(Model_Layers(1, i)) <= 0)
+            for (int r = 1; r <= 3; ++r)
+                Model_Layers(r, i) = 0.0;
     skipping_errors([&] { grid.TextMatrix(1, 2, ""); });
     // The last layer is the half-space: the grid shows no thickness for it, and the sounding
     // holds none (the header row keeps its text when there is no model, Nb_Layers 0).

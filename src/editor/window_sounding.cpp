@@ -27,6 +27,8 @@ std::array<double, 40> model_values() {
 } // namespace
 
 bool Take_Window_Sounding(Window_Take how) {
+    if (Window_Being_Replaced::active())
+        return true;
     Take_Header_Boxes();
     const bool tell = how != Window_Take::Rebuild;
     const auto model_before = model_values();

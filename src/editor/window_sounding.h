@@ -20,7 +20,22 @@ enum class Window_Take {
 };
 
 // Takes the window into the sounding; false, after the box that says why, when the caller must
-// stop (never for a rebuild).
+// stop (never for a rebuild). Nothing is taken while a sounding replaces the one on screen.
 bool Take_Window_Sounding(Window_Take how);
+
+// While it lives, the sounding in memory is replacing the one the window shows (an open, a new
+// sounding, a converted file shown): the window still shows the one before, and nothing reads
+// it into the new one (a tab selected on the way, for instance) until it is shown again.
+class Window_Being_Replaced {
+public:
+    Window_Being_Replaced() { ++depth_; }
+    ~Window_Being_Replaced() { --depth_; }
+    Window_Being_Replaced(const Window_Being_Replaced &) = delete;
+    Window_Being_Replaced &operator=(const Window_Being_Replaced &) = delete;
+    static bool active() { return depth_ > 0; }
+
+private:
+    static inline int depth_ = 0;
+};
 
 } // namespace ohmira

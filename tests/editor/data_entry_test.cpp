@@ -133,7 +133,7 @@ TEST_F(DataEntryTest, FaultyTableAsksForAnotherFile) {
     EXPECT_EQ(SEV.Caption(), "Ohmira 6.5 [" + corrupted + "]");
 }
 
-TEST_F(DataEntryTest, FieldDataShownWithTheRulesOfEachCell) {
+TEST_F(DataEntryTest, FieldDataShownWithTheRulesOfEachCellAndNothingElse) {
     empty_page();
     File_Name = "site.QD3";
     File_Path = "/data/site.QD3";
@@ -153,7 +153,7 @@ TEST_F(DataEntryTest, FieldDataShownWithTheRulesOfEachCell) {
     EXPECT_EQ(SEV.Caption(), "Ohmira 6.5 [/data/site.QD3]");
     const std::string expected[3][6] = {
         {" 1", " 10", " 100", " 50", " 155.5", " 312"},
-        {"", " 20", "old dv", "", "old k", " 250"},
+        {"", " 20", "", "", "", " 250"}, // no text of before beside what the point holds
         {" 1", " 500", " 2", " 10", " 392698", " 80"},
     };
     for (int i = 0; i < 3; ++i)
