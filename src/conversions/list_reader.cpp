@@ -1,5 +1,6 @@
 #include "conversions/list_reader.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <limits>
@@ -86,6 +87,16 @@ bool ListReader::eof() const {
     return at_end();
 }
 
+int ListReader::line_number() const {
+    int line = 1;
+    const auto end = std::min(item_start_, data_.size());
+    for (std::size_t i = 0; i < end; ++i)
+        if (data_[i] == '\n' ||
+            (data_[i] == '\r' && (i + 1 >= data_.size() || data_[i + 1] != '\n')))
+            ++line;
+    return line;
+}
+
 void ListReader::skip_blanks() {
     while (pos_ < data_.size() && is_blank(data_[pos_]))
         ++pos_;
@@ -124,6 +135,7 @@ std::string ListReader::text() {
     if (at_end())
         throw RuntimeError(err::InputPastEnd);
     skip_blanks();
+    item_start_ = pos_;
     if (data_[pos_] == '"')
         return cp1252_to_utf8(quoted());
     const auto start = pos_;
@@ -144,6 +156,7 @@ std::string ListReader::number_token() {
         throw RuntimeError(err::InputPastEnd);
     while (is_blank(data_[pos_]) || is_line_end(data_[pos_]))
         ++pos_;
+    item_start_ = pos_;
     if (data_[pos_] == '"')
         return quoted();
     const auto start = pos_;
@@ -187,6 +200,7 @@ std::string ListReader::line() {
     if (at_end())
         throw RuntimeError(err::InputPastEnd);
     const auto start = pos_;
+    item_start_ = pos_;
     while (pos_ < data_.size() && !is_line_end(data_[pos_]))
         ++pos_;
     std::string text = data_.substr(start, pos_ - start);
