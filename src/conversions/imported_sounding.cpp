@@ -125,6 +125,7 @@ void commit_import(const ImportedSounding &s, const std::vector<FieldRow> *base)
     for (std::size_t j = 0; j < s.layers.size(); ++j)
         for (int r = 1; r <= 3; ++r)
             Model_Layers(r, static_cast<int>(j) + 1) = s.layers[j][r];
+    end_model_at_twentieth_layer();
 
     const std::pair<const std::optional<std::string> *, std::string *> texts[] = {
         {&s.comment, &Comment},

@@ -170,6 +170,7 @@ bool Load_SEV(std::string &path) {
             points_read = k;
         }
         in.close();
+        end_model_at_twentieth_layer();
         check_sounding_fits_qd3();
         for (auto *text : {&Data_Source, &Comment, &X_Coord, &Y_Coord, &Z_Coord, &Azimuth})
             text->clear();
