@@ -508,7 +508,7 @@ TEST_F(SoundingIntegrity, ValuesTheFileCannotHoldNeverLoopTheSave) {
     user.expect(answer_box(vbYes));
     user.expect(answer_box(vbOK));
     SEV.NRecord.user_click();
-    EXPECT_EQ(box_text(user.message_boxes().size() - 1), "Recording File Error...");
+    EXPECT_EQ(box_text(user.message_boxes().size() - 1), "Recording File Error...\n\r" + a);
     EXPECT_EQ(read_file(a).value_or(""), a_bytes);
     expect_all_answered();
 

@@ -92,7 +92,8 @@ TEST_F(ImportFrame, ReadErrorSavesTheRowsReadAndARefusalNothing) {
     host_ = ScriptedDialogHost{answer_open({cut}), answer_box(vbOK), answer_box(vbYes)};
     NAbem_Click();
     // The box says what was kept; the save question proposes No first.
-    EXPECT_EQ(host_.records()[1].text, "Reading File Error ...\n\r2 of 5 points kept");
+    EXPECT_EQ(host_.records()[1].text,
+              "Reading File Error ...\n\r" + cut + "\n\r2 of 5 points kept");
     EXPECT_EQ(host_.records()[2].text.rfind("Recording File ", 0), 0u);
     EXPECT_EQ(host_.records()[2].default_button, 2);
     ASSERT_TRUE(std::filesystem::exists(path("cut.QD3")));
@@ -107,7 +108,8 @@ TEST_F(ImportFrame, ReadErrorSavesTheRowsReadAndARefusalNothing) {
     host_ = ScriptedDialogHost{answer_open({bad}), answer_box(vbOK)};
     SAS1000_Click();
     EXPECT_EQ(box_texts(), std::vector<std::string>{
-                               "Coordinate types other than Index and XYZ:1 not supported"});
+                               "Coordinate types other than Index and XYZ:1 not supported\n\r" +
+                               bad + "\n\rline 9: XYZ:9"});
     EXPECT_FALSE(std::filesystem::exists(path("bad.QD3")));
     EXPECT_EQ(File_Name, "keep.QD3");
     EXPECT_EQ(File_Path, "/somewhere/keep.QD3");
