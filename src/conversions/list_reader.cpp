@@ -74,13 +74,15 @@ ListReader::ListReader(std::string bytes) : data_(std::move(bytes)) {
     // Ctrl+Z ends the text of old DOS files.
     if (const auto z = data_.find('\x1a'); z != std::string::npos)
         data_.resize(z);
+    // Found once, so that telling the end costs nothing however many blank lines come before it.
+    content_end_ = data_.size();
+    while (content_end_ > 0 &&
+           (is_blank(data_[content_end_ - 1]) || is_line_end(data_[content_end_ - 1])))
+        --content_end_;
 }
 
 bool ListReader::at_end() const {
-    for (auto i = pos_; i < data_.size(); ++i)
-        if (!is_blank(data_[i]) && !is_line_end(data_[i]))
-            return false;
-    return true;
+    return pos_ >= content_end_;
 }
 
 bool ListReader::eof() const {
@@ -88,13 +90,15 @@ bool ListReader::eof() const {
 }
 
 int ListReader::line_number() const {
-    int line = 1;
+    // Counted on from where the last call stopped: the reader only moves forward.
     const auto end = std::min(item_start_, data_.size());
-    for (std::size_t i = 0; i < end; ++i)
-        if (data_[i] == '\n' ||
-            (data_[i] == '\r' && (i + 1 >= data_.size() || data_[i + 1] != '\n')))
-            ++line;
-    return line;
+    for (; counted_to_ < end; ++counted_to_) {
+        const char c = data_[counted_to_];
+        if (c == '\n' ||
+            (c == '\r' && (counted_to_ + 1 >= data_.size() || data_[counted_to_ + 1] != '\n')))
+            ++line_;
+    }
+    return line_;
 }
 
 void ListReader::skip_blanks() {
