@@ -53,16 +53,9 @@ constexpr std::array<Write_Error_Text, 4> write_error_texts{{
       "Recording File Error..."}},
 }};
 
-void show_write_error(int number) {
-    if (number == err::DeviceUnavailable)
-        number = err::PathNotFound; // the same message
-    const Write_Error_Text *chosen = &write_error_texts.back();
-    for (const auto &e : write_error_texts)
-        if (e.number == number) {
-            chosen = &e;
-            break;
-        }
-    MsgBox(by_language(chosen->text), vbExclamation, Prog_Title);
+// The box of a failed write names the file.
+void show_write_error(int number, const std::string &path) {
+    MsgBox(write_error_text(number) + "\n\r" + path, vbExclamation, Prog_Title);
 }
 
 std::string upper(std::string s) {
@@ -124,6 +117,18 @@ void open_recent_file(int k) {
 }
 
 } // namespace
+
+std::string write_error_text(int number) {
+    if (number == err::DeviceUnavailable)
+        number = err::PathNotFound; // the same message
+    const Write_Error_Text *chosen = &write_error_texts.back();
+    for (const auto &e : write_error_texts)
+        if (e.number == number) {
+            chosen = &e;
+            break;
+        }
+    return by_language(chosen->text);
+}
 
 void show_recent_files() {
     MenuItem *items[] = {&SEV.F1_F, &SEV.F2_F, &SEV.F3_F, &SEV.F4_F, &SEV.F5_F};
@@ -348,7 +353,7 @@ void F5_F_Click() {
     open_recent_file(5);
 }
 
-bool Save_QD3(std::string &path) {
+bool Save_QD3(std::string &path, int *failure) {
     auto &dialog = SEV.CmDialog1;
     // Ends with the mode idle, whatever the way out.
     struct Idle_At_End {
@@ -402,7 +407,11 @@ bool Save_QD3(std::string &path) {
 
         const int error = Save_QD3_Writer ? Save_QD3_Writer(target) : write_qd3_file(target);
         if (error != 0) {
-            show_write_error(error);
+            if (failure) {
+                *failure = error;
+                return false;
+            }
+            show_write_error(error, target);
             // Batch work asks nothing, so a new attempt would fail the same way; a value the
             // layout cannot hold fails the same way whatever the name.
             if (Draw_Mode == "FICHIER" || error == err::Overflow)

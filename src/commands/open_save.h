@@ -27,8 +27,12 @@ void Rebuild_Main_Page();
 void Show_Converted_Sounding(const std::string &written);
 // The folder the file dialogs start in: the current file's, else Chemin.
 std::string dialog_folder();
-// Writes the current sounding as a QD3 file; true when a file was written.
-bool Save_QD3(std::string &path);
+// Writes the current sounding as a QD3 file; true when a file was written. Batch work, which
+// reports its whole run in one box, passes `failure`: a failed write leaves its error number
+// there instead of showing its box.
+bool Save_QD3(std::string &path, int *failure = nullptr);
+// The first line of the box of a failed write, by its error number, in the user's language.
+std::string write_error_text(int number);
 void NFile_Click();
 // The toolbar's open: true when a file was opened.
 bool Read_QD3();

@@ -3,11 +3,11 @@
 // puts back however it ends (done, refused, failed or cancelled).
 #include <cstdint>
 #include <string>
-
-#include "form/applied_array.h"
 #include <type_traits>
+#include <vector>
 
 #include "core/sounding.h"
+#include "form/applied_array.h"
 
 namespace ohmira {
 
@@ -51,9 +51,12 @@ public:
     // Before each sounding: lets the window repaint and shows the hourglass again (the automatic
     // model puts the arrow back).
     void next_sounding();
-    void written(const std::string &path) { result_.written(path); }
-    // Puts the array option back, then shows the result under it; the destructor does it when
-    // the command has not.
+    // Saves the current sounding to path without asking; true when written. A failed write ends
+    // the run: the one box of its end names the file and the soundings written before it.
+    bool save(std::string &path);
+    bool write_failed() const { return failure_ != 0; }
+    // Puts the array option back, then shows the result under it, then the box of a failed
+    // write; the destructor does it when the command has not.
     void finish();
 
 private:
@@ -66,6 +69,9 @@ private:
     Array_Type applied_;
     std::string spacing_file_;
     std::string array_name_;
+    std::vector<std::string> written_; // names of the files written
+    int failure_ = 0;                  // error number of the write that failed
+    std::string failed_path_;
     bool finished_ = false;
 };
 

@@ -51,9 +51,9 @@ TEST_F(GeotradePasi, PointsBeyondTheTableAreCountedForTheBox) {
     EXPECT_EQ(s.rows_in_file, 58);
     EXPECT_NE(s.error, 0);
     host_ = ScriptedDialogHost{answer_box(vbOK)};
-    show_import_failure(s);
-    EXPECT_EQ(box_texts(),
-              std::vector<std::string>{"Reading File Error ...\n\r51 of 58 points kept"});
+    show_import_failure(s, "/data/S.GTR");
+    EXPECT_EQ(box_texts(), std::vector<std::string>{
+                               "Reading File Error ...\n\r/data/S.GTR\n\r51 of 58 points kept"});
 }
 
 TEST_F(GeotradePasi, SpacingTableOfTwoOrOneValuesPerRecord) {

@@ -175,7 +175,7 @@ TEST_F(QxlExport, AWriteErrorIsToldAndTheNamingStartsAgain) {
     EXPECT_EQ(host_.pending(), 0u);
     const auto boxes = box_texts();
     ASSERT_EQ(boxes.size(), 2u);
-    EXPECT_EQ(boxes[0], "No such disk or directory...");
+    EXPECT_EQ(boxes[0], "No such disk or directory...\n\r" + path("missing/export.QXL"));
     EXPECT_EQ(boxes[1], "Recording File " + path("missing/export.QXL"));
     EXPECT_EQ(Nb_Layers, 2);
     EXPECT_EQ(Draw_Mode, "");

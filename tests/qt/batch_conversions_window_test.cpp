@@ -206,7 +206,7 @@ TEST_F(BatchWindow, ARefusedLineLeavesTheSoundingWhichFileSaveWritesBack) {
         });
     });
     view->action_of("RES2DINV")->trigger();
-    EXPECT_EQ(refusal.toStdString(), "Only for Wenner spread");
+    EXPECT_EQ(refusal, "Only for Wenner spread\n" + line + "\nline 3: 3");
     QtUi::instance().sync_all();
     EXPECT_EQ(view->windowTitle().toStdString(), title.toStdString());
     ASSERT_TRUE(shot(view, "res2dinv-refused"));
@@ -224,6 +224,46 @@ TEST_F(BatchWindow, ARefusedLineLeavesTheSoundingWhichFileSaveWritesBack) {
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
         EXPECT_EQ(f.readAll().toStdString(), bytes.toStdString()) << name.toStdString();
     }
+}
+
+TEST_F(BatchWindow, AWriteErrorEndsTheRunWithOneBoxNamingWhatWasWritten) {
+    const QString line = data.path() + "/line.DAT";
+    {
+        QFile f(line);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(wenner_line());
+    }
+    ASSERT_TRUE(QDir(data.path()).mkdir("line_ 2.QD3")); // no file can be written there
+    testing::BoxSeen seen;
+    answer_parameters = [this, &seen](QDialog &d) {
+        if (!is_form_dialog(d)) {
+            when_open<QDialog>(answer_parameters); // the file dialog is still closing
+            return;
+        }
+        auto *body = d.findChild<FormView *>();
+        auto *count = qobject_cast<QLineEdit *>(body->widget_of("Text1"));
+        ASSERT_NE(count, nullptr);
+        count->setFocus();
+        count->selectAll();
+        QTest::keyClicks(count, "3");
+        // The box that ends the run, once the soundings before the failing one are written.
+        testing::when_open<QMessageBox>([this, &seen](QMessageBox &box) {
+            seen.text = box.text();
+            seen.icon = box.icon();
+            shot(&box, "res2dinv-write-error");
+            box.button(QMessageBox::Ok)->click();
+        });
+        QTest::mouseClick(body->widget_of("Command1"), Qt::LeftButton);
+    };
+    choose_file(line, [this] { when_open<QDialog>(answer_parameters); });
+    view->action_of("RES2DINV")->trigger();
+    EXPECT_EQ(seen.text, "Write protected File...\n" + data.path() +
+                             "/line_ 2.QD3\nSoundings written: line_ 1.QD3");
+    EXPECT_EQ(seen.icon, QMessageBox::Warning);
+    EXPECT_TRUE(QFile::exists(data.path() + "/line_ 1.QD3"));
+    EXPECT_FALSE(QFile::exists(data.path() + "/line_ 3.QD3"));
+    EXPECT_EQ(File_Path, (data.path() + "/line_ 1.QD3").toStdString());
+    EXPECT_TRUE(SEV.Option1.Value()) << "the array option is put back";
 }
 
 } // namespace
