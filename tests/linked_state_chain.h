@@ -5,7 +5,7 @@
 
 #include "core/sounding.h"
 #include "editor/editor_state.h"
-#include "form/shell_state.h"
+#include "form/form_state.h"
 #include "plot/loglog_plot.h"
 #include "plot/sheet_geometry.h"
 
@@ -15,7 +15,7 @@ inline void reset_up_to_editor() {
     reset_core_state();
     reset_plot_state();
     reset_sheet_geometry();
-    reset_shell_state();
+    reset_form_state();
     reset_editor_state();
 }
 

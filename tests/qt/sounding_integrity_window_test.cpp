@@ -2,9 +2,9 @@
 // menu, its header boxes typed, Ctrl+S, the file opened again; then a file that is no sounding,
 // which leaves the grid showing the points it had; and a sounding opened from the splash window,
 // a ΔV typed into it, Ctrl+S and the file opened again. Set OHMIRA_QT_SHOTS to keep the pictures.
+#include "app/app_events.h"
 #include "app/app_state.h"
 #include "app/main_frame.h"
-#include "app/shell_events.h"
 #include "core/sounding.h"
 #include "editor/data_entry.h"
 #include "form/settings_values.h"
