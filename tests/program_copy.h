@@ -40,4 +40,11 @@ inline CopyRun run_program_copy(const std::string &filter, const std::string &en
     return run;
 }
 
+// The copy failed within seconds, saying `text`.
+inline void expect_failed_soon_saying(const CopyRun &run, const std::string &text) {
+    EXPECT_EQ(run.status, 1) << run.output;
+    EXPECT_LT(run.seconds, 20);
+    EXPECT_NE(run.output.find(text), std::string::npos) << run.output;
+}
+
 } // namespace ohmira::test

@@ -122,7 +122,7 @@ TEST_F(SoundingIntegrityWindow, TypedHeaderBoxesAreSavedAndANonSoundingChangesNo
     EXPECT_EQ(box("Text29")->text(), "VES 7 bis");
     EXPECT_EQ(box("Text19")->text(), "VES 7 bis");
     EXPECT_EQ(Nb_Points, 4);
-    ASSERT_TRUE(view->grab().save(shots + "/integrity-reopened.png"));
+    ASSERT_TRUE(shot("integrity-reopened"));
 
     // A file that is no sounding: the read error, and the grid still shows the four points.
     auto *grid = qobject_cast<GridWidget *>(view->widget_of("BuildGrid"));
@@ -136,7 +136,7 @@ TEST_F(SoundingIntegrityWindow, TypedHeaderBoxesAreSavedAndANonSoundingChangesNo
     EXPECT_EQ(Nb_Points, 4);
     EXPECT_EQ(SEV.BuildGrid.TextMatrix(2, 6), point2);
     EXPECT_EQ(view->windowTitle().toStdString().find("hello"), std::string::npos);
-    ASSERT_TRUE(view->grab().save(shots + "/integrity-after-non-sounding.png"));
+    ASSERT_TRUE(shot("integrity-after-non-sounding"));
 }
 
 class SplashSoundingWindow : public testing::ProgramStartTest<> {};

@@ -12,17 +12,14 @@ namespace {
 // Run only by the test below, in a copy of the program.
 TEST(UnansweredDialog, DISABLED_ABoxNoOneAnswers) {
     testing::app();
-    EXPECT_EQ(MsgBox("No helper answers this box.", vbExclamation, "Unanswered"), vbOK);
+    MsgBox("No helper answers this box.", vbExclamation, "Unanswered");
 }
 
 TEST(UnansweredDialog, FailsTheTestWithinSecondsNamingTheBox) {
     const test::CopyRun run = test::run_program_copy("UnansweredDialog.DISABLED_ABoxNoOneAnswers");
-    EXPECT_EQ(run.status, 1) << run.output;
-    EXPECT_LT(run.seconds, 20);
-    EXPECT_NE(run.output.find("QMessageBox \"Unanswered\" saying \"No helper answers this box.\" "
-                              "was open 5 s and no helper answered it; closed"),
-              std::string::npos)
-        << run.output;
+    test::expect_failed_soon_saying(run, "QMessageBox \"Unanswered\" saying \"No helper answers "
+                                         "this box.\" was open 5 s and no helper answered it; "
+                                         "closed");
 }
 
 } // namespace
