@@ -15,9 +15,9 @@ namespace ohmira {
 
 // The filter texts are single descriptions without a pattern; the proposed name lists the files.
 const std::array<ImportMember, 3> import_members = {{
-    {&ShellControls::Geotrade, "Fichier Ohmira *.GTR    ", "*.GTR", Read_Geotrade_GTR},
-    {&ShellControls::NAbem, "Fichier Ohmira *.VES", "*.VES", Read_ABEM_VES},
-    {&ShellControls::SAS1000, "Fichier Ohmira *.amp", "*.amp", Read_SAS1000_AMP},
+    {&AppControls::Geotrade, "Fichier Ohmira *.GTR    ", "*.GTR", Read_Geotrade_GTR},
+    {&AppControls::NAbem, "Fichier Ohmira *.VES", "*.VES", Read_ABEM_VES},
+    {&AppControls::SAS1000, "Fichier Ohmira *.amp", "*.amp", Read_SAS1000_AMP},
 }};
 
 bool choose_import_file(const std::string &filter, const std::string &title,

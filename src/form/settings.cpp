@@ -61,10 +61,10 @@ struct Setting {
     const char *default_value; // nullptr: given by `computed_default`
     std::size_t room;          // characters read at most; 0: no cut (paths)
     Reader read;
-    Writer value;        // text written; nullptr: never written
-    int kept_rank;       // order among the keys written only when Garder_Config is 1 (0: not)
-    int always_rank;     // order among the keys written at every exit (0: not)
-    bool shell_variable; // feeds a variable of the shell, reset with it
+    Writer value;          // text written; nullptr: never written
+    int kept_rank;         // order among the keys written only when Garder_Config is 1 (0: not)
+    int always_rank;       // order among the keys written at every exit (0: not)
+    bool reset_to_default; // its variable goes back to the default with reset_settings
     std::string (*computed_default)() = nullptr;
 
     std::string default_text() const {
@@ -420,7 +420,7 @@ void Write_Ini_Settings() {
 void reset_settings() {
     const SettingsFile empty;
     for (const Setting &s : settings_table)
-        if (s.shell_variable)
+        if (s.reset_to_default)
             read_row(s, empty);
     set_language_flags();
     Garder_Config = 0;

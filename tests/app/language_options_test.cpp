@@ -9,10 +9,10 @@
 namespace ohmira::test {
 namespace {
 
-class LanguageOptionsTest : public ShellTest {
+class LanguageOptionsTest : public SetupTest {
 protected:
     void SetUp() override {
-        ShellTest::SetUp();
+        SetupTest::SetUp();
         SEV.BuildGrid.Cols(7);
         SEV.BuildGrid.Rows(3);
         Combo6_items();

@@ -9,13 +9,13 @@
 #include "../conversions/sample_files.h"
 #include "app/main_frame.h"
 #include "app/program_exit.h"
-#include "app/shell_events.h"
+#include "app/app_events.h"
 #include "commands/open_save.h"
 #include "core/sounding.h"
 #include "form/applied_array.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
-#include "shell_fixture.h"
+#include "program_fixture.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -362,7 +362,7 @@ std::string without_extension(const std::string &path) {
     return dot == std::string::npos ? path : path.substr(0, dot);
 }
 
-class RandomUser : public ShellTest {
+class RandomUser : public ProgramTest {
 protected:
     // One sequence; "" when every check held, else what failed, with the actions that led there.
     std::string run_sequence(std::uint64_t seed) {

@@ -5,7 +5,7 @@
 #include "form/settings.h"
 #include "form/settings_values.h"
 #include "platform/app_info.h"
-#include "shell_fixture.h"
+#include "program_fixture.h"
 
 #include <random>
 
@@ -13,7 +13,7 @@ namespace ohmira {
 
 namespace {
 
-using SettingsTest = ShellTest;
+using SettingsTest = ProgramTest;
 
 // Every key of a file the program wrote with Garder_Config 1, with values unlike the defaults.
 const std::string full_file = "[Ohmira]\r\n"

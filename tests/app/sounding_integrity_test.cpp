@@ -1,10 +1,10 @@
 // The sounding on screen is the one saved, and nothing typed or opened is lost: the whole window
 // driven through its handlers, the scripted user answering the boxes and dialogs.
 #include "../conversions/sample_files.h"
+#include "app/app_events.h"
 #include "app/command_dispatch.h"
 #include "app/main_frame.h"
 #include "app/program_exit.h"
-#include "app/shell_events.h"
 #include "commands/compute_commands.h"
 #include "commands/field_buttons.h"
 #include "commands/open_save.h"
@@ -19,7 +19,7 @@
 #include "platform/number_text.h"
 #include "platform/printer.h"
 #include "platform/user_feedback.h"
-#include "shell_fixture.h"
+#include "program_fixture.h"
 
 #include <array>
 #include <tuple>
@@ -69,10 +69,10 @@ std::string qd3_bytes(const std::vector<std::array<double, 6>> &points,
     return bytes;
 }
 
-class SoundingIntegrity : public ShellTest {
+class SoundingIntegrity : public ProgramTest {
 protected:
     void SetUp() override {
-        ShellTest::SetUp();
+        ProgramTest::SetUp();
         user.expect(answer_form([](Form &) { frmSplash.Command2.user_click(); }));
         Prepare_Main_Window();
         connect_start_and_exit();

@@ -1,18 +1,18 @@
+#include "app/app_events.h"
 #include "app/main_frame.h"
-#include "app/shell_events.h"
 #include "app/startup.h"
 #include "commands/open_save.h"
 #include "core/app_title.h"
 #include "core/language.h"
 #include "core/sounding.h"
 #include "form/settings_values.h"
-#include "shell_fixture.h"
+#include "program_fixture.h"
 
 namespace ohmira {
 
 namespace {
 
-class StartupTest : public ShellTest {
+class StartupTest : public ProgramTest {
 protected:
     // Starts the program as main does; the splash is answered by `act`.
     void start(

@@ -3,19 +3,19 @@
 
 #include <gtest/gtest.h>
 
+#include "commands_fixture.h"
 #include "core/app_title.h"
 #include "core/qd3_file.h"
 #include "form/sev_form.h"
 #include "platform/files.h"
-#include "sounding_fixture.h"
 
 namespace ohmira::test {
 namespace {
 
-class BackupTest : public CoreTest {
+class BackupTest : public CommandsTest {
 protected:
     void SetUp() override {
-        CoreTest::SetUp();
+        CommandsTest::SetUp();
         reset_SEV();
         Comment = "in memory";
     }

@@ -5,9 +5,9 @@
 #include <sys/stat.h>
 
 #include "../linked_state.h"
+#include "commands_fixture.h"
 #include "core/qd3_file.h"
 #include "form/sev_form.h"
-#include "sounding_fixture.h"
 
 namespace ohmira::test {
 namespace {
@@ -19,17 +19,17 @@ std::string zero_layer_lines(int n) {
     return s;
 }
 
-class OpenSaveTest : public CoreTest {
+class OpenSaveTest : public CommandsTest {
 protected:
     void SetUp() override {
-        CoreTest::SetUp();
+        CommandsTest::SetUp();
         reset_linked_state();
         reset_SEV();
     }
     void TearDown() override {
         Save_QD3_Writer = nullptr;
         reset_SEV();
-        CoreTest::TearDown();
+        CommandsTest::TearDown();
     }
 
     // A QD3 file of two points and a two-layer model.

@@ -7,13 +7,13 @@
 
 #include "../linked_state.h"
 #include "commands/open_save.h"
+#include "commands_fixture.h"
 #include "core/fit.h"
 #include "core/older_files.h"
 #include "core/qd3_file.h"
 #include "editor/data_entry.h"
 #include "form/settings_values.h"
 #include "form/sev_form.h"
-#include "sounding_fixture.h"
 
 namespace ohmira::test {
 namespace {
@@ -28,16 +28,16 @@ public:
     int boxes = 0;
 };
 
-class ReaderFaultsTest : public CoreTest {
+class ReaderFaultsTest : public CommandsTest {
 protected:
     void SetUp() override {
-        CoreTest::SetUp();
+        CommandsTest::SetUp();
         reset_linked_state();
         reset_SEV();
     }
     void TearDown() override {
         reset_SEV();
-        CoreTest::TearDown();
+        CommandsTest::TearDown();
     }
 };
 

@@ -3,18 +3,18 @@
 
 #include <gtest/gtest.h>
 
+#include "commands_fixture.h"
 #include "editor/data_entry.h"
 #include "form/settings_values.h"
 #include "form/sev_form.h"
-#include "sounding_fixture.h"
 
 namespace ohmira::test {
 namespace {
 
-class SoundingTest : public CoreTest {
+class SoundingTest : public CommandsTest {
 protected:
     void SetUp() override {
-        CoreTest::SetUp();
+        CommandsTest::SetUp();
         reset_SEV();
         SEV.BuildGrid.Rows(51);
         SEV.BuildGrid.Cols(7);

@@ -176,7 +176,7 @@ TEST_F(DataEntryTest, KCellCutsDecimalsOnly) {
         EXPECT_EQ(k_cell_text(k), text) << k;
 }
 
-TEST_F(DataEntryTest, BuildSetsTheBoxesAndTheirClicksRecompute) {
+TEST_F(DataEntryTest, BuildSetsTheBoxesAndCaptionsWithoutRunningTheirClicks) {
     empty_page();
     Shift_Compensation = 1;
     Array_Factor = 2;

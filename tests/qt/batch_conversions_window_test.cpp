@@ -10,10 +10,10 @@
 #include "core/sounding.h"
 #include "form/settings_values.h"
 #include "form/sev_form.h"
+#include "main_window_fixture.h"
 #include "platform/qt/form_view.h"
 #include "plot/loglog_plot.h"
 #include "printing/printer_sheet.h"
-#include "qt_test_app.h"
 
 #include "../conversions/sample_files.h"
 #include "form/applied_array.h"
@@ -79,24 +79,12 @@ bool is_form_dialog(QDialog &d) {
     return d.findChild<FormView *>() != nullptr;
 }
 
-class BatchWindow : public ::testing::Test {
+class BatchWindow : public testing::MainWindowTest {
 protected:
-    void SetUp() override {
-        testing::app();
-        reset_SEV();
-        Prepare_Main_Window();
+    void prepare() override {
         Apply_Array(Array_Type::Schlumberger);
         Niveau = "0";
         Setup_Auto_Threshold_Slider();
-        testing::show_main_window(view);
-        folder = testing::shots_folder(temp);
-    }
-    void TearDown() override {
-        delete view;
-        reset_SEV();
-    }
-    bool shot(QWidget *w, const QString &name) {
-        return w->grab().save(folder + "/" + name + ".png");
     }
     // Chooses `file` in the file dialog once it opens, then runs `next`.
     void choose_file(const QString &file, std::function<void()> next = {}) {
@@ -108,10 +96,7 @@ protected:
     }
 
     std::function<void(QDialog &)> answer_parameters;
-    QTemporaryDir temp;
     QTemporaryDir data;
-    QString folder;
-    FormView *view = nullptr;
 };
 
 TEST_F(BatchWindow, Res2dinvLineCutIntoFittedSoundingsAndOpened) {

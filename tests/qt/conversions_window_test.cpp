@@ -125,7 +125,7 @@ TEST_F(ConversionsWindow, EachFormatConvertedFromTheMenu) {
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
     EXPECT_EQ(SEV.SSTab1.Tab(), 0);
     QtUi::instance().sync_all();
-    ASSERT_TRUE(view->grab().save(shots + "/conversions-main.png"));
+    ASSERT_TRUE(shot("conversions-main"));
 }
 
 } // namespace

@@ -37,7 +37,6 @@ protected:
         grid = qobject_cast<GridWidget *>(view->widget_of("BuildGrid"));
         ASSERT_NE(grid, nullptr);
     }
-    void shot(const QString &name) { view->grab().save(shots + "/" + name + ".png"); }
 
     void click_cell(int row, int col) {
         QtUi::instance().sync_all();

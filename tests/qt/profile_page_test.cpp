@@ -5,6 +5,7 @@
 #include "app/app_state.h"
 #include "app/main_frame.h"
 #include "core/sounding.h"
+#include "main_window_fixture.h"
 #include "platform/qt/display_list_painter.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/grid_cell_editor.h"
@@ -12,7 +13,6 @@
 #include "platform/qt/qt_dialog_host.h"
 #include "profiles/extraction_form.h"
 #include "profiles/section_drawing.h"
-#include "qt_test_app.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -35,21 +35,8 @@ namespace {
 
 using ohmira::test::qd3_text;
 
-class ProfilePage : public ::testing::Test {
+class ProfilePage : public testing::MainWindowTest {
 protected:
-    void SetUp() override {
-        testing::app();
-        reset_SEV();
-        reset_all_state();
-        Prepare_Main_Window();
-        testing::show_main_window(view);
-        shots = testing::shots_folder(temp);
-    }
-    void TearDown() override {
-        delete view;
-        reset_SEV();
-        reset_all_state();
-    }
     std::vector<std::string> write_line() {
         const struct {
             const char *name;
@@ -69,14 +56,7 @@ protected:
         }
         return paths;
     }
-    bool shot(QWidget *w, const QString &name) {
-        return w->grab().save(shots + "/" + name + ".png");
-    }
-
-    QTemporaryDir temp;
-    QString shots;
     TempFolder folder;
-    FormView *view = nullptr;
 };
 
 TEST_F(ProfilePage, SelectEditAndDrawTheSection) {

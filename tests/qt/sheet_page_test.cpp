@@ -11,6 +11,7 @@
 #include "form/applied_array.h"
 #include "form/settings_values.h"
 #include "form/sev_form.h"
+#include "main_window_fixture.h"
 #include "platform/printer.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/preview_widget.h"
@@ -19,7 +20,6 @@
 #include "plot/forward_commands.h"
 #include "plot/loglog_plot.h"
 #include "printing/sheet_preview.h"
-#include "qt_test_app.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -56,7 +56,6 @@ void set_language(bool french) {
 
 // A 4-layer Schlumberger sounding with its curve computed and two stored models shown.
 void four_layer_sounding_with_stored_models() {
-    reset_all_state();
     Left_Margin = Right_Margin = Upper_Margin = 1134;
     Bottom_Margin = 1250;
     AB2min = -1;
@@ -122,27 +121,13 @@ void four_layer_sounding_with_stored_models() {
     Draw_Mode = "";
 }
 
-class SheetPage : public ::testing::Test {
+class SheetPage : public testing::MainWindowTest {
 protected:
-    void SetUp() override {
-        testing::app();
-        reset_SEV();
-        Prepare_Main_Window();
+    SheetPage() { shown_at_start = false; } // each test shows it when its page is ready
+    void prepare() override {
         four_layer_sounding_with_stored_models();
         set_language(false);
-        folder = testing::shots_folder(temp);
     }
-    void TearDown() override {
-        delete view;
-        reset_SEV();
-        reset_all_state();
-        set_language(false);
-    }
-    void show_window() { testing::show_main_window(view); }
-
-    QTemporaryDir temp;
-    QString folder;
-    FormView *view = nullptr;
 };
 
 // Non-white pixels of an image.
@@ -169,7 +154,7 @@ TEST_F(SheetPage, BothPagesInFrenchAndEnglishRenderedAt100Dpi) {
             EXPECT_NEAR(img.height(), 1169, 2);
             EXPECT_GT(inked(img), p == 1 ? 40000 : 4000);
             const QString name = QString("sheet-%1-page%2.png").arg(french ? "fr" : "en").arg(p);
-            ASSERT_TRUE(img.save(folder + "/" + name));
+            ASSERT_TRUE(img.save(shots + "/" + name));
         }
     }
     // A landscape sheet: plot, texts, field data.
@@ -183,7 +168,7 @@ TEST_F(SheetPage, BothPagesInFrenchAndEnglishRenderedAt100Dpi) {
         ASSERT_TRUE(img.loadFromData(QByteArray(png.data(), static_cast<int>(png.size()))));
         EXPECT_GT(img.width(), img.height());
         EXPECT_GT(inked(img), 2000);
-        ASSERT_TRUE(img.save(folder + QString("/sheet-en-landscape-page%1.png").arg(p)));
+        ASSERT_TRUE(img.save(shots + QString("/sheet-en-landscape-page%1.png").arg(p)));
     }
 }
 
@@ -218,7 +203,7 @@ TEST_F(SheetPage, PrintTabZoomCopiesPdfWmfAndClipboard) {
     EXPECT_EQ(SEV.VSPrint.ZoomMode(), zmTwoPages);
     EXPECT_FALSE(view->widget_of("cmbPercent")->isEnabled());
     EXPECT_EQ(label->text(), "1 - 2 of 2");
-    ASSERT_TRUE(view->grab().save(folder + "/sheet-print-tab.png"));
+    ASSERT_TRUE(shot("sheet-print-tab"));
 
     // Two copies asked for, refused: one copy, printed into a PDF file.
     // Without a printer the sheet goes into a PDF file, under the proposed name.
@@ -266,7 +251,7 @@ TEST_F(SheetPage, PrintTabZoomCopiesPdfWmfAndClipboard) {
     const QImage pasted = QImage::fromData(data->data("image/png"), "PNG");
     ASSERT_FALSE(pasted.isNull());
     EXPECT_GT(inked(pasted), 1000);
-    ASSERT_TRUE(pasted.save(folder + "/sheet-clipboard.png"));
+    ASSERT_TRUE(pasted.save(shots + "/sheet-clipboard.png"));
     view->close();
 }
 
@@ -395,7 +380,7 @@ TEST_F(SheetPage, ProfilePageZoomPageSetupWmfAndClipboard) {
     EXPECT_EQ(SEV.Label18.Caption(), "Paper size=  210 /  297");
     EXPECT_EQ(doc.Orientation(), orLandscape);
     EXPECT_EQ(SEV.VSPrint.Orientation(), orPortrait);
-    ASSERT_TRUE(view->grab().save(folder + "/profile-page.png"));
+    ASSERT_TRUE(shot("profile-page"));
 
     const QString wmf = temp.path() + "/S12profil.wmf";
     testing::when_dialog_opens([wmf](QDialog &d) {
@@ -438,7 +423,7 @@ TEST_F(SheetPage, PlotCopiedFromTheMenuPastesAsAPicture) {
     const QImage pasted = QImage::fromData(data->data("image/png"), "PNG");
     ASSERT_FALSE(pasted.isNull());
     EXPECT_GT(inked(pasted), 5000);
-    ASSERT_TRUE(pasted.save(folder + "/plot-clipboard.png"));
+    ASSERT_TRUE(pasted.save(shots + "/plot-clipboard.png"));
     view->close();
 }
 

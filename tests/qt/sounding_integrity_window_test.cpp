@@ -2,9 +2,9 @@
 // menu, its header boxes typed, Ctrl+S, the file opened again; then a file that is no sounding,
 // which leaves the grid showing the points it had; and a sounding opened from the splash window,
 // a ΔV typed into it, Ctrl+S and the file opened again. Set OHMIRA_QT_SHOTS to keep the pictures.
+#include "app/app_events.h"
 #include "app/app_state.h"
 #include "app/main_frame.h"
-#include "app/shell_events.h"
 #include "core/sounding.h"
 #include "editor/data_entry.h"
 #include "form/settings_values.h"
@@ -122,7 +122,7 @@ TEST_F(SoundingIntegrityWindow, TypedHeaderBoxesAreSavedAndANonSoundingChangesNo
     EXPECT_EQ(box("Text29")->text(), "VES 7 bis");
     EXPECT_EQ(box("Text19")->text(), "VES 7 bis");
     EXPECT_EQ(Nb_Points, 4);
-    ASSERT_TRUE(view->grab().save(shots + "/integrity-reopened.png"));
+    ASSERT_TRUE(shot("integrity-reopened"));
 
     // A file that is no sounding: the read error, and the grid still shows the four points.
     auto *grid = qobject_cast<GridWidget *>(view->widget_of("BuildGrid"));
@@ -136,7 +136,7 @@ TEST_F(SoundingIntegrityWindow, TypedHeaderBoxesAreSavedAndANonSoundingChangesNo
     EXPECT_EQ(Nb_Points, 4);
     EXPECT_EQ(SEV.BuildGrid.TextMatrix(2, 6), point2);
     EXPECT_EQ(view->windowTitle().toStdString().find("hello"), std::string::npos);
-    ASSERT_TRUE(view->grab().save(shots + "/integrity-after-non-sounding.png"));
+    ASSERT_TRUE(shot("integrity-after-non-sounding"));
 }
 
 class SplashSoundingWindow : public testing::ProgramStartTest<> {};
