@@ -205,12 +205,7 @@ bool VSPrinter::set_margin(double &margin, double v) {
 // --- text --------------------------------------------------------------------------------------
 
 ohmira::Font VSPrinter::current_font() const {
-    const FontSpec &f = Font();
-    ohmira::Font out;
-    out.name = f.Name;
-    out.size = f.Size;
-    out.bold = f.Bold;
-    out.italic = f.Italic;
+    ohmira::Font out = drawing_font(Font());
     out.angle = text_angle_;
     return out;
 }

@@ -152,6 +152,15 @@ double twips_per_unit(const Font &font) {
 
 } // namespace
 
+Font drawing_font(const FontSpec &spec) {
+    Font out;
+    out.name = spec.Name;
+    out.size = spec.Size;
+    out.bold = spec.Bold;
+    out.italic = spec.Italic;
+    return out;
+}
+
 FontFamily font_family(std::string_view name) {
     std::string n(name);
     std::transform(n.begin(), n.end(), n.begin(),

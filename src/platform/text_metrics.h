@@ -6,11 +6,15 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/control.h"
 #include "platform/display_list.h"
 
 namespace ohmira {
 
 enum class FontFamily { Sans, Serif, Mono };
+
+// The drawing font of a control's font.
+Font drawing_font(const FontSpec &spec);
 
 // "Courier New" and other monospaced names map to Mono, "Times New Roman" and serif names to
 // Serif, everything else (Arial, MS Sans Serif, unknown names) to Sans.
