@@ -2,6 +2,7 @@
 // Deterministic text measurement from fixed advance-width tables of Arial, Times New Roman and
 // Courier New (the Liberation fonts share them), so that layout is the same in tests, on screen
 // and on paper.
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,5 +35,11 @@ double average_char_width(const Font &font);
 
 // The font names every surface offers (the fonts measured here).
 std::vector<std::string> known_font_names();
+
+// A text broken into lines no wider than `width`, as `width_of` measures them: at blanks, and
+// inside a word only where the word alone is wider. The text's own line breaks are kept; a line
+// that fits comes back as it is, blanks included; a width not above 0 breaks nothing.
+std::vector<std::string> wrap_text(std::string_view text, double width,
+                                   const std::function<double(std::string_view)> &width_of);
 
 } // namespace ohmira
