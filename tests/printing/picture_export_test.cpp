@@ -302,9 +302,17 @@ TEST_F(PictureExport, ProfilePageSizeLabelAndPrint) {
     SEV.VSPrint1.StartDoc();
     SEV.VSPrint1.NewPage();
     SEV.VSPrint1.EndDoc();
+    // Titled after the line's first and last soundings, and a PDF of it proposed under that
+    // name: never the current sounding's, whose sheet it would replace.
+    SEV.SEV_Grid.Rows(4);
+    SEV.SEV_Grid.TextMatrix(1, 1, "S1.QD3");
+    SEV.SEV_Grid.TextMatrix(2, 1, "S12.QD3");
+    SEV.SEV_Grid.TextMatrix(3, 1, "S5.v2.qd3");
     SEV.Command14.user_click();
     ASSERT_EQ(SEV.VSPrint1.print_jobs().size(), 1u);
     EXPECT_EQ(SEV.VSPrint1.print_jobs()[0].pages.size(), 2u);
+    EXPECT_EQ(SEV.VSPrint1.print_jobs()[0].title, "S1-S5.v2");
+    EXPECT_EQ(SEV.VSPrint1.print_jobs()[0].file_name, "S1-S5.v2.pdf");
 
     SEV.cmbPercent2.ListIndex(1);
     EXPECT_EQ(SEV.VSPrint1.Zoom(), 50);

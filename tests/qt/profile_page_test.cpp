@@ -212,7 +212,8 @@ TEST_F(ProfilePage, TheSectionIsPrintedInTheFontChosenInItsList) {
     QTest::mouseClick(view->widget_of("Command14"), Qt::LeftButton);
     ASSERT_TRUE(host.failures().empty()) << host.failures()[0];
     EXPECT_EQ(host.records().back().text, "PDF file written: " + pdf);
-    EXPECT_EQ(host.records()[host.records().size() - 2].default_text, "S3.pdf");
+    // Proposed under the section's name, not the current sounding's (S3), whose sheet it is.
+    EXPECT_EQ(host.records()[host.records().size() - 2].default_text, "S1-S5.pdf");
     QFile f(QString::fromStdString(pdf));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray bytes = f.readAll();
