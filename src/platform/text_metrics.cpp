@@ -278,6 +278,21 @@ std::vector<std::string> known_font_names() {
     return {"Arial", "Courier New", "Times New Roman"};
 }
 
+std::string_view listed_font_name(std::string_view family) {
+    static constexpr std::pair<std::string_view, std::string_view> standing_for[] = {
+        {"liberation sans", "Arial"},
+        {"liberation serif", "Times New Roman"},
+        {"liberation mono", "Courier New"},
+    };
+    std::string lower(family);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
+    for (const auto &[liberation, name] : standing_for)
+        if (lower == liberation)
+            return name;
+    return family;
+}
+
 namespace {
 
 // Lines of a text split at CR, LF or CR LF.

@@ -36,6 +36,11 @@ double average_char_width(const Font &font);
 // The font names every surface offers (the fonts measured here).
 std::vector<std::string> known_font_names();
 
+// The name a font list shows a desktop family under: the Liberation fonts under the names of the
+// fonts they stand for ("Liberation Mono" is listed as "Courier New"), whatever the case they are
+// given in; any other family as it is.
+std::string_view listed_font_name(std::string_view family);
+
 // A text broken into lines no wider than `width`, as `width_of` measures them: at blanks, and
 // inside a word only where the word alone is wider. The text's own line breaks are kept; a line
 // that fits comes back as it is, blanks included; a width not above 0 breaks nothing.

@@ -92,4 +92,11 @@ TEST(TextMetrics, WrapAtBlanksAndInsideWordsOnlyWhenTheyAloneAreWider) {
             << c.text;
 }
 
+TEST(TextMetrics, LiberationFontsAreListedUnderTheNamesTheyStandFor) {
+    EXPECT_EQ(listed_font_name("Liberation Mono"), "Courier New");
+    EXPECT_EQ(listed_font_name("liberation SANS"), "Arial");
+    EXPECT_EQ(listed_font_name("Liberation Serif"), "Times New Roman");
+    EXPECT_EQ(listed_font_name("DejaVu Sans Mono"), "DejaVu Sans Mono");
+}
+
 } // namespace ohmira

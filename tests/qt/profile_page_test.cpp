@@ -189,6 +189,13 @@ TEST_F(ProfilePage, TheSectionIsPrintedInTheFontChosenInItsList) {
     QtUi::instance().sync_all();
     EXPECT_EQ(fonts->lineEdit()->text(), fonts->itemText(0));
     EXPECT_EQ(SEV.VSPrint1.FontName(), fonts->itemText(0).toStdString());
+    // A desktop family typed under its own name is taken, as the entry that stands for it.
+    fonts->lineEdit()->selectAll();
+    QTest::keyClicks(fonts->lineEdit(), "Liberation Mono");
+    QTest::keyClick(fonts->lineEdit(), Qt::Key_Return);
+    QtUi::instance().sync_all();
+    EXPECT_EQ(fonts->lineEdit()->text(), "Courier New");
+    EXPECT_EQ(SEV.VSPrint1.FontName(), "Courier New");
 
     // The list holds the desktop's families; one is picked from its open list.
     const int k = fonts->findText("DejaVu Serif");
