@@ -314,15 +314,7 @@ TEST_F(SheetPage, PdfCopiesMakeOneFileInTheChosenFontAndACancelIsQuiet) {
         GTEST_SKIP() << "a printer is installed: jobs go to it, not to a PDF file";
     if (!QFontDatabase::families().contains("DejaVu Serif"))
         GTEST_SKIP() << "DejaVu Serif is not installed";
-    if (!SEV.SSTab1.Click)
-        SEV.SSTab1.Click = [] {
-            if (SEV.SSTab1.TabCaption(SEV.SSTab1.Tab()) == "Print")
-                display_print();
-        };
-    show_window();
-    auto *tabs = view->widget_of("SSTab1")->findChild<QTabBar *>();
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
-    QtUi::instance().sync_all();
+    show_print_tab();
     ASSERT_EQ(SEV.VSPrint.PageCount(), 2);
 
     // The font chosen in the list is the preview's, measured with its own metrics.
