@@ -305,7 +305,7 @@ void comment_block(double x0) {
     const double page_bottom = P.PageHeight() - P.MarginBottom();
     const std::vector<std::string> lines =
         wrap_text(Comment, P.PageWidth() - P.MarginRight() - x0,
-                  [&P](std::string_view text) { return P.TextWidth(text); });
+                  [](std::string_view text) { return SEV.VSPrint.TextWidth(text); });
     const double line = P.TextHeight();
     const double top =
         text_block_start(page_bottom - comment_room, lines.size(), line, page_bottom);
