@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <utility>
 
 #include "core/app_title.h"
@@ -17,8 +18,10 @@
 #include "platform/printer.h"
 #include "platform/runtime_error.h"
 #include "platform/screen.h"
+#include "platform/text_metrics.h"
 #include "plot/loglog_plot.h"
 #include "plot/plot_surface.h"
+#include "plot/sheet_geometry.h"
 #include "printing/report_labels.h"
 #include "printing/sheet_preview.h"
 
@@ -114,6 +117,20 @@ std::string padded(const Variant &v) {
     std::string text;
     Pad_Print_Number(v, text);
     return text;
+}
+
+// The comment wrapped within the printable area from x = 0: at `y` when given, raised so that it
+// ends above the footer at `footer_y`; otherwise on the current line.
+void print_comment(std::optional<double> y, double footer_y) {
+    const std::vector<std::string> lines =
+        wrap_text(Comment, Printer.ScaleLeft() + Printer.ScaleWidth(),
+                  [](std::string_view text) { return std::abs(Printer.TextWidth(text)); });
+    if (y) {
+        move_to(0, text_block_start(*y, lines.size(), Printer.TextHeight(), footer_y));
+    }
+    for (const std::string &line : lines) {
+        Printer.Print(line);
+    }
 }
 
 // A leading zero the number text lacks, in zone `zone` of the row's line.
@@ -215,7 +232,7 @@ void field_data_page(double top, double bottom, double d) {
         }
         Printer.Print(row);
     }
-    print_at(0, bottom - 0.8 * d, Comment);
+    print_comment(bottom - 0.8 * d, bottom - d);
     move_to(3, bottom - d);
     Printer.FontItalic(true);
     Printer.Print(Footer);
@@ -389,12 +406,13 @@ void Print_Sheet_Text() {
             model_table(z);
         }
         Printer.FontBold(false);
-        if (Nb_Layers < 10 && table) {
-            move_to(0, bottom - 0.6 * d);
-        } else {
+        // Below a long table the comment follows an empty line.
+        const bool at_fixed_height = Nb_Layers < 10 && table;
+        if (!at_fixed_height) {
             Printer.Print("");
         }
-        Printer.Print(Comment);
+        print_comment(at_fixed_height ? std::optional<double>(bottom - 0.6 * d) : std::nullopt,
+                      bottom - d);
         move_to(3, bottom - d);
         Printer.FontItalic(true);
         Printer.Print(Footer);

@@ -13,6 +13,7 @@
 #include "form/settings_values.h"
 #include "form/sev_form.h"
 #include "platform/number_text.h"
+#include "platform/text_metrics.h"
 #include "plot/loglog_plot.h"
 #include "plot/plot_surface.h"
 #include "plot/sheet_geometry.h"
@@ -296,14 +297,27 @@ void model_block(const Sheet_Layout &l, double base) {
     P.EndTable();
 }
 
-void comment_line(double x0) {
+// The comment, wrapped within the margins. One line stands at the limit 10 mm above the bottom
+// margin; more lines rise so that the last ends above the margin, where the footer is. Without
+// room above the limit the comment follows on the next line, and a line that would then cross
+// the margin goes to a new page.
+void comment_block(double x0) {
     VSPrinter &P = SEV.VSPrint;
-    const double bottom_limit = P.PageHeight() - P.MarginBottom() - comment_room;
-    // Without room above the limit the comment follows on the next line.
-    if (P.CurrentY() < bottom_limit)
-        P.CurrentY(bottom_limit);
-    P.CurrentX(x0);
-    P.Print(Comment);
+    const double page_bottom = P.PageHeight() - P.MarginBottom();
+    const std::vector<std::string> lines =
+        wrap_text(Comment, P.PageWidth() - P.MarginRight() - x0,
+                  [](std::string_view text) { return SEV.VSPrint.TextWidth(text); });
+    const double line = P.TextHeight();
+    const double top =
+        text_block_start(page_bottom - comment_room, lines.size(), line, page_bottom);
+    if (P.CurrentY() < top)
+        P.CurrentY(top);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0 && P.CurrentY() + line > page_bottom)
+            P.NewPage();
+        P.CurrentX(x0);
+        P.Print(lines[i]);
+    }
 }
 
 const Field_Columns &field_columns() {
@@ -426,7 +440,7 @@ void Build_Sheet() {
     }
     location_line(base);
     model_block(l, base);
-    comment_line(l.x0);
+    comment_block(l.x0);
     P.HdrFontSize(10);
     P.HdrFontItalic(true);
     P.Footer(footer_text);

@@ -174,6 +174,18 @@ TEST_F(PrinterSheet, TextPartWithModelTableAndTheFieldDataPage) {
     EXPECT_DOUBLE_EQ(Layer_Altitude(2).num(), 119.5);
 }
 
+TEST_F(PrinterSheet, LongCommentWrapsWithinThePrintableAreaAboveTheFooter) {
+    Comment = long_comment;
+    Run_Print_Sheet();
+    ASSERT_EQ(Printer.jobs().size(), 1u);
+    const double left = Printer.printable_left();
+    const double right = left + Printer.printable_width();
+    for (int page = 1; page <= 2; ++page) {
+        const double footer = find_text(job_page(page), "Brenkal / Ohmira 6.5").y;
+        EXPECT_GE(comment_lines({job_page(page)}, left, right, footer).size(), 2u) << page;
+    }
+}
+
 TEST_F(PrinterSheet, HeadersFollowTheArrayAndTheLanguage) {
     struct Case {
         int option;

@@ -169,6 +169,13 @@ TEST_F(ProfilePage, TheSectionIsPrintedInTheFontChosenInItsList) {
     QtUi::instance().sync_all();
     EXPECT_EQ(fonts->lineEdit()->text(), fonts->itemText(0));
     EXPECT_EQ(SEV.VSPrint1.FontName(), fonts->itemText(0).toStdString());
+    // A desktop family typed under its own name is taken, as the entry that stands for it.
+    fonts->lineEdit()->selectAll();
+    QTest::keyClicks(fonts->lineEdit(), "Liberation Mono");
+    QTest::keyClick(fonts->lineEdit(), Qt::Key_Return);
+    QtUi::instance().sync_all();
+    EXPECT_EQ(fonts->lineEdit()->text(), "Courier New");
+    EXPECT_EQ(SEV.VSPrint1.FontName(), "Courier New");
 
     // The list holds the desktop's families; one is picked from its open list.
     const int k = fonts->findText("DejaVu Serif");
@@ -192,7 +199,8 @@ TEST_F(ProfilePage, TheSectionIsPrintedInTheFontChosenInItsList) {
     QTest::mouseClick(view->widget_of("Command14"), Qt::LeftButton);
     ASSERT_TRUE(host.failures().empty()) << host.failures()[0];
     EXPECT_EQ(host.records().back().text, "PDF file written: " + pdf);
-    EXPECT_EQ(host.records()[host.records().size() - 2].default_text, "S3.pdf");
+    // Proposed under the section's name, not the current sounding's (S3), whose sheet it is.
+    EXPECT_EQ(host.records()[host.records().size() - 2].default_text, "S1-S5.pdf");
     QFile f(QString::fromStdString(pdf));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray bytes = f.readAll();

@@ -128,6 +128,23 @@ protected:
         four_layer_sounding_with_stored_models();
         set_language(false);
     }
+    void TearDown() override {
+        MainWindowTest::TearDown();
+        set_language(false);
+    }
+    // The window shown, and the "Print" tab clicked: the tab dispatcher sets the sheet up.
+    void show_print_tab() {
+        if (!SEV.SSTab1.Click)
+            SEV.SSTab1.Click = [] {
+                if (SEV.SSTab1.TabCaption(SEV.SSTab1.Tab()) == "Print")
+                    display_print();
+            };
+        show_window();
+        auto *tabs = view->widget_of("SSTab1")->findChild<QTabBar *>();
+        ASSERT_NE(tabs, nullptr);
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+        QtUi::instance().sync_all();
+    }
 };
 
 // Non-white pixels of an image.
@@ -173,17 +190,7 @@ TEST_F(SheetPage, BothPagesInFrenchAndEnglishRenderedAt100Dpi) {
 }
 
 TEST_F(SheetPage, PrintTabZoomCopiesPdfWmfAndClipboard) {
-    // The tab dispatcher runs the sheet set-up on the "Print" tab.
-    if (!SEV.SSTab1.Click)
-        SEV.SSTab1.Click = [] {
-            if (SEV.SSTab1.TabCaption(SEV.SSTab1.Tab()) == "Print")
-                display_print();
-        };
-    show_window();
-    auto *tabs = view->widget_of("SSTab1")->findChild<QTabBar *>();
-    ASSERT_NE(tabs, nullptr);
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
-    QtUi::instance().sync_all();
+    show_print_tab();
     ASSERT_EQ(SEV.VSPrint.PageCount(), 2);
     auto *preview = qobject_cast<PreviewWidget *>(view->widget_of("VSPrint"));
     ASSERT_NE(preview, nullptr);
@@ -255,6 +262,42 @@ TEST_F(SheetPage, PrintTabZoomCopiesPdfWmfAndClipboard) {
     view->close();
 }
 
+// A long comment on the Print tab, the whole page shown: each of its lines has ink between the
+// margins and none beyond the right one.
+TEST_F(SheetPage, ALongCommentShowsWrappedWithinTheMarginsOnThePrintTab) {
+    Comment = "Sondage réalisé en saison sèche près du forage du village, sur un sol argileux et "
+              "compact ; électrodes arrosées à chaque station, forte résistance de contact aux "
+              "grandes ouvertures, mesures répétées trois fois et moyennées ; bruit tellurique "
+              "notable l'après-midi, ligne électrique parallèle au profil.";
+    SEV.Text18.Text(Comment); // the window shows the sounding's comment
+    show_print_tab();
+    SEV.cmbZoomMode.ListIndex(zmWholePage);
+    QtUi::instance().sync_all();
+    QTest::qWait(20);
+    auto *preview = qobject_cast<PreviewWidget *>(view->widget_of("VSPrint"));
+    ASSERT_NE(preview, nullptr);
+    const QImage image = preview->viewport()->grab().toImage();
+    ASSERT_TRUE(image.save(shots + "/sheet-long-comment.png"));
+    const QRectF page = preview->page_rect(0);
+    const double scale = preview->page_scale().width();
+    const double margin_right = page.left() + (SEV.VSPrint.PageWidth() - 1134) * scale;
+    int lines = 0;
+    for (const TextOp &t : SEV.VSPrint.pages().at(0).texts()) {
+        if (t.text.size() < 8 || Comment.find(t.text) == std::string::npos)
+            continue;
+        ++lines;
+        int inside = 0, beyond = 0;
+        for (int y = int(page.top() + t.y * scale) + 1; y < page.top() + (t.y + t.height) * scale;
+             ++y)
+            for (int x = int(page.left()); x < int(page.right()) - 1; ++x)
+                if (qGray(image.pixel(x, y)) < 160)
+                    ++(x < margin_right + 2 ? inside : beyond);
+        EXPECT_GT(inside, 0) << t.text;
+        EXPECT_EQ(beyond, 0) << t.text;
+    }
+    EXPECT_GE(lines, 2);
+}
+
 // Printing into a PDF file: three copies make one file of three times the pages, drawn in the
 // font chosen in the list and named in a box; a cancelled file dialog says nothing.
 TEST_F(SheetPage, PdfCopiesMakeOneFileInTheChosenFontAndACancelIsQuiet) {
@@ -262,15 +305,7 @@ TEST_F(SheetPage, PdfCopiesMakeOneFileInTheChosenFontAndACancelIsQuiet) {
         GTEST_SKIP() << "a printer is installed: jobs go to it, not to a PDF file";
     if (!QFontDatabase::families().contains("DejaVu Serif"))
         GTEST_SKIP() << "DejaVu Serif is not installed";
-    if (!SEV.SSTab1.Click)
-        SEV.SSTab1.Click = [] {
-            if (SEV.SSTab1.TabCaption(SEV.SSTab1.Tab()) == "Print")
-                display_print();
-        };
-    show_window();
-    auto *tabs = view->widget_of("SSTab1")->findChild<QTabBar *>();
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
-    QtUi::instance().sync_all();
+    show_print_tab();
     ASSERT_EQ(SEV.VSPrint.PageCount(), 2);
 
     // The font chosen in the list is the preview's, measured with its own metrics.
