@@ -180,12 +180,14 @@ bool measurements_from(int row) {
     return false;
 }
 
+// What a row that ends the data lacks: its spacing, the half of a measurement it has, or else (a
+// row of a resistivity only) its resistivity.
 std::string end_reason(double a, double dv, double current) {
     if (a == 0)
         return by_language("espacement vide ou 0", "espaciamiento vacío o 0", "spacing empty or 0");
-    if (dv == 0)
+    if (dv == 0 && current != 0)
         return by_language("ΔV vide ou 0", "ΔV vacío o 0", "ΔV empty or 0");
-    if (current == 0)
+    if (current == 0 && dv != 0)
         return by_language("courant vide ou 0", "corriente vacía o 0", "current empty or 0");
     return by_language("résistivité vide ou 0", "resistividad vacía o 0", "resistivity empty or 0");
 }

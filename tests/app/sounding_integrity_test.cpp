@@ -65,8 +65,10 @@ TEST_F(SoundingIntegrity, EverySavePathWritesTheHeaderBoxes) {
     };
     int n = 0;
     for (const Path &p : paths) {
-        open_by_menu(a);
+        // Each path its own file: none reopens what an earlier one saved with the typed value.
         const std::string tag = std::to_string(++n);
+        const std::string own = folder.write("own" + tag + ".QD3", a_bytes);
+        open_by_menu(own);
         SEV.X_Texte1.user_set_text("X" + tag);
         SEV.Y_Texte2.user_set_text("Y" + tag);
         SEV.Z_Texte3.user_set_text("10" + tag);
@@ -81,9 +83,9 @@ TEST_F(SoundingIntegrity, EverySavePathWritesTheHeaderBoxes) {
             user.expect(answer);
         p.save();
         reset_core_state();
-        File_Name = "A.QD3";
+        File_Name = "own" + tag + ".QD3";
         File_Layout = 3;
-        std::string path = a;
+        std::string path = own;
         ASSERT_TRUE(Load_QD3(path)) << p.name;
         EXPECT_EQ(sounding_texts(), (Texts{"comment " + tag, "", "title " + tag, "X" + tag,
                                            "Y" + tag, "10" + tag, "N" + tag}))
