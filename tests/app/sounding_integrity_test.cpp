@@ -35,6 +35,8 @@ TEST_F(SoundingIntegrity, ToolbarSaveProposesTheFileSavedLast) {
     SEV.Toolbar1.user_click_button("save");
     ASSERT_TRUE(file_exists(b));
     EXPECT_EQ(File_Path, b);
+    EXPECT_EQ(SEV.Caption(), "Ohmira 6.5 [" + b + "]");
+    EXPECT_EQ(SEV.Text1.Text(), "B.QD3") << "the status box names the file saved as";
     user.expect(answer_box(vbYes));
     SEV.Toolbar1.user_click_button("save");
     EXPECT_EQ(box_text(user.message_boxes().size() - 1), "Recording File " + b);

@@ -9,6 +9,7 @@
 #include "platform/number_text.h"
 #include "form/settings_values.h"
 #include "platform/user_feedback.h"
+#include "printing/picture_export.h"
 
 #include <functional>
 #include <sstream>
@@ -276,6 +277,8 @@ TEST_F(WindowDoors, EveryWayToANewSoundingNamesNoFileShownBefore) {
         open_by_menu(a);
         way.run();
         EXPECT_EQ(SEV.Caption(), "Ohmira 6.5 [NEW]");
+        EXPECT_EQ(SEV.Text1.Text(), "NEW");
+        EXPECT_EQ(default_wmf_name(3, "wmf"), Chemin + "Ohmira.wmf") << "no earlier file's name";
         EXPECT_EQ(SEV.Text18.Text(), "");
         EXPECT_EQ(SEV.BuildGrid.TextMatrix(1, 6), "");
         EXPECT_EQ(SEV.Grid1.TextMatrix(1, 0), "");
