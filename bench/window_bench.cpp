@@ -86,12 +86,13 @@ void BM_MainWindowRelayout(benchmark::State &state) {
         SEV_Form_Resize();
         benchmark::DoNotOptimize(SEV.Bilog.Width());
     }
-    // What each resize did: the plot moved with the window and was drawn again.
-    state.counters["plot_width_wide"] = SEV.Bilog.Width();
-    SEV.Width(15360);
-    SEV.Height(10800);
-    SEV_Form_Resize();
-    state.counters["plot_width_narrow"] = SEV.Bilog.Width();
+    // What a resize does: the plot follows the window and is drawn again.
+    for (const bool wide_window : {true, false}) {
+        SEV.Width(wide_window ? 28800 : 15360);
+        SEV.Height(wide_window ? 15750 : 10800);
+        SEV_Form_Resize();
+        state.counters[wide_window ? "plot_width_wide" : "plot_width_narrow"] = SEV.Bilog.Width();
+    }
     state.counters["plot_ops"] = static_cast<double>(SEV.Bilog.picture().size());
 }
 BENCHMARK(BM_MainWindowRelayout)->Unit(benchmark::kMillisecond);

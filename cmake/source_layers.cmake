@@ -1,18 +1,28 @@
-# Checks that the folders of src/ include one another one way only.
+# Checks that the folders of src/, or of tests/, include one another one way only.
 #
-#     cmake -DSOURCE_DIR=<src> -DLAYERS=<table> -P source_layers.cmake
+#     cmake -DSOURCE_DIR=<src> -DLAYERS=<table> [-DINCLUDE_DIR=<src>] -P source_layers.cmake
 #
 # LAYERS lists every folder with the folders it may include directly, "|" between folders:
 # "platform:|core:platform|printing:editor,profiles|...". A folder may include itself, the
 # folders it names and what those may include. The check fails when a folder is missing from the
 # table, when a folder includes one it may not (a lower layer including a higher one), or when the
 # folders include one another in a cycle. It prints the folder graph with the number of include
-# lines behind each arrow. Files directly in SOURCE_DIR (the program's main) are not checked.
+# lines behind each arrow. An include line names a folder as the compiler finds the file with
+# INCLUDE_DIR (SOURCE_DIR unless given) as include path, whatever its form: "high/a.h",
+# "../high/a.h", <high/a.h>; a folder of SOURCE_DIR or of INCLUDE_DIR of that name, so the tests'
+# folders are checked with src/ as include path and the table of src/. Files directly in
+# SOURCE_DIR (the program's main, the tests' shared fixtures) are not checked themselves: what
+# they include counts for the files that include them.
 cmake_minimum_required(VERSION 3.25)
 
-if(NOT IS_DIRECTORY "${SOURCE_DIR}")
-    message(FATAL_ERROR "SOURCE_DIR is no folder: '${SOURCE_DIR}'")
+if(NOT INCLUDE_DIR)
+    set(INCLUDE_DIR "${SOURCE_DIR}")
 endif()
+foreach(dir IN ITEMS SOURCE_DIR INCLUDE_DIR)
+    if(NOT IS_DIRECTORY "${${dir}}")
+        message(FATAL_ERROR "${dir} is no folder: '${${dir}}'")
+    endif()
+endforeach()
 
 # A variable name for a folder: "platform/qt" -> "platform_qt".
 function(folder_key out folder)
@@ -55,7 +65,74 @@ foreach(folder IN LISTS declared)
     set(reach_${key} ${reach})
 endforeach()
 
-# The include lines of every file in a folder of SOURCE_DIR: "folder/name.h" names a folder.
+# Where the file an include line names lies, as the compiler finds it with INCLUDE_DIR as include
+# path: a name in quotes beside the including file first, then in INCLUDE_DIR; a name in angle
+# brackets in INCLUDE_DIR. `folder_out`: its folder, in SOURCE_DIR or else in INCLUDE_DIR; empty
+# for a file elsewhere (a library's header) or directly in either. `shared_out`: the file, when it
+# lies directly in SOURCE_DIR.
+function(resolve_include folder_out shared_out including_folder form name)
+    set(candidates "")
+    if(form STREQUAL "\"")
+        list(APPEND candidates "${SOURCE_DIR}/${including_folder}/${name}")
+    endif()
+    list(APPEND candidates "${INCLUDE_DIR}/${name}")
+    set(found "")
+    foreach(candidate IN LISTS candidates)
+        cmake_path(NORMAL_PATH candidate)
+        cmake_path(GET candidate PARENT_PATH parent)
+        if(EXISTS "${candidate}" OR (found STREQUAL "" AND IS_DIRECTORY "${parent}"))
+            set(found "${candidate}")
+            if(EXISTS "${candidate}")
+                break()
+            endif()
+        endif()
+    endforeach()
+    set(folder "")
+    set(shared "")
+    if(NOT found STREQUAL "")
+        foreach(root IN ITEMS "${SOURCE_DIR}" "${INCLUDE_DIR}")
+            cmake_path(RELATIVE_PATH found BASE_DIRECTORY "${root}" OUTPUT_VARIABLE relative)
+            if(NOT relative MATCHES "^\\.\\.(/|$)")
+                cmake_path(GET relative PARENT_PATH folder)
+                if(folder STREQUAL "" AND root STREQUAL SOURCE_DIR AND EXISTS "${found}"
+                   AND NOT IS_DIRECTORY "${found}")
+                    set(shared "${relative}")
+                endif()
+                break()
+            endif()
+        endforeach()
+    endif()
+    set(${folder_out} "${folder}" PARENT_SCOPE)
+    set(${shared_out} "${shared}" PARENT_SCOPE)
+endfunction()
+
+# The folders whose files `file` includes, in quotes or in angle brackets: directly, or through
+# the files directly in SOURCE_DIR that it includes (a test program's shared fixtures).
+function(include_targets out file)
+    set(targets "")
+    set(todo "${file}")
+    set(seen "${file}")
+    while(todo)
+        list(POP_FRONT todo current)
+        get_filename_component(current_folder "${current}" DIRECTORY)
+        file(STRINGS "${SOURCE_DIR}/${current}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<]")
+        foreach(line IN LISTS lines)
+            if(NOT line MATCHES "^[ \t]*#[ \t]*include[ \t]*([\"<])([^\">]*)[\">]")
+                continue()
+            endif()
+            resolve_include(target shared "${current_folder}" "${CMAKE_MATCH_1}" "${CMAKE_MATCH_2}")
+            if(NOT shared STREQUAL "" AND NOT shared IN_LIST seen)
+                list(APPEND todo "${shared}")
+                list(APPEND seen "${shared}")
+            elseif(NOT target STREQUAL "")
+                list(APPEND targets "${target}")
+            endif()
+        endforeach()
+    endwhile()
+    set(${out} ${targets} PARENT_SCOPE)
+endfunction()
+
+# The include lines of every file in a folder of SOURCE_DIR.
 file(GLOB_RECURSE files RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/*.h" "${SOURCE_DIR}/*.cpp")
 list(SORT files)
 set(failures "")
@@ -72,14 +149,9 @@ foreach(file IN LISTS files)
     endif()
     list(APPEND folders "${folder}")
     folder_key(key "${folder}")
-    file(STRINGS "${SOURCE_DIR}/${file}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
-    foreach(line IN LISTS lines)
-        string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]*)\".*$" "\\1" included "${line}")
-        get_filename_component(target "${included}" DIRECTORY)
-        if(target STREQUAL "" OR target STREQUAL folder)
-            continue()
-        endif()
-        if(NOT IS_DIRECTORY "${SOURCE_DIR}/${target}")
+    include_targets(targets "${file}")
+    foreach(target IN LISTS targets)
+        if(target STREQUAL folder)
             continue()
         endif()
         folder_key(target_key "${target}")

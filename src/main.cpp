@@ -1,7 +1,7 @@
 // The desktop program: starts Qt, puts the platform services on the desktop and shows the main
 // window.
+#include "app/app_events.h"
 #include "app/main_frame.h"
-#include "app/shell_events.h"
 #include "form/sev_form.h"
 #include "platform/program_end.h"
 #include "platform/qt/form_view.h"

@@ -33,7 +33,9 @@ QApplication &app() {
                        f);
             std::fclose(f);
         }
-        setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).c_str(), 0);
+        const char *asked = std::getenv("QT_QPA_PLATFORM");
+        if (!asked || std::string(asked) == "offscreen")
+            setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).c_str(), 1);
         static int argc = 1;
         static char name[] = "ohmira_qt_bench";
         static char *argv[] = {name, nullptr};

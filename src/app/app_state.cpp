@@ -3,7 +3,7 @@
 #include "conversions/conversions_state.h"
 #include "core/sounding.h"
 #include "editor/editor_state.h"
-#include "form/shell_state.h"
+#include "form/form_state.h"
 #include "plot/loglog_plot.h"
 #include "plot/sheet_geometry.h"
 #include "printing/printing_state.h"
@@ -15,7 +15,7 @@ void reset_all_state() {
     reset_core_state();
     reset_plot_state();
     reset_sheet_geometry();
-    reset_shell_state();
+    reset_form_state();
     reset_editor_state();
     reset_printing_state();
     reset_profiles_state();

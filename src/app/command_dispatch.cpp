@@ -10,6 +10,7 @@
 #include "core/sounding.h"
 #include "editor/data_entry.h"
 #include "editor/model_grid.h"
+#include "editor/window_sounding.h"
 #include "form/file_caption.h"
 #include "form/find_control.h"
 #include "form/sev_form.h"
@@ -31,16 +32,7 @@ namespace ohmira {
 namespace {
 
 void new_sounding() {
-    File_Name.clear();
-    Field_Data.clear();
-    Model_Layers.clear();
-    X_Coord.clear();
-    Y_Coord.clear();
-    Z_Coord.clear();
-    Azimuth.clear();
-    Curve_Done = 0;
-    skipping_errors(New_SEV);
-    skipping_errors(Set_Model_Editor_Captions);
+    skipping_errors(Start_New_Sounding);
     skipping_errors([] { SEV.SSTab1.Tab(0); });
 }
 
@@ -52,7 +44,11 @@ struct ToolbarCommand {
 const ToolbarCommand toolbar_commands[] = {
     {"open",
      [] {
-         skipping_errors(Read_QD3);
+         // Nothing opened (cancelled, refused): the window stays as it was, typing included.
+         bool opened = false;
+         skipping_errors([&] { opened = Read_QD3(); });
+         if (!opened)
+             return;
          skipping_errors(Set_Model_Editor_Captions);
          Show_File_Caption();
          SEV.Grid1.SetFocus();
@@ -84,13 +80,17 @@ void Toolbar1_ButtonClick(ToolbarButton &Button) {
         }
 }
 
-void SSTab1_Click(int /*PreviousTab*/) {
+void SSTab1_Click(int PreviousTab) {
     SSTab &tabs = SEV.SSTab1;
     const std::string caption = tabs.TabCaption(tabs.Tab());
     if (caption == "Main") {
-        skipping_errors(Load_build);
+        // The page is built again from the sounding, with what was typed taken into it first.
+        skipping_errors(Rebuild_Main_Page);
         SEV.BuildGrid.SetFocus();
         make_default("Computation");
+    } else if (PreviousTab == 0) {
+        // The other pages (the sheet first) show what the main page shows.
+        skipping_errors([] { Take_Window_Sounding(Window_Take::Rebuild); });
     }
     if (caption == "Print")
         skipping_errors(display_print);

@@ -15,6 +15,8 @@
 #include "core/language.h"
 #include "core/sounding.h"
 #include "editor/data_entry.h"
+#include "editor/window_sounding.h"
+#include "form/applied_array.h"
 #include "form/control_captions.h"
 #include "form/settings_values.h"
 #include "form/sev_form.h"
@@ -150,20 +152,13 @@ void Set_Language_French() {
 }
 
 void Command11_Click() {
-    const bool schlumberger = SEV.Option1.Value();
-    const bool dipole = !schlumberger && SEV.Option2.Value();
+    // What was typed is taken with the array it was typed under, before another one applies.
+    Take_Window_Sounding(Window_Take::Rebuild);
     // The array is set before the grid is filled: the spacing table is read by its layout (two
     // numbers a record, one for Wenner).
-    if (schlumberger) {
-        SEV.Text4.Text("Schlumberger");
-        Niveau = "0";
-    } else if (dipole) {
-        SEV.Text4.Text("Dipole");
-        Niveau = "1";
-    } else {
-        SEV.Text4.Text("Wenner");
-        Niveau = "2";
-    }
+    Apply_Array(Selected_Array());
+    const bool schlumberger = Schlumberger_Applied();
+    const bool dipole = Dipole_Applied();
     FlexGrid &grid = SEV.BuildGrid;
     if (grid.Rows() > 0 && grid.Cols() > 2) {
         grid.TextMatrix(0, 1, schlumberger ? "MN/2" : dipole ? "BN" : "-");

@@ -1,7 +1,7 @@
 #include "app/main_frame.h"
 
-#include "app/shell_events.h"
-#include "commands/core_events.h"
+#include "app/app_events.h"
+#include "commands/commands_events.h"
 #include "commands/editor_commands.h"
 #include "commands/open_save.h"
 #include "conversions/conversions_events.h"
@@ -62,9 +62,9 @@ void Prepare_Main_Window() {
         return base.empty() ? std::string() : base + ".pdf";
     };
     Build_Toolbar();
-    connect_core_events();
+    connect_commands_events();
     connect_plot_events();
-    connect_shell_events();
+    connect_app_events();
     connect_editor_events();
     connect_editor_commands();
     connect_printing_events();

@@ -4,8 +4,7 @@
 #include "core/app_title.h"
 #include "core/language.h"
 #include "core/sounding.h"
-#include "editor/field_grid.h"
-#include "editor/model_grid.h"
+#include "editor/window_sounding.h"
 #include "form/settings.h"
 #include "platform/dialog_host.h"
 #include "platform/program_end.h"
@@ -35,8 +34,7 @@ void Quit_Program(bool &answer) {
     }
     Write_Ini_Settings();
     if (choice == vbNo) {
-        Take_Header_Boxes();
-        if (!Take_Field_Grid() || !Save_QD3(File_Path)) {
+        if (!Take_Window_Sounding(Window_Take::Save) || !Save_QD3(File_Path)) {
             answer = false;
             return;
         }

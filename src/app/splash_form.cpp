@@ -2,6 +2,7 @@
 
 #include "app/launched_programs.h"
 #include "commands/model_editor.h"
+#include "commands/new_sounding.h"
 #include "commands/open_save.h"
 #include "core/app_title.h"
 #include "core/sounding.h"
@@ -33,16 +34,31 @@ constexpr DesignCaption design_captions[] = {
     {&frmSplash_Form::Command1, "Cancel"},
 };
 
-// A file chosen on the splash, and what its open command restores when it cannot be read.
+// A file chosen on the splash (or a new sounding), and what its open command restores when the
+// file cannot be read.
 struct Splash_Choice {
     std::string path;
     bool from_dialog = false;
     std::int16_t plot_empty = 0;
+    bool new_sounding = false;
 };
+
+// A new sounding, as from any other new-sounding command, on the main tab.
+void start_new_sounding() {
+    skipping_errors(Start_New_Sounding);
+    SEV.SSTab1.Tab(0);
+    SEV.BuildGrid.SetFocus();
+    if (auto *b = sev_control<CommandButton>("Computation"))
+        b->Default(true);
+}
 
 std::optional<Splash_Choice> held_choice;
 
 void open_choice(const Splash_Choice &choice) {
+    if (choice.new_sounding) {
+        start_new_sounding();
+        return;
+    }
     if (!open_sounding_file(choice.path)) {
         if (choice.from_dialog)
             Plot_Empty = choice.plot_empty;
@@ -116,18 +132,9 @@ void frmSplash_Command1_Click() {
 
 void frmSplash_Command2_Click() {
     frmSplash.Unload();
-    File_Name.clear();
-    Field_Data.clear();
-    Model_Layers.clear();
-    X_Coord.clear();
-    Y_Coord.clear();
-    Z_Coord.clear();
-    Azimuth.clear();
-    Curve_Done = 0;
-    SEV.SSTab1.Tab(0);
-    SEV.BuildGrid.SetFocus();
-    if (auto *b = sev_control<CommandButton>("Computation"))
-        b->Default(true);
+    Splash_Choice choice;
+    choice.new_sounding = true;
+    open_or_hold(choice);
 }
 
 void frmSplash_Command3_Click() {

@@ -1,4 +1,5 @@
 #include "app/startup.h"
+#include "form/applied_array.h"
 
 #include "app/main_frame.h"
 #include "app/setup_tab.h"
@@ -9,6 +10,7 @@
 #include "core/language.h"
 #include "core/sounding.h"
 #include "editor/data_entry.h"
+#include "form/file_caption.h"
 #include "form/find_control.h"
 #include "form/settings.h"
 #include "form/settings_values.h"
@@ -116,9 +118,9 @@ void SEV_Form_Load() {
     Color_Mode = vbTrue;
     // 8
     skipping_errors([] {
-        SEV.Text4.Text(SEV.Option1.Value()   ? "Schlumberger"
-                       : SEV.Option2.Value() ? "Dipole"
-                                             : "Wenner");
+        SEV.Text4.Text(Schlumberger_Applied() ? "Schlumberger"
+                       : Dipole_Applied()     ? "Dipole"
+                                              : "Wenner");
     });
     // 9
     raise_bound(AB2max, AB2max_Value);
@@ -144,7 +146,7 @@ void SEV_Form_Load() {
         SEV.Text16.BackColor(static_cast<int>(Superposed_Color.num()));
     });
     // 12
-    skipping_errors([] { SEV.Caption(Prog_Title + " [" + File_Path + "]"); });
+    skipping_errors(Show_File_Caption);
     Draw_Mode.clear();
     // 13
     skipping_errors([] {
@@ -194,6 +196,7 @@ void SEV_Form_Load() {
     skipping_errors(fill_profile_grid);
     // 20
     skipping_errors(Set_Model_Editor_Captions);
+    skipping_errors(Show_Sounding_Name);
     // A sounding chosen on the splash is read into the pages now built.
     skipping_errors(Open_Splash_Choice);
 }

@@ -10,6 +10,7 @@
 #include "platform/runtime_error.h"
 #include "platform/screen.h"
 #include "plot/loglog_plot.h"
+#include "plot/plot_redraw.h"
 
 #include <algorithm>
 #include <exception>
@@ -119,10 +120,7 @@ void SEV_Form_Resize() {
     if (Plot_Empty)
         return;
     SEV.Bilog.MousePointer(vbHourglass);
-    Draw_Mode = "NORMAL";
-    skipping_errors(Draw_Bilog_Frame);
-    skipping_errors(Update_Layer_Depths);
-    skipping_errors(Compute_Curve);
+    Redraw_Sounding_Plot();
     SEV.Bilog.MousePointer(vbCrosshair);
     Draw_Mode.clear();
 }

@@ -1,9 +1,12 @@
 #include "commands/auto_model_commands.h"
+#include "commands/compute_commands.h"
+#include "form/applied_array.h"
 
 #include "core/app_title.h"
 #include "core/fit.h"
 #include "core/sounding.h"
 #include "editor/model_grid.h"
+#include "editor/window_sounding.h"
 #include "form/sev_form.h"
 #include "platform/dialog_host.h"
 #include "plot/forward_commands.h"
@@ -23,7 +26,7 @@ void restore_pointers() {
 void Create_Auto_Model() {
     SEV.Bilog.MousePointer(vbHourglass);
     SEV.MousePointer(vbHourglass);
-    if (!detect_auto_model(SEV.Option3.Value())) {
+    if (!detect_auto_model(Wenner_Applied())) {
         MsgBox(by_language(Auto_Model_Impossible_Text), vbCritical, Prog_Title);
         restore_pointers();
         return;
@@ -51,6 +54,11 @@ void NModele_Click() {
         MsgBox(by_language(Select_File_First_Text), vbExclamation, Prog_Title);
         return;
     }
+    // The model is the window's: rows and cells typed are taken first, a value the file cannot
+    // hold stops the command at its box.
+    if (!Take_Window_Sounding(Window_Take::Compute) ||
+        (Model_Grid_Changed && !Take_Model_Grid(true)))
+        return;
     SEV.Bilog.MousePointer(vbHourglass);
     Draw_Mode = "NORMAL";
     Draw_Bilog_Frame();
@@ -60,6 +68,7 @@ void NModele_Click() {
         Display_Model();
         Update_Layer_Depths();
         Compute_Curve();
+        Lift_Overlay_Guard();
     } else if (MsgBox(by_language(Auto_Model_Question_Text), vbYesNo + vbQuestion, Prog_Title) ==
                vbYes) {
         Create_Auto_Model();

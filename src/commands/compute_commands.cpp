@@ -11,6 +11,7 @@
 #include "core/sounding.h"
 #include "editor/field_grid.h"
 #include "editor/model_grid.h"
+#include "editor/window_sounding.h"
 #include "form/settings_values.h"
 #include "form/sev_form.h"
 #include "platform/dialog_host.h"
@@ -150,10 +151,16 @@ void idle_pointers() {
 } // namespace
 
 void Calcul_Button_Click() {
-    Run_Calcul();
+    if (Run_Calcul())
+        Lift_Overlay_Guard();
 }
 
-void Run_Calcul() {
+void Lift_Overlay_Guard() {
+    if (!superposition_on())
+        Fresh_Load = 0;
+}
+
+bool Run_Calcul() {
     const Grid_Guard guard;
     Model_First_Key = 1;
     const double h1 = model_cell(1, 1);
@@ -163,7 +170,13 @@ void Run_Calcul() {
                    vbExclamation, Prog_Title);
         }
         idle_pointers();
-        return;
+        return false;
+    }
+    // The curve is that of the window: rows typed are computed first, and a value the file
+    // cannot hold stops the command at its box.
+    if (!Take_Window_Sounding(Window_Take::Compute)) {
+        idle_pointers();
+        return false;
     }
     skipping_errors([] {
         if (superposition_on() && Nb_Layers >= 2) {
@@ -193,12 +206,16 @@ void Run_Calcul() {
         skipping_errors(Compute_Curve);
         skipping_errors(Read_Model_Grid);
         Color_Mode = vbTrue;
+    } else {
+        // The model stored, the curve drawn is the grid's, not the one in memory before.
+        skipping_errors(Read_Model_Grid);
     }
     skipping_errors(Compute_Curve);
     Draw_Mode.clear();
     Superposed_Shown = 0;
     Saved = 0;
     idle_pointers();
+    return true;
 }
 
 void Ajuste_Button_Click() {
@@ -209,6 +226,10 @@ void Ajuste_Button_Click() {
         MsgBox(by_language(Maximum_Superposed_Text), vbExclamation, Prog_Title);
         return;
     }
+    // The fit starts from the window: rows typed are computed first, and a value the file cannot
+    // hold stops it at its box, before anything is fitted or written into the grid.
+    if (!Take_Window_Sounding(Window_Take::Compute))
+        return;
     if ((rho1 > 0 && h1 == 0) || Field_Data(2, 1).finite_num().value_or(0.0) == 0 ||
         Field_Data(2, 2).finite_num().value_or(0.0) == 0) {
         const std::string end = Fit_Data_End_Text(); // where the field data end, and why
@@ -243,6 +264,7 @@ void Ajuste_Button_Click() {
     Display_Model();
     Draw_Mode.clear();
     Superposed_Shown = 0;
+    Lift_Overlay_Guard();
     SEV.MousePointer(vbArrow);
     SEV.Bilog.MousePointer(vbCrosshair);
     SEV.SSTab1.Tab(0);

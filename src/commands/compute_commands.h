@@ -6,8 +6,12 @@ namespace ohmira {
 
 // The compute button: reads the model grid and draws the model curve.
 void Calcul_Button_Click();
-// Computes the current sounding again after the options changed.
-void Run_Calcul();
+// Computes the current sounding from the window (the compute button, and the Setup tab's OK
+// after the options changed); false when it was refused.
+bool Run_Calcul();
+// After the user's own compute or fit: the overlay keys may move through the store (superposition
+// off). A redraw, an open or the Setup tab's OK never lifts this guard.
+void Lift_Overlay_Guard();
 // The fit button: fits the model to the field curve and writes it back into the model grid.
 void Ajuste_Button_Click();
 // The hidden compute menu item.

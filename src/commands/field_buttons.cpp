@@ -15,6 +15,7 @@
 #include "editor/data_entry.h"
 #include "editor/field_grid.h"
 #include "editor/model_grid.h"
+#include "editor/window_sounding.h"
 #include "form/settings_values.h"
 #include "form/sev_form.h"
 #include "platform/dialog_host.h"
@@ -26,27 +27,8 @@
 
 namespace ohmira {
 
-namespace {
-
-// The text of a header box of the page; nothing when the window has no such box.
-void take_text(const char *box, std::string &into) {
-    if (auto *text = dynamic_cast<TextBox *>(SEV.control(box)))
-        into = text->Text();
-}
-
-void draw_model_curve() {
-    skipping_errors(Compute_Curve);
-    if (Draw_Model == 1)
-        skipping_errors(Draw_Model_Steps);
-    if (Draw_RMS == 1)
-        skipping_errors(Draw_Error_Curve);
-}
-
-} // namespace
-
 void Command1_Click() {
-    New_SEV();
-    skipping_errors(Set_Model_Editor_Captions);
+    Start_New_Sounding();
     SEV.BuildGrid.SetFocus();
     SEV.Computation.Default(true);
 }
@@ -152,6 +134,8 @@ void RecordButton_Click() {
 void lissbox_Click() {
     First_Key = 1;
     Shift_Compensation = SEV.lissbox.Value() == vbChecked ? 1 : 0;
+    // The compensation changes the resistivity of every row after a repeated spacing.
+    Mark_Every_Field_Row_Typed();
     skipping_errors(Compute_Field_Rows);
     skipping_errors(Draw_Bilog_Frame);
     if (SEV.SSTab1.Tab() == 0)
@@ -163,14 +147,8 @@ void SaveButton_Click() {
     First_Key = 1;
     grid.Redraw(false);
     const int row = grid.Row(), col = grid.Col();
-    take_text("Text18", Comment);
-    take_text("Text19", Graph_Title);
-    take_text("X_Texte1", X_Coord);
-    take_text("Y_Texte2", Y_Coord);
-    take_text("Z_Texte3", Z_Coord);
-    take_text("Azimtext", Azimuth);
-    // A last row typed without an arrow key counts too.
-    if (Take_Field_Grid() && Confirm_Save_Field_Data()) {
+    // The save takes the whole window, a last row typed without an arrow key too.
+    if (Take_Window_Sounding(Window_Take::Save) && Confirm_Save_Field_Data()) {
         // The grid keeps only the points saved.
         for (int i = std::max<int>(Nb_Points, 0) + 1; i <= Field_Grid_Rows; ++i)
             for (int c = 1; c <= 6; ++c)
@@ -207,28 +185,9 @@ bool Confirm_Save_Field_Data() {
 
 void ExitButton_Click() {
     First_Key = 1;
-    skipping_errors(Draw_Bilog_Frame);
-    Draw_Mode = "NORMAL";
-    const int curve_done = Curve_Done;
-    if (Superpose == 1) {
-        Misfit = 0.0;
-        Color_Mode = 0;
-        const int next_slot = Nb_Superposed + 1;
-        if (is_store_slot(next_slot) && Superposed_Models(next_slot, 1, 1).num() == 0)
-            store_model_in_slot(next_slot);
-        const int last = std::min(Nb_Superposed + Superposed_Shown, Store_Slots);
-        for (int s = 1; s <= last; ++s) {
-            // An empty slot has no curve to draw.
-            if (Superposed_Models(s, 1, 1).num() <= 0)
-                continue;
-            load_model_from_slot(s);
-            draw_model_curve();
-        }
-        Color_Mode = vbTrue;
-        load_model_from_slot(Superposed_Index + 1);
-    }
-    if (curve_done == 1)
-        draw_model_curve();
+    // The plot as the sounding stands: the stored models with superposition on, then the current
+    // one. Nothing of the sounding or of the overlay guard changes.
+    Redraw_Sounding_Plot();
     Draw_Mode.clear();
     SEV.Bilog.MousePointer(vbCrosshair);
 }

@@ -1,4 +1,5 @@
 #include "commands/model_editor.h"
+#include "commands/compute_commands.h"
 #include "commands/fit_command.h"
 #include "plot/forward_commands.h"
 
@@ -100,10 +101,15 @@ void set_up_model_editor() {
         entry.set(by_language(entry.text));
     }
     SEV.Caption(by_language(Model_Editor_Title));
-    for (int i = 1; i <= Model_Grid_Layers; ++i) {
-        Fixed_Param(i) = 0;
+    // A model typed and not yet taken stays in the grid with its marks.
+    if (Model_Grid_Changed) {
+        Show_Header_Texts();
+    } else {
+        for (int i = 1; i <= Model_Grid_Layers; ++i) {
+            Fixed_Param(i) = 0;
+        }
+        Display_Model();
     }
-    Display_Model();
     if (Draw_Mode == "AUTOMATIC") {
         Draw_Mode = "NORMAL";
         lecturemodèle();
@@ -111,6 +117,7 @@ void set_up_model_editor() {
         Compute_Curve();
         Fit_Model();
         Draw_Mode.clear();
+        Lift_Overlay_Guard();
         SEV.MousePointer(vbArrow);
     }
 }

@@ -1,9 +1,12 @@
 #include "commands/new_sounding.h"
 
+#include "commands/model_editor.h"
 #include "core/sounding.h"
 #include "editor/data_entry.h"
 #include "editor/field_grid.h"
 #include "editor/model_grid.h"
+#include "editor/window_sounding.h"
+#include "form/file_caption.h"
 #include "form/sev_form.h"
 #include "platform/runtime_error.h"
 #include "plot/loglog_plot.h"
@@ -46,25 +49,30 @@ void start_window_afresh() {
 } // namespace
 
 void New_SEV() {
+    const Window_Being_Replaced replacing;
     First_Key = 1;
+    // No save of the new sounding can name a file shown before it.
     File_Name.clear();
+    File_Path.clear();
+    Caption_File.clear();
     Curve_Done = 0;
     Field_Data.clear();
+    // No point is counted until the new rows are computed: a save before that writes none.
+    Nb_Points = 0;
     Model_Layers.clear();
-    X_Coord.clear();
-    Y_Coord.clear();
-    Z_Coord.clear();
-    Azimuth.clear();
+    for (auto *text :
+         {&X_Coord, &Y_Coord, &Z_Coord, &Azimuth, &Comment, &Graph_Title, &Data_Source})
+        text->clear();
     // The store's slots are emptied, its counters kept.
     Superposed_Models.clear();
     Superposed_Layers.clear();
     Nb_Layers = 0;
     Fresh_Load = vbTrue;
     Superpose = -1;
-    Comment.clear();
-    Graph_Title.clear();
     Field_Row_Typed.clear();
-    Caption_File.clear();
+    // Both grids show the new sounding, whatever was typed into them.
+    Field_Grid_Changed = false;
+    Model_Grid_Changed = false;
     clear_field_grid_values();
     skipping_errors(start_window_afresh);
     // The boxes of the sounding before would pass into this one at its first save.
@@ -73,16 +81,15 @@ void New_SEV() {
     skipping_errors(Draw_Bilog_Frame);
 }
 
-void NewFile_Click() {
-    File_Name.clear();
-    X_Coord.clear();
-    Y_Coord.clear();
-    Z_Coord.clear();
-    Azimuth.clear();
-    Field_Data.clear();
-    Model_Layers.clear();
-    Curve_Done = 0;
+void Start_New_Sounding() {
+    const Window_Being_Replaced replacing;
     New_SEV();
+    skipping_errors(Set_Model_Editor_Captions);
+    Show_Sounding_Name();
+}
+
+void NewFile_Click() {
+    Start_New_Sounding();
     SEV.SSTab1.Tab(1); // the "Print" tab; its click handler builds the sheet
 }
 

@@ -21,7 +21,7 @@ void Bak_M_Click() {
     dialog.FileName = "*.BAK";
     if (!dialog.ShowOpen())
         return;
-    File_Name = dialog.FileTitle;
+    // Renaming a backup changes no name of the sounding on screen: its saves go where they went.
     const std::string from = dialog.FileName;
     const std::string to = from.substr(0, from.size() >= 3 ? from.size() - 3 : 0) + "QD3";
     if (MsgBox("Rename " + from + " as " + to, vbOKCancel + vbQuestion, "Backup to QD3") == vbOK)

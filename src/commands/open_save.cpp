@@ -17,6 +17,7 @@
 #include "editor/data_entry.h"
 #include "editor/field_grid.h"
 #include "editor/model_grid.h"
+#include "editor/window_sounding.h"
 #include "form/sev_form.h"
 #include "platform/dialog_host.h"
 #include "platform/runtime_error.h"
@@ -52,16 +53,9 @@ constexpr std::array<Write_Error_Text, 4> write_error_texts{{
       "Recording File Error..."}},
 }};
 
-void show_write_error(int number) {
-    if (number == err::DeviceUnavailable)
-        number = err::PathNotFound; // the same message
-    const Write_Error_Text *chosen = &write_error_texts.back();
-    for (const auto &e : write_error_texts)
-        if (e.number == number) {
-            chosen = &e;
-            break;
-        }
-    MsgBox(by_language(chosen->text), vbExclamation, Prog_Title);
+// The box of a failed write names the file.
+void show_write_error(int number, const std::string &path) {
+    MsgBox(write_error_text(number) + "\n\r" + path, vbExclamation, Prog_Title);
 }
 
 std::string upper(std::string s) {
@@ -124,6 +118,18 @@ void open_recent_file(int k) {
 
 } // namespace
 
+std::string write_error_text(int number) {
+    if (number == err::DeviceUnavailable)
+        number = err::PathNotFound; // the same message
+    const Write_Error_Text *chosen = &write_error_texts.back();
+    for (const auto &e : write_error_texts)
+        if (e.number == number) {
+            chosen = &e;
+            break;
+        }
+    return by_language(chosen->text);
+}
+
 void show_recent_files() {
     MenuItem *items[] = {&SEV.F1_F, &SEV.F2_F, &SEV.F3_F, &SEV.F4_F, &SEV.F5_F};
     for (int k = 1; k <= 5; ++k)
@@ -154,6 +160,9 @@ namespace {
 bool read_by_extension() {
     const std::string ending = last_three(File_Name);
     if (ending == "SEV" || ending == "QDE") {
+        // These files carry a model of their own; none of the sounding before stays in it.
+        Model_Layers.clear();
+        Nb_Layers = 0;
         const bool ok = ending == "SEV" ? Load_SEV(File_Path) : Load_QDE(File_Path);
         if (!ok)
             return false;
@@ -188,14 +197,24 @@ void Show_Sounding() {
 }
 
 void Show_Model_And_Plot() {
-    skipping_errors(Display_Model);
+    // A model typed and not yet taken stays in the grid; the boxes show the sounding's texts.
+    if (Model_Grid_Changed)
+        skipping_errors(Show_Header_Texts);
+    else
+        skipping_errors(Display_Model);
     Redraw_Sounding_Plot();
     if (SEV.SSTab1.Tab() == 1)
         skipping_errors(display_print);
 }
 
+void Rebuild_Main_Page() {
+    Take_Window_Sounding(Window_Take::Rebuild);
+    Show_Sounding();
+}
+
 bool open_sounding_file(const std::string &file) {
     const std::string path = file; // file may be File_Path or a recent entry, both change below
+    const Window_Being_Replaced replacing;
     if (path.empty()) {
         show_select_file_message();
         return false;
@@ -211,9 +230,17 @@ bool open_sounding_file(const std::string &file) {
     File_Path = path;
     File_Name = name_part(File_Path);
     Chemin = without_name(File_Path, File_Name);
-    Field_Data.clear();
-    for (auto *text : {&X_Coord, &Y_Coord, &Z_Coord, &Azimuth, &Comment, &Graph_Title})
+    // The file is read into an empty record: a text or point it lacks is none, and neither the
+    // half array nor the shift compensation stays from the sounding before. (The QD3 reader
+    // first stores the model in memory for superposition, then reads the file's.)
+    for (auto *text :
+         {&Comment, &Data_Source, &Graph_Title, &X_Coord, &Y_Coord, &Z_Coord, &Azimuth})
         text->clear();
+    Field_Data.clear();
+    Nb_Points = 0;
+    Layer_Altitude.clear();
+    Array_Factor = 1;
+    Shift_Compensation = 0;
     Plot_Empty = 0;
     Curve_Valid = 0;
     SEV.Bilog.MousePointer(vbArrow);
@@ -227,14 +254,14 @@ bool open_sounding_file(const std::string &file) {
         return false;
     }
     add_recent_file(path);
-    // The caption and the status box name the file read.
     Caption_File = path;
-    SEV.Text1.Text(name_part(path));
     Field_Row_Typed.clear();
     // The curve of the sounding before is no curve of this one.
     Curve.clear();
     Curve_Last = 0;
     Fixed_Param.clear();
+    // Both grids show the file from here on, whatever was typed into them before.
+    Model_Grid_Changed = false;
 
     skipping_errors([] { Find_Max_AB2(Max_AB2); });
     Draw_Mode = "NORMAL";
@@ -245,19 +272,23 @@ bool open_sounding_file(const std::string &file) {
     }
     skipping_errors(Fill_Field_Grid);
     Show_Sounding();
-    Show_File_Caption();
+    // The caption and the status box name the file read.
+    Show_Sounding_Name();
     SEV.Bilog.MousePointer(vbCrosshair);
     return true;
 }
 
 void Show_Converted_Sounding(const std::string &written) {
+    const Window_Being_Replaced replacing;
     const std::string mode = Draw_Mode;
     if (!written.empty() && sounding_file_readable(written)) {
         open_sounding_file(written);
     } else {
         // The grid shows the sounding in memory only, nothing typed into the one before.
         skipping_errors(Fill_Field_Grid);
+        Model_Grid_Changed = false;
         Show_Sounding();
+        Show_Sounding_Name();
     }
     Draw_Mode = mode;
 }
@@ -291,19 +322,19 @@ void NFile_Click() {
     SEV.Grid1.SetFocus();
 }
 
-void Read_QD3() {
+bool Read_QD3() {
     Draw_Mode = "NORMAL";
     prepare_open_dialog();
     auto &dialog = SEV.CmDialog1;
     if (!dialog.ShowOpen())
-        return;
+        return false;
     if (!sounding_file_readable(dialog.FileName)) {
         show_file_read_error(dialog.FileName);
-        return;
+        return false;
     }
     SEV.Bilog.MousePointer(vbCrosshair);
     SEV.MousePointer(vbArrow);
-    open_sounding_file(dialog.FileName);
+    return open_sounding_file(dialog.FileName);
 }
 
 void F1_F_Click() {
@@ -322,7 +353,7 @@ void F5_F_Click() {
     open_recent_file(5);
 }
 
-bool Save_QD3(std::string &path) {
+bool Save_QD3(std::string &path, int *failure) {
     auto &dialog = SEV.CmDialog1;
     // Ends with the mode idle, whatever the way out.
     struct Idle_At_End {
@@ -376,7 +407,11 @@ bool Save_QD3(std::string &path) {
 
         const int error = Save_QD3_Writer ? Save_QD3_Writer(target) : write_qd3_file(target);
         if (error != 0) {
-            show_write_error(error);
+            if (failure) {
+                *failure = error;
+                return false;
+            }
+            show_write_error(error, target);
             // Batch work asks nothing, so a new attempt would fail the same way; a value the
             // layout cannot hold fails the same way whatever the name.
             if (Draw_Mode == "FICHIER" || error == err::Overflow)
@@ -387,7 +422,7 @@ bool Save_QD3(std::string &path) {
         File_Name = name;
         Chemin = folder;
         Caption_File = path;
-        Show_File_Caption();
+        Show_Sounding_Name();
         SEV.Bilog.MousePointer(vbCrosshair);
         add_recent_file(path);
         return true;
@@ -395,8 +430,7 @@ bool Save_QD3(std::string &path) {
 }
 
 void NRecord_Click() {
-    Take_Header_Boxes();
-    if (Take_Field_Grid())
+    if (Take_Window_Sounding(Window_Take::Save))
         Save_QD3(File_Path);
 }
 
@@ -404,10 +438,8 @@ void Record_Button_Click() {
     auto &grid = SEV.Grid1;
     const int row = grid.Row();
     const int col = grid.Col();
-    // A model value the file cannot hold stops the save at its box: nothing is written.
-    bool model_read = false;
-    skipping_errors([&] { model_read = lecturemodèle(); });
-    if (model_read && Take_Field_Grid())
+    // A value the file cannot hold stops the save at its box: nothing is written.
+    if (Take_Window_Sounding(Window_Take::Save))
         Save_QD3(File_Path);
     skipping_errors([&] {
         grid.Row(row);

@@ -11,21 +11,31 @@ void Open_Sounding();
 // Opens path as the current sounding. The file is read whole first: when it is no sounding the
 // read-error box is shown and the sounding, names, caption and recent list stay as they were.
 bool open_sounding_file(const std::string &path);
-// Shows the current sounding in the window: data page and caption, model grid and header boxes,
-// plot frame, points and model curve, and the sheet when the Print tab is shown.
+// The one showing of the sounding: the window filled from memory (data page and caption, model
+// grid and header boxes, plot with its curves, the sheet when the Print tab is shown). A grid
+// holding typing the sounding lacks is left as it is; nothing of the sounding or of the overlay
+// guard changes.
 void Show_Sounding();
 // The same without the data page: model grid and header boxes, plot and sheet.
 void Show_Model_And_Plot();
+// A rebuild of the main page (another tab and back, the Setup tab's OK): what was typed is taken
+// into the sounding first, then the page is shown from it; a typed cell is never thrown away.
+void Rebuild_Main_Page();
 // After a conversion: the window shows the sounding of the file written last, read back from
 // it, so that the page, grids, boxes, plot and caption are those of File_Path; with no file
 // written (empty `written`), the sounding in memory.
 void Show_Converted_Sounding(const std::string &written);
 // The folder the file dialogs start in: the current file's, else Chemin.
 std::string dialog_folder();
-// Writes the current sounding as a QD3 file; true when a file was written.
-bool Save_QD3(std::string &path);
+// Writes the current sounding as a QD3 file; true when a file was written. Batch work, which
+// reports its whole run in one box, passes `failure`: a failed write leaves its error number
+// there instead of showing its box.
+bool Save_QD3(std::string &path, int *failure = nullptr);
+// The first line of the box of a failed write, by its error number, in the user's language.
+std::string write_error_text(int number);
 void NFile_Click();
-void Read_QD3();
+// The toolbar's open: true when a file was opened.
+bool Read_QD3();
 void NRecord_Click();
 void Record_Button_Click();
 void F1_F_Click();

@@ -25,7 +25,7 @@ bool read_instrument_file(const std::string &path, SoundingParser parse) {
     if (refuse_without_file_name())
         return false;
     const ImportedSounding s = parse_file(path, parse);
-    show_import_failure(s);
+    show_import_failure(s, path);
     if (!s.keep())
         return false;
     commit_import(s);
@@ -62,7 +62,7 @@ ImportedSounding parse_abem_ves(ListReader &in) {
         s.data_source = "";
         s.finish_ab2();
     } catch (const RuntimeError &e) {
-        s.error = e.number;
+        s.stop(e, in);
     }
     return s;
 }
@@ -102,7 +102,9 @@ ImportedSounding parse_sas1000_amp(ListReader &in) {
         for (int k = 0; k < 3; ++k)
             line = in.line();
         const int code = CInt_or_throw(Val(Mid(line, 32, 2)));
+        const int code_line = in.line_number();
         const std::string type_text = Mid(in.line(), 32, 5);
+        const int type_line = in.line_number();
         const double u = Val(Mid(in.line(), 32, 10));
         for (int k = 0; k < 17; ++k)
             in.line();
@@ -112,10 +114,12 @@ ImportedSounding parse_sas1000_amp(ListReader &in) {
                                                            : AmpCoordinates::Other;
         if (n >= 1 && type == AmpCoordinates::Other) {
             s.refusal = "Coordinate types other than Index and XYZ:1 not supported";
+            s.detail = value_at_line(type_line, type_text);
             return s;
         }
         if (n >= 1 && code != 1 && code != 2 && code != 3 && code != 10) {
             s.refusal = "Array codes other than 1, 2, 3 and 10 not supported";
+            s.detail = value_at_line(code_line, std::to_string(code));
             return s;
         }
         // Items 1..9 of an Index row, 1..10 of an XYZ:1 row; the current, voltage and ρa follow
@@ -143,7 +147,7 @@ ImportedSounding parse_sas1000_amp(ListReader &in) {
         s.z_coord = z;
         s.finish_ab2();
     } catch (const RuntimeError &e) {
-        s.error = e.number;
+        s.stop(e, in);
     }
     return s;
 }

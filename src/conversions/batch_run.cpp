@@ -1,8 +1,12 @@
 #include "conversions/batch_run.h"
 
 #include "commands/open_save.h"
+#include "core/app_title.h"
+#include "core/language.h"
 #include "form/settings_values.h"
 #include "form/sev_form.h"
+#include "platform/dialog_host.h"
+#include "platform/files.h"
 #include "platform/runtime_error.h"
 #include "platform/screen.h"
 #include "platform/user_feedback.h"
@@ -53,7 +57,9 @@ void Conversion_Result::show() {
         Show_Model_And_Plot();
 }
 
-Batch_Run::Batch_Run() : niveau_(Niveau), saved_niveau_(Saved_Niveau) {
+Batch_Run::Batch_Run()
+    : niveau_(Niveau), saved_niveau_(Saved_Niveau), applied_(Applied_Array),
+      spacing_file_(Spacing_File), array_name_(SEV.Text4.Text()) {
     for (int n = 1; n <= 3; ++n) {
         if (array_option(n).Value()) {
             option_ = n;
@@ -85,9 +91,38 @@ void Batch_Run::finish() {
     }
     Niveau = niveau_;
     Saved_Niveau = saved_niveau_;
+    Applied_Array = applied_;
+    Spacing_File = spacing_file_;
+    SEV.Text4.Text(array_name_);
     Screen.MousePointer(vbDefault);
     result_.show();
     SEV.Bilog.MousePointer(vbCrosshair);
+    if (failure_ != 0) {
+        std::string names;
+        for (const std::string &name : written_)
+            names += (names.empty() ? "" : ", ") + name;
+        MsgBox(write_error_text(failure_) + "\n\r" + failed_path_ + "\n\r" +
+                   (names.empty() ? by_language("Aucun sondage enregistré",
+                                                "Ningún sondeo guardado", "No sounding written")
+                                  : by_language("Sondages enregistrés : ", "Sondeos guardados: ",
+                                                "Soundings written: ") +
+                                        names),
+               vbExclamation, Prog_Title);
+    }
+}
+
+bool Batch_Run::save(std::string &path) {
+    int failure = 0;
+    if (Save_QD3(path, &failure)) {
+        result_.written(path);
+        written_.push_back(name_of(path));
+        return true;
+    }
+    if (failure != 0) {
+        failure_ = failure;
+        failed_path_ = path;
+    }
+    return false;
 }
 
 void Batch_Run::next_sounding() {

@@ -4,8 +4,10 @@
 #include <cstdint>
 #include <string>
 #include <type_traits>
+#include <vector>
 
 #include "core/sounding.h"
+#include "form/applied_array.h"
 
 namespace ohmira {
 
@@ -49,9 +51,12 @@ public:
     // Before each sounding: lets the window repaint and shows the hourglass again (the automatic
     // model puts the arrow back).
     void next_sounding();
-    void written(const std::string &path) { result_.written(path); }
-    // Puts the array option back, then shows the result under it; the destructor does it when
-    // the command has not.
+    // Saves the current sounding to path without asking; true when written. A failed write ends
+    // the run: the one box of its end names the file and the soundings written before it.
+    bool save(std::string &path);
+    bool write_failed() const { return failure_ != 0; }
+    // Puts the array option back, then shows the result under it, then the box of a failed
+    // write; the destructor does it when the command has not.
     void finish();
 
 private:
@@ -59,6 +64,14 @@ private:
     int option_ = 0; // 1..3: the array option on at the start, 0 none
     std::string niveau_;
     std::string saved_niveau_;
+    // The array applied at the start, its spacing table and name: a conversion of Wenner lines
+    // applies Wenner while it runs.
+    Array_Type applied_;
+    std::string spacing_file_;
+    std::string array_name_;
+    std::vector<std::string> written_; // names of the files written
+    int failure_ = 0;                  // error number of the write that failed
+    std::string failed_path_;
     bool finished_ = false;
 };
 

@@ -56,7 +56,7 @@ ImportedSounding parse_geotrade_gtr(ListReader &in) {
         s.comment = s.data_source = s.x_coord = s.y_coord = s.z_coord = "";
         s.finish_ab2();
     } catch (const RuntimeError &e) {
-        s.error = e.number;
+        s.stop(e, in);
     }
     return s;
 }
@@ -92,7 +92,7 @@ ImportedSounding parse_pasi_txt(ListReader &in) {
         // AB/2 is not tracked: the exponent of the start value, 0.
         s.finish_ab2();
     } catch (const RuntimeError &e) {
-        s.error = e.number;
+        s.stop(e, in);
     }
     return s;
 }
@@ -131,7 +131,7 @@ bool Read_PASI_TXT(std::string &path, const std::vector<FieldRow> &spacing_table
     if (refuse_without_file_name())
         return false;
     ImportedSounding s = parse_file(path, parse_pasi_txt);
-    show_import_failure(s);
+    show_import_failure(s, path);
     if (!s.keep())
         return false;
     s.comment = pasi_comment(path);
@@ -170,8 +170,8 @@ void PASI_Click() {
             SEV.Bilog.MousePointer(vbCrosshair);
             return;
         }
+        // The caption keeps naming the sounding on screen, not the spacing table.
         Spacing_File = SEV.CmDialog1.FileName;
-        SEV.Caption(Prog_Title + " [" + Spacing_File + "]");
         SEV.Bilog.MousePointer(vbCrosshair);
         if (!load_spacing_table(table)) {
             MsgBox(Lang_French    ? "Le fichier " + f + " est inutilisable...."

@@ -4,9 +4,9 @@
 #include "conversions/abem_sas_readers.h"
 #include "conversions/geotrade_pasi_readers.h"
 #include "conversions/imported_sounding.h"
-#include "conversions/list_reader.h"
 #include "core/older_files.h"
 #include "core/sounding.h"
+#include "editor/model_grid.h"
 #include "form/sev_form.h"
 #include "platform/files.h"
 #include "platform/runtime_error.h"
@@ -15,9 +15,9 @@ namespace ohmira {
 
 // The filter texts are single descriptions without a pattern; the proposed name lists the files.
 const std::array<ImportMember, 3> import_members = {{
-    {&ShellControls::Geotrade, "Fichier Ohmira *.GTR    ", "*.GTR", Read_Geotrade_GTR},
-    {&ShellControls::NAbem, "Fichier Ohmira *.VES", "*.VES", Read_ABEM_VES},
-    {&ShellControls::SAS1000, "Fichier Ohmira *.amp", "*.amp", Read_SAS1000_AMP},
+    {&AppControls::Geotrade, "Fichier Ohmira *.GTR    ", "*.GTR", Read_Geotrade_GTR},
+    {&AppControls::NAbem, "Fichier Ohmira *.VES", "*.VES", Read_ABEM_VES},
+    {&AppControls::SAS1000, "Fichier Ohmira *.amp", "*.amp", Read_SAS1000_AMP},
 }};
 
 bool choose_import_file(const std::string &filter, const std::string &title,
@@ -33,6 +33,9 @@ bool choose_import_file(const std::string &filter, const std::string &title,
 
 void save_import() {
     File_Path = qd3_path_beside(File_Path);
+    // The model as the model grid shows it (depths from the thicknesses, rounded to the Setup
+    // tab's decimals): the file written, the window and the editor's next save then agree.
+    Display_Model();
     bool saved = false;
     try {
         saved = Save_QD3(File_Path);
@@ -82,17 +85,15 @@ void Import_QDE_File() {
     SEV.Bilog.MousePointer(vbHourglass);
     Draw_Mode = "NORMAL";
     import_chosen_file("Fichier Ohmira *.QDE", "*.QDE", [](std::string &path) {
-        // The QDE reader reads into the sounding itself: check first that the file is one it
-        // can read without waiting on it.
-        try {
-            ListReader::open(path);
-        } catch (const RuntimeError &) {
-            show_import_read_error();
+        // The QDE reader reads into the sounding itself: a file it refuses (its box shown) puts
+        // the sounding back as it was, and nothing is saved.
+        const Sounding_Record before = current_sounding();
+        clear_sounding_contents();
+        if (!Load_QDE(path)) {
+            restore_sounding(before);
             return false;
         }
         Chemin = folder_of(path);
-        clear_sounding_contents();
-        Load_QDE(path);
         return true;
     });
     SEV.Bilog.MousePointer(vbCrosshair);

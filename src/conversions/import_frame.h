@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "form/shell_controls.h"
+#include "form/app_controls.h"
 #include "platform/menu.h"
 
 namespace ohmira {
@@ -15,7 +15,7 @@ using ImportReader = std::function<bool(std::string &path)>;
 
 // One member of the frame: its menu item, the dialog's filter and proposed name, its reader.
 struct ImportMember {
-    MenuItem ShellControls::*menu;
+    MenuItem AppControls::*menu;
     const char *filter;
     const char *file_name;
     bool (*reader)(std::string &path);

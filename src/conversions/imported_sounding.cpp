@@ -1,4 +1,5 @@
 #include "conversions/imported_sounding.h"
+#include "form/applied_array.h"
 
 #include <cmath>
 
@@ -6,6 +7,7 @@
 #include "conversions/list_reader.h"
 #include "core/app_title.h"
 #include "core/language.h"
+#include "core/older_files.h"
 #include "core/qd3_limits.h"
 #include "core/sounding.h"
 #include "form/sev_form.h"
@@ -77,34 +79,51 @@ ImportedSounding parse_file(const std::string &path, SoundingParser parse) {
     }
 }
 
-void show_import_read_error(const std::string &value) {
-    MsgBox(std::string(by_language("Erreur lors de la lecture du fichier...",
-                                   "Error de lectura fichero ...", "Reading File Error ...")) +
-               (value.empty() ? "" : "\n\r" + value),
-           vbExclamation, Prog_Title);
+void ImportedSounding::stop(const RuntimeError &e, const ListReader &in) {
+    error = e.number;
+    if (!beyond_file.empty())
+        detail = value_at_line(in.line_number(), beyond_file);
 }
 
-void show_import_failure(const ImportedSounding &s) {
-    const std::string refused = s.beyond_file.empty() ? "" : "\n\r" + s.beyond_file;
+std::string line_place(int line) {
+    return by_language("ligne ", "línea ", "line ") + std::to_string(line);
+}
+
+std::string value_at(const std::string &place, const std::string &value) {
+    return place + by_language(" : ", ": ", ": ") +
+           (value.empty() ? std::string(by_language("(vide)", "(vacío)", "(empty)")) : value);
+}
+
+std::string value_at_line(int line, const std::string &value) {
+    return value_at(line_place(line), value);
+}
+
+namespace {
+
+std::string read_error_text(const std::string &path, const std::string &detail) {
+    return std::string(by_language("Erreur lors de la lecture du fichier...",
+                                   "Error de lectura fichero ...", "Reading File Error ...")) +
+           "\n\r" + path + (detail.empty() ? "" : "\n\r" + detail);
+}
+
+} // namespace
+
+void show_import_read_error(const std::string &path, const std::string &detail) {
+    MsgBox(read_error_text(path, detail), vbExclamation, Prog_Title);
+}
+
+void show_import_failure(const ImportedSounding &s, const std::string &path) {
     if (!s.refusal.empty()) {
-        MsgBox(s.refusal);
+        MsgBox(s.refusal + "\n\r" + path + (s.detail.empty() ? "" : "\n\r" + s.detail));
     } else if (s.error != 0 && !s.rows.empty()) {
         // Part of the file is kept: the box says how much ("51 of 58"), and the save that
         // follows proposes No first.
-        const int kept_rows = static_cast<int>(s.rows.size());
-        const std::string kept =
-            std::to_string(kept_rows) +
-            (s.rows_in_file > kept_rows
-                 ? by_language(" sur ", " de ", " of ") + std::to_string(s.rows_in_file)
-                 : std::string());
-        MsgBox(std::string(by_language("Erreur lors de la lecture du fichier...",
-                                       "Error de lectura fichero ...", "Reading File Error ...")) +
-                   refused + "\n\r" + kept +
-                   by_language(" points gardés", " puntos guardados", " points kept"),
+        MsgBox(read_error_text(path, s.detail) + "\n\r" +
+                   points_kept_text(static_cast<int>(s.rows.size()), s.rows_in_file),
                vbExclamation, Prog_Title);
         Save_Question_Default_No = true;
     } else if (s.error != 0) {
-        show_import_read_error(s.beyond_file);
+        show_import_read_error(path, s.detail);
     }
 }
 
@@ -125,6 +144,7 @@ void commit_import(const ImportedSounding &s, const std::vector<FieldRow> *base)
     for (std::size_t j = 0; j < s.layers.size(); ++j)
         for (int r = 1; r <= 3; ++r)
             Model_Layers(r, static_cast<int>(j) + 1) = s.layers[j][r];
+    end_model_at_twentieth_layer();
 
     const std::pair<const std::optional<std::string> *, std::string *> texts[] = {
         {&s.comment, &Comment},
@@ -138,7 +158,7 @@ void commit_import(const ImportedSounding &s, const std::vector<FieldRow> *base)
     Max_AB2 = s.max_ab2;
 
     if (s.select_schlumberger)
-        SEV.Option1.Value(true);
+        Apply_Array(Array_Type::Schlumberger);
 }
 
 std::string Mid(std::string_view text, int start, int length) {

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/runtime_error.h"
 #include "platform/variant.h"
 
 namespace ohmira {
@@ -32,9 +33,12 @@ struct ImportedSounding {
     std::int16_t max_ab2 = 1;
     bool select_schlumberger = false; // the file names the Schlumberger array (PASI)
     int error = 0;                    // run-time error number that stopped the read; 0: read whole
-    std::string refusal;              // text of the box of a file refused as a whole
+    std::string refusal;              // first line of the box of a file refused as a whole
     std::string beyond_file; // text of a value the QD3 layout cannot hold, which stopped the read
-    int rows_in_file = 0;    // the points the file declares or holds, when the reader knows them
+    // What the box names under the file: the value refused or beyond the layout, and the line
+    // that holds it ("line 9: XYZ:9").
+    std::string detail;
+    int rows_in_file = 0; // the points the file declares or holds, when the reader knows them
 
     // Appends a row, refused beyond the 51 rows of the field table (error 9) or when a value
     // computed from the file left the range of numbers or of the QD3 layout (error 6, the value
@@ -45,6 +49,9 @@ struct ImportedSounding {
     // bits, the spacing kept in beyond_file), then its decimal exponent at the end of the read.
     void track_ab2(double ab2);
     void finish_ab2();
+    // The read stopped by `e`: its number kept, and a value beyond the layout named with the
+    // line of `in` where it stands.
+    void stop(const RuntimeError &e, const ListReader &in);
     // Something to keep: a file read whole, or the rows read before an error.
     bool keep() const { return refusal.empty() && (error == 0 || !rows.empty()); }
 };
@@ -55,11 +62,18 @@ using SoundingParser = ImportedSounding (*)(ListReader &);
 // `error`, with what was read before it.
 ImportedSounding parse_file(const std::string &path, SoundingParser parse);
 
-// Shows the box of a failed read: the refusal's text, or the read error.
-void show_import_failure(const ImportedSounding &s);
+// Shows the box of a failed read of path: the refusal's text, or the read error; the file under
+// it, then what the read stopped at and how many points were kept.
+void show_import_failure(const ImportedSounding &s, const std::string &path);
 
-// The read-error box of the import readers; a value the QD3 layout cannot hold is named under it.
-void show_import_read_error(const std::string &value = {});
+// The read-error box of the import readers: the file under it, then `detail` when there is one.
+void show_import_read_error(const std::string &path, const std::string &detail = {});
+
+// Where a value stands in a file, as a box names it: "line 9".
+std::string line_place(int line);
+// A value and its place, as a box names them: "line 9: XYZ:9"; an empty value reads "(empty)".
+std::string value_at(const std::string &place, const std::string &value);
+std::string value_at_line(int line, const std::string &value);
 
 // Into the current sounding: Field_Data erased (or set to `base`, the spacing table of a PASI
 // import) and the rows written over it, Model_Layers erased and the layers written, Nb_Points the

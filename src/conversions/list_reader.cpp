@@ -1,5 +1,6 @@
 #include "conversions/list_reader.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <limits>
@@ -73,17 +74,31 @@ ListReader::ListReader(std::string bytes) : data_(std::move(bytes)) {
     // Ctrl+Z ends the text of old DOS files.
     if (const auto z = data_.find('\x1a'); z != std::string::npos)
         data_.resize(z);
+    // Found once, so that telling the end costs nothing however many blank lines come before it.
+    content_end_ = data_.size();
+    while (content_end_ > 0 &&
+           (is_blank(data_[content_end_ - 1]) || is_line_end(data_[content_end_ - 1])))
+        --content_end_;
 }
 
 bool ListReader::at_end() const {
-    for (auto i = pos_; i < data_.size(); ++i)
-        if (!is_blank(data_[i]) && !is_line_end(data_[i]))
-            return false;
-    return true;
+    return pos_ >= content_end_;
 }
 
 bool ListReader::eof() const {
     return at_end();
+}
+
+int ListReader::line_number() const {
+    // Counted on from where the last call stopped: the reader only moves forward.
+    const auto end = std::min(item_start_, data_.size());
+    for (; counted_to_ < end; ++counted_to_) {
+        const char c = data_[counted_to_];
+        if (c == '\n' ||
+            (c == '\r' && (counted_to_ + 1 >= data_.size() || data_[counted_to_ + 1] != '\n')))
+            ++line_;
+    }
+    return line_;
 }
 
 void ListReader::skip_blanks() {
@@ -124,6 +139,7 @@ std::string ListReader::text() {
     if (at_end())
         throw RuntimeError(err::InputPastEnd);
     skip_blanks();
+    item_start_ = pos_;
     if (data_[pos_] == '"')
         return cp1252_to_utf8(quoted());
     const auto start = pos_;
@@ -144,6 +160,7 @@ std::string ListReader::number_token() {
         throw RuntimeError(err::InputPastEnd);
     while (is_blank(data_[pos_]) || is_line_end(data_[pos_]))
         ++pos_;
+    item_start_ = pos_;
     if (data_[pos_] == '"')
         return quoted();
     const auto start = pos_;
@@ -187,6 +204,7 @@ std::string ListReader::line() {
     if (at_end())
         throw RuntimeError(err::InputPastEnd);
     const auto start = pos_;
+    item_start_ = pos_;
     while (pos_ < data_.size() && !is_line_end(data_[pos_]))
         ++pos_;
     std::string text = data_.substr(start, pos_ - start);

@@ -49,6 +49,9 @@ public:
 
     // Nothing left but blanks and line ends.
     bool eof() const;
+    // The line of the file (from 1) that holds the item or line read last, for a box that
+    // names where a value stands.
+    int line_number() const;
 
 private:
     bool at_end() const;
@@ -60,6 +63,10 @@ private:
 
     std::string data_;
     std::size_t pos_ = 0;
+    std::size_t content_end_ = 0;        // after the last character that is no blank or line end
+    std::size_t item_start_ = 0;         // where the item or line read last begins
+    mutable std::size_t counted_to_ = 0; // line ends counted before this position
+    mutable int line_ = 1;               // the line at counted_to_
 };
 
 } // namespace ohmira

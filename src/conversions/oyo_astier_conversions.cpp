@@ -1,8 +1,8 @@
 #include "conversions/oyo_astier_conversions.h"
+#include "form/applied_array.h"
 
 #include <array>
 #include <cmath>
-#include <optional>
 #include <string>
 #include <utility>
 
@@ -67,6 +67,19 @@ std::string quoted_safe(std::string text) {
     return text;
 }
 
+// Every value of the QD3 lines must fit before the sounding is touched: a point with one that
+// does not stops the read, the value named with its line.
+void add_point(ConvertedFile &f, const ConversionPoint &p, const ListReader &in) {
+    const std::pair<int, double> values[] = {
+        {1, p.ab2}, {2, p.rho}, {3, p.mn2}, {4, p.voltage}, {6, p.current}};
+    for (const auto &[column, v] : values)
+        if (!qd3_point_value_fits(column, v)) {
+            f.detail = value_at_line(in.line_number(), number_text(v));
+            throw RuntimeError(err::Overflow);
+        }
+    f.points.push_back(p);
+}
+
 float rounded(double value) {
     const auto item = static_cast<float>(round_half_even(value));
     if (!std::isfinite(item))
@@ -82,6 +95,7 @@ ConvertedFile parse_oyo_csv(ListReader &in) {
         skip_lines(in, 4);
         in.text();
         const std::string mode = in.text();
+        const int mode_line = in.line_number();
         skip_lines(in, 4);
         in.text();
         const std::string array_name = in.text();
@@ -90,6 +104,7 @@ ConvertedFile parse_oyo_csv(ListReader &in) {
         skip_lines(in, 3);
         if (mode != "Resistivity") {
             f.refusal = "Only resistivity mode";
+            f.detail = value_at_line(mode_line, mode);
             return f;
         }
         const int n = checked_count(count);
@@ -105,7 +120,7 @@ ConvertedFile parse_oyo_csv(ListReader &in) {
             p.rho = in.number();
             for (int k = 8; k <= 13; ++k)
                 in.text();
-            f.points.push_back(p);
+            add_point(f, p, in);
         }
     } catch (const RuntimeError &e) {
         f.error = e.number;
@@ -126,7 +141,7 @@ ConvertedFile parse_astier_dat(ListReader &in) {
             ConversionPoint p;
             p.ab2 = in.number();
             p.rho = in.number();
-            f.points.push_back(p);
+            add_point(f, p, in);
         }
         f.texts[0] = "Profil " + t1 + " SEV No " + t2;
         f.texts[2] = "2";
@@ -159,19 +174,6 @@ int write_converted_qd3(const std::string &path, const ConvertedFile &file) {
 
 namespace {
 
-// Every value of the QD3 lines must fit before the sounding is touched: the text of the first
-// value that does not, named in the read-error box.
-std::optional<std::string> value_beyond_file(const ConvertedFile &file) {
-    for (const auto &p : file.points) {
-        const std::pair<int, double> values[] = {
-            {1, p.ab2}, {2, p.rho}, {3, p.mn2}, {4, p.voltage}, {6, p.current}};
-        for (const auto &[column, v] : values)
-            if (!qd3_point_value_fits(column, v))
-                return number_text(v);
-    }
-    return std::nullopt;
-}
-
 struct ConversionCommand {
     const char *filter;
     const char *title;
@@ -194,22 +196,20 @@ void run_conversion(const ConversionCommand &command) {
     } catch (const RuntimeError &e) {
         file.error = e.number;
     }
-    const auto beyond = file.error == 0 ? value_beyond_file(file) : std::nullopt;
     if (!file.refusal.empty()) {
-        MsgBox(file.refusal);
-    } else if (file.error != 0 || beyond) {
-        show_import_read_error(beyond.value_or(""));
+        MsgBox(file.refusal + "\n\r" + input + "\n\r" + file.detail);
+    } else if (file.error != 0) {
+        show_import_read_error(input, file.detail);
     } else if (const std::string output = qd3_path_beside(input);
                const int failure = write_converted_qd3(output, file)) {
         // Nothing was written: the sounding, its names and the array stay as they were.
-        MsgBox(error_description(failure), vbExclamation, Prog_Title);
+        MsgBox(error_description(failure) + "\n\r" + output, vbExclamation, Prog_Title);
     } else {
         if (file.array) {
-            const ArraySetting &a = oyo_arrays[static_cast<std::size_t>(*file.array)];
-            OptionButton *options[] = {&SEV.Option1, &SEV.Option2, &SEV.Option3};
-            options[static_cast<std::size_t>(*file.array)]->Value(true);
-            SEV.Text4.Text(a.caption);
-            Niveau = a.niveau;
+            // The file's array applies, as with the Setup tab's OK (option, name, code).
+            constexpr Array_Type arrays[] = {Array_Type::Schlumberger, Array_Type::Dipole,
+                                             Array_Type::Wenner};
+            Apply_Array(arrays[static_cast<std::size_t>(*file.array)]);
         }
         if (open_sounding_file(output)) {
             Load_build();

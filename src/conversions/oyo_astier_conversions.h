@@ -26,6 +26,9 @@ struct ConvertedFile {
     std::optional<OyoArray> array; // OYO: the array the file names
     std::string refusal;           // box of a file in another survey mode
     int error = 0;                 // run-time error number of a file not read whole
+    // What the box names under the file: the value refused or beyond the QD3 layout, and the
+    // line that holds it.
+    std::string detail;
 };
 
 // OYO: four lines; (-, survey mode); four lines; (-, array name); (-, N); three lines; N rows of

@@ -46,7 +46,8 @@ constexpr Language_Text Other_Write_Error = {"Erreur lors de l'enregistrement du
                                              "Error al salvar fichero...",
                                              "Recording File Error..."};
 
-const char *write_error_text(int number) {
+// The QXL export's own texts of a failed write (their Spanish differs from the sounding save's).
+const char *qxl_write_error_text(int number) {
     for (const Write_Error_Text &e : Write_Errors) {
         if (e.number == number) {
             return by_language(e.text);
@@ -209,10 +210,11 @@ void xlsave_Click() {
             close_all_files();
             QXL_Lines.clear();
             Draw_Mode.clear();
-            MsgBox(write_error_text(e.number), vbExclamation, Prog_Title);
+            MsgBox(qxl_write_error_text(e.number) + std::string("\n\r") + QXL_Path, vbExclamation,
+                   Prog_Title);
             continue;
         }
-        SEV.Caption(Prog_Title + " [" + File_Path + "]");
+        // The caption keeps naming the sounding on screen, not the export.
         SEV.Bilog.MousePointer(vbCrosshair);
         Draw_Mode.clear();
         return;

@@ -1,6 +1,7 @@
 #include "conversions/res2dinv.h"
 #include "commands/auto_model_commands.h"
 #include "commands/fit_command.h"
+#include "form/applied_array.h"
 #include "plot/forward_commands.h"
 
 #include <algorithm>
@@ -8,6 +9,7 @@
 
 #include "commands/open_save.h"
 #include "conversions/batch_run.h"
+#include "conversions/imported_sounding.h"
 #include "conversions/list_reader.h"
 #include "core/app_title.h"
 #include "core/auto_model.h"
@@ -54,35 +56,38 @@ std::string coordinate_text(double origin, double offset) {
 R2DI_Line read_res2dinv_file(const std::string &path) {
     R2DI_Line line;
     ListReader in = ListReader::open(path);
+    const auto refused = [&](R2DI_Refusal why, int value) {
+        line.refusal = why;
+        line.refused_value = value_at_line(in.line_number(), std::to_string(value));
+        return line;
+    };
     line.title = in.text();
     line.unit = in.single();
     const std::int16_t type = in.integer();
     if (type != 1 && type != 4 && type != 5) {
-        line.refusal = R2DI_Refusal::not_wenner;
-        return line;
+        return refused(R2DI_Refusal::not_wenner, type);
     }
     const std::int16_t n = in.integer();
     if (n > R2DI_Max_Data) {
-        line.refusal = R2DI_Refusal::too_many_data;
-        return line;
+        return refused(R2DI_Refusal::too_many_data, n);
     }
     line.location_flag = in.integer();
     if (line.location_flag != 0 && line.location_flag != 1) {
-        line.refusal = R2DI_Refusal::location_flag;
-        return line;
+        return refused(R2DI_Refusal::location_flag, line.location_flag);
     }
-    if (in.integer() >= 1) {
-        line.refusal = R2DI_Refusal::ip_survey;
-        return line;
+    if (const std::int16_t ip = in.integer(); ip >= 1) {
+        return refused(R2DI_Refusal::ip_survey, ip);
     }
     for (int i = 1; i <= n; ++i) {
         R2DI_Datum d;
         const double x = in.number();
         d.a = in.number();
         d.rho = in.number();
-        // Soundings average these: one the QD3 file cannot hold stops the read, named.
-        if (!qd3_point_value_fits(2, d.rho))
-            throw ValueBeyondFile(number_text(d.rho));
+        // The levels' spacings and the means of the resistivities go into the soundings' files:
+        // one these cannot hold stops the read, named with its line.
+        for (const auto &[column, v] : {std::pair{1, d.a}, std::pair{2, d.rho}})
+            if (!qd3_point_value_fits(column, v))
+                throw ValueBeyondFile(value_at_line(in.line_number(), number_text(v)));
         d.x = line.location_flag == 0 ? x + Spread_Centre * d.a : x;
         line.data.push_back(d);
     }
@@ -226,8 +231,9 @@ void R2DI_par_Command1_Click() {
 
 namespace {
 
-void refuse(const char *text) {
-    MsgBox(text, vbExclamation, Prog_Title);
+// The box of a refused data file: its first line, the file, the value and its line.
+void refuse(const std::string &text, const std::string &path, const R2DI_Line &line) {
+    MsgBox(text + "\n\r" + path + "\n\r" + line.refused_value, vbExclamation, Prog_Title);
 }
 
 std::string location_flag_text(std::int16_t flag) {
@@ -238,9 +244,8 @@ std::string location_flag_text(std::int16_t flag) {
 // Steps after the file is read: the dialog, then one sounding after the other. Throws
 // RuntimeError where the line cannot be cut or a sounding cannot be stored.
 void convert_line(const R2DI_Line &line, Batch_Run &run) {
-    Saved_Niveau = SEV.Option1.Value() ? "0" : SEV.Option2.Value() ? "1" : "2";
-    SEV.Option3.Value(true);
-    Niveau = "2";
+    Saved_Niveau = Schlumberger_Applied() ? "0" : Dipole_Applied() ? "1" : "2";
+    Apply_Array(Array_Type::Wenner);
     Data_Source.clear();
     Comment.clear();
     Y_Coord.clear();
@@ -293,9 +298,10 @@ void convert_line(const R2DI_Line &line, Batch_Run &run) {
         bring_model_within_qd3();
         Display_Model();
         std::string out = File_Path;
-        if (Save_QD3(out))
-            run.written(out);
+        const bool saved = run.save(out);
         Draw_Mode.clear();
+        if (!saved)
+            return; // a failed write ends the run, named in the box of its end
     }
 }
 
@@ -310,6 +316,7 @@ void RES2DINV_Click() {
     dlg.Filter = "Fichier RES2DINV (*.DAT)| *.DAT    ";
     dlg.DialogTitle = "RES2DINV File selection";
     dlg.FileName = "*.DAT";
+    std::string data_path; // the file an error of the command stops at
     try {
         if (!dlg.ShowOpen()) {
             Draw_Mode.clear(); // a cancel ends the command without a word
@@ -324,31 +331,34 @@ void RES2DINV_Click() {
             return;
         }
         close_all_files();
-        const R2DI_Line line = read_res2dinv_file(File_Path);
+        data_path = File_Path;
+        const R2DI_Line line = read_res2dinv_file(data_path);
         Graph_Title = line.title;
         switch (line.refusal) {
         case R2DI_Refusal::not_wenner:
-            refuse("Only for Wenner spread");
+            refuse("Only for Wenner spread", data_path, line);
             return;
         case R2DI_Refusal::too_many_data:
-            refuse("Max. 5000 mesures");
+            refuse("Max. 5000 mesures", data_path, line);
             return;
         case R2DI_Refusal::location_flag:
-            refuse(location_flag_text(line.location_flag).c_str());
+            refuse(location_flag_text(line.location_flag), data_path, line);
             return;
         case R2DI_Refusal::ip_survey:
-            refuse("Not for IP surveys");
+            refuse("Not for IP surveys", data_path, line);
             return;
         case R2DI_Refusal::none:
             break;
         }
         convert_line(line, run);
+        run.finish(); // the box of a failed write comes once the window shows the run's end
     } catch (const RuntimeError &e) {
         close_all_files();
         Draw_Mode.clear();
         const std::string value = refused_value_text(e);
-        MsgBox("Error during reading" + (value.empty() ? "" : "\n\r" + value), vbCritical,
-               Prog_Title);
+        MsgBox("Error during reading" + (data_path.empty() ? "" : "\n\r" + data_path) +
+                   (value.empty() ? "" : "\n\r" + value),
+               vbCritical, Prog_Title);
     }
 }
 

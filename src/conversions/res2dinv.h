@@ -39,6 +39,7 @@ struct R2DI_Line {
     std::string title;
     float unit = 0; // unit electrode spacing u
     R2DI_Refusal refusal = R2DI_Refusal::none;
+    std::string refused_value;      // the value refused and the line that holds it ("line 3: 7")
     std::int16_t location_flag = 0; // 0: x of the first electrode, 1: x of the spread's middle
     std::vector<R2DI_Datum> data;
 };
@@ -46,7 +47,8 @@ struct R2DI_Line {
 // Reads a data file: title, u, array type (1, 4 or 5), N (<= 5000), x-location flag (0: x is the
 // first electrode, moved to the spread's centre x + 1.5 a; 1: x is the centre), IP flag (<= 0),
 // then N triplets x, a, rho. A refusal stops the reading where it is found.
-// Throws RuntimeError when the file cannot be read to the end of its data.
+// Throws RuntimeError when the file cannot be read to the end of its data, ValueBeyondFile
+// naming a spacing or resistivity a QD3 file cannot hold and its line.
 R2DI_Line read_res2dinv_file(const std::string &path);
 
 struct R2DI_Sounding {

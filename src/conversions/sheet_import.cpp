@@ -7,6 +7,7 @@
 
 #include "commands/open_save.h"
 #include "conversions/batch_run.h"
+#include "conversions/imported_sounding.h"
 #include "conversions/list_reader.h"
 #include "conversions/res2dinv.h"
 #include "core/app_title.h"
@@ -63,10 +64,16 @@ int read_spread_file(const std::string &path) {
         const double spacing = in.number();
         // Max_AB2 takes the spacings: one beyond its 16 bits stops the read before it is kept.
         if (!CInt(spacing))
-            throw RuntimeError(err::Overflow);
+            throw ValueBeyondFile(value_at_line(in.line_number(), number_text(spacing)));
         Field_Data(s, 1) = spacing;
     }
     return s;
+}
+
+// The box of a line of the resistivity file that gives no sounding: its first line, then the
+// file and where in it.
+void refuse_line(const std::string &text, const std::string &file, const std::string &place) {
+    MsgBox(text + "\n\r" + file + "\n\r" + place, vbInformation, Prog_Title);
 }
 
 // A whole field that is a number above 0 ("1-2" and "5.5.5" are none).
@@ -79,8 +86,8 @@ bool positive_number(const std::string &text) {
     }
 }
 
-// One line of the resistivity file into the sounding and its file; true when saved.
-bool convert_line(const std::string &line, int spacings, const std::string &folder,
+// Line `number` of the resistivity file `file` into the sounding and its file; true when saved.
+bool convert_line(const std::string &line, int number, const std::string &file, int spacings,
                   Batch_Run &run) {
     const std::vector<std::string> fields = cut_sheet_fields(line);
     const int n = static_cast<int>(fields.size()) - 4;
@@ -91,28 +98,27 @@ bool convert_line(const std::string &line, int spacings, const std::string &fold
     // ("../x", "a/b", "" giving ".QD3") is refused for that line.
     const std::string &name = fields[0];
     if (name.empty() || name[0] == '.' || name.find_first_of("/\\") != std::string::npos) {
-        MsgBox("Sounding name refused: \"" + name + "\"", vbInformation, Prog_Title);
+        refuse_line("Sounding name refused: \"" + name + "\"", file, line_place(number));
         return false;
     }
-    Output_File = folder + name + ".QD3";
+    Output_File = folder_of(file) + name + ".QD3";
     if (n > spacings) {
-        MsgBox("Spread data missing for sounding " + name_of(Output_File), vbInformation,
-               Prog_Title);
+        refuse_line("Spread data missing for sounding " + name_of(Output_File), file,
+                    line_place(number));
         return false;
     }
-    // A resistivity that is no positive number would be saved as a point of nothing; an empty
-    // last field is the end of the line.
+    // A resistivity that is no positive number, or one the QD3 file cannot hold, is refused
+    // and named with its place; an empty last field is the end of the line.
     for (int p = 1; p <= n; ++p) {
         const std::string &text = fields[static_cast<std::size_t>(p) + 3];
-        if (!positive_number(text) && !(p == n && text.empty())) {
-            MsgBox("Resistivity data wrong for sounding " + name_of(Output_File), vbInformation,
-                   Prog_Title);
-            return false;
-        }
-        // One the QD3 file cannot hold is refused the same way, and named.
-        if (!text.empty() && !qd3_point_value_fits(2, Val(text))) {
-            MsgBox("Resistivity data wrong for sounding " + name_of(Output_File) + "\n\r" + text,
-                   vbInformation, Prog_Title);
+        if ((!positive_number(text) && !(p == n && text.empty())) ||
+            (!text.empty() && !qd3_point_value_fits(2, Val(text)))) {
+            refuse_line(
+                "Resistivity data wrong for sounding " + name_of(Output_File), file,
+                value_at(line_place(number) +
+                             by_language(", résistivité ", ", resistividad ", ", resistivity ") +
+                             std::to_string(p),
+                         text));
             return false;
         }
     }
@@ -138,7 +144,7 @@ bool convert_line(const std::string &line, int spacings, const std::string &fold
     Fit_Model();
     bring_model_within_qd3();
     Display_Model();
-    const bool saved = Save_QD3(Output_File);
+    const bool saved = run.save(Output_File);
     Draw_Mode.clear();
     return saved;
 }
@@ -171,6 +177,7 @@ std::vector<std::string> cut_sheet_fields(std::string_view line) {
 void Sheet_Click() {
     Batch_Run run;
     Draw_Mode = "FIELD";
+    std::string reading; // the file an error of the command stops at
     try {
         if (!choose_text_file("Spread data file selection")) {
             Draw_Mode.clear(); // a cancel ends the command without a word
@@ -182,6 +189,7 @@ void Sheet_Click() {
         }
         clear_sounding_contents(); // the soundings hold only what the two files give
         Max_AB2 = 1;
+        reading = File_Path;
         const int spacings = read_spread_file(File_Path);
         if (spacings > 0) {
             Max_AB2 = CInt_or_throw(Field_Data(spacings, 1).num());
@@ -199,22 +207,28 @@ void Sheet_Click() {
             return;
         }
         close_all_files();
-        const std::string folder = folder_of(File_Path);
-        ListReader in = ListReader::open(File_Path);
+        reading = File_Path;
+        ListReader in = ListReader::open(reading);
         R2DI_Count = 0;
-        while (!in.eof()) {
-            if (convert_line(in.line(), spacings, folder, run)) {
+        while (!in.eof() && !run.write_failed()) {
+            const std::string line = in.line();
+            if (convert_line(line, in.line_number(), reading, spacings, run))
                 ++R2DI_Count;
-                run.written(Output_File);
-            }
         }
+        // A failed write ended the run: the one box of its end names what was written.
+        const bool counted = !run.write_failed();
         run.finish();
-        MsgBox(Str(static_cast<double>(R2DI_Count)) + " soundings have been saved as *.QD3 files",
-               vbInformation, Prog_Title);
-    } catch (const RuntimeError &) {
+        if (counted)
+            MsgBox(Str(static_cast<double>(R2DI_Count)) +
+                       " soundings have been saved as *.QD3 files",
+                   vbInformation, Prog_Title);
+    } catch (const RuntimeError &e) {
         close_all_files();
         Draw_Mode.clear();
-        MsgBox("Error during reading", vbCritical, Prog_Title);
+        const std::string value = refused_value_text(e);
+        MsgBox("Error during reading" + (reading.empty() ? "" : "\n\r" + reading) +
+                   (value.empty() ? "" : "\n\r" + value),
+               vbCritical, Prog_Title);
     }
 }
 

@@ -6,9 +6,11 @@
 
 #include "commands/open_save.h"
 #include "conversions/batch_run.h"
+#include "conversions/imported_sounding.h"
 #include "conversions/list_reader.h"
 #include "core/app_title.h"
 #include "core/language.h"
+#include "core/qd3_limits.h"
 #include "core/sounding.h"
 #include "form/sev_form.h"
 #include "platform/dialog_host.h"
@@ -92,6 +94,7 @@ Syscal_File read_syscal_file(const std::string &path) {
             r.amperes = in.number();
             r.ab2 = in.number();
             r.mn2 = in.number();
+            r.line = in.line_number();
             if (r.volts > 0) {
                 file.records.push_back(std::move(r));
             }
@@ -116,21 +119,45 @@ std::vector<Syscal_Sounding> group_syscal_soundings(const std::vector<Syscal_Rec
     return soundings;
 }
 
+namespace {
+
+// A whole number of `value` × `scale`, or ValueBeyondFile naming `value`.
+double whole(double value, double scale = 1) {
+    const auto n = CLng(value * scale);
+    if (!n)
+        throw ValueBeyondFile(number_text(value));
+    return *n;
+}
+
+// A spacing cut down to two decimals, or ValueBeyondFile naming it.
+double cut_spacing(double value) {
+    const double cut = Int(value * 100) / 100;
+    if (!std::isfinite(cut))
+        throw ValueBeyondFile(number_text(value));
+    return cut;
+}
+
+} // namespace
+
 Syscal_Point syscal_point(const Syscal_Record &r) {
     Syscal_Point p;
-    p.mv = CLng_or_throw(r.volts * 1000);
-    p.ma = CLng_or_throw(r.amperes * 1000);
-    p.ab2 = Int(r.ab2 * 100) / 100;
-    p.mn2 = Int(r.mn2 * 100) / 100;
+    p.mv = whole(r.volts, 1000);
+    p.ma = whole(r.amperes, 1000);
+    p.ab2 = cut_spacing(r.ab2);
+    p.mn2 = cut_spacing(r.mn2);
     if (r.volts * r.amperes * r.ab2 * r.mn2 > 0) {
         const double k = Pi_Syscal * (r.ab2 - r.mn2) * (r.ab2 + r.mn2) / (2 * r.mn2);
-        p.k = k < 100 ? CInt_or_throw(k * 100) / 100.0 : CLng_or_throw(k);
-        if (r.volts * r.amperes > 0) {
-            p.rho = CLng_or_throw(p.k * r.volts / r.amperes);
+        if (k < 100) {
+            const auto hundredths = CInt(k * 100);
+            if (!hundredths)
+                throw ValueBeyondFile(number_text(k));
+            p.k = *hundredths / 100.0;
+        } else {
+            p.k = whole(k);
         }
-    }
-    if (!std::isfinite(p.ab2) || !std::isfinite(p.mn2)) {
-        throw RuntimeError(err::Overflow);
+        if (r.volts * r.amperes > 0) {
+            p.rho = whole(p.k * r.volts / r.amperes);
+        }
     }
     return p;
 }
@@ -156,13 +183,14 @@ void Syscal_Click() {
     // However it ends, the window shows the last file written or the sounding of before.
     Conversion_Result result;
     File_Name = dlg.FileTitle;
-    const std::string folder = folder_of(dlg.FileName);
+    const std::string input = dlg.FileName;
+    const std::string folder = folder_of(input);
     Nb_Points = 0;
     Syscal_File file;
     try {
         file = read_syscal_file(dlg.FileName);
     } catch (const RuntimeError &) {
-        MsgBox("Error during reading", vbCritical, Prog_Title);
+        MsgBox("Error during reading\n\r" + dlg.FileName, vbCritical, Prog_Title);
         SEV.Bilog.MousePointer(vbCrosshair);
         return;
     }
@@ -177,25 +205,37 @@ void Syscal_Click() {
     std::size_t written = 0;
     for (std::size_t k = 1; k <= soundings.size(); ++k) {
         const Syscal_Sounding &s = soundings[k - 1];
-        if (k > Syscal_Max_Soundings || s.records.size() > Syscal_Max_Points) {
-            MsgBox(by_language(Too_Many_Text), vbExclamation, Prog_Title);
+        // The box that stops the conversion names the file and the sounding.
+        const auto stop = [&](const Language_Text &text, const std::string &detail) {
+            MsgBox(std::string(by_language(text)) + "\n\r" + input + "\n\r" +
+                       by_language("sondage ", "sondeo ", "sounding ") + s.name + detail,
+                   vbExclamation, Prog_Title);
             SEV.Bilog.MousePointer(vbCrosshair);
+        };
+        if (k > Syscal_Max_Soundings) {
+            stop(Too_Many_Text, "");
+            return;
+        }
+        if (s.records.size() > Syscal_Max_Points) {
+            stop(Too_Many_Text, by_language(" : ", ": ", ": ") + std::to_string(s.records.size()) +
+                                    by_language(" points", " puntos", " points"));
             return;
         }
         std::vector<Syscal_Point> points;
         clear_sounding_contents(); // each sounding holds only what the file gives
         Max_AB2 = 1;
-        try {
-            for (const Syscal_Record &r : s.records) {
+        for (const Syscal_Record &r : s.records) {
+            try {
                 points.push_back(syscal_point(r));
-                if (r.ab2 > Max_AB2) {
-                    Max_AB2 = CInt_or_throw(r.ab2);
-                }
+                if (r.ab2 > Max_AB2 && !CInt(r.ab2))
+                    throw ValueBeyondFile(number_text(r.ab2));
+            } catch (const RuntimeError &e) {
+                stop(Value_Error_Text, ", " + value_at(line_place(r.line), refused_value_text(e)));
+                return;
             }
-        } catch (const RuntimeError &) {
-            MsgBox(by_language(Value_Error_Text), vbExclamation, Prog_Title);
-            SEV.Bilog.MousePointer(vbCrosshair);
-            return;
+            if (r.ab2 > Max_AB2) {
+                Max_AB2 = CInt_or_throw(r.ab2);
+            }
         }
         fill_field_data(points); // the plot shows the points in file order
         Draw_Mode = "NORMAL";

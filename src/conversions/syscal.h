@@ -18,6 +18,7 @@ struct Syscal_Record {
     double amperes = 0; // B
     double ab2 = 0;     // C
     double mn2 = 0;     // D
+    int line = 0;       // the line of the file that ends the record
 };
 
 struct Syscal_File {
@@ -44,7 +45,7 @@ struct Syscal_Point {
 
 // The point of a record: mV and mA, spacings cut to two decimals, the Schlumberger factor with
 // pi = 3.1416 (two decimals below 100, whole above) and the apparent resistivity (whole). Throws
-// RuntimeError 6 where a value does not fit its column.
+// ValueBeyondFile (error 6) naming the value that does not fit its column.
 Syscal_Point syscal_point(const Syscal_Record &r);
 
 // Sorts by increasing AB/2, then MN/2; equal points keep their order.

@@ -20,6 +20,7 @@ constexpr double Value_Floor = 0.001;
 constexpr double Value_Ceiling = 160000;
 constexpr double Value_Reset = 150000;
 constexpr double Thin_Layer = 0.01;
+constexpr double Smallest_Filed_Resistivity = 0.01;
 
 std::optional<double> number_of(const Variant &v) {
     return v.finite_num();
@@ -87,6 +88,15 @@ void remove_layer(int i) {
 }
 
 // Thin layers go, every value is rounded. False when a value cannot be rounded.
+// A resistivity below the smallest a sounding file holds (0.01 ohm·m) becomes that smallest: the
+// model shown is the one saved.
+void hold_resistivity_in_file(int layer) {
+    const double rho = value_or_zero(Model_Layers(1, layer));
+    if (rho > 0.0 && rho < Smallest_Filed_Resistivity) {
+        Model_Layers(1, layer) = Smallest_Filed_Resistivity;
+    }
+}
+
 bool remove_thin_layers_and_round() {
     const int count = Nb_Layers;
     for (int i = 1; i <= count; ++i) {
@@ -222,12 +232,14 @@ void Update_Layer_Depths() {
         if (value_or_zero(Model_Layers(2, i)) == 0.0) {
             Nb_Layers = i;
             if (i < 2) {
+                hold_resistivity_in_file(i);
                 return;
             }
             if (value_or_zero(Model_Layers(1, i)) == 0.0) {
                 Model_Layers(1, i) = Value_Floor;
             }
             Round_Model_Value(1, i);
+            hold_resistivity_in_file(i);
             Round_Model_Value(3, i);
             set_altitude(i);
             for (int j = i + 1; j <= 20; ++j) {
@@ -243,6 +255,7 @@ void Update_Layer_Depths() {
             }
             Round_Model_Value(c, i);
         }
+        hold_resistivity_in_file(i);
         set_altitude(i);
     }
     // Twenty layers with a thickness each: the twentieth is the half-space.

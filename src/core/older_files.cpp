@@ -43,33 +43,42 @@ void set_unmeasured_columns_zero(int row, int last_column = 6) {
         Field_Data(row, c) = zero;
 }
 
-// "51 of 58 points kept": a line of the box of a file longer than the tables.
-std::string kept_line(int kept, int in_file, const Language_Text &what) {
-    return "\n\r" + std::to_string(kept) + by_language(" sur ", " de ", " of ") +
-           std::to_string(in_file) + by_language(what);
-}
-
 constexpr Language_Text points_kept{" points gardés", " puntos guardados", " points kept"};
 constexpr Language_Text layers_kept{" couches gardées", " capas guardadas", " layers kept"};
 
-// The read-error box of a file longer than the tables, saying what was kept; nothing when it
-// fits them.
-void show_kept(int points_in_file, int layers_in_file = 0) {
+std::string kept_text(int kept, int in_file, const Language_Text &what) {
+    return std::to_string(kept) +
+           (in_file > kept ? by_language(" sur ", " de ", " of ") + std::to_string(in_file)
+                           : std::string()) +
+           by_language(what);
+}
+
+// The read-error box of a file longer than the tables: the file, then what was kept; nothing
+// when it fits them.
+void show_kept(const std::string &path, int points_in_file, int layers_in_file = 0) {
     std::string lines;
     if (points_in_file > max_points)
-        lines += kept_line(max_points, points_in_file, points_kept);
+        lines += "\n\r" + points_kept_text(max_points, points_in_file);
     if (layers_in_file > max_layers)
-        lines += kept_line(max_layers, layers_in_file, layers_kept);
+        lines += "\n\r" + layers_kept_text(max_layers, layers_in_file);
     if (lines.empty())
         return;
     MsgBox(std::string(by_language("Erreur lors de la lecture du fichier...",
                                    "Error al leer fichero...", "Reading File Error...")) +
-               lines,
+               "\n\r" + path + lines,
            vbExclamation, Prog_Title);
     Save_Question_Default_No = true; // for a conversion's save that follows
 }
 
 } // namespace
+
+std::string points_kept_text(int kept, int in_file) {
+    return kept_text(kept, in_file, points_kept);
+}
+
+std::string layers_kept_text(int kept, int in_file) {
+    return kept_text(kept, in_file, layers_kept);
+}
 
 bool Load_QDE(std::string &path) {
     Max_AB2 = 1;
@@ -103,7 +112,7 @@ bool Load_QDE(std::string &path) {
         read_header_texts(in);
         in.close();
         check_sounding_fits_qd3();
-        show_kept(n); // what fits is kept
+        show_kept(path, n); // what fits is kept
     } catch (const RuntimeError &e) {
         close_all_files();
         Nb_Points = static_cast<std::int16_t>(points_read);
@@ -170,13 +179,14 @@ bool Load_SEV(std::string &path) {
             points_read = k;
         }
         in.close();
+        end_model_at_twentieth_layer();
         check_sounding_fits_qd3();
         for (auto *text : {&Data_Source, &Comment, &X_Coord, &Y_Coord, &Z_Coord, &Azimuth})
             text->clear();
         // A provisional decade exponent; the open command raises it again to the largest spacing.
         Max_AB2 = CInt_or_throw(std::log(static_cast<double>(Max_AB2)) * 0.4343);
         // What fits is kept, and the box says so.
-        show_kept(n, l);
+        show_kept(path, n, l);
     } catch (const RuntimeError &e) {
         close_all_files();
         Nb_Points = static_cast<std::int16_t>(n >= 0 ? std::min(points_read, n) : points_read);

@@ -13,4 +13,9 @@ bool Load_QDE(std::string &path);
 // a layer; N − L records of 4 items.
 bool Load_SEV(std::string &path);
 
+// A line of the read-error box of a file longer than the tables, saying what was kept: "51 of 58
+// points kept", or "2 points kept" when the file's count is not known to be larger.
+std::string points_kept_text(int kept, int in_file);
+std::string layers_kept_text(int kept, int in_file);
+
 } // namespace ohmira

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include "core/sounding.h"
 #include "platform/number_text.h"
@@ -72,6 +73,44 @@ void bring_model_within_qd3() {
             if (std::isfinite(v) && !qd3_layer_value_fits(v))
                 cell = v > 0 ? most : -most;
         }
+    // The depths follow from the thicknesses above the half-space (the first layer without
+    // one): while their sum is beyond the file, the thickest gives way, by whole metres so that
+    // its rounding keeps it, and the others keep theirs.
+    std::vector<int> layers;
+    double depth = 0;
+    for (int j = 1; j < 20; ++j) {
+        const Variant &t = Model_Layers(2, j);
+        if (!t.is_number() || !std::isfinite(t.num()) || t.num() == 0)
+            break;
+        layers.push_back(j);
+        depth += t.num();
+    }
+    while (depth > most) {
+        const int thickest = *std::max_element(layers.begin(), layers.end(), [](int a, int b) {
+            return Model_Layers(2, a).num() < Model_Layers(2, b).num();
+        });
+        const double t = Model_Layers(2, thickest).num();
+        const double cut = std::min(std::ceil(depth - most), std::floor(t));
+        if (!(cut > 0))
+            break;
+        Model_Layers(2, thickest) = t - cut;
+        depth -= cut;
+    }
+    Model_Layers(3, 1) = 0.0;
+    depth = 0;
+    for (const int j : layers) {
+        depth += Model_Layers(2, j).num();
+        Model_Layers(3, j + 1) = depth;
+    }
+}
+
+void end_model_at_twentieth_layer() {
+    constexpr int last = 20;
+    if (Model_Layers(1, last).is_empty())
+        return;
+    Model_Layers(2, last) = 0.0;
+    for (int r = 1; r <= 3; ++r)
+        Model_Layers(r, last + 1).clear();
 }
 
 std::string refused_value_text(const std::exception &e) {

@@ -32,8 +32,13 @@ public:
 void check_sounding_fits_qd3();
 
 // Brings each finite layer value of the model (layers 1..20) that the layout cannot hold within
-// it (±21474836), so that a fitted model can always be saved.
+// it (±21474836), and the depths derived from the thicknesses too, so that a fitted model can
+// always be saved.
 void bring_model_within_qd3();
+
+// The file and the model grid hold 20 layers, the 20th the half-space: a model read with a 20th
+// layer ends there, with no thickness under it and nothing beyond it.
+void end_model_at_twentieth_layer();
 
 // The text naming the value of a reader's error ("5E+38"); "" for any other error.
 std::string refused_value_text(const std::exception &e);

@@ -1,4 +1,5 @@
 #include "editor/data_entry.h"
+#include "form/applied_array.h"
 #include "form/settings_values.h"
 
 #include <algorithm>
@@ -55,17 +56,15 @@ int shown_points() {
     return std::min<int>(Nb_Points, Field_Grid_Rows);
 }
 
-// Steps 1 to 4 of showing point i in its row.
+// Point i in its row, every cell from the sounding: a value the point lacks shows as an empty
+// cell, never as a text typed or shown there before.
 void show_point(int i) {
+    const auto shown = [](const Variant &v) { return v.num() != 0 ? Str(v) : std::string(); };
+    set_cell(i, 1, Wenner_Applied() ? std::string() : shown(Field_Data(i, 3)));
     set_cell(i, 2, Str(Field_Data(i, 1)));
-    if (Field_Data(i, 4).num() > 0) {
-        set_cell(i, 3, Str(Field_Data(i, 4)));
-        set_cell(i, 4, Str(Field_Data(i, 6)));
-    }
-    if (Field_Data(i, 3).num() > 0) {
-        set_cell(i, 1, SEV.Option3.Value() ? std::string() : Str(Field_Data(i, 3)));
-        set_cell(i, 5, k_cell_text(Field_Data(i, 5)));
-    }
+    set_cell(i, 3, shown(Field_Data(i, 4)));
+    set_cell(i, 4, shown(Field_Data(i, 6)));
+    set_cell(i, 5, Field_Data(i, 5).num() != 0 ? k_cell_text(Field_Data(i, 5)) : std::string());
     set_cell(i, 6, Str(Field_Data(i, 2)));
 }
 
@@ -80,7 +79,7 @@ std::optional<int> read_spacing_table(const std::string &path) {
         return std::nullopt;
     try {
         TextFile in(path, OpenMode::Input);
-        const bool one_number = SEV.Option3.Value();
+        const bool one_number = Wenner_Applied();
         int count = 0;
         while (!in.eof()) {
             if (count == Field_Grid_Rows)
@@ -123,7 +122,7 @@ void Load_build() {
     auto &page = SEV;
     // The boxes show the sounding's flags: no click, so no row is computed again.
     skipping_errors([&] {
-        if (!page.Option1.Value()) {
+        if (!Schlumberger_Applied()) {
             page.lissbox.Enabled(false);
         } else {
             page.lissbox.Enabled(true);
@@ -132,7 +131,7 @@ void Load_build() {
         }
     });
     skipping_errors([&] {
-        if (page.Option2.Value()) {
+        if (Dipole_Applied()) {
             page.Check10.Enabled(false);
         } else {
             page.Check10.Enabled(true);
@@ -162,7 +161,7 @@ void Load_build() {
             grid.TextMatrix(r, 0, Str(static_cast<double>(r)));
         }
         grid.Row(0);
-        const int array = page.Option1.Value() ? 0 : page.Option2.Value() ? 1 : 2;
+        const int array = Schlumberger_Applied() ? 0 : Dipole_Applied() ? 1 : 2;
         for (int c = 1; c <= 6; ++c) {
             grid.Col(c);
             grid.FixedAlignment(c, 3);
@@ -178,6 +177,9 @@ void Load_build() {
 }
 
 void Load_Field_Grid() {
+    // The grid holds typing the sounding lacks: filling it from the sounding would lose it.
+    if (Field_Grid_Changed)
+        return;
     if (File_Name != "NEW" || Field_Data(1, 2).num() != 0) {
         Show_Field_Data();
         return;
@@ -218,8 +220,9 @@ void Load_Field_Grid() {
 
 void Show_Default_Spacings(int &Count) {
     auto &grid = SEV.BuildGrid;
-    // Spacings without measurements: the next save computes them into no point.
-    Field_Grid_Changed = true;
+    // The table's spacings are the sounding's (Field_Data columns 1 and 3), without a point.
+    Nb_Points = 0;
+    Field_Grid_Changed = false;
     grid.Redraw(false);
     for (int i = 1; i <= std::min(Count, Field_Grid_Rows); ++i) {
         set_cell(i, 1, Str(Field_Data(i, 1)));
@@ -257,17 +260,14 @@ void Fill_Field_Grid() {
 
 void Option1_Click() {
     SEV.Label8.Caption("AB/2");
-    Spacing_File = app_path() + Schlumberger_Spacing_Table;
 }
 
 void Option2_Click() {
     SEV.Label8.Caption("AM");
-    Spacing_File = app_path() + Dipole_Spacing_Table;
 }
 
 void Option3_Click() {
     SEV.Label8.Caption("a");
-    Spacing_File = app_path() + Wenner_Spacing_Table;
 }
 
 } // namespace ohmira

@@ -3,6 +3,7 @@
 // contents from the sounding or, for a new sounding, from the spacing table of the array type.
 #include <string>
 
+#include "form/applied_array.h"
 #include "platform/variant.h"
 
 namespace ohmira {
@@ -11,7 +12,8 @@ namespace ohmira {
 void Load_build();
 // Captions of the data-entry page's frames, labels and buttons in the current language.
 void Set_Data_Page_Captions();
-// Fills the grid from the spacing table (a new sounding without data) or from Field_Data.
+// Fills the grid from the spacing table (a new sounding without data) or from Field_Data;
+// nothing while the grid holds typing that Field_Data lacks (Field_Grid_Changed).
 void Load_Field_Grid();
 // Writes the spacings read from the table (Field_Data columns 1 and 3 of rows 1..Count).
 void Show_Default_Spacings(int &Count);
@@ -20,15 +22,11 @@ void Show_Field_Data();
 // Empties the field grid and writes Field_Data into it (after a file is opened).
 void Fill_Field_Grid();
 
-// The array-type options of the Setup tab: the spacing label and table of the array.
+// The array-type options of the Setup tab: the spacing label of the selection. The array, its
+// spacing table and every page follow it once the Setup tab's OK applies it (Apply_Array).
 void Option1_Click();
 void Option2_Click();
 void Option3_Click();
-
-// Spacing tables shipped beside the program, by array type.
-inline constexpr const char *Schlumberger_Spacing_Table = "DATAVES.TXT";
-inline constexpr const char *Dipole_Spacing_Table = "DATADIP.TXT";
-inline constexpr const char *Wenner_Spacing_Table = "DATAWEN.TXT";
 
 // Grid rows of data under the header row.
 inline constexpr int Field_Grid_Rows = 50;

@@ -10,6 +10,7 @@ void reset_editor_state() {
     Model_First_Key = 0;
     Field_Row_Typed.clear();
     Field_Grid_Changed = false;
+    Model_Grid_Changed = false;
     Field_Grid_Fit = nullptr;
 }
 

@@ -170,14 +170,33 @@ bool filled_below(int row) {
     return false;
 }
 
+// A measurement (ΔV, I or a resistivity) in row `row` or below: what a sounding that ends
+// above it would leave out. Spacings alone, such as a new sounding's table, are no measurement.
+bool measurements_from(int row) {
+    for (int r = row; r <= Field_Grid_Rows; ++r)
+        for (int c : {3, 4, 6})
+            if (!cell_empty(r, c))
+                return true;
+    return false;
+}
+
+// What a row that ends the data lacks: its spacing, the half of a measurement it has, or else (a
+// row of a resistivity only) its resistivity.
 std::string end_reason(double a, double dv, double current) {
     if (a == 0)
         return by_language("espacement vide ou 0", "espaciamiento vacío o 0", "spacing empty or 0");
-    if (dv == 0)
+    if (dv == 0 && current != 0)
         return by_language("ΔV vide ou 0", "ΔV vacío o 0", "ΔV empty or 0");
-    if (current == 0)
+    if (current == 0 && dv != 0)
         return by_language("courant vide ou 0", "corriente vacía o 0", "current empty or 0");
     return by_language("résistivité vide ou 0", "resistividad vacía o 0", "resistivity empty or 0");
+}
+
+// The data end at row r, for the reason given: the points are the rows above it.
+void end_data(int r, const std::string &reason) {
+    data_end_row = r;
+    data_end_reason = reason;
+    Nb_Points = static_cast<std::int16_t>(r - 1);
 }
 
 } // namespace
@@ -223,7 +242,6 @@ void Move_Field_Row_Kept(int to, int from) {
 
 void Compute_Field_Rows() {
     auto &grid = SEV.BuildGrid;
-    Field_Grid_Changed = false;
     grid.Redraw(false);
     drop_empty_inserted_rows();
     data_end_row = 0;
@@ -239,6 +257,7 @@ void Compute_Field_Rows() {
     const bool wenner = array == Array_Type::Wenner;
     const bool marine = SEV.Marine_floor.Value() == vbChecked;
 
+    std::array<bool, Field_Grid_Rows + 1> row_measured{};
     double a = 0, b = 0, dv = 0, current = 0, k = 0, rho = 0, rho_prev = 0, a_prev = 0;
     double y = 0;
     bool ended = false;
@@ -249,13 +268,24 @@ void Compute_Field_Rows() {
         dv = cell_value(r, 3);
         current = cell_value(r, 4);
 
+        // A spacing left empty ends the data, whatever else the row holds: no point is kept at
+        // spacing 0, and such a row is never sorted above the others.
+        if (a == 0) {
+            end_data(r, end_reason(a, dv, current));
+            for (int c = 1; c <= 6; ++c)
+                Field_Data(r, c) = 0.0;
+            ended = true;
+            break;
+        }
         const bool complete = wenner ? a * dv * current > 0 : b * a * dv * current > 0;
         const auto factor = complete ? geometric_factor(array, a, b) : std::nullopt;
         const bool measured = factor.has_value();
-        // A row as read keeps its resistivity to the digit and its K as the file gives it (0 when
-        // the file gives none); only a computed row is rounded and gets the array's K.
+        // A row not typed since the last computation keeps the resistivity and K it shows, as
+        // read or as computed then: nothing the user cannot see (the array applied since, a
+        // correction switched) changes it. Only a row typed since is computed and rounded.
         const double read = Field_Data(r, 7).num();
-        const bool as_read = Field_Row_Typed(r) == 0 && read > 0 && f == 1;
+        const bool as_read = Field_Row_Typed(r) == 0 && read > 0;
+        row_measured[static_cast<std::size_t>(r)] = measured;
         Variant k_kept;
         if (measured) {
             k_kept = as_read ? Field_Data(r, 5) : Variant(*factor);
@@ -265,16 +295,21 @@ void Compute_Field_Rows() {
                 set_cell(r, 2, Str(a));
             }
             set_cell(r, 5, k_cell_text(k_kept));
+        } else if (Field_Row_Typed(r) == 0) {
+            // A row kept without ΔV and I keeps the K it shows.
+            k_kept = Field_Data(r, 5);
+            k = k_kept.finite_num().value_or(0.0);
         } else {
+            // A row typed without ΔV and I has no K: the cell says so.
             k = 0;
             k_kept = k;
+            set_cell(r, 5, "");
         }
 
         if (measured) {
             rho_prev = rho;
             if (as_read) {
-                if (const auto q = quotient(read, f))
-                    rho = *q;
+                rho = read;
             } else if (const auto q = quotient(k * (dv / current), f)) {
                 rho = *q;
             }
@@ -289,20 +324,19 @@ void Compute_Field_Rows() {
                 rho = *q;
         }
 
-        // A water resistivity not above the row's leaves the row uncorrected.
-        bool corrected = false;
-        // No water resistivity (empty or 0): no correction, whatever the row's sign.
-        if (marine && rw > 0 && rw > rho) {
-            if (const auto q = quotient(rho * rw, rw - rho)) {
+        const bool kept = measured && as_read;
+        // A water resistivity not above the row's leaves the row uncorrected. No water
+        // resistivity (empty or 0): no correction, whatever the row's sign.
+        if (!kept && marine && rw > 0 && rw > rho) {
+            if (const auto q = quotient(rho * rw, rw - rho))
                 rho = *q;
-                corrected = true;
-            }
         }
-        if (!as_read || corrected)
+        if (!kept)
             rho = round_three_bands(rho);
 
         // A repeated spacing starts a new MN/2 segment: the shift is carried by f from here on.
-        if (Shift_Compensation == 1 && r > 1 && a == a_prev && rho > 0) {
+        // A kept row was compensated when it was computed, or read so.
+        if (!kept && Shift_Compensation == 1 && r > 1 && a == a_prev && rho > 0) {
             if (r >= 4 && Field_Data(r - 3, 1).num() == Field_Data(r - 2, 1).num()) {
                 std::optional<double> x;
                 if (const auto ratio = quotient(rho, rho_prev); ratio && *ratio * y >= 0)
@@ -331,15 +365,13 @@ void Compute_Field_Rows() {
 
         // A value the file cannot hold ends the data at its row, which is not kept.
         if (const auto refused = value_beyond_file(r, {0, a, rho, b, dv, k, current})) {
-            data_end_row = r;
+            end_data(r, by_language("valeur trop grande pour le fichier (",
+                                    "valor demasiado grande para el fichero (",
+                                    "value too large for the file (") +
+                            *refused + ")");
             data_end_refused = true;
-            data_end_reason = by_language("valeur trop grande pour le fichier (",
-                                          "valor demasiado grande para el fichero (",
-                                          "value too large for the file (") +
-                              *refused + ")";
             for (int c = 1; c <= 6; ++c)
                 Field_Data(r, c) = 0.0;
-            Nb_Points = static_cast<std::int16_t>(r - 1);
             ended = true;
             break;
         }
@@ -362,9 +394,7 @@ void Compute_Field_Rows() {
         }
 
         if (rho + dv * current == 0) {
-            data_end_row = r;
-            data_end_reason = end_reason(a, dv, current);
-            Nb_Points = static_cast<std::int16_t>(r - 1);
+            end_data(r, end_reason(a, dv, current));
             ended = true;
             break;
         }
@@ -378,6 +408,15 @@ void Compute_Field_Rows() {
         const bool point_51 = Field_Data(51, 1).num() != 0 || Field_Data(51, 2).num() != 0;
         Nb_Points = point_51 ? 51 : 50;
     }
+    // The points computed are the sounding's now: each keeps what it shows until it is typed
+    // again (a measured point its resistivity, a point typed as a resistivity its typed value).
+    for (int r = 1; r <= std::min<int>(Nb_Points, Field_Grid_Rows); ++r) {
+        if (row_measured[static_cast<std::size_t>(r)])
+            Field_Data(r, 7) = Field_Data(r, 2);
+        Field_Row_Typed(r) = 0;
+    }
+    // Measurements the computation did not reach stay on the grid only.
+    Field_Grid_Changed = data_end_row >= 1 && (data_end_refused || measurements_from(data_end_row));
     grid.Redraw(true);
     skipping_errors([&] {
         grid.Col(col0);
@@ -385,16 +424,14 @@ void Compute_Field_Rows() {
     });
 }
 
-bool Take_Field_Grid() {
-    if (!Field_Grid_Changed)
-        return true;
-    skipping_errors(Compute_Field_Rows);
-    Redraw_Sounding_Plot();
-    if (Field_Value_Refused()) {
-        MsgBox(Field_Data_End_Text(), vbExclamation + vbOKOnly, Prog_Title);
-        return false;
-    }
-    return true;
+std::string Field_Data_Refusal_Text() {
+    return data_end_row >= 1 ? data_end_text(data_end_row, data_end_reason) : std::string();
+}
+
+void Mark_Every_Field_Row_Typed() {
+    for (int r = 1; r <= Field_Grid_Rows; ++r)
+        Field_Row_Typed(r) = 1;
+    Field_Grid_Changed = true;
 }
 
 void Select_Field_Cell() {
@@ -526,8 +563,7 @@ void Mark_Field_Cell_Fresh() {
 void Check10_Click() {
     Array_Factor = static_cast<std::int16_t>(SEV.Check10.Value() + 1);
     // K changes for every row: each resistivity is computed again from ΔV and I.
-    for (int r = 1; r <= Field_Grid_Rows; ++r)
-        Field_Row_Typed(r) = 1;
+    Mark_Every_Field_Row_Typed();
     First_Key = 1;
     skipping_errors(Compute_Field_Rows);
     skipping_errors(Draw_Bilog_Frame);

@@ -18,33 +18,36 @@ namespace ohmira {
 // the row computation.
 inline Variant Field_Rows_Computed;
 
-// 1 for a row of the field grid one of whose cells was typed or pasted since the sounding was
-// read. The apparent resistivity and K of an untouched row are the ones read, and untouched rows
-// keep the file's order: recomputing them from ΔV, which the file keeps to 0.1 mV, or sorting
-// overlapping segments would change the file at every open and save.
+// 1 for a row of the field grid one of whose cells was typed or pasted since the last
+// computation of the rows. Every other row keeps the apparent resistivity and K it shows, as read
+// from the file or as computed then: recomputing them from ΔV, which the file keeps to 0.1 mV,
+// with the array or corrections applied since, or sorting overlapping segments, would change
+// points the user did not touch.
 inline Table1<std::int16_t, 0, 52> Field_Row_Typed;
 
 // Row `from`'s values kept as read (K, the resistivity read) and its typed mark go to row `to`,
 // as grid rows move up or down under a deleted or inserted row.
 void Move_Field_Row_Kept(int to, int from);
 
-// True while the field grid shows what Field_Data does not hold yet: a cell typed or pasted, a
-// line inserted or deleted, a new sounding's spacings. The row computation clears it.
+// True while the field grid shows what Field_Data does not hold: a cell typed or pasted, a line
+// inserted or deleted, a new sounding's spacings, or after a computation, measurements at or
+// below the row where the data ended. Nothing fills the grid from Field_Data while it is set.
 inline bool Field_Grid_Changed = false;
 
 // Reads the field grid into Field_Data, computing K and the apparent resistivity of each row.
 void Compute_Field_Rows();
 
-// Every save takes the field grid as it takes the header boxes: the rows changed since the last
-// computation are computed first and the plot shows them. False, after the box that names it,
-// when a value the sounding file cannot hold ends the data: the save does not go on.
-bool Take_Field_Grid();
+// Every row of the grid to be computed again at the next computation, for a change that alters
+// every resistivity (the half array, the smoothing, the marine-floor correction).
+void Mark_Every_Field_Row_Typed();
 
 // Where the last row computation found the end of the data, when rows below it hold values:
 // the text naming the row and why it ends the data ("" when nothing is filled below it).
 std::string Field_Data_End_Text();
 // The last row computation ended the data at a value the sounding file cannot hold.
 bool Field_Value_Refused();
+// The row where the last row computation ended the data and why, whatever lies below it.
+std::string Field_Data_Refusal_Text();
 // The same text for the fit, which needs the first two points of Field_Data: the row where they
 // end and why ("" when nothing is filled below it).
 std::string Fit_Data_End_Text();

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <optional>
 
 #include "core/app_title.h"
 #include "core/fit.h"
@@ -51,25 +52,39 @@ double layer_value(const std::string &text) {
     return v;
 }
 
-// Reads rows 1..20 and the header boxes; the graph title from `title_box`. False, with the box
-// shown, when a value cannot be read: the model stays as it was.
-bool read_model_grid(const TextBox &title_box) {
-    std::array<std::array<double, 2>, Model_Grid_Layers + 1> read{};
+using Grid_Layers = std::array<std::array<double, 2>, Model_Grid_Layers + 1>;
+
+// The resistivity and thickness of rows 1..20; nothing when a value cannot be read, with the
+// "Model impossible..." box when `tell`.
+std::optional<Grid_Layers> parse_model_grid(bool tell) {
+    Grid_Layers read{};
     try {
         for (int i = 1; i <= Model_Grid_Layers; ++i)
             for (int c = 0; c <= 1; ++c)
                 read[i][c] = layer_value(SEV.Grid1.TextMatrix(i, c));
     } catch (const Refused_Cell &refused) {
-        MsgBox("Model impossible...\n\r" + refused.value, vbExclamation, Prog_Title);
-        return false;
+        if (tell)
+            MsgBox("Model impossible...\n\r" + refused.value, vbExclamation, Prog_Title);
+        return std::nullopt;
     } catch (const RuntimeError &) {
-        MsgBox("Model impossible...", vbExclamation, Prog_Title);
+        if (tell)
+            MsgBox("Model impossible...", vbExclamation, Prog_Title);
+        return std::nullopt;
+    }
+    return read;
+}
+
+// Reads rows 1..20 and the header boxes; the graph title from `title_box`. False, with the box
+// shown when `tell`, when a value cannot be read: the model stays as it was.
+bool read_model_grid(const TextBox &title_box, bool tell = true) {
+    const auto read = parse_model_grid(tell);
+    if (!read)
         return false;
-    }
     for (int i = 1; i <= Model_Grid_Layers; ++i) {
-        Model_Layers(1, i) = read[i][0];
-        Model_Layers(2, i) = read[i][1];
+        Model_Layers(1, i) = (*read)[i][0];
+        Model_Layers(2, i) = (*read)[i][1];
     }
+    Model_Grid_Changed = false;
     Take_Header_Boxes();
     Graph_Title = title_box.Text();
     return true;
@@ -137,15 +152,22 @@ void Display_Model() {
                           : "");
         });
     }
-    if (value_of(Model_Layers(1, 1)) > 0 && value_of(Model_Layers(2, 1)) == 0) {
-        Model_Layers(1, 1) = 0.0;
-    }
+    // A row without resistivity shows no layer, and the sounding holds none there either. A
+    // first layer without thickness stays as typed, in the grid and in the sounding alike: the
+    // compute and fit commands refuse it until its thickness is given.
+    for (int i = 1; i <= Model_Grid_Layers; ++i)
+        if (value_of(Model_Layers(1, i)) <= 0)
+            for (int r = 1; r <= 3; ++r)
+                Model_Layers(r, i) = 0.0;
     skipping_errors([&] { grid.TextMatrix(1, 2, ""); });
-    // The header row keeps its text when there is no model (Nb_Layers 0).
-    if (Nb_Layers >= 1 && Nb_Layers <= Model_Grid_Layers) {
+    // The last layer is the half-space: the grid shows no thickness for it, and the sounding
+    // holds none (the header row keeps its text when there is no model, Nb_Layers 0).
+    if (Nb_Layers >= 2 && Nb_Layers <= Model_Grid_Layers) {
         skipping_errors([&] { grid.TextMatrix(Nb_Layers, 1, ""); });
+        Model_Layers(2, Nb_Layers) = 0.0;
     }
     grid.Redraw(true);
+    Model_Grid_Changed = false;
     Show_Header_Texts();
 }
 
@@ -188,6 +210,18 @@ void clear_model_grid() {
         for (int c = 0; c <= 4; ++c)
             if (grid.has_cell(r, c))
                 grid.TextMatrix(r, c, "");
+    Model_Grid_Changed = true;
+}
+
+bool Check_Model_Grid() {
+    return parse_model_grid(true).has_value();
+}
+
+bool Take_Model_Grid(bool tell) {
+    if (!read_model_grid(SEV.Text29, tell))
+        return false;
+    Display_Model();
+    return true;
 }
 
 bool Read_Model_Grid() {

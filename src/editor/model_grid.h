@@ -11,6 +11,11 @@ namespace ohmira {
 // 1 when the next accepted key replaces the whole text of the current model cell.
 inline std::int16_t Model_First_Key = 0;
 
+// True while the model grid shows what Model_Layers does not hold: a value typed, a layer
+// inserted or deleted, the grid emptied for an automatic model. Showing the model or reading the
+// grid clears it; a rebuild of the page leaves the grid alone while it is set.
+inline bool Model_Grid_Changed = false;
+
 // Cell colours of the model grid, Windows RGB values.
 inline constexpr int Fixed_Cell_Back = 65535; // yellow
 inline constexpr int Fixed_Cell_Fore = 255;   // red
@@ -32,6 +37,12 @@ bool Read_Model_Grid();
 // Empties the cells of columns 0..4 of the 20 layer rows, so that the fit builds an automatic
 // model.
 void clear_model_grid();
+// True when every cell of the model grid can be read into the sounding; else false, after the
+// "Model impossible..." box that names the value.
+bool Check_Model_Grid();
+// Reads the model grid and the header boxes into the sounding and shows it again (as
+// Read_Model_Grid); false when a value cannot be read, after its box when `tell`.
+bool Take_Model_Grid(bool tell);
 
 // Takes the header boxes (location, azimuth, comment, graph title) into the sounding, as every
 // save does first so that the file holds what the boxes show.

@@ -185,6 +185,7 @@ void Type_Model_Key(int &KeyCode, int /*Shift*/) {
         grid().Text(Trailing_Blanks);
     }
     Model_First_Key = 0;
+    Model_Grid_Changed = true;
     std::string body = grid().Text();
     if (body.size() >= Trailing_Blanks.size() &&
         body.compare(body.size() - Trailing_Blanks.size(), Trailing_Blanks.size(),
@@ -224,6 +225,7 @@ void InsLine_Click() {
             move_row_texts(i, i + 1, 1.0);
             colour_row_by_flags(i + 1);
         }
+        Model_Grid_Changed = true;
         grid().TextMatrix(r, Rho_Col, "100" + Trailing_Blanks);
         grid().TextMatrix(r, Thickness_Col, "1" + Trailing_Blanks);
         Fixed_Param(r) = 0;
@@ -248,6 +250,7 @@ void delLine_Click() {
             return;
         }
         const double t = cell_value(r, Thickness_Col);
+        Model_Grid_Changed = true;
         // Deleting the half-space makes the layer above the half-space.
         if (grid().TextMatrix(r, Thickness_Col).empty() && r > 1) {
             grid().TextMatrix(r - 1, Thickness_Col, "");

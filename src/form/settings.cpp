@@ -1,4 +1,5 @@
 #include "form/settings.h"
+#include "form/applied_array.h"
 
 #include "core/language.h"
 #include "core/sounding.h"
@@ -60,10 +61,10 @@ struct Setting {
     const char *default_value; // nullptr: given by `computed_default`
     std::size_t room;          // characters read at most; 0: no cut (paths)
     Reader read;
-    Writer value;        // text written; nullptr: never written
-    int kept_rank;       // order among the keys written only when Garder_Config is 1 (0: not)
-    int always_rank;     // order among the keys written at every exit (0: not)
-    bool shell_variable; // feeds a variable of the shell, reset with it
+    Writer value;          // text written; nullptr: never written
+    int kept_rank;         // order among the keys written only when Garder_Config is 1 (0: not)
+    int always_rank;       // order among the keys written at every exit (0: not)
+    bool reset_to_default; // its variable goes back to the default with reset_settings
     std::string (*computed_default)() = nullptr;
 
     std::string default_text() const {
@@ -172,15 +173,15 @@ void set_language_flags() {
     language_changed();
 }
 
-// The array option of the code read (its Click loads the spacing table of the array), then the
-// language flags of the letter read.
+// The array of the code read applied (its option, spacing label and table), then the language
+// flags of the letter read.
 void apply_array_and_language(const std::string &, const Setting &) {
     if (Niveau == "0")
-        SEV.Option1.Value(true);
+        Apply_Array(Array_Type::Schlumberger);
     else if (Niveau == "1")
-        SEV.Option2.Value(true);
+        Apply_Array(Array_Type::Dipole);
     else if (Niveau == "2")
-        SEV.Option3.Value(true);
+        Apply_Array(Array_Type::Wenner);
     set_language_flags();
 }
 
@@ -419,10 +420,11 @@ void Write_Ini_Settings() {
 void reset_settings() {
     const SettingsFile empty;
     for (const Setting &s : settings_table)
-        if (s.shell_variable)
+        if (s.reset_to_default)
             read_row(s, empty);
     set_language_flags();
     Garder_Config = 0;
+    Applied_Array = Array_Type::Dipole;
 }
 
 } // namespace ohmira

@@ -2,7 +2,7 @@
 // The settings file Ohmira6.ini: read once at start-up, written at exit.
 //
 // Every key is one row of a table (section, key, default, room, what it feeds, when it is
-// written); reading, writing and the reset of the shell's settings are each one loop over it.
+// written); reading, writing and the reset of the settings are each one loop over it.
 // The file is parsed once per read and once per write.
 #include <cstdint>
 #include <string>
@@ -27,7 +27,7 @@ void Write_Ini_Settings();
 void read_settings(const SettingsFile &file);
 void write_settings(SettingsFile &file);
 
-// The shell's settings variables back to the defaults of the table.
+// The settings variables back to the defaults of the table.
 void reset_settings();
 
 } // namespace ohmira

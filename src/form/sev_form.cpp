@@ -5,7 +5,7 @@
 namespace ohmira {
 
 SEV_Form::SEV_Form()
-    : Form("SEV", "Ohmira"), ShellControls(form()), EditorControls(form()), CoreControls(form()),
+    : Form("SEV", "Ohmira"), AppControls(form()), EditorControls(form()), CommandsControls(form()),
       PrintingControls(form()), ProfilesControls(form()), ConversionsControls(form()) {
     Move(0, 0, 15360, 10800);
 }

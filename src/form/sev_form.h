@@ -4,23 +4,23 @@
 //
 // The groups are built in the order of the base list, and each control registers with the form
 // as it is built; the window layer creates widgets in that order, so a group comes after the
-// groups whose containers it uses (shell: the tab strip; editor: the frames of the main tab).
+// groups whose containers it uses (app: the tab strip; editor: the frames of the main tab).
 // Event handlers are connected by the subsystems at start-up, not here. No initialiser of another
 // namespace-scope variable may use `SEV`: their order of construction across files is not fixed.
+#include "form/app_controls.h"
+#include "form/commands_controls.h"
 #include "form/conversions_controls.h"
-#include "form/core_controls.h"
 #include "form/editor_controls.h"
 #include "form/printing_controls.h"
 #include "form/profiles_controls.h"
-#include "form/shell_controls.h"
 #include "platform/form.h"
 
 namespace ohmira {
 
 struct SEV_Form : Form,
-                  ShellControls,
+                  AppControls,
                   EditorControls,
-                  CoreControls,
+                  CommandsControls,
                   PrintingControls,
                   ProfilesControls,
                   ConversionsControls {

@@ -148,13 +148,15 @@ struct DisplayList {
 };
 
 // One print job: the pages sent to the printer, in order (page numbers of the document), the
-// number of copies and the title the print queue or a PDF file shows.
+// number of copies, the title the print queue or a PDF file shows and the name a PDF file of it
+// is proposed under (empty: the program's own proposal).
 struct PrintJob {
     int from_page = 0;
     int to_page = 0;
     std::vector<DisplayList> pages;
     int copies = 1;
     std::string title;
+    std::string file_name;
 };
 
 // What became of a job handed to the window layer's printer. `stopped`: nothing printed and

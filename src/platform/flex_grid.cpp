@@ -1,6 +1,9 @@
 #include "platform/flex_grid.h"
 
+#include "platform/text_metrics.h"
+
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace ohmira {
@@ -207,6 +210,22 @@ int FlexGrid::ColWidth(int col) const {
 void FlexGrid::ColWidth(int col, int twips) {
     check_col(col);
     set(col_widths_[static_cast<size_t>(col)], std::max(twips, 0));
+}
+
+int FlexGrid::needed_col_width(int col) const {
+    check_col(col);
+    const ohmira::Font font = drawing_font(Font());
+    double widest = 0;
+    for (int r = 0; r < rows_; ++r) {
+        const std::string &text = cell(r, col).text;
+        const std::string::size_type first = text.find_first_not_of(' ');
+        if (first == std::string::npos)
+            continue;
+        const int margin = r < fixed_rows_ ? header_text_margin : cell_text_margin;
+        widest =
+            std::max(widest, text_width(font, std::string_view(text).substr(first)) + 2 * margin);
+    }
+    return static_cast<int>(std::ceil(widest));
 }
 
 int FlexGrid::RowHeight(int row) const {

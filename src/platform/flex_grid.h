@@ -85,6 +85,14 @@ public:
 
     int ColWidth(int col) const;
     void ColWidth(int col, int twips);
+    // Room the window keeps between a cell's edges and its text, each side, in twips; a header
+    // row gives up all but a little of it before its text would be cut.
+    static constexpr int cell_text_margin = 45;
+    static constexpr int header_text_margin = 15;
+    // Width in twips the widest text of a column needs with its margins (blanks ahead of a text
+    // may stand over the margin); 0 for a column without text. The window shows a column at
+    // least that wide, so that no number shows cut.
+    int needed_col_width(int col) const;
     int RowHeight(int row) const;
     void RowHeight(int row, int twips);
     int ColAlignment(int col) const;

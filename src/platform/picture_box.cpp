@@ -1,5 +1,7 @@
 #include "platform/picture_box.h"
 
+#include "platform/text_metrics.h"
+
 namespace ohmira {
 
 PictureBox::PictureBox(Form &owner, std::string name, int left, int top, int width, int height)
@@ -42,13 +44,7 @@ Colour PictureBox::canvas_fore_colour() const {
 }
 
 ohmira::Font PictureBox::canvas_font() const {
-    const FontSpec &f = Control::Font();
-    ohmira::Font out;
-    out.name = f.Name;
-    out.size = f.Size;
-    out.bold = f.Bold;
-    out.italic = f.Italic;
-    return out;
+    return drawing_font(Control::Font());
 }
 
 void PictureBox::user_mouse_down(int button, int shift, double twips_x, double twips_y) {

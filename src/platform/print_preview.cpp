@@ -205,12 +205,7 @@ bool VSPrinter::set_margin(double &margin, double v) {
 // --- text --------------------------------------------------------------------------------------
 
 ohmira::Font VSPrinter::current_font() const {
-    const FontSpec &f = Font();
-    ohmira::Font out;
-    out.name = f.Name;
-    out.size = f.Size;
-    out.bold = f.Bold;
-    out.italic = f.Italic;
+    ohmira::Font out = drawing_font(Font());
     out.angle = text_angle_;
     return out;
 }
@@ -638,6 +633,7 @@ bool VSPrinter::PrintDoc(int from_page, int to_page, int copies) {
     job.to_page = to_page;
     job.copies = std::max(1, copies);
     job.title = doc_name_;
+    job.file_name = print_file_name_;
     for (int p = from_page; p <= to_page; ++p)
         job.pages.push_back(page_picture(p));
     const PrintOutcome outcome = print_sink ? print_sink(job) : PrintOutcome::printed;

@@ -225,6 +225,9 @@ public:
     // The title of the print jobs (the queue's and a PDF file's document name).
     const std::string &DocName() const { return doc_name_; }
     void DocName(const std::string &name) { doc_name_ = name; }
+    // The name a PDF file of the jobs is proposed under; empty: the program's own proposal.
+    const std::string &print_file_name() const { return print_file_name_; }
+    void print_file_name(const std::string &name) { print_file_name_ = name; }
     const std::vector<PrintJob> &print_jobs() const { return jobs_; }
     // The window layer's printer; without one the jobs are only recorded.
     PrintSink print_sink;
@@ -301,6 +304,7 @@ private:
     bool last_print_refused_ = false;
     std::string device_;
     std::string doc_name_;
+    std::string print_file_name_;
 };
 
 } // namespace ohmira

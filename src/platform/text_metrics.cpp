@@ -152,6 +152,15 @@ double twips_per_unit(const Font &font) {
 
 } // namespace
 
+Font drawing_font(const FontSpec &spec) {
+    Font out;
+    out.name = spec.Name;
+    out.size = spec.Size;
+    out.bold = spec.Bold;
+    out.italic = spec.Italic;
+    return out;
+}
+
 FontFamily font_family(std::string_view name) {
     std::string n(name);
     std::transform(n.begin(), n.end(), n.begin(),
@@ -267,6 +276,95 @@ double average_char_width(const Font &font) {
 
 std::vector<std::string> known_font_names() {
     return {"Arial", "Courier New", "Times New Roman"};
+}
+
+std::string_view listed_font_name(std::string_view family) {
+    static constexpr std::pair<std::string_view, std::string_view> standing_for[] = {
+        {"liberation sans", "Arial"},
+        {"liberation serif", "Times New Roman"},
+        {"liberation mono", "Courier New"},
+    };
+    std::string lower(family);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
+    for (const auto &[liberation, name] : standing_for)
+        if (lower == liberation)
+            return name;
+    return family;
+}
+
+namespace {
+
+// Lines of a text split at CR, LF or CR LF.
+std::vector<std::string_view> text_lines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t end = text.find_first_of("\r\n", start);
+        lines.push_back(text.substr(start, end == std::string_view::npos ? end : end - start));
+        if (end == std::string_view::npos)
+            return lines;
+        start = end + 1;
+        if (text[end] == '\r' && start < text.size() && text[start] == '\n')
+            ++start;
+    }
+}
+
+// Length of the longest start of `word` that fits, whole characters, at least one.
+std::size_t fitting_start(std::string_view word, double width,
+                          const std::function<double(std::string_view)> &width_of) {
+    std::size_t fits = 0;
+    for (std::size_t i = 0; i < word.size();) {
+        next_char(word, i);
+        if (fits > 0 && width_of(word.substr(0, i)) > width)
+            break;
+        fits = i;
+    }
+    return fits;
+}
+
+} // namespace
+
+std::vector<std::string> wrap_text(std::string_view text, double width,
+                                   const std::function<double(std::string_view)> &width_of) {
+    std::vector<std::string> out;
+    for (const std::string_view line : text_lines(text)) {
+        if (!(width > 0) || width_of(line) <= width) {
+            out.emplace_back(line);
+            continue;
+        }
+        std::string current;
+        bool first = true; // the line's leading blanks stay with its first word
+        for (std::size_t at = 0; at < line.size();) {
+            const std::size_t word_at = line.find_first_not_of(' ', at);
+            if (word_at == std::string_view::npos)
+                break; // blanks at a break are dropped
+            const std::size_t word_end = std::min(line.find(' ', word_at), line.size());
+            std::string_view word = line.substr(word_at, word_end - word_at);
+            const std::string joined =
+                current.empty() && !first
+                    ? std::string(word)
+                    : current + std::string(line.substr(at, word_at - at)) + std::string(word);
+            first = false;
+            at = word_end;
+            if (width_of(joined) <= width) {
+                current = joined;
+                continue;
+            }
+            if (!current.empty())
+                out.push_back(std::move(current));
+            // A word wider than a line is cut where it reaches the edge.
+            while (width_of(word) > width) {
+                const std::size_t n = fitting_start(word, width, width_of);
+                out.emplace_back(word.substr(0, n));
+                word.remove_prefix(n);
+            }
+            current = std::string(word);
+        }
+        if (!current.empty() || first)
+            out.push_back(std::move(current));
+    }
+    return out;
 }
 
 } // namespace ohmira

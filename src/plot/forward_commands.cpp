@@ -3,6 +3,7 @@
 #include "core/app_title.h"
 #include "core/language.h"
 #include "core/sounding.h"
+#include "form/applied_array.h"
 #include "form/settings_values.h"
 #include "form/sev_form.h"
 #include "platform/dialog_host.h"
@@ -16,15 +17,12 @@ namespace {
 // superposition in progress.
 constexpr int Window_Text_Color = vbWindowText;
 
-// After the sample loop, and in the error handler: superposition off releases the check box. A
-// curve drawn on the sheet is no computation of the sounding: right after an open the overlay
-// keys stay refused.
+// After the sample loop, and in the error handler: superposition off releases the check box. The
+// overlay guard (Fresh_Load) is the commands' to lift: a curve drawn by a redraw, a resize or the
+// sheet is no computation the user asked for.
 void release_superposition_box() {
     if (Superpose == 1) {
         return;
-    }
-    if (Draw_Mode != "FRMPRINT" && Draw_Mode != "IMPRIME") {
-        Fresh_Load = 0;
     }
     SEV.Check18.Enabled(true);
     SEV.Check18.ForeColor(Window_Text_Color);
@@ -34,13 +32,7 @@ void release_superposition_box() {
 } // namespace
 
 Array_Type selected_array_type() {
-    if (SEV.Option1.Value()) {
-        return Array_Type::Schlumberger;
-    }
-    if (SEV.Option3.Value()) {
-        return Array_Type::Wenner;
-    }
-    return Array_Type::Dipole;
+    return Applied_Array;
 }
 
 void Compute_Curve() {

@@ -5,13 +5,12 @@
 
 namespace ohmira {
 
-// Computes the curve of `Model_Layers` / `Nb_Layers` for the array chosen on the data-entry page
+// Computes the curve of `Model_Layers` / `Nb_Layers` for the array applied
 // and draws it unless a fit is running or the mode is "FICHIER". A failure shows "Calculation
 // error..." and leaves the rows already written.
 void Compute_Curve();
 
-// The array type selected by the option buttons: Option1 Schlumberger, Option3 Wenner, else
-// dipole.
+// The array type the window works with: the one applied with the Setup tab's OK.
 Array_Type selected_array_type();
 
 } // namespace ohmira

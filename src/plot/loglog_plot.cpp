@@ -1,4 +1,5 @@
 #include "plot/loglog_plot.h"
+#include "form/applied_array.h"
 
 #include <algorithm>
 #include <cmath>
@@ -35,9 +36,9 @@ std::optional<std::pair<double, double>> field_point(int row) {
 }
 
 const char *spacing_title() {
-    if (SEV.Option1.Value())
+    if (Schlumberger_Applied())
         return "   AB/2 [m]";
-    if (SEV.Option2.Value())
+    if (Dipole_Applied())
         return "   AM [m]";
     return "   a [m]";
 }

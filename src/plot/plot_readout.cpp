@@ -1,4 +1,5 @@
 #include "plot/plot_readout.h"
+#include "form/applied_array.h"
 
 #include <cmath>
 
@@ -22,9 +23,9 @@ double readout_value(float exponent) {
 }
 
 const char *readout_prefix() {
-    if (SEV.Option1.Value())
+    if (Schlumberger_Applied())
         return "AB/2=";
-    if (SEV.Option2.Value())
+    if (Dipole_Applied())
         return "AM=";
     return "A=";
 }

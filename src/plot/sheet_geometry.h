@@ -1,6 +1,7 @@
 #pragma once
 // Placement of the log-log plot on the sheet page, set by the sheet builder before the model
 // curves are drawn on the page ("FRMPRINT" mode), and the page geometry it derives them from.
+#include <cstddef>
 #include <optional>
 
 #include "platform/variant.h"
@@ -63,5 +64,13 @@ inline constexpr double comment_room = 567; // comment line above the bottom mar
 inline constexpr double field_caption_offset = 113.4;
 inline constexpr double field_titles_offset = 510.3;
 inline constexpr double field_table_offset = 793.8;
+
+// Where a block of `lines` text lines, each `line` high, starts when it should start at `wanted`
+// and end no further than `limit`: raised by what it would overrun. `line` is signed like the
+// axis (page twips grow downwards, a printer's user scale may grow upwards).
+inline double text_block_start(double wanted, std::size_t lines, double line, double limit) {
+    const double overrun = wanted + static_cast<double>(lines) * line - limit;
+    return overrun * line > 0 ? wanted - overrun : wanted;
+}
 
 } // namespace ohmira

@@ -1,8 +1,10 @@
 #include "printing/printer_sheet.h"
+#include "form/applied_array.h"
 #include "plot/forward_commands.h"
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <utility>
 
 #include "core/app_title.h"
@@ -16,8 +18,10 @@
 #include "platform/printer.h"
 #include "platform/runtime_error.h"
 #include "platform/screen.h"
+#include "platform/text_metrics.h"
 #include "plot/loglog_plot.h"
 #include "plot/plot_surface.h"
+#include "plot/sheet_geometry.h"
 #include "printing/report_labels.h"
 #include "printing/sheet_preview.h"
 
@@ -46,10 +50,10 @@ std::string report_label(std::int16_t code) {
 }
 
 std::int16_t title_code() {
-    if (SEV.Option1.Value()) {
+    if (Schlumberger_Applied()) {
         return label_title_schlumberger;
     }
-    return SEV.Option3.Value() ? label_title_wenner : label_title_dipole;
+    return Wenner_Applied() ? label_title_wenner : label_title_dipole;
 }
 
 // Moves the print position; the text printed next has its top-left corner there.
@@ -113,6 +117,20 @@ std::string padded(const Variant &v) {
     std::string text;
     Pad_Print_Number(v, text);
     return text;
+}
+
+// The comment wrapped within the printable area from x = 0: at `y` when given, raised so that it
+// ends above the footer at `footer_y`; otherwise on the current line.
+void print_comment(std::optional<double> y, double footer_y) {
+    const std::vector<std::string> lines =
+        wrap_text(Comment, Printer.ScaleLeft() + Printer.ScaleWidth(),
+                  [](std::string_view text) { return std::abs(Printer.TextWidth(text)); });
+    if (y) {
+        move_to(0, text_block_start(*y, lines.size(), Printer.TextHeight(), footer_y));
+    }
+    for (const std::string &line : lines) {
+        Printer.Print(line);
+    }
 }
 
 // A leading zero the number text lacks, in zone `zone` of the row's line.
@@ -184,11 +202,11 @@ void field_data_page(double top, double bottom, double d) {
     Printer.FontSize(10);
     print_at(0, top + 0.06 * d, Graph_Title);
 
-    const bool wenner = !SEV.Option1.Value() && !SEV.Option2.Value();
+    const bool wenner = !Schlumberger_Applied() && !Dipole_Applied();
     const char *w = resistivity_word();
-    const std::string titles = SEV.Option1.Value()   ? spaced(Titles_Schlumberger, w)
-                               : SEV.Option2.Value() ? spaced(Titles_Dipole, w)
-                                                     : spaced(Titles_Wenner, w);
+    const std::string titles = Schlumberger_Applied() ? spaced(Titles_Schlumberger, w)
+                               : Dipole_Applied()     ? spaced(Titles_Dipole, w)
+                                                      : spaced(Titles_Wenner, w);
     Printer.FontBold(true);
     Printer.Print("");
     Printer.Print(report_label(label_field_data));
@@ -214,7 +232,7 @@ void field_data_page(double top, double bottom, double d) {
         }
         Printer.Print(row);
     }
-    print_at(0, bottom - 0.8 * d, Comment);
+    print_comment(bottom - 0.8 * d, bottom - d);
     move_to(3, bottom - d);
     Printer.FontItalic(true);
     Printer.Print(Footer);
@@ -280,9 +298,9 @@ void plot_part() {
     }
     print_at(AB2max + 0.035, RHOmax - 0.25, "[ohm·m]");
     print_at(AB2max - 0.75, RHOmin - 0.05,
-             SEV.Option1.Value()   ? "   AB/2 [m]"
-             : SEV.Option2.Value() ? "   AM [m]"
-                                   : "   a [m]");
+             Schlumberger_Applied() ? "   AB/2 [m]"
+             : Dipole_Applied()     ? "   AM [m]"
+                                    : "   a [m]");
 
     Printer.DrawWidth(minor_width);
     for (int i = AB2min; i < AB2max; ++i) {
@@ -388,12 +406,13 @@ void Print_Sheet_Text() {
             model_table(z);
         }
         Printer.FontBold(false);
-        if (Nb_Layers < 10 && table) {
-            move_to(0, bottom - 0.6 * d);
-        } else {
+        // Below a long table the comment follows an empty line.
+        const bool at_fixed_height = Nb_Layers < 10 && table;
+        if (!at_fixed_height) {
             Printer.Print("");
         }
-        Printer.Print(Comment);
+        print_comment(at_fixed_height ? std::optional<double>(bottom - 0.6 * d) : std::nullopt,
+                      bottom - d);
         move_to(3, bottom - d);
         Printer.FontItalic(true);
         Printer.Print(Footer);

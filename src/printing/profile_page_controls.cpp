@@ -22,6 +22,21 @@ void show_paper_size() {
     SEV.Label18.Caption(paper_size_label(SEV.VSPrint1.PageWidth(), SEV.VSPrint1.PageHeight()));
 }
 
+// The section's own name: its first and last soundings along the line, without their extensions
+// ("S1-S5"); empty without soundings.
+std::string section_name() {
+    const FlexGrid &grid = SEV.SEV_Grid;
+    if (grid.Rows() < 2 || grid.Cols() < 2)
+        return {};
+    const auto stem = [&](int row) {
+        const std::string &name = grid.TextMatrix(row, 1);
+        const std::string::size_type dot = name.rfind('.');
+        return dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
+    };
+    const std::string first = stem(1), last = stem(grid.Rows() - 1);
+    return first.empty() || last.empty() ? first + last : first + "-" + last;
+}
+
 } // namespace
 
 std::string paper_size_label(double width_twips, double height_twips) {
@@ -99,6 +114,10 @@ void cmdPrinterSetup2_Click() {
 void Command14_Click() {
     if (SEV.VSPrint1.PageCount() <= 0)
         return;
+    // Named for itself, so that a PDF of it never takes the name of the current sounding's sheet.
+    const std::string name = section_name();
+    SEV.VSPrint1.DocName(name);
+    SEV.VSPrint1.print_file_name((name.empty() ? "Ohmira" : name) + ".pdf");
     // The section page has no error box of its own: a job that failed or that the print system
     // refused is told with the sheet page's box, so that it is not taken for printed.
     bool failed = false;

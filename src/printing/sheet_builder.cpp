@@ -1,4 +1,5 @@
 #include "printing/sheet_builder.h"
+#include "form/applied_array.h"
 #include "plot/forward_commands.h"
 
 #include <array>
@@ -12,6 +13,7 @@
 #include "form/settings_values.h"
 #include "form/sev_form.h"
 #include "platform/number_text.h"
+#include "platform/text_metrics.h"
 #include "plot/loglog_plot.h"
 #include "plot/plot_surface.h"
 #include "plot/sheet_geometry.h"
@@ -84,9 +86,9 @@ std::string report_label(std::int16_t code) {
 }
 
 const char *x_axis_title() {
-    if (SEV.Option1.Value())
+    if (Schlumberger_Applied())
         return "   AB/2 [m]";
-    if (SEV.Option2.Value())
+    if (Dipole_Applied())
         return "   AM [m]";
     return "   a [m]";
 }
@@ -295,20 +297,33 @@ void model_block(const Sheet_Layout &l, double base) {
     P.EndTable();
 }
 
-void comment_line(double x0) {
+// The comment, wrapped within the margins. One line stands at the limit 10 mm above the bottom
+// margin; more lines rise so that the last ends above the margin, where the footer is. Without
+// room above the limit the comment follows on the next line, and a line that would then cross
+// the margin goes to a new page.
+void comment_block(double x0) {
     VSPrinter &P = SEV.VSPrint;
-    const double bottom_limit = P.PageHeight() - P.MarginBottom() - comment_room;
-    // Without room above the limit the comment follows on the next line.
-    if (P.CurrentY() < bottom_limit)
-        P.CurrentY(bottom_limit);
-    P.CurrentX(x0);
-    P.Print(Comment);
+    const double page_bottom = P.PageHeight() - P.MarginBottom();
+    const std::vector<std::string> lines =
+        wrap_text(Comment, P.PageWidth() - P.MarginRight() - x0,
+                  [](std::string_view text) { return SEV.VSPrint.TextWidth(text); });
+    const double line = P.TextHeight();
+    const double top =
+        text_block_start(page_bottom - comment_room, lines.size(), line, page_bottom);
+    if (P.CurrentY() < top)
+        P.CurrentY(top);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0 && P.CurrentY() + line > page_bottom)
+            P.NewPage();
+        P.CurrentX(x0);
+        P.Print(lines[i]);
+    }
 }
 
 const Field_Columns &field_columns() {
-    if (SEV.Option1.Value())
+    if (Schlumberger_Applied())
         return schlumberger_columns;
-    if (SEV.Option2.Value())
+    if (Dipole_Applied())
         return dipole_columns;
     return wenner_columns;
 }
@@ -319,7 +334,7 @@ void field_page(const Sheet_Layout &l) {
     print_at(l.x0, l.plot_top + field_caption_offset, report_label(label_field_data));
     const Field_Columns &titles = field_columns();
     // Wenner's five data columns follow Option3 alone, as the titles follow Option1/Option2.
-    const Field_Columns &data = SEV.Option3.Value() ? wenner_columns : schlumberger_columns;
+    const Field_Columns &data = Wenner_Applied() ? wenner_columns : schlumberger_columns;
     P.CurrentX(l.x0);
     P.CurrentY(l.plot_top + field_titles_offset);
     P.AddTable(titles.title_format, std::string(titles.titles) + resistivity_word() + ";", "");
@@ -363,7 +378,7 @@ std::string model_table_body(bool with_altitude) {
 
 std::string field_table_body() {
     std::string body;
-    const bool wenner = SEV.Option3.Value();
+    const bool wenner = Wenner_Applied();
     for (int r = 1; r <= Nb_Points && r <= last_field_row; ++r) {
         if (r > 1 && !(value(Field_Data(r, 2)) > 0))
             break;
@@ -415,7 +430,7 @@ void Build_Sheet() {
         frame(l);
     P.PenWidth(decade_pen);
     Draw_Mode = "";
-    Niveau = SEV.Option1.Value() ? "0" : SEV.Option2.Value() ? "1" : "2";
+    Niveau = Schlumberger_Applied() ? "0" : Dipole_Applied() ? "1" : "2";
 
     double base = l.y0;
     if (P.PageHeight() < P.PageWidth()) {
@@ -425,7 +440,7 @@ void Build_Sheet() {
     }
     location_line(base);
     model_block(l, base);
-    comment_line(l.x0);
+    comment_block(l.x0);
     P.HdrFontSize(10);
     P.HdrFontItalic(true);
     P.Footer(footer_text);

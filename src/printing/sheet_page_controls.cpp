@@ -13,6 +13,7 @@
 #include "platform/printer.h"
 #include "platform/runtime_error.h"
 #include "platform/screen.h"
+#include "platform/text_metrics.h"
 #include "printing/sheet_builder.h"
 #include "printing/sheet_preview.h"
 
@@ -102,11 +103,13 @@ std::string lower_case(std::string t) {
     return t;
 }
 
-// The listed family that `name` names, whatever its case; "" when it names none.
+// The listed family that `name` names, whatever its case, or the entry that stands for it (a
+// Liberation font typed under its own name, listed under the font it stands for); "" when it
+// names none.
 std::string listed_family(const ComboBox &list, const std::string &name) {
-    const std::string wanted = lower_case(name);
+    const std::string wanted = lower_case(std::string(listed_font_name(name)));
     for (const std::string &family : list.items())
-        if (!family.empty() && lower_case(family) == wanted)
+        if (!family.empty() && lower_case(std::string(listed_font_name(family))) == wanted)
             return family;
     return {};
 }

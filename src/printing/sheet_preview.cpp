@@ -1,4 +1,5 @@
 #include "printing/sheet_preview.h"
+#include "form/applied_array.h"
 
 #include "form/settings_values.h"
 #include "form/sev_form.h"
@@ -24,9 +25,9 @@ void display_print() {
     if (Printer.FontCount() == 0)
         Use_Screen_Fonts = true;
     fill_font_list(SEV.ListePolices);
-    const std::int16_t title = SEV.Option1.Value()   ? label_title_schlumberger
-                               : SEV.Option3.Value() ? label_title_wenner
-                                                     : label_title_dipole;
+    const std::int16_t title = Schlumberger_Applied() ? label_title_schlumberger
+                               : Wenner_Applied()     ? label_title_wenner
+                                                      : label_title_dipole;
     Get_Report_Label(title, Sheet_Title);
     P.MarginLeft(Left_Margin);
     P.MarginRight(Right_Margin);

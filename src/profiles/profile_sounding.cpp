@@ -1,4 +1,5 @@
 #include "profiles/profile_sounding.h"
+#include "form/applied_array.h"
 
 #include "form/sev_form.h"
 #include "platform/files.h"
@@ -64,7 +65,7 @@ double investigation_depth(double last_spacing_raw, bool wenner) {
 }
 
 bool wenner_selected() {
-    return SEV.Option3.Value();
+    return Wenner_Applied();
 }
 
 } // namespace ohmira

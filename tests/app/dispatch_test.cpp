@@ -6,16 +6,16 @@
 #include "core/sounding.h"
 #include "form/settings.h"
 #include "platform/file_association.h"
-#include "shell_fixture.h"
+#include "program_fixture.h"
 
 namespace ohmira {
 
 namespace {
 
-class DispatchTest : public ShellTest {
+class DispatchTest : public ProgramTest {
 protected:
     void SetUp() override {
-        ShellTest::SetUp();
+        ProgramTest::SetUp();
         Prepare_Main_Window();
         Read_Ini_Settings(); // the spacing table of the array
     }

@@ -1,19 +1,19 @@
+#include "app/app_events.h"
 #include "app/main_frame.h"
 #include "app/program_exit.h"
-#include "app/shell_events.h"
 #include "core/language.h"
 #include "core/sounding.h"
 #include "form/settings_values.h"
-#include "shell_fixture.h"
+#include "program_fixture.h"
 
 namespace ohmira {
 
 namespace {
 
-class ExitTest : public ShellTest {
+class ExitTest : public ProgramTest {
 protected:
     void SetUp() override {
-        ShellTest::SetUp();
+        ProgramTest::SetUp();
         Prepare_Main_Window();
         connect_start_and_exit();
         SEV.Form_Load = nullptr; // the window as it is once started

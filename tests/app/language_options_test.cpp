@@ -9,10 +9,10 @@
 namespace ohmira::test {
 namespace {
 
-class LanguageOptionsTest : public ShellTest {
+class LanguageOptionsTest : public SetupTest {
 protected:
     void SetUp() override {
-        ShellTest::SetUp();
+        SetupTest::SetUp();
         SEV.BuildGrid.Cols(7);
         SEV.BuildGrid.Rows(3);
         Combo6_items();
@@ -159,6 +159,7 @@ TEST_F(LanguageOptionsTest, OkRefusesAnEmptyPlotWindowAndKeepsTheOldOne) {
     select(SEV.Combo1, "        10");
     select(SEV.Combo2, "        10");
     select(SEV.Combo4, "1000000");
+    SEV.Option3.Value(true);
     Command11_Click();
     ASSERT_EQ(window_boxes().size(), 1u);
     EXPECT_EQ(window_boxes()[0].text,

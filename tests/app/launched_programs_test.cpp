@@ -15,15 +15,15 @@ namespace ohmira::test {
 namespace {
 
 // The program's folder is one of the test's own, where a test puts the manual it needs.
-class LaunchedProgramsTest : public ShellTest {
+class LaunchedProgramsTest : public SetupTest {
 protected:
     void SetUp() override {
-        ShellTest::SetUp();
+        SetupTest::SetUp();
         set_app_path(program_folder_.path());
     }
     void TearDown() override {
         set_app_path({});
-        ShellTest::TearDown();
+        SetupTest::TearDown();
     }
     void with_reader(const std::string &reader) {
         set_association_source([reader](std::string_view) { return reader; });

@@ -14,7 +14,7 @@
 namespace ohmira::test {
 namespace {
 
-class PlotColoursTest : public ShellTest {};
+class PlotColoursTest : public SetupTest {};
 
 struct ColourButton {
     void (*click)();

@@ -5,7 +5,7 @@
 #include "form/settings.h"
 #include "form/settings_values.h"
 #include "platform/app_info.h"
-#include "shell_fixture.h"
+#include "program_fixture.h"
 
 #include <random>
 
@@ -13,7 +13,7 @@ namespace ohmira {
 
 namespace {
 
-using SettingsTest = ShellTest;
+using SettingsTest = ProgramTest;
 
 // Every key of a file the program wrote with Garder_Config 1, with values unlike the defaults.
 const std::string full_file = "[Ohmira]\r\n"
@@ -95,7 +95,8 @@ TEST_F(SettingsTest, EveryKeyFeedsItsVariable) {
     EXPECT_FALSE(Lang_English);
     EXPECT_EQ(Niveau, "2");
     EXPECT_TRUE(SEV.Option3.Value());
-    EXPECT_EQ(Spacing_File, "/opt/ohmira/DATAWEN.TXT");
+    // The array read applies with its own table, beside the program.
+    EXPECT_EQ(Spacing_File, app_path() + "DATAWEN.TXT");
     EXPECT_EQ(AB2min, 0);
     EXPECT_EQ(AB2max_Value, 1000);
     EXPECT_EQ(RHOmin_Value, 0);
@@ -245,7 +246,6 @@ TEST_F(SettingsTest, PathsAreNeverCutOtherValuesAtTheirRoom) {
               long_path + "a.QD3\r\n[Draw_Parameter]\r\nGraphical_Prog=" + long_path + "gimp\r\n");
     Read_Ini_Settings();
     EXPECT_EQ(Chemin, long_path);
-    EXPECT_EQ(Spacing_File, long_path + "DATAVES.TXT");
     EXPECT_EQ(Recent_Files(1), long_path + "a.QD3");
     EXPECT_EQ(Graphical_Prog, long_path + "gimp");
     EXPECT_EQ(Langue, std::string(49, 'F'));

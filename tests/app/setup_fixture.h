@@ -1,6 +1,6 @@
 #pragma once
-// Common set-up of the shell tests: start state, a fresh main window, English, a scripted dialog
-// host and a launcher that records what would be started.
+// Common set-up of the tests of the Setup tab and the launched programs: start state, a fresh main
+// window, English, a scripted dialog host and a launcher that records what would be started.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -34,7 +34,7 @@ public:
     std::vector<MessageBoxRequest> boxes;
 };
 
-class ShellTest : public ::testing::Test {
+class SetupTest : public ::testing::Test {
 protected:
     void SetUp() override {
         reset_all_state();

@@ -7,7 +7,7 @@
 namespace ohmira::test {
 namespace {
 
-class SetupTabTest : public ShellTest {};
+class SetupTabTest : public SetupTest {};
 
 TEST_F(SetupTabTest, ListsShowTheSettingsAndKeepTheirLeadingBlanks) {
     struct Case {

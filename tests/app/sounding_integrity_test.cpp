@@ -1,10 +1,10 @@
 // The sounding on screen is the one saved, and nothing typed or opened is lost: the whole window
 // driven through its handlers, the scripted user answering the boxes and dialogs.
 #include "../conversions/sample_files.h"
+#include "app/app_events.h"
 #include "app/command_dispatch.h"
 #include "app/main_frame.h"
 #include "app/program_exit.h"
-#include "app/shell_events.h"
 #include "commands/compute_commands.h"
 #include "commands/field_buttons.h"
 #include "commands/open_save.h"
@@ -19,93 +19,12 @@
 #include "platform/number_text.h"
 #include "platform/printer.h"
 #include "platform/user_feedback.h"
-#include "shell_fixture.h"
+#include "integrity_fixture.h"
 
 #include <array>
 #include <tuple>
 
 namespace ohmira {
-
-namespace {
-
-using Texts = std::array<std::string, 7>;
-
-// Comment, data source, title, X, Y, Z, azimuth as the sounding holds them.
-Texts sounding_texts() {
-    return {Comment, Data_Source, Graph_Title, X_Coord, Y_Coord, Z_Coord, Azimuth};
-}
-
-// The bytes of a QD3 file (the sounding in memory is left as it was): points as (spacing, ρa, MN/2,
-// ΔV, K, I), layers as (ρ, h), then the texts.
-std::string qd3_bytes(const std::vector<std::array<double, 6>> &points,
-                      const std::vector<std::pair<double, double>> &layers, const Texts &texts) {
-    const Sounding_Record kept = current_sounding();
-    Field_Data.clear();
-    Model_Layers.clear();
-    Nb_Points = static_cast<std::int16_t>(points.size());
-    for (std::size_t i = 0; i < points.size(); ++i)
-        for (int c = 0; c < 6; ++c)
-            Field_Data(static_cast<int>(i) + 1, c + 1) = points[i][c];
-    double depth = 0;
-    for (std::size_t j = 0; j < layers.size(); ++j) {
-        Model_Layers(1, static_cast<int>(j) + 1) = layers[j].first;
-        Model_Layers(2, static_cast<int>(j) + 1) = layers[j].second;
-        Model_Layers(3, static_cast<int>(j) + 1) = depth;
-        depth += layers[j].second;
-    }
-    Comment = texts[0];
-    Data_Source = texts[1];
-    Graph_Title = texts[2];
-    X_Coord = texts[3];
-    Y_Coord = texts[4];
-    Z_Coord = texts[5];
-    Azimuth = texts[6];
-    const std::string scratch = std::filesystem::temp_directory_path() /
-                                ("ohmira_integrity_" + std::to_string(::getpid()) + ".QD3");
-    EXPECT_EQ(write_qd3_file(scratch), 0);
-    std::string bytes = read_file(scratch).value_or("");
-    std::filesystem::remove(scratch);
-    restore_sounding(kept);
-    return bytes;
-}
-
-class SoundingIntegrity : public ShellTest {
-protected:
-    void SetUp() override {
-        ShellTest::SetUp();
-        user.expect(answer_form([](Form &) { frmSplash.Command2.user_click(); }));
-        Prepare_Main_Window();
-        connect_start_and_exit();
-        SEV.Show();
-        a_bytes = qd3_bytes({{1.5, 50, 0.5, 52.4, 6.68, 7},
-                             {2.5, 70, 0.5, 26.3, 19.24, 7.2},
-                             {4, 120, 0.5, 12.2, 49.87, 5.1},
-                             {6, 150, 0.5, 6.1, 112.3, 4.6}},
-                            {{40, 2}, {200, 0}}, {"comment A", "", "title A", "1", "2", "3", "4"});
-        a = folder.write("A.QD3", a_bytes);
-        reset_core_state();
-        Superpose = -1;
-    }
-    void expect_all_answered() {
-        EXPECT_EQ(user.pending(), 0u);
-        EXPECT_TRUE(user.failures().empty()) << user.failures().front();
-    }
-    void open_by_menu(const std::string &path, std::vector<ScriptedAnswer> then = {}) {
-        user.expect(answer_open({path}));
-        for (ScriptedAnswer &answer : then)
-            user.expect(std::move(answer));
-        SEV.NFile.user_click();
-    }
-    std::string box_text(std::size_t i) const {
-        const auto boxes = user.message_boxes();
-        return i < boxes.size() ? boxes[i].text : "<none>";
-    }
-
-    std::string a_bytes;
-    std::string a;
-};
-
-} // namespace
 
 TEST_F(SoundingIntegrity, ToolbarSaveProposesTheFileSavedLast) {
     open_by_menu(a);
@@ -116,6 +35,8 @@ TEST_F(SoundingIntegrity, ToolbarSaveProposesTheFileSavedLast) {
     SEV.Toolbar1.user_click_button("save");
     ASSERT_TRUE(file_exists(b));
     EXPECT_EQ(File_Path, b);
+    EXPECT_EQ(SEV.Caption(), "Ohmira 6.5 [" + b + "]");
+    EXPECT_EQ(SEV.Text1.Text(), "B.QD3") << "the status box names the file saved as";
     user.expect(answer_box(vbYes));
     SEV.Toolbar1.user_click_button("save");
     EXPECT_EQ(box_text(user.message_boxes().size() - 1), "Recording File " + b);
@@ -146,8 +67,10 @@ TEST_F(SoundingIntegrity, EverySavePathWritesTheHeaderBoxes) {
     };
     int n = 0;
     for (const Path &p : paths) {
-        open_by_menu(a);
+        // Each path its own file: none reopens what an earlier one saved with the typed value.
         const std::string tag = std::to_string(++n);
+        const std::string own = folder.write("own" + tag + ".QD3", a_bytes);
+        open_by_menu(own);
         SEV.X_Texte1.user_set_text("X" + tag);
         SEV.Y_Texte2.user_set_text("Y" + tag);
         SEV.Z_Texte3.user_set_text("10" + tag);
@@ -162,9 +85,9 @@ TEST_F(SoundingIntegrity, EverySavePathWritesTheHeaderBoxes) {
             user.expect(answer);
         p.save();
         reset_core_state();
-        File_Name = "A.QD3";
+        File_Name = "own" + tag + ".QD3";
         File_Layout = 3;
-        std::string path = a;
+        std::string path = own;
         ASSERT_TRUE(Load_QD3(path)) << p.name;
         EXPECT_EQ(sounding_texts(), (Texts{"comment " + tag, "", "title " + tag, "X" + tag,
                                            "Y" + tag, "10" + tag, "N" + tag}))
@@ -428,24 +351,8 @@ TEST_F(SoundingIntegrity, AConversionShowsTheConvertedFileAndItsSaveKeepsIt) {
     user.expect(answer_box(vbYes));
     user.expect(answer_box(vbYes));
     SEV.SaveButton.user_click();
-    const std::string again = read_file(converted).value_or("");
-    // Points and resistivities as converted; the depth column follows the model rounding of the
-    // Setup tab's decimals.
-    const auto lines_of = [](const std::string &b) {
-        std::vector<std::string> out;
-        for (std::size_t at = 0, end; (end = b.find("\r\n", at)) != std::string::npos; at = end + 2)
-            out.push_back(b.substr(at, end - at));
-        return out;
-    };
-    const auto before = lines_of(bytes), after = lines_of(again);
-    ASSERT_EQ(after.size(), before.size());
-    for (std::size_t i = 0; i < before.size(); ++i)
-        if (i < 4 || i >= 24)
-            EXPECT_EQ(after[i], before[i]) << i;
-        else
-            EXPECT_EQ(after[i].substr(0, after[i].rfind(',')),
-                      before[i].substr(0, before[i].rfind(',')))
-                << i;
+    // Every column as converted, the model's depths too.
+    EXPECT_EQ(read_file(converted).value_or(""), bytes);
     EXPECT_EQ(read_file(a).value_or(""), a_bytes);
     expect_all_answered();
 }
@@ -483,15 +390,17 @@ TEST_F(SoundingIntegrity, SetupOkFromWennerToSchlumbergerReadsTheShippedTable) {
     EXPECT_EQ(Field_Data(2, 3).num(), 2);
 }
 
-TEST_F(SoundingIntegrity, NewSevReadsTheTableOfTheArraySelectedWithoutOk) {
+TEST_F(SoundingIntegrity, NewSevUsesTheArrayAppliedNotOneOnlySelected) {
     struct Case {
         OptionButton *applied, *selected;
         double first, second; // Field_Data(1, 3) and (2, 3)
         double first_mn;      // Field_Data(1, 1)
+        const char *spacing;  // the header of the spacing column
+        double k;             // K of a row typed after, ΔV 10, I 1 at .5 / 1.5 or a = 1
     };
     const Case cases[] = {
-        {&SEV.Option3, &SEV.Option1, 1.5, 2, 0.5}, // Wenner applied, Schlumberger selected
-        {&SEV.Option1, &SEV.Option3, 1, 1.5, 0},   // the reverse
+        {&SEV.Option3, &SEV.Option1, 1, 1.5, 0, "a", 6.28},      // Wenner applied
+        {&SEV.Option1, &SEV.Option3, 1.5, 2, 0.5, "AB/2", 6.28}, // Schlumberger applied
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.selected->Name());
@@ -502,7 +411,7 @@ TEST_F(SoundingIntegrity, NewSevReadsTheTableOfTheArraySelectedWithoutOk) {
             c.applied->Value(true);
             SEV.Command11.user_click(); // OK
         }
-        c.selected->Value(true); // no OK
+        c.selected->Value(true); // no OK: nothing but the Setup tab changes
         const std::size_t dialogs = user.records().size();
         SEV.Toolbar1.user_click_button("bilog");
         expect_all_answered();
@@ -510,6 +419,15 @@ TEST_F(SoundingIntegrity, NewSevReadsTheTableOfTheArraySelectedWithoutOk) {
         EXPECT_EQ(Field_Data(1, 3).num(), c.first);
         EXPECT_EQ(Field_Data(2, 3).num(), c.second);
         EXPECT_EQ(Field_Data(1, 1).num(), c.first_mn);
+        EXPECT_EQ(SEV.BuildGrid.TextMatrix(0, 2), c.spacing);
+        // A row typed is computed with the array the page shows.
+        SEV.BuildGrid.user_click_cell(1, 3);
+        SEV.BuildGrid.user_key_down('1');
+        SEV.BuildGrid.user_key_down('0');
+        SEV.BuildGrid.user_click_cell(1, 4);
+        SEV.BuildGrid.user_key_down('1');
+        Compute_Field_Rows();
+        EXPECT_EQ(Field_Data(1, 5).num(), c.k);
     }
 }
 
@@ -524,7 +442,7 @@ TEST_F(SoundingIntegrity, ValuesTheFileCannotHoldNeverLoopTheSave) {
     user.expect(answer_box(vbYes));
     user.expect(answer_box(vbOK));
     SEV.NRecord.user_click();
-    EXPECT_EQ(box_text(user.message_boxes().size() - 1), "Recording File Error...");
+    EXPECT_EQ(box_text(user.message_boxes().size() - 1), "Recording File Error...\n\r" + a);
     EXPECT_EQ(read_file(a).value_or(""), a_bytes);
     expect_all_answered();
 
@@ -571,6 +489,8 @@ TEST_F(SoundingIntegrity, FieldGridEdgeRows) {
     SEV.Toolbar1.user_click_button("bilog"); // a new sounding
     auto &grid = SEV.BuildGrid;
     const auto fill = [&](int row, const std::array<const char *, 4> &cells) {
+        Field_Row_Typed(row) = 1; // as the keys mark a row typed
+        Field_Grid_Changed = true;
         for (int c = 1; c <= 4; ++c)
             grid.TextMatrix(row, c, cells[static_cast<std::size_t>(c - 1)]);
         for (int c = 5; c <= 6; ++c)
@@ -698,10 +618,10 @@ TEST_F(SoundingIntegrity, ANewSoundingTakesNoTextOfTheOneBefore) {
             command->user_click();
         else
             SEV.Toolbar1.user_click_button("bilog");
-        for (TextBox *box :
-             {&SEV.X_Texte1, &SEV.Y_Texte2, &SEV.Z_Texte3, &SEV.Azimtext, &SEV.Text18, &SEV.Text19,
-              &SEV.Text29, &SEV.Text1, &SEV.Text2, &SEV.Grid2})
+        for (TextBox *box : {&SEV.X_Texte1, &SEV.Y_Texte2, &SEV.Z_Texte3, &SEV.Azimtext,
+                             &SEV.Text18, &SEV.Text19, &SEV.Text29, &SEV.Text2, &SEV.Grid2})
             EXPECT_EQ(box->Text(), "") << box->Name();
+        EXPECT_EQ(SEV.Text1.Text(), "NEW") << "the status box names the sounding on screen";
         EXPECT_FALSE(SEV.lastone.Enabled());
         EXPECT_FALSE(SEV.nextone.Enabled());
         EXPECT_EQ(SEV.BuildGrid.TopRow(), 1);
@@ -770,6 +690,8 @@ TEST_F(SoundingIntegrity, ComputeAndFitNameWhereTheDataEndAndAValueTheFileCannot
     SEV.Toolbar1.user_click_button("bilog"); // a new sounding
     auto &grid = SEV.BuildGrid;
     const auto fill = [&](int row, const std::array<std::string, 4> &cells) {
+        Field_Row_Typed(row) = 1; // as the keys mark a row typed
+        Field_Grid_Changed = true;
         for (int c = 1; c <= 4; ++c)
             grid.TextMatrix(row, c, cells[static_cast<std::size_t>(c - 1)]);
         for (int c = 5; c <= 6; ++c)
@@ -795,7 +717,8 @@ TEST_F(SoundingIntegrity, ComputeAndFitNameWhereTheDataEndAndAValueTheFileCannot
          {".5", "4", "10", "1"},
          {"", "", "", ""},
          short_box + "\n\rThe data end at row 2 : value too large for the file (1E+39)",
-         fit_box + "\n\rThe data end at row 2 : value too large for the file (1E+39)"},
+         // The fit takes the window first and stops at the value refused.
+         "The data end at row 2 : value too large for the file (1E+39)"},
         // Nothing below the end: the boxes as they always were.
         {{"", "", "", ""}, {"", "", "", ""}, {"", "", "", ""}, short_box, fit_box},
         // Three points, then a row whose resistivity the file cannot hold: named, nothing fitted.

@@ -1,18 +1,18 @@
+#include "app/app_events.h"
 #include "app/main_frame.h"
-#include "app/shell_events.h"
 #include "app/startup.h"
 #include "commands/open_save.h"
 #include "core/app_title.h"
 #include "core/language.h"
 #include "core/sounding.h"
 #include "form/settings_values.h"
-#include "shell_fixture.h"
+#include "program_fixture.h"
 
 namespace ohmira {
 
 namespace {
 
-class StartupTest : public ShellTest {
+class StartupTest : public ProgramTest {
 protected:
     // Starts the program as main does; the splash is answered by `act`.
     void start(
@@ -100,7 +100,8 @@ TEST_F(StartupTest, StartsFromThePreparedSettings) {
     EXPECT_EQ(Superpose, -1);
     EXPECT_EQ(Plot_Empty, vbTrue);
     EXPECT_EQ(Draw_Mode, "");
-    EXPECT_EQ(SEV.Text1.Text(), "");
+    EXPECT_EQ(SEV.Text1.Text(), "NEW") << "the status box names the new sounding";
+    EXPECT_EQ(SEV.Caption(), "Ohmira 6.5 [NEW]");
     EXPECT_EQ(SEV.SSTab1.Tab(), 0);
     EXPECT_TRUE(SEV.Visible());
     EXPECT_EQ(SEV.SEV_Grid.Rows(), 2);

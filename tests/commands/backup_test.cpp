@@ -3,25 +3,26 @@
 
 #include <gtest/gtest.h>
 
+#include "commands_fixture.h"
 #include "core/app_title.h"
 #include "core/qd3_file.h"
 #include "form/sev_form.h"
 #include "platform/files.h"
-#include "sounding_fixture.h"
 
 namespace ohmira::test {
 namespace {
 
-class BackupTest : public CoreTest {
+class BackupTest : public CommandsTest {
 protected:
     void SetUp() override {
-        CoreTest::SetUp();
+        CommandsTest::SetUp();
         reset_SEV();
         Comment = "in memory";
     }
 };
 
 TEST_F(BackupTest, RenamesTheBackupAsQd3) {
+    File_Name = "NEW"; // a new sounding stays one: its save asks for a name
     const std::string bak = write_bytes("site.BAK", "data");
     host_.expect(answer_open({bak}));
     host_.expect(answer_box(vbOK));
@@ -38,7 +39,7 @@ TEST_F(BackupTest, RenamesTheBackupAsQd3) {
     EXPECT_EQ(records[1].icon, MsgIcon::Question);
     EXPECT_FALSE(file_exists(bak));
     EXPECT_EQ(read_bytes(path("site.QD3")), "data");
-    EXPECT_EQ(File_Name, "site.BAK");
+    EXPECT_EQ(File_Name, "NEW");
     EXPECT_EQ(Comment, "in memory");
 }
 

@@ -193,27 +193,29 @@ TEST_F(FieldButtonsTest, SmoothingBoxGivesTheFieldGridTheFocusOnlyOnTheMainTab) 
     }
 }
 
-TEST_F(FieldButtonsTest, QuitRedrawsTheCurveOnlyOnceComputed) {
+TEST_F(FieldButtonsTest, QuitRedrawsThePlotAsTheSoundingStands) {
     fill_typed_rows(5);
     Max_AB2 = 5;
-    Model_Layers(1, 1) = 10.0;
-    Model_Layers(2, 1) = 2.0;
-    Model_Layers(1, 2) = 50.0;
-    Nb_Layers = 2;
     Superpose = -1;
-    Curve_Done = 0;
     Curve_Last = 0;
+    // No model: the frame and the points only.
     SEV.ExitButton.user_click();
     EXPECT_EQ(Curve_Last, 0);
     EXPECT_EQ(Draw_Mode, "");
     EXPECT_EQ(SEV.Bilog.MousePointer(), vbCrosshair);
-    Curve_Done = 1;
+    // A model: its curve, and nothing of the sounding or of the overlay guard changes.
+    Model_Layers(1, 1) = 10.0;
+    Model_Layers(2, 1) = 2.0;
+    Model_Layers(1, 2) = 50.0;
+    Nb_Layers = 2;
+    Fresh_Load = vbTrue;
     SEV.ExitButton.user_click();
     EXPECT_GT(Curve_Last, 0);
+    EXPECT_EQ(Fresh_Load, vbTrue);
     EXPECT_TRUE(host_.records().empty());
 }
 
-TEST_F(FieldButtonsTest, QuitWithSuperpositionStoresTheModelInTheNextSlot) {
+TEST_F(FieldButtonsTest, QuitWithSuperpositionDrawsTheStoreAndKeepsIt) {
     fill_typed_rows(5);
     Max_AB2 = 5;
     Model_Layers(1, 1) = 10.0;
@@ -226,13 +228,24 @@ TEST_F(FieldButtonsTest, QuitWithSuperpositionStoresTheModelInTheNextSlot) {
     Superposed_Models(1, 1, 2) = 300.0;
     Superposed_Models(1, 2, 1) = 4.0;
     Superposed_Layers(1) = 2;
-    Superposed_Index = 1; // the slot after the stored one is current
+    Superposed_Index = 1;
     SEV.ExitButton.user_click();
-    EXPECT_EQ(Superposed_Models(2, 1, 1).num(), 10);
-    EXPECT_EQ(Superposed_Layers(2), 2);
-    EXPECT_EQ(Model_Layers(1, 1).num(), 10); // slot 2 loaded back
+    // The stored model's curve in the superposed colour, the current one in its own.
+    const auto drawn_in = [](const Variant &colour) {
+        int n = 0;
+        const int c = static_cast<int>(colour.num());
+        for (const auto &l : SEV.Bilog.picture().lines())
+            n += l.pen.colour == Colour(c);
+        for (const auto &p : SEV.Bilog.picture().polylines())
+            n += p.pen.colour == Colour(c);
+        return n;
+    };
+    EXPECT_GT(drawn_in(Superposed_Color), 0);
+    EXPECT_GT(drawn_in(Curve_Color), 0);
+    EXPECT_EQ(Superposed_Models(2, 1, 1).num(), 0) << "the store is not changed";
+    EXPECT_EQ(Model_Layers(1, 1).num(), 10) << "the current model stays";
+    EXPECT_EQ(Model_Layers(1, 2).num(), 50);
     EXPECT_EQ(Color_Mode, vbTrue);
-    EXPECT_EQ(Misfit.num(), 0);
 }
 
 } // namespace

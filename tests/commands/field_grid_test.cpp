@@ -7,6 +7,7 @@
 #include "../editor/editor_fixture.h"
 #include "commands/editor_commands.h"
 #include "commands/open_save.h"
+#include "form/applied_array.h"
 #include "platform/clipboard.h"
 #include "platform/control.h"
 #include "platform/user_feedback.h"
@@ -45,7 +46,9 @@ TEST_F(FieldGridTest, KAndResistivityOfOneRowPerArray) {
         {2, 0, "2.55", "1000", "10", "10", -5.35, -5.35, "-5.35"},
     };
     for (const auto &c : cases) {
-        (c.array == 1 ? SEV.Option1 : c.array == 2 ? SEV.Option2 : SEV.Option3).Value(true);
+        Apply_Array(c.array == 1   ? Array_Type::Schlumberger
+                    : c.array == 2 ? Array_Type::Dipole
+                                   : Array_Type::Wenner);
         SEV.Check10.Value(c.half);
         row(1, c.mn, c.ab, c.dv, c.i);
         Compute_Field_Rows();
@@ -60,7 +63,7 @@ TEST_F(FieldGridTest, KAndResistivityOfOneRowPerArray) {
 }
 
 TEST_F(FieldGridTest, DipoleWithoutAFactorIsNotMeasured) {
-    SEV.Option2.Value(true);
+    Apply_Array(Array_Type::Dipole);
     row(1, "3", "1", "10", "10"); // 1/AM = 3/BN: no K, no resistivity
     Compute_Field_Rows();
     EXPECT_EQ(fd(1, 5), 0);

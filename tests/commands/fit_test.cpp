@@ -104,14 +104,15 @@ TEST_F(Fit, UpdateLayerDepthsEdgeCases) {
     EXPECT_EQ(Nb_Layers, 1);
     EXPECT_EQ(layer(1, 2), 20);
 
-    // Zero resistivities become 0.001; no altitude without a ground altitude.
-    set_model({{0, 3}, {0, 0}});
+    // Zero resistivities become the smallest a sounding file holds, 0.01, as a fitted 0.003
+    // does; no altitude without a ground altitude.
+    set_model({{0, 3}, {0.003, 0}});
     Z_Coord.clear();
     Layer_Altitude.clear();
     Update_Layer_Depths();
     EXPECT_EQ(Nb_Layers, 2);
-    EXPECT_DOUBLE_EQ(layer(1, 1), 0.001);
-    EXPECT_DOUBLE_EQ(layer(1, 2), 0.001);
+    EXPECT_DOUBLE_EQ(layer(1, 1), 0.01);
+    EXPECT_DOUBLE_EQ(layer(1, 2), 0.01);
     EXPECT_TRUE(Layer_Altitude(1).is_empty());
 
     // Twenty layers that all have a thickness: the twentieth is the half-space.

@@ -1,6 +1,6 @@
 #include "../linked_state.h"
 
-#include "../linked_state_chain.h"
+#include "../printing/linked_state_pages.h"
 
 namespace ohmira::test {
 

@@ -5,9 +5,9 @@
 #include <sys/stat.h>
 
 #include "../linked_state.h"
+#include "commands_fixture.h"
 #include "core/qd3_file.h"
 #include "form/sev_form.h"
-#include "sounding_fixture.h"
 
 namespace ohmira::test {
 namespace {
@@ -19,17 +19,17 @@ std::string zero_layer_lines(int n) {
     return s;
 }
 
-class OpenSaveTest : public CoreTest {
+class OpenSaveTest : public CommandsTest {
 protected:
     void SetUp() override {
-        CoreTest::SetUp();
+        CommandsTest::SetUp();
         reset_linked_state();
         reset_SEV();
     }
     void TearDown() override {
         Save_QD3_Writer = nullptr;
         reset_SEV();
-        CoreTest::TearDown();
+        CommandsTest::TearDown();
     }
 
     // A QD3 file of two points and a two-layer model.
@@ -287,7 +287,7 @@ TEST_F(OpenSaveTest, BatchModeWritesWithoutAskingAndGivesUpAfterAWriteError) {
     std::string missing = path("no/such/folder/x.QD3");
     host_.expect(answer_box(vbOK));
     EXPECT_FALSE(Save_QD3(missing));
-    EXPECT_EQ(box_texts(), std::vector<std::string>{"No such disk or directory..."});
+    EXPECT_EQ(box_texts(), std::vector<std::string>{"No such disk or directory...\n\r" + missing});
     EXPECT_EQ(Draw_Mode, "");
 }
 
@@ -342,7 +342,7 @@ TEST_F(OpenSaveTest, WriteErrorsHaveTheirMessageThenTheSaveStartsAgain) {
         host.expect(cancel_save());
         EXPECT_FALSE(Save_QD3(p));
         ASSERT_EQ(host.records().size(), 4u);
-        EXPECT_EQ(host.records()[1].text, c.text) << c.number;
+        EXPECT_EQ(host.records()[1].text, c.text + ("\n\r" + p)) << c.number;
         EXPECT_EQ(host.records()[1].icon, MsgIcon::Exclamation);
         EXPECT_EQ(host.pending(), 0u);
     }
@@ -355,7 +355,7 @@ TEST_F(OpenSaveTest, WriteErrorsHaveTheirMessageThenTheSaveStartsAgain) {
     Draw_Mode = "FICHIER";
     host_.expect(answer_box(vbOK));
     EXPECT_FALSE(Save_QD3(p));
-    EXPECT_EQ(box_texts(), std::vector<std::string>{"Write protected File..."});
+    EXPECT_EQ(box_texts(), std::vector<std::string>{"Write protected File...\n\r" + p});
 }
 
 } // namespace

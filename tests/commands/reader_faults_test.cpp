@@ -7,13 +7,13 @@
 
 #include "../linked_state.h"
 #include "commands/open_save.h"
+#include "commands_fixture.h"
 #include "core/fit.h"
 #include "core/older_files.h"
 #include "core/qd3_file.h"
 #include "editor/data_entry.h"
 #include "form/settings_values.h"
 #include "form/sev_form.h"
-#include "sounding_fixture.h"
 
 namespace ohmira::test {
 namespace {
@@ -28,16 +28,16 @@ public:
     int boxes = 0;
 };
 
-class ReaderFaultsTest : public CoreTest {
+class ReaderFaultsTest : public CommandsTest {
 protected:
     void SetUp() override {
-        CoreTest::SetUp();
+        CommandsTest::SetUp();
         reset_linked_state();
         reset_SEV();
     }
     void TearDown() override {
         reset_SEV();
-        CoreTest::TearDown();
+        CommandsTest::TearDown();
     }
 };
 
@@ -68,7 +68,8 @@ TEST_F(ReaderFaultsTest, OlderFilesKeepWhatFitsThenTellTheError) {
     EXPECT_EQ(Model_Layers(1, 1).num(), 80);
     EXPECT_EQ(Comment, "c");
     ASSERT_EQ(host_.message_boxes().size(), 1u);
-    EXPECT_EQ(host_.message_boxes()[0].text, "Reading File Error...\n\r51 of 53 points kept");
+    EXPECT_EQ(host_.message_boxes()[0].text,
+              "Reading File Error...\n\r" + qde + "\n\r51 of 53 points kept");
 
     std::string sev = write_bytes("many.SEV", sev_with(53, 21));
     host_.expect(answer_box(vbOK));
@@ -80,7 +81,8 @@ TEST_F(ReaderFaultsTest, OlderFilesKeepWhatFitsThenTellTheError) {
     EXPECT_EQ(Model_Layers(1, 20).num(), 50);
     ASSERT_EQ(host_.message_boxes().size(), 2u);
     EXPECT_EQ(host_.message_boxes()[1].text,
-              "Reading File Error...\n\r51 of 53 points kept\n\r20 of 21 layers kept");
+              "Reading File Error...\n\r" + sev +
+                  "\n\r51 of 53 points kept\n\r20 of 21 layers kept");
 
     sev = write_bytes("layers.SEV", sev_with(30, 22));
     host_.expect(answer_box(vbOK));
@@ -88,7 +90,8 @@ TEST_F(ReaderFaultsTest, OlderFilesKeepWhatFitsThenTellTheError) {
     EXPECT_EQ(Nb_Points, 30);
     EXPECT_EQ(Model_Layers(1, 20).num(), 50);
     ASSERT_EQ(host_.message_boxes().size(), 3u);
-    EXPECT_EQ(host_.message_boxes()[2].text, "Reading File Error...\n\r20 of 22 layers kept");
+    EXPECT_EQ(host_.message_boxes()[2].text,
+              "Reading File Error...\n\r" + sev + "\n\r20 of 22 layers kept");
 }
 
 TEST_F(ReaderFaultsTest, SevRowsCarryNoColumnsOfTheSoundingBefore) {

@@ -3,18 +3,18 @@
 
 #include <gtest/gtest.h>
 
+#include "commands_fixture.h"
 #include "editor/data_entry.h"
 #include "form/settings_values.h"
 #include "form/sev_form.h"
-#include "sounding_fixture.h"
 
 namespace ohmira::test {
 namespace {
 
-class SoundingTest : public CoreTest {
+class SoundingTest : public CommandsTest {
 protected:
     void SetUp() override {
-        CoreTest::SetUp();
+        CommandsTest::SetUp();
         reset_SEV();
         SEV.BuildGrid.Rows(51);
         SEV.BuildGrid.Cols(7);
@@ -57,39 +57,43 @@ protected:
         EXPECT_EQ(Curve_Done, 0);
         EXPECT_EQ(Fresh_Load, vbTrue);
         EXPECT_EQ(Superpose, -1);
-        EXPECT_EQ(Nb_Layers, 0);
-        for (const auto *text : {&Comment, &Graph_Title, &X_Coord, &Y_Coord, &Z_Coord, &Azimuth})
+        EXPECT_LE(Nb_Layers, 1) << "no model: at most the empty first layer";
+        for (const auto *text :
+             {&Comment, &Graph_Title, &X_Coord, &Y_Coord, &Z_Coord, &Azimuth, &Data_Source})
             EXPECT_EQ(*text, "");
         for (int i = 0; i <= 51; ++i)
             for (int c = 0; c <= 7; ++c)
                 ASSERT_TRUE(Field_Data(i, c).is_empty());
         EXPECT_EQ(Field_Data(3, 2).num(), 0);
         EXPECT_EQ(Field_Data(3, 2).text(), "");
-        EXPECT_TRUE(Model_Layers(1, 1).is_empty());
+        EXPECT_EQ(Model_Layers(1, 1).num(), 0);
+        EXPECT_EQ(Model_Layers(2, 1).num(), 0);
         EXPECT_TRUE(Superposed_Models(5, 1, 1).is_empty());
         EXPECT_EQ(Superposed_Layers(5), 0);
         for (int r = 1; r <= 50; ++r) {
             for (int c = 1; c <= 6; ++c)
                 ASSERT_EQ(SEV.BuildGrid.TextMatrix(r, c), "") << r << "," << c;
         }
-        // Kept as they were.
-        EXPECT_EQ(Nb_Points, 12);
+        // No point is counted and no file named: a save writes no point of the sounding
+        // before, and asks for a name instead of naming the file shown before.
+        EXPECT_EQ(Nb_Points, 0);
+        EXPECT_EQ(File_Path, "");
+        // Kept as they were: the store's counters, the folder dialogs start in, the half array
+        // and the smoothing (shown by their boxes).
         EXPECT_EQ(Nb_Superposed, 5);
         EXPECT_EQ(Superposed_Index, 4);
-        EXPECT_EQ(Data_Source, "PASI");
-        EXPECT_EQ(File_Path, "/data/site.QD3");
         EXPECT_EQ(Chemin, "/data/");
         EXPECT_EQ(Array_Factor, 2);
         EXPECT_EQ(Shift_Compensation, 1);
         EXPECT_EQ(Max_AB2, 300);
-        EXPECT_EQ(Fixed_Param(1), 3);
     }
 };
 
-TEST_F(SoundingTest, NewSevEmptiesTheSoundingAndKeepsTheCounters) {
+TEST_F(SoundingTest, NewSevEmptiesTheSoundingNamesNoFileAndKeepsTheCounters) {
     New_SEV();
     expect_new_sounding();
     EXPECT_EQ(SEV.SSTab1.Tab(), 0);
+    EXPECT_EQ(Fixed_Param(1), 3) << "the model editor's set-up frees the parameters";
 }
 
 TEST_F(SoundingTest, FileNewEndsOnThePrintTab) {

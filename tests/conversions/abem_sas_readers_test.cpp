@@ -88,9 +88,9 @@ TEST_F(AbemSas, ReadErrorKeepsTheRowsReadOrNothing) {
         File_Name = "T.VES";
         std::string p = write_bytes("T.VES", c.bytes);
         EXPECT_EQ(Read_ABEM_VES(p), c.rows > 0);
-        ASSERT_EQ(box_texts(), std::vector<std::string>{c.rows > 0 ? "Reading File Error ...\n\r" +
-                                                                         std::string(c.kept)
-                                                                   : "Reading File Error ..."});
+        ASSERT_EQ(box_texts(),
+                  std::vector<std::string>{"Reading File Error ...\n\r" + p +
+                                           (c.rows > 0 ? "\n\r" + std::string(c.kept) : "")});
         EXPECT_EQ(host_.message_boxes()[0].icon, MsgIcon::Exclamation);
         EXPECT_EQ(Nb_Points, c.rows > 0 ? static_cast<int>(c.rows) : 7);
         EXPECT_EQ(Comment, c.rows > 0 ? "T" : "previous");
@@ -127,13 +127,13 @@ TEST_F(AbemSas, ValuesTheQd3FileCannotHoldStopTheReadAndAreNamed) {
     };
     const Case cases[] = {
         {"first resistivity", lines({"\"T\"", "1 2", "1.5 5E+37 0", "3 35.2 0", "0"}),
-         "Reading File Error ...\n\r5E+37", 7},
+         "line 3: 5E+37", 7},
         {"second resistivity", lines({"\"T\"", "1 2", "1.5 27.8 0", "3 5E+37 0", "0"}),
-         "Reading File Error ...\n\r5E+37\n\r1 of 2 points kept", 1},
+         "line 4: 5E+37\n\r1 of 2 points kept", 1},
         {"layer resistivity", lines({"\"T\"", "1 1", "1.5 27.8 0", "1", "1E+12 0 0 0 0 0 0"}),
-         "Reading File Error ...\n\r1000000000000\n\r1 points kept", 1},
+         "line 5: 1000000000000\n\r1 points kept", 1},
         {"spacing beyond Max_AB2", lines({"\"T\"", "1 2", "100 10 0", "40000 20 0", "0"}),
-         "Reading File Error ...\n\r40000\n\r1 of 2 points kept", 1},
+         "line 4: 40000\n\r1 of 2 points kept", 1},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -143,7 +143,8 @@ TEST_F(AbemSas, ValuesTheQd3FileCannotHoldStopTheReadAndAreNamed) {
         File_Name = "T.VES";
         std::string p = write_bytes("T.VES", c.bytes);
         EXPECT_EQ(Read_ABEM_VES(p), c.points != 7);
-        EXPECT_EQ(box_texts(), std::vector<std::string>{c.box});
+        EXPECT_EQ(box_texts(),
+                  std::vector<std::string>{"Reading File Error ...\n\r" + p + "\n\r" + c.box});
         EXPECT_EQ(Nb_Points, c.points);
         EXPECT_FALSE(sounding_value_beyond_qd3().has_value());
     }
@@ -220,15 +221,16 @@ TEST_F(AbemSas, AmpRefusalsLeaveTheSoundingAsItWas) {
     struct Case {
         const char *name;
         std::string bytes;
-        std::string box; // "" for no box and nothing kept... or a file read whole
+        std::string box; // "" for no box, the file read whole; the file follows on a line
         bool kept;
+        std::string value = {}; // the value refused, on the line after the file
     };
     const std::string row = "1 0 0 2 1 100 0.25 31.4 0";
     const std::vector<Case> cases = {
         {"bad coordinate type", amp_sample("XYZ:2", 1, {row}),
-         "Coordinate types other than Index and XYZ:1 not supported", false},
+         "Coordinate types other than Index and XYZ:1 not supported", false, "line 9: XYZ:2"},
         {"bad array code", amp_sample("Index", 7, {row}),
-         "Array codes other than 1, 2, 3 and 10 not supported", false},
+         "Array codes other than 1, 2, 3 and 10 not supported", false, "line 8: 7"},
         {"bad coordinate type without rows", amp_sample("Other", 1, {}), "", true},
         {"header cut short", lines({"SAS1000", "", "", "loc"}), "Reading File Error ...", false},
     };
@@ -241,8 +243,10 @@ TEST_F(AbemSas, AmpRefusalsLeaveTheSoundingAsItWas) {
         File_Name = "S.amp";
         std::string p = write_bytes("S.amp", c.bytes);
         EXPECT_EQ(Read_SAS1000_AMP(p), c.kept);
-        EXPECT_EQ(box_texts(),
-                  c.box.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.box});
+        EXPECT_EQ(box_texts(), c.box.empty() ? std::vector<std::string>{}
+                                             : std::vector<std::string>{
+                                                   c.box + "\n\r" + p +
+                                                   (c.value.empty() ? "" : "\n\r" + c.value)});
         if (!c.box.empty() && c.box[0] != 'R') {
             EXPECT_EQ(host_.message_boxes()[0].icon, MsgIcon::None);
             EXPECT_EQ(host_.message_boxes()[0].title, AppInfo::Title);

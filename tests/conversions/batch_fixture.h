@@ -2,6 +2,7 @@
 // Set-up of the batch conversion tests: the conversions' start with the Schlumberger array
 // selected.
 #include "conversions_fixture.h"
+#include "form/applied_array.h"
 
 namespace ohmira::test {
 
@@ -9,7 +10,7 @@ class BatchTest : public ConversionsTest {
 protected:
     void SetUp() override {
         ConversionsTest::SetUp();
-        SEV.Option1.Value(true);
+        Apply_Array(Array_Type::Schlumberger);
     }
 };
 

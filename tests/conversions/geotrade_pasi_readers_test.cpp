@@ -51,9 +51,9 @@ TEST_F(GeotradePasi, PointsBeyondTheTableAreCountedForTheBox) {
     EXPECT_EQ(s.rows_in_file, 58);
     EXPECT_NE(s.error, 0);
     host_ = ScriptedDialogHost{answer_box(vbOK)};
-    show_import_failure(s);
-    EXPECT_EQ(box_texts(),
-              std::vector<std::string>{"Reading File Error ...\n\r51 of 58 points kept"});
+    show_import_failure(s, "/data/S.GTR");
+    EXPECT_EQ(box_texts(), std::vector<std::string>{
+                               "Reading File Error ...\n\r/data/S.GTR\n\r51 of 58 points kept"});
 }
 
 TEST_F(GeotradePasi, SpacingTableOfTwoOrOneValuesPerRecord) {
@@ -136,6 +136,7 @@ TEST_F(PasiImport, MissingTableIsLocatedAndACorruptOneEndsTheCommand) {
     const std::string corrupt = write_bytes("AB.TXT", spacing_table(52));
     Nb_Points = 5;
     host_ = ScriptedDialogHost{answer_box(vbOK), answer_open({corrupt}), answer_box(vbOK)};
+    const std::string caption = SEV.Caption();
     PASI_Click();
     EXPECT_EQ(box_texts(), (std::vector<std::string>{
                                "File " + missing + " is wrong or not found.  Find it and verify...",
@@ -144,7 +145,7 @@ TEST_F(PasiImport, MissingTableIsLocatedAndACorruptOneEndsTheCommand) {
     EXPECT_EQ(locate.title, "AB/MN file location");
     EXPECT_EQ(locate.filter, "AB/MN File (*.TXT)|*.TXT");
     EXPECT_EQ(Spacing_File, corrupt);
-    EXPECT_EQ(SEV.Caption(), "Ohmira 6.5 [" + corrupt + "]");
+    EXPECT_EQ(SEV.Caption(), caption) << "the caption names the sounding, not the table";
     EXPECT_EQ(Nb_Points, 5);
     EXPECT_EQ(files(), (std::vector<std::string>{"AB.TXT", "DATAVES.TXT"}));
 }

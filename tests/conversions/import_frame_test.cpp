@@ -4,6 +4,7 @@
 #include "conversions/imported_sounding.h"
 #include "conversions/oyo_astier_conversions.h"
 #include "conversions_fixture.h"
+#include "form/applied_array.h"
 #include "sample_files.h"
 
 namespace ohmira::test {
@@ -92,7 +93,8 @@ TEST_F(ImportFrame, ReadErrorSavesTheRowsReadAndARefusalNothing) {
     host_ = ScriptedDialogHost{answer_open({cut}), answer_box(vbOK), answer_box(vbYes)};
     NAbem_Click();
     // The box says what was kept; the save question proposes No first.
-    EXPECT_EQ(host_.records()[1].text, "Reading File Error ...\n\r2 of 5 points kept");
+    EXPECT_EQ(host_.records()[1].text,
+              "Reading File Error ...\n\r" + cut + "\n\r2 of 5 points kept");
     EXPECT_EQ(host_.records()[2].text.rfind("Recording File ", 0), 0u);
     EXPECT_EQ(host_.records()[2].default_button, 2);
     ASSERT_TRUE(std::filesystem::exists(path("cut.QD3")));
@@ -107,7 +109,8 @@ TEST_F(ImportFrame, ReadErrorSavesTheRowsReadAndARefusalNothing) {
     host_ = ScriptedDialogHost{answer_open({bad}), answer_box(vbOK)};
     SAS1000_Click();
     EXPECT_EQ(box_texts(), std::vector<std::string>{
-                               "Coordinate types other than Index and XYZ:1 not supported"});
+                               "Coordinate types other than Index and XYZ:1 not supported\n\r" +
+                               bad + "\n\rline 9: XYZ:9"});
     EXPECT_FALSE(std::filesystem::exists(path("bad.QD3")));
     EXPECT_EQ(File_Name, "keep.QD3");
     EXPECT_EQ(File_Path, "/somewhere/keep.QD3");
@@ -115,12 +118,14 @@ TEST_F(ImportFrame, ReadErrorSavesTheRowsReadAndARefusalNothing) {
 }
 
 TEST_F(ImportFrame, TheEditorsSaveRightAfterAConversionRewritesItsFile) {
-    SEV.Option1.Value(true);
+    Apply_Array(Array_Type::Schlumberger);
     Niveau = "0";
     // ABEM: two MN/2 segments overlapping on AB/2 3 and 5. SAS1000 and OYO: K not given (0),
     // ρa as measured. GTR: no K and no ρa, both stay 0 until Compute.
-    const std::string abem = lines({"\"Overlap\"", "1 6", "1 100 0", "2 120 0", "3 150 0",
-                                    "5 200 0", "3 160 0", "5 210 0", "0"});
+    // ABEM with a model whose last depth, 10.5 m, the grid shows as 10 with automatic decimals.
+    const std::string abem =
+        lines({"\"Overlap\"", "1 6", "1 100 0", "2 120 0", "3 150 0", "5 200 0", "3 160 0",
+               "5 210 0", "3", "50 0 2.5 0 0 0 0", "10 0 8 0 2.5 0 0", "200 0 0 0 10.5 0 0"});
     const std::string amp =
         amp_sample("Index", 10, {"1 0 0 2 1 100 0.25 31.4 0", "2 0 0 6 1 90 0.05 48 0"});
     const std::string oyo =
@@ -151,7 +156,7 @@ TEST_F(ImportFrame, TheEditorsSaveRightAfterAConversionRewritesItsFile) {
     }
 }
 
-TEST_F(ImportFrame, QdeImportKeepsItsFolderAndSavesAsQd3) {
+TEST_F(ImportFrame, QdeImportKeepsItsFolderAndSavesAsQd3AndAFailedReadNothing) {
     const std::string input =
         write_bytes("old.QDE", read_bytes(std::string(OHMIRA_TEST_DATA) + "/sample.QDE"));
     host_ = ScriptedDialogHost{answer_open({input}), answer_box(vbYes)};
@@ -160,6 +165,19 @@ TEST_F(ImportFrame, QdeImportKeepsItsFolderAndSavesAsQd3) {
     EXPECT_EQ(Chemin, dir_.string() + "/");
     EXPECT_TRUE(std::filesystem::exists(path("old.QD3")));
     EXPECT_GT(Nb_Points, 0);
+
+    // A file the reader refuses: its box, no question, the QD3 file beside it and the sounding
+    // on screen as they were.
+    const std::string kept = open_kept_sounding();
+    const std::string bad = write_bytes("old.QDE", "2\r\n1000,45\r\nabc,60\r\n");
+    const std::string before = read_bytes(path("old.QD3"));
+    host_ = ScriptedDialogHost{answer_open({bad}), answer_box(vbOK)};
+    Import_QDE_File();
+    EXPECT_EQ(host_.pending(), 0u);
+    EXPECT_EQ(box_texts(), std::vector<std::string>{"Reading File Error...\n\r" + bad +
+                                                    "\n\ra value that is not a number"});
+    EXPECT_EQ(read_bytes(path("old.QD3")), before);
+    expect_kept_sounding(kept);
 }
 
 } // namespace

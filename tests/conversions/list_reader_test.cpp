@@ -16,7 +16,7 @@ namespace ohmira {
 namespace {
 
 // One read: 't' text, 'n' number, 'i' integer, 'l' line, 'w' word; the expected result as text
-// (numbers in their plain form), or "!<error number>".
+// (numbers in their plain form), or "!<error number>". '#': the line of the item read last.
 struct Read {
     char kind;
     std::string expected;
@@ -45,6 +45,8 @@ std::string run(ListReader &in, char kind) {
             return in.line();
         case 'w':
             return in.word();
+        case '#':
+            return std::to_string(in.line_number());
         }
     } catch (const RuntimeError &e) {
         return "!" + std::to_string(e.number);
@@ -93,6 +95,19 @@ TEST(ListReader, ReadsItemsAndLinesAsTheReadersNeedThem) {
          "12:30:01 x 2.5\r\n",
          {{'w', "12:30:01"}, {'w', "x"}, {'n', "2.5"}, {'w', "!62"}}},
         {"quoted number", "\"12\",3", {{'n', "12"}, {'n', "3"}}},
+        {"the line of the item read last, whatever the line ends",
+         "a\r\n\r\n  7 8\n\"q\r\nx\"\rz",
+         {{'#', "1"},
+          {'t', "a"},
+          {'#', "1"},
+          {'n', "7"},
+          {'#', "3"},
+          {'n', "8"},
+          {'#', "3"},
+          {'t', "q\r\nx"},
+          {'#', "4"},
+          {'l', "z"},
+          {'#', "6"}}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);

@@ -3,6 +3,7 @@
 #include "conversions/imported_sounding.h"
 #include "conversions/list_reader.h"
 #include "conversions_fixture.h"
+#include "form/applied_array.h"
 #include "sample_files.h"
 
 #include <filesystem>
@@ -102,12 +103,14 @@ TEST_F(OyoAstier, RefusedFilesWriteNothingAndLeaveTheSounding) {
         const char *input;
         std::string bytes;
         void (*command)();
-        std::string box;
+        std::string box;        // its first line; the file follows
+        std::string value = {}; // the value refused, after the file
     };
     const std::vector<Case> cases = {
-        {"induced polarisation", "ip.csv", oyo_sample("IP"), OYO_Click, "Only resistivity mode"},
+        {"induced polarisation", "ip.csv", oyo_sample("IP"), OYO_Click, "Only resistivity mode",
+         "line 5: IP"},
         {"survey mode in another case", "rl.csv", oyo_sample("RESISTIVITY"), OYO_Click,
-         "Only resistivity mode"},
+         "Only resistivity mode", "line 5: RESISTIVITY"},
         {"OYO cut short", "cut.csv", oyo_sample().substr(0, oyo_sample().size() - 12), OYO_Click,
          "Reading File Error ..."},
         {"Astier with 52 points", "many.dat", many, astier_Click, "Reading File Error ..."},
@@ -115,8 +118,8 @@ TEST_F(OyoAstier, RefusedFilesWriteNothingAndLeaveTheSounding) {
          astier_Click, "Reading File Error ..."},
         {"Astier empty", "empty.dat", "", astier_Click, "Reading File Error ..."},
         {"Astier resistivity a QD3 file cannot hold", "huge.dat",
-         lines({"A,3,4", "x,y,z", "1", "10,5E+37"}), astier_Click,
-         "Reading File Error ...\n\r5E+37"},
+         lines({"A,3,4", "x,y,z", "1", "10,5E+37"}), astier_Click, "Reading File Error ...",
+         "line 4: 5E+37"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -127,7 +130,8 @@ TEST_F(OyoAstier, RefusedFilesWriteNothingAndLeaveTheSounding) {
         Comment = "kept";
         host_ = ScriptedDialogHost{answer_open({input}), answer_box(vbOK)};
         c.command();
-        ASSERT_EQ(box_texts(), std::vector<std::string>{c.box});
+        ASSERT_EQ(box_texts(), std::vector<std::string>{c.box + "\n\r" + input +
+                                                        (c.value.empty() ? "" : "\n\r" + c.value)});
         const auto box = host_.message_boxes()[0];
         EXPECT_EQ(box.icon, c.box[0] == 'O' ? MsgIcon::None : MsgIcon::Exclamation);
         EXPECT_FALSE(std::filesystem::exists(qd3_path_beside(input)));
@@ -140,7 +144,7 @@ TEST_F(OyoAstier, RefusedFilesWriteNothingAndLeaveTheSounding) {
 
 TEST_F(OyoAstier, AQd3FileThatCannotBeWrittenLeavesTheSoundingAndTheArray) {
     const std::string kept = open_kept_sounding();
-    SEV.Option1.Value(true);
+    Apply_Array(Array_Type::Schlumberger);
     SEV.Text4.Text("Schlumberger");
     Niveau = "0";
     std::filesystem::create_directory(path("D.QD3"));
@@ -153,6 +157,7 @@ TEST_F(OyoAstier, AQd3FileThatCannotBeWrittenLeavesTheSoundingAndTheArray) {
         host_.expect(answer_box(vbOK));
         command();
         EXPECT_EQ(host_.pending(), 0u);
+        EXPECT_EQ(host_.message_boxes().back().text, "Path/File access error\n\r" + path("D.QD3"));
         EXPECT_EQ(host_.message_boxes().back().icon, MsgIcon::Exclamation);
         EXPECT_TRUE(SEV.Option1.Value());
         EXPECT_EQ(SEV.Text4.Text(), "Schlumberger");

@@ -2,6 +2,7 @@
 // truncations, huge or odd counts. No crash, no exception escaping, bounds kept, and nothing
 // written when the file is refused.
 #include <cmath>
+#include <functional>
 #include <random>
 
 #include "conversions/abem_sas_readers.h"
@@ -10,6 +11,7 @@
 #include "conversions/list_reader.h"
 #include "conversions/oyo_astier_conversions.h"
 #include "conversions_fixture.h"
+#include "core/older_files.h"
 #include "editor/data_entry.h"
 #include "form/settings_values.h"
 #include "sample_files.h"
@@ -143,7 +145,7 @@ TEST_F(CommandMutation, RefusedFilesWriteNothing) {
         std::string sample;
         void (*run)();
         // Whether the command keeps the file (and so may write its QD3 file).
-        bool (*kept)(const std::string &bytes);
+        std::function<bool(const std::string &bytes)> kept;
     };
     const std::vector<Command> commands = {
         {"m.VES", abem_sample(), NAbem_Click,
@@ -177,6 +179,12 @@ TEST_F(CommandMutation, RefusedFilesWriteNothing) {
              ListReader in(b);
              const ConvertedFile f = parse_astier_dat(in);
              return f.error == 0 && f.refusal.empty();
+         }},
+        {"m.QDE", read_bytes(std::string(OHMIRA_TEST_DATA) + "/sample.QDE"), Import_QDE_File,
+         [this](const std::string &b) {
+             std::string probe = write_bytes("probe.QDE", b);
+             File_Name = "probe.QDE";
+             return Load_QDE(probe);
          }},
     };
     AcceptingHost host;

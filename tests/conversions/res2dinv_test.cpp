@@ -172,24 +172,27 @@ TEST_F(Res2dinvCommand, RefusedFilesStopBeforeTheDialog) {
     std::vector<R2DI_Datum> big(5001, R2DI_Datum{1.5, 1, 10});
     std::vector<R2DI_Datum> huge = three_levels();
     huge[1].rho = 5e37; // more than a QD3 file holds
+    std::vector<R2DI_Datum> wide = three_levels();
+    wide[2].a = 4e37; // a level spacing more than a QD3 file holds
     struct Case {
-        std::string bytes, message;
+        std::string bytes, message, value; // the box: its message, the file, the value
     };
     const Case cases[] = {
-        {line_file(three_levels(), 7), "Only for Wenner spread"},
-        {line_file(big), "Max. 5000 mesures"},
-        {line_file(three_levels(), 1, 1), "Not for IP surveys"},
+        {line_file(three_levels(), 7), "Only for Wenner spread", "\n\rline 3: 7"},
+        {line_file(big), "Max. 5000 mesures", "\n\rline 4: 5001"},
+        {line_file(three_levels(), 1, 1), "Not for IP surveys", "\n\rline 6: 1"},
         {line_file(three_levels(), 1, 0, 2),
-         "Unknown x-location flag 2 (0: first electrode, 1: mid-point)"},
-        {"Title\r\n1\r\n1\r\n", "Error during reading"},
-        {line_file(huge), "Error during reading\n\r5E+37"},
+         "Unknown x-location flag 2 (0: first electrode, 1: mid-point)", "\n\rline 5: 2"},
+        {"Title\r\n1\r\n1\r\n", "Error during reading", ""},
+        {line_file(huge), "Error during reading", "\n\rline 8: 5E+37"},
+        {line_file(wide), "Error during reading", "\n\rline 9: 4E+37"},
     };
     for (const Case &c : cases) {
         const std::string file = write_bytes("line.DAT", c.bytes);
         host_.expect(answer_open({file}));
         host_.expect(answer_box(vbOK));
         RES2DINV_Click();
-        EXPECT_EQ(host_.message_boxes().back().text, c.message);
+        EXPECT_EQ(host_.message_boxes().back().text, c.message + "\n\r" + file + c.value);
         EXPECT_EQ(host_.pending(), 0u);
         expect_state_restored();
     }
@@ -226,7 +229,7 @@ TEST_F(Res2dinvCommand, TheArrayOptionComesBackAfterEveryEnding) {
     host_.expect(dialog("3"));
     host_.expect(answer_box(vbOK));
     RES2DINV_Click();
-    EXPECT_EQ(host_.message_boxes().back().text, "Error during reading");
+    EXPECT_EQ(host_.message_boxes().back().text, "Error during reading\n\r" + deep);
     expect_state_restored();
     // The dialog cancelled: not a word.
     const std::size_t before = host_.message_boxes().size();
@@ -256,10 +259,7 @@ TEST_F(Res2dinvCommand, RefusedCancelledOrFailingRunsKeepTheSoundingAndItsFile) 
         {"count 0", line_file(three_levels()), {dialog("0"), answer_box(vbOK)}},
         {"dialog closed", line_file(three_levels()), {close_dialog}},
         {"more than 50 levels", line_file(deep), {dialog("3"), answer_box(vbOK)}},
-        {"no file written",
-         line_file(three_levels()),
-         {dialog("2"), answer_box(vbOK), answer_box(vbOK)},
-         true},
+        {"no file written", line_file(three_levels()), {dialog("2"), answer_box(vbOK)}, true},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
@@ -281,6 +281,22 @@ TEST_F(Res2dinvCommand, RefusedCancelledOrFailingRunsKeepTheSoundingAndItsFile) 
     host_.expect(cancel_open());
     RES2DINV_Click();
     expect_kept_sounding(kept);
+}
+
+TEST_F(Res2dinvCommand, AWriteErrorStopsTheRunWithOneBoxNamingWhatWasWritten) {
+    const std::string file = write_bytes("line.DAT", line_file(three_levels()));
+    std::filesystem::create_directory(path("line_ 2.QD3"));
+    host_.expect(answer_open({file}));
+    host_.expect(dialog("3"));
+    host_.expect(answer_box(vbOK));
+    RES2DINV_Click();
+    EXPECT_EQ(host_.pending(), 0u);
+    EXPECT_EQ(box_texts(),
+              std::vector<std::string>{"Write protected File...\n\r" + path("line_ 2.QD3") +
+                                       "\n\rSoundings written: line_ 1.QD3"});
+    EXPECT_EQ(files(), (std::vector<std::string>{"line.DAT", "line_ 1.QD3", "line_ 2.QD3"}));
+    EXPECT_EQ(File_Path, path("line_ 1.QD3"));
+    expect_state_restored();
 }
 
 // A line over a conductive layer on a resistive basement: six levels, rho rising with a.

@@ -68,7 +68,8 @@ TEST_F(SheetCommand, EachLineIsFittedAndSavedBesideTheResistivityFile) {
         2);
     const auto boxes = host_.message_boxes();
     ASSERT_EQ(boxes.size(), 2u);
-    EXPECT_EQ(boxes[0].text, "Spread data missing for sounding S3.QD3");
+    EXPECT_EQ(boxes[0].text,
+              "Spread data missing for sounding S3.QD3\n\r" + path("rho.TXT") + "\n\rline 3");
     EXPECT_EQ(boxes[0].icon, MsgIcon::Information);
     EXPECT_EQ(boxes[1].text, " 4 soundings have been saved as *.QD3 files");
     EXPECT_EQ(files(), (std::vector<std::string>{"S1.QD3", "S2.QD3", "S4.QD3", "S5.QD3", "rho.TXT",
@@ -113,8 +114,7 @@ TEST_F(SheetCommand, CancelledOrFailedRunsKeepTheSoundingAndItsFiles) {
          {answer_open({sp}), answer_open({path("folder.TXT")}), answer_box(vbOK)}},
         {"every line refused",
          {answer_open({sp}), answer_open({missing}), answer_box(vbOK), answer_box(vbOK)}},
-        {"no file written",
-         {answer_open({sp}), answer_open({unwritable}), answer_box(vbOK), answer_box(vbOK)}},
+        {"no file written", {answer_open({sp}), answer_open({unwritable}), answer_box(vbOK)}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
@@ -129,10 +129,12 @@ TEST_F(SheetCommand, CancelledOrFailedRunsKeepTheSoundingAndItsFiles) {
                                                  "missing.TXT", "spread.TXT", "unwritable.TXT"}));
 }
 
-TEST_F(SheetCommand, AFailurePartWayLeavesTheLastSoundingWritten) {
+TEST_F(SheetCommand, AWriteErrorStopsTheRunWithOneBoxAndLeavesTheLastSoundingWritten) {
     std::filesystem::create_directory(path("S2.QD3"));
-    run("1\r\n2\r\n5\r\n", "S1 0 0 100 30 45 80\r\nS2 0 0 100 30 35 60\r\n", 2);
-    EXPECT_EQ(box_texts().back(), " 1 soundings have been saved as *.QD3 files");
+    run("1\r\n2\r\n5\r\n", "S1 0 0 100 30 45 80\r\nS2 0 0 100 30 35 60\r\nS3 0 0 100 30 35 60\r\n");
+    EXPECT_EQ(box_texts(), std::vector<std::string>{"Write protected File...\n\r" + path("S2.QD3") +
+                                                    "\n\rSoundings written: S1.QD3"});
+    EXPECT_FALSE(std::filesystem::exists(path("S3.QD3")));
     EXPECT_EQ(File_Path, path("S1.QD3"));
     EXPECT_EQ(SEV.Caption(), Prog_Title + " [" + path("S1.QD3") + "]");
     EXPECT_DOUBLE_EQ(Field_Data(2, 2).num(), 45);
@@ -158,7 +160,9 @@ TEST_F(SheetCommand, NamesThatLeaveTheFolderAreRefusedLineByLine) {
     ASSERT_EQ(boxes.size(), 6u);
     const char *refused[] = {"../escaped", "../../other/S1", "", ".hidden", "a\\b"};
     for (int b = 0; b < 5; ++b) {
-        EXPECT_EQ(boxes[b].text, std::string("Sounding name refused: \"") + refused[b] + "\"");
+        EXPECT_EQ(boxes[b].text, std::string("Sounding name refused: \"") + refused[b] + "\"\n\r" +
+                                     (dir_ / "in/rho.TXT").string() + "\n\rline " +
+                                     std::to_string(b + 1));
         EXPECT_EQ(boxes[b].icon, MsgIcon::Information);
     }
     EXPECT_EQ(boxes[5].text, " 1 soundings have been saved as *.QD3 files");
@@ -177,23 +181,28 @@ TEST_F(SheetCommand, ASpacingBeyondSixteenBitsStopsTheReadAndWritesNothing) {
     Sheet_Click();
     EXPECT_EQ(host_.pending(), 0u);
     ASSERT_EQ(host_.message_boxes().size(), 1u);
-    EXPECT_EQ(host_.message_boxes()[0].text, "Error during reading");
+    EXPECT_EQ(host_.message_boxes()[0].text,
+              "Error during reading\n\r" + path("spread.TXT") + "\n\rline 3: 40000");
     EXPECT_EQ(files(), std::vector<std::string>{"spread.TXT"});
     EXPECT_FALSE(Field_Data(3, 1).num() == 40000);
 }
 
 TEST_F(SheetCommand, ALineWithAResistivityThatIsNoPositiveNumberIsRefused) {
     // A double blank is an empty resistivity; 0, -5 and "x" are no resistivities either. The
-    // line is refused as a line without its spread data is: a box, no file, not counted.
-    for (const char *line :
-         {"S9 0 0 100 30  45 80", "S9 0 0 100 30 0 45 80", "S9 0 0 100 30 -5 45 80",
-          "S9 0 0 100 30 x 45 80", "S9 0 0 100 30 1-2 45 80", "S9 0 0 100 30 5.5.5 45 80"}) {
+    // line is refused as a line without its spread data is: a box naming the field, no file,
+    // not counted.
+    const std::pair<const char *, const char *> cases[] = {
+        {"S9 0 0 100 30  45 80", "(empty)"}, {"S9 0 0 100 30 0 45 80", "0"},
+        {"S9 0 0 100 30 -5 45 80", "-5"},    {"S9 0 0 100 30 x 45 80", "x"},
+        {"S9 0 0 100 30 1-2 45 80", "1-2"},  {"S9 0 0 100 30 5.5.5 45 80", "5.5.5"}};
+    for (const auto &[line, value] : cases) {
         std::filesystem::remove(path("S9.QD3"));
         host_ = ScriptedDialogHost{};
-        run("1\r\n2\r\n5\r\n10\r\n", std::string(line) + "\r\nS8 0 0 100 30 40 45 80\r\n", 2);
-        EXPECT_EQ(box_texts(),
-                  (std::vector<std::string>{"Resistivity data wrong for sounding S9.QD3",
-                                            " 1 soundings have been saved as *.QD3 files"}))
+        run("1\r\n2\r\n5\r\n10\r\n", "S8 0 0 100 30 40 45 80\r\n" + std::string(line) + "\r\n", 2);
+        EXPECT_EQ(box_texts(), (std::vector<std::string>{
+                                   "Resistivity data wrong for sounding S9.QD3\n\r" +
+                                       path("rho.TXT") + "\n\rline 2, resistivity 2: " + value,
+                                   " 1 soundings have been saved as *.QD3 files"}))
             << line;
         EXPECT_FALSE(std::filesystem::exists(path("S9.QD3"))) << line;
         EXPECT_TRUE(std::filesystem::exists(path("S8.QD3"))) << line;
@@ -203,7 +212,8 @@ TEST_F(SheetCommand, ALineWithAResistivityThatIsNoPositiveNumberIsRefused) {
 TEST_F(SheetCommand, AResistivityAQd3FileCannotHoldIsRefusedAndNamed) {
     run("1\r\n2\r\n5\r\n10\r\n", "S9 0 0 100 5E+37 45 80\r\nS8 0 0 100 30 40 45 80\r\n", 2);
     EXPECT_EQ(box_texts(),
-              (std::vector<std::string>{"Resistivity data wrong for sounding S9.QD3\n\r5E+37",
+              (std::vector<std::string>{"Resistivity data wrong for sounding S9.QD3\n\r" +
+                                            path("rho.TXT") + "\n\rline 1, resistivity 1: 5E+37",
                                         " 1 soundings have been saved as *.QD3 files"}));
     EXPECT_FALSE(std::filesystem::exists(path("S9.QD3")));
     EXPECT_TRUE(std::filesystem::exists(path("S8.QD3")));
@@ -232,7 +242,7 @@ TEST_F(SheetCommand, UpTo51SpacingsAndNoMore) {
     host_.expect(answer_open({write_bytes("spread.TXT", spread + "52\r\n")}));
     host_.expect(answer_box(vbOK));
     Sheet_Click();
-    EXPECT_EQ(host_.message_boxes().back().text, "Error during reading");
+    EXPECT_EQ(host_.message_boxes().back().text, "Error during reading\n\r" + path("spread.TXT"));
     EXPECT_EQ(host_.message_boxes().back().icon, MsgIcon::Critical);
 }
 

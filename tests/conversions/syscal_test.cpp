@@ -144,7 +144,8 @@ TEST_F(SyscalCommand, MoreThanTenSoundingsStopWithABoxKeepingWhatWasSaved) {
     Syscal_Click();
     EXPECT_EQ(host_.pending(), 0u);
     EXPECT_EQ(host_.message_boxes().back().text,
-              "More than 10 soundings or 51 points per sounding: conversion stopped");
+              "More than 10 soundings or 51 points per sounding: conversion stopped\n\r" +
+                  path("many.DAT") + "\n\rsounding N11");
     EXPECT_EQ(files(), (std::vector<std::string>{"many.DAT", "one.QD3"}));
     EXPECT_EQ(File_Path, path("one.QD3"));
     expect_file_save_keeps(path("one.QD3"));
@@ -160,7 +161,8 @@ TEST_F(SyscalCommand, AValueOutOfRangeAfterASavedSoundingLeavesThatFileShown) {
     host_.expect(answer_box(vbOK));
     Syscal_Click();
     EXPECT_EQ(host_.pending(), 0u);
-    EXPECT_EQ(box_texts().back(), "Value out of range in the file: conversion stopped");
+    EXPECT_EQ(box_texts().back(), "Value out of range in the file: conversion stopped\n\r" +
+                                      path("range.DAT") + "\n\rsounding S2, line 4: 1E+300");
     EXPECT_EQ(File_Path, path("first.QD3"));
     EXPECT_EQ(SEV.Caption(), Prog_Title + " [" + path("first.QD3") + "]");
     EXPECT_EQ(Nb_Points, 2);
@@ -191,7 +193,8 @@ TEST_F(SyscalCommand, AFileWithNoReadableRecordWritesNothingAndKeepsTheSounding)
         EXPECT_EQ(host_.pending(), 0u);
         ASSERT_FALSE(host_.message_boxes().empty());
         EXPECT_EQ(host_.message_boxes().back().text,
-                  c.folder ? "Error during reading" : "No sounding could be read in bad.DAT");
+                  c.folder ? "Error during reading\n\r" + path("folder.DAT")
+                           : "No sounding could be read in bad.DAT");
         EXPECT_EQ(files(), (std::vector<std::string>{"bad.DAT", "folder.DAT", "keep.QD3"}));
         expect_kept_sounding(kept);
     }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/fit.h"
+#include "core/qd3_file.h"
 #include "core_fixture.h"
 
 namespace ohmira::test {
@@ -71,6 +73,22 @@ TEST_F(OlderFilesTest, ReadsTheSevSampleWithoutStaleLayers) {
     EXPECT_EQ(Data_Source, "");
     EXPECT_EQ(Max_AB2, 2); // round(log10(60)), raised again by the open command
     EXPECT_EQ(open_file_count(), 0);
+}
+
+TEST_F(OlderFilesTest, ASevWithTwentyLayersEndsOnTheHalfSpace) {
+    // 19 layers of 2 m, then a 20th record with a thickness of 3 m: the half-space at 38 m.
+    std::string bytes = "T\r\nx\r\n1,20,20\r\n";
+    for (int k = 1; k <= 20; ++k)
+        bytes += "1,1,100," + std::to_string(k) + (k < 20 ? ",100,2,0\r\n" : ",70,3,0\r\n");
+    File_Name = "deep.SEV";
+    std::string p = write_bytes("deep.SEV", bytes);
+    ASSERT_TRUE(Load_SEV(p));
+    EXPECT_EQ(Model_Layers(2, 20).num(), 0);
+    Update_Layer_Depths(); // as the model grid shows it
+    EXPECT_EQ(Nb_Layers, 20);
+    ASSERT_EQ(write_qd3_file(path("deep.QD3")), 0);
+    const std::string qd3 = read_bytes(path("deep.QD3"));
+    EXPECT_NE(qd3.find("\r\n10000,200,3600\r\n7000,0,3800\r\n\"\""), std::string::npos) << qd3;
 }
 
 TEST_F(OlderFilesTest, MalformedFilesShowTheReadError) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/fit.h"
 #include "core/qd3_file.h"
 #include "core_fixture.h"
 
@@ -48,6 +49,31 @@ TEST_F(Qd3LimitsTest, AgreeWithTheWriter) {
                   c.fits);
         EXPECT_EQ(sounding_value_beyond_qd3().has_value(), !c.fits);
         EXPECT_EQ(write_qd3_file(p) == 0, c.fits);
+    }
+}
+
+// A fitted model brought within the file keeps within it once the window derives its depths
+// from the thicknesses: the thickest layer gives way, the others keep their thicknesses.
+TEST_F(Qd3LimitsTest, AModelBroughtWithinTheFileKeepsItsDepthsWithinIt) {
+    const std::vector<std::vector<double>> cases = {
+        {5, 3e7, 50},        // one thickness beyond the file
+        {5, 2e7, 1.5e7, 50}, // each within it, their sum beyond
+    };
+    for (const auto &thick : cases) {
+        SCOPED_TRACE(thick.size());
+        Model_Layers.clear();
+        for (std::size_t j = 0; j <= thick.size(); ++j) {
+            Model_Layers(1, static_cast<int>(j) + 1) = 100.0 * static_cast<double>(j + 1);
+            Model_Layers(2, static_cast<int>(j) + 1) = j < thick.size() ? thick[j] : 0.0;
+        }
+        Model_Layers(1, 2) = 5e12;
+        bring_model_within_qd3();
+        Update_Layer_Depths();
+        EXPECT_FALSE(sounding_value_beyond_qd3().has_value());
+        EXPECT_EQ(Model_Layers(1, 2).num(), 21474836);
+        EXPECT_EQ(Model_Layers(2, 1).num(), 5);
+        EXPECT_EQ(Model_Layers(2, static_cast<int>(thick.size())).num(), 50);
+        EXPECT_EQ(write_qd3_file(path("FIT.QD3")), 0);
     }
 }
 

@@ -2,6 +2,7 @@
 #include "form/settings_values.h"
 
 #include "editor_fixture.h"
+#include "form/applied_array.h"
 #include "platform/app_info.h"
 #include "platform/control.h"
 #include "platform/number_text.h"
@@ -40,7 +41,7 @@ TEST_F(DataEntryTest, NewSoundingShowsTheSpacingTableWithItsHeaders) {
 }
 
 TEST_F(DataEntryTest, WennerAndDipoleTablesAndHeaders) {
-    SEV.Option3.Value(true);
+    Apply_Array(Array_Type::Wenner);
     Niveau = "2";
     Spacing_File = write_bytes("wen.TXT", "1\r\n2.5\r\n");
     File_Name.clear();
@@ -55,7 +56,7 @@ TEST_F(DataEntryTest, WennerAndDipoleTablesAndHeaders) {
     EXPECT_EQ(SEV.Label8.Caption(), "a");
     EXPECT_EQ(Spacing_File, path("wen.TXT"));
 
-    SEV.Option2.Value(true);
+    Apply_Array(Array_Type::Dipole);
     EXPECT_EQ(Spacing_File, app_path() + "DATADIP.TXT");
     Niveau = "1";
     Spacing_File = write_bytes("dip.TXT", "60 10");
@@ -69,7 +70,8 @@ TEST_F(DataEntryTest, WennerAndDipoleTablesAndHeaders) {
 TEST_F(DataEntryTest, ShippedTablesAreReadWhole) {
     for (const char *name : {"DATAVES.TXT", "DATADIP.TXT", "DATAWEN.TXT"}) {
         // The array selected gives the table's layout.
-        (std::string(name) == "DATAWEN.TXT" ? SEV.Option3 : SEV.Option1).Value(true);
+        Apply_Array(std::string(name) == "DATAWEN.TXT" ? Array_Type::Wenner
+                                                       : Array_Type::Schlumberger);
         Spacing_File = std::string(OHMIRA_TEST_DATA) + "/../../data/" + name;
         File_Name.clear();
         Field_Data.clear();
@@ -131,7 +133,7 @@ TEST_F(DataEntryTest, FaultyTableAsksForAnotherFile) {
     EXPECT_EQ(SEV.Caption(), "Ohmira 6.5 [" + corrupted + "]");
 }
 
-TEST_F(DataEntryTest, FieldDataShownWithTheRulesOfEachCell) {
+TEST_F(DataEntryTest, FieldDataShownWithTheRulesOfEachCellAndNothingElse) {
     empty_page();
     File_Name = "site.QD3";
     File_Path = "/data/site.QD3";
@@ -151,7 +153,7 @@ TEST_F(DataEntryTest, FieldDataShownWithTheRulesOfEachCell) {
     EXPECT_EQ(SEV.Caption(), "Ohmira 6.5 [/data/site.QD3]");
     const std::string expected[3][6] = {
         {" 1", " 10", " 100", " 50", " 155.5", " 312"},
-        {"", " 20", "old dv", "", "old k", " 250"},
+        {"", " 20", "", "", "", " 250"}, // no text of before beside what the point holds
         {" 1", " 500", " 2", " 10", " 392698", " 80"},
     };
     for (int i = 0; i < 3; ++i)
@@ -174,7 +176,7 @@ TEST_F(DataEntryTest, KCellCutsDecimalsOnly) {
         EXPECT_EQ(k_cell_text(k), text) << k;
 }
 
-TEST_F(DataEntryTest, BuildSetsTheBoxesAndTheirClicksRecompute) {
+TEST_F(DataEntryTest, BuildSetsTheBoxesAndCaptionsWithoutRunningTheirClicks) {
     empty_page();
     Shift_Compensation = 1;
     Array_Factor = 2;

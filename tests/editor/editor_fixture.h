@@ -6,6 +6,7 @@
 #include "editor/data_entry.h"
 #include "editor/editor_events.h"
 #include "editor/field_grid.h"
+#include "form/applied_array.h"
 #include "form/settings_values.h"
 
 namespace ohmira::test {
@@ -15,7 +16,7 @@ protected:
     void SetUp() override {
         AppTest::SetUp();
         connect_editor_events();
-        SEV.Option1.Value(true);
+        Apply_Array(Array_Type::Schlumberger);
         Niveau = "0";
         Array_Factor = 1;
     }
@@ -39,6 +40,7 @@ protected:
                     const std::string &i, const std::string &rho = "") {
         auto &g = SEV.BuildGrid;
         Field_Row_Typed(r) = 1;
+        Field_Grid_Changed = true;
         g.TextMatrix(r, 1, mn);
         g.TextMatrix(r, 2, ab);
         g.TextMatrix(r, 3, dv);

@@ -8,6 +8,7 @@
 #include "core/sounding.h"
 #include "editor/editor_events.h"
 #include "editor/model_grid.h"
+#include "form/applied_array.h"
 #include "form/settings_values.h"
 #include "form/sev_form.h"
 #include "platform/scripted_dialog_host.h"
@@ -49,7 +50,7 @@ protected:
         Color_Mode = -1;
         Auto_Threshold = 0.3;
         set_language('E');
-        SEV.Option1.Value(true);
+        Apply_Array(Array_Type::Schlumberger);
         reset_beep_count();
         connect_editor_events();
     }

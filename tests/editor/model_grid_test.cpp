@@ -73,7 +73,7 @@ TEST_F(ModelGrid, DisplayShowsAltitudesAndFixedColours) {
     EXPECT_EQ(back_colour(3, 0), Free_Cell_Back);
 }
 
-TEST_F(ModelGrid, DisplayKeepsTheHeaderWithoutAModelAndClearsRhoOfAMissingFirstThickness) {
+TEST_F(ModelGrid, DisplayKeepsTheHeaderWithoutAModelAndShowsWhatTheModelHolds) {
     SEV.Grid1.TextMatrix(0, 1, "Thickness");
     Model_Layers.clear();
     Nb_Layers = 0;
@@ -81,13 +81,25 @@ TEST_F(ModelGrid, DisplayKeepsTheHeaderWithoutAModelAndClearsRhoOfAMissingFirstT
     EXPECT_EQ(SEV.Grid1.TextMatrix(0, 1), "Thickness");
     EXPECT_EQ(row_texts(1), (Row{"", "", "", ""}));
 
-    // Layer 1 with a resistivity and no thickness: the grid shows it, the model loses it.
+    // Layer 1 with a resistivity and no thickness: the grid and the model keep it alike (a save
+    // writes what the grid shows).
     Model_Layers.clear();
     Model_Layers(1, 1) = 50.0;
     Display_Model();
     EXPECT_EQ(SEV.Grid1.TextMatrix(1, 0), " 50  ");
-    EXPECT_EQ(Model_Layers(1, 1).num(), 0.0);
+    EXPECT_EQ(Model_Layers(1, 1).num(), 50.0);
     EXPECT_EQ(SEV.Grid1.TextMatrix(0, 1), "Thickness");
+
+    // Twenty layers each with a thickness: the twentieth is the half-space, in the grid and in
+    // the model.
+    for (int i = 1; i <= 20; ++i) {
+        Model_Layers(1, i) = 10.0 * i;
+        Model_Layers(2, i) = 3.0;
+    }
+    Display_Model();
+    EXPECT_EQ(SEV.Grid1.TextMatrix(20, 1), "");
+    EXPECT_EQ(Model_Layers(2, 20).num(), 0.0);
+    EXPECT_EQ(SEV.Grid1.TextMatrix(19, 1), " 3  ");
 }
 
 TEST_F(ModelGrid, ReadingBackTakesTheTitleFromItsOwnBox) {

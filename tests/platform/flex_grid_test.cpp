@@ -1,7 +1,10 @@
 #include "sample_form.h"
 
+#include "platform/text_metrics.h"
+
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <string>
 
@@ -147,6 +150,27 @@ TEST(FlexGrid, FormatStringSetsHeadersAndAlignments) {
     EXPECT_EQ(g.ColAlignment(1), flexAlignCenterCenter);
     EXPECT_EQ(g.TextMatrix(0, 1), "Name");
     EXPECT_EQ(g.TextMatrix(2, 0), "two");
+}
+
+TEST(FlexGrid, NeededWidthIsTheWidestTextWithItsMargins) {
+    SampleForm f;
+    FlexGrid &g = f.Table;
+    g.Rows(4);
+    g.Cols(3);
+    g.Font(FontSpec{"Arial", 8, false, false});
+    const ohmira::Font arial{"Arial", 8};
+    const auto needed = [&](const char *text, int margin) {
+        return static_cast<int>(std::ceil(text_width(arial, text) + 2 * margin));
+    };
+    EXPECT_EQ(g.needed_col_width(1), 0);
+    g.TextMatrix(1, 1, " 392.676");
+    g.TextMatrix(2, 1, " 4392.676  ");
+    // Blanks ahead of a text may stand over the margin; a header takes narrower margins.
+    EXPECT_EQ(g.needed_col_width(1), needed("4392.676  ", FlexGrid::cell_text_margin));
+    EXPECT_GT(g.needed_col_width(1), 700);
+    g.TextMatrix(0, 2, "Resistivity");
+    g.TextMatrix(3, 2, "   ");
+    EXPECT_EQ(g.needed_col_width(2), needed("Resistivity", FlexGrid::header_text_margin));
 }
 
 TEST(FlexGrid, AddAndRemoveRowsMoveWholeRows) {

@@ -65,4 +65,38 @@ TEST(TextMetrics, HeightsAndColumns) {
     EXPECT_DOUBLE_EQ(text_width(Font{"Arial", -5}, "abc"), 0);
 }
 
+TEST(TextMetrics, WrapAtBlanksAndInsideWordsOnlyWhenTheyAloneAreWider) {
+    // Courier New: every character 1229/2048 em, so a width counts characters.
+    const Font mono{"Courier New", 10};
+    const double column = text_width(mono, "x");
+    const auto width_of = [&](std::string_view s) { return text_width(mono, s); };
+    using Lines = std::vector<std::string>;
+    struct Case {
+        const char *text;
+        double columns;
+        Lines lines;
+    };
+    const Case cases[] = {
+        {" a  short  line ", 16, {" a  short  line "}},
+        {"one two three four five", 10, {"one two", "three four", "five"}},
+        {" one two   three", 8, {" one two", "three"}},
+        {"abcdefghij kl", 4, {"abcd", "efgh", "ij", "kl"}},
+        {"été à l'école", 3, {"été", "à", "l'é", "col", "e"}},
+        {"first line\r\nsecond one", 6, {"first", "line", "second", "one"}},
+        {"", 4, {""}},
+        {"no room", 0, {"no room"}},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(wrap_text(c.text, c.columns > 0 ? c.columns * column + 1e-9 : 0, width_of),
+                  c.lines)
+            << c.text;
+}
+
+TEST(TextMetrics, LiberationFontsAreListedUnderTheNamesTheyStandFor) {
+    EXPECT_EQ(listed_font_name("Liberation Mono"), "Courier New");
+    EXPECT_EQ(listed_font_name("liberation SANS"), "Arial");
+    EXPECT_EQ(listed_font_name("Liberation Serif"), "Times New Roman");
+    EXPECT_EQ(listed_font_name("DejaVu Sans Mono"), "DejaVu Sans Mono");
+}
+
 } // namespace ohmira

@@ -5,6 +5,7 @@
 #include "core/forward.h"
 #include "core/language.h"
 #include "core/sounding.h"
+#include "form/applied_array.h"
 #include "form/settings_values.h"
 #include "form/sev_form.h"
 #include "platform/screen.h"
@@ -41,11 +42,7 @@ protected:
         select_array(Array_Type::Schlumberger);
     }
 
-    static void select_array(Array_Type array) {
-        SEV.Option1.Value(array == Array_Type::Schlumberger);
-        SEV.Option2.Value(array == Array_Type::Dipole);
-        SEV.Option3.Value(array == Array_Type::Wenner);
-    }
+    static void select_array(Array_Type array) { Apply_Array(array); }
 
     static double layer(int row, int i) { return Model_Layers(row, i).num(); }
 

@@ -1,3 +1,4 @@
+#include "form/applied_array.h"
 #include "plot_fixture.h"
 
 #include <algorithm>
@@ -98,12 +99,13 @@ TEST_F(BilogFrame, GridLinesAndMinorColourByColourMode) {
 
 TEST_F(BilogFrame, SpacingTitlePerArray) {
     struct Case {
-        OptionButton *option;
+        Array_Type array;
         const char *title;
     };
-    for (const Case c : {Case{&SEV.Option1, "   AB/2 [m]"}, Case{&SEV.Option2, "   AM [m]"},
-                         Case{&SEV.Option3, "   a [m]"}}) {
-        c.option->Value(true);
+    for (const Case c :
+         {Case{Array_Type::Schlumberger, "   AB/2 [m]"}, Case{Array_Type::Dipole, "   AM [m]"},
+          Case{Array_Type::Wenner, "   a [m]"}}) {
+        Apply_Array(c.array);
         Draw_Bilog_Frame();
         EXPECT_NE(text(c.title), nullptr) << c.title;
     }

@@ -10,6 +10,7 @@
 #include "../core/sounding_setters.h"
 #include "core/language.h"
 #include "core/sounding.h"
+#include "form/applied_array.h"
 #include "form/settings_values.h"
 #include "form/sev_form.h"
 #include "platform/printer.h"
@@ -44,7 +45,7 @@ protected:
         Draw_Mode = "NORMAL";
         Lang_French = Lang_Spanish = Lang_German = false;
         Lang_English = true;
-        SEV.Option1.Value(true);
+        Apply_Array(Array_Type::Schlumberger);
     }
 
     // The plot window by its exponents, with the whole-number bounds the settings derive.

@@ -1,6 +1,7 @@
 #include "plot_fixture.h"
 
 #include "core/app_title.h"
+#include "form/applied_array.h"
 
 #include "plot/plot_readout.h"
 
@@ -31,13 +32,13 @@ TEST_F(PlotReadout, NumberForms) {
 
 TEST_F(PlotReadout, PrefixPerArray) {
     struct Case {
-        OptionButton *option;
+        Array_Type array;
         const char *text;
     };
-    for (const Case c :
-         {Case{&SEV.Option1, "AB/2= 3.1  R= 100"}, Case{&SEV.Option2, "AM= 3.1  R= 100"},
-          Case{&SEV.Option3, "A= 3.1  R= 100"}}) {
-        c.option->Value(true);
+    for (const Case c : {Case{Array_Type::Schlumberger, "AB/2= 3.1  R= 100"},
+                         Case{Array_Type::Dipole, "AM= 3.1  R= 100"},
+                         Case{Array_Type::Wenner, "A= 3.1  R= 100"}}) {
+        Apply_Array(c.array);
         EXPECT_EQ(plot_readout_text(0.5f, 2.0f), c.text);
     }
 }

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "platform/clipboard.h"
+#include "platform/cp1252.h"
 #include "platform/files.h"
 #include "platform/shell_open.h"
 #include "platform/wmf_writer.h"
@@ -122,6 +123,46 @@ TEST_F(PictureExport, SheetPageSavedAsWmfAndOnTheClipboard) {
     EXPECT_EQ(at, wmf.size());
     EXPECT_EQ(created, deleted);
     EXPECT_GT(texts, 20);
+}
+
+// The texts of a WMF file's ExtTextOut records: y, x, byte count, options, then the cp1252 text.
+std::vector<TextOp> wmf_texts(const std::vector<std::uint8_t> &wmf) {
+    auto u16 = [&](std::size_t at) { return static_cast<unsigned>(wmf[at] | (wmf[at + 1] << 8)); };
+    std::vector<TextOp> out;
+    for (std::size_t at = 22 + 18; at + 6 <= wmf.size();) {
+        const std::size_t words = u16(at) | (u16(at + 2) << 16);
+        if (words < 3 || at + words * 2 > wmf.size())
+            break;
+        if (u16(at + 4) == wmf_ext_text_out) {
+            TextOp t;
+            t.y = static_cast<std::int16_t>(u16(at + 6));
+            t.x = static_cast<std::int16_t>(u16(at + 8));
+            const char *text = reinterpret_cast<const char *>(wmf.data() + at + 14);
+            t.text = cp1252_to_utf8(std::string_view(text, u16(at + 10)));
+            out.push_back(t);
+        }
+        at += words * 2;
+    }
+    return out;
+}
+
+TEST_F(PictureExport, LongCommentWrappedInTheWmfAsOnThePage) {
+    Comment = long_comment;
+    display_print();
+    const DisplayList shown = SEV.VSPrint.Picture();
+    const std::vector<TextOp> lines =
+        comment_lines({shown}, 1134, shown.width - 1134, shown.height - 1250);
+    ASSERT_GE(lines.size(), 2u);
+    std::vector<TextOp> written;
+    for (const TextOp &t : wmf_texts(wmf_bytes(shown)))
+        if (t.text.size() >= 8 && Comment.find(t.text) != std::string::npos)
+            written.push_back(t);
+    ASSERT_EQ(written.size(), lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        EXPECT_EQ(written[i].text, lines[i].text);
+        EXPECT_NEAR(written[i].x, lines[i].x, 0.5);
+        EXPECT_NEAR(written[i].y, lines[i].y, 0.5);
+    }
 }
 
 TEST_F(PictureExport, NoKeepsTheFileAndTheClipboard) {
@@ -261,9 +302,17 @@ TEST_F(PictureExport, ProfilePageSizeLabelAndPrint) {
     SEV.VSPrint1.StartDoc();
     SEV.VSPrint1.NewPage();
     SEV.VSPrint1.EndDoc();
+    // Titled after the line's first and last soundings, and a PDF of it proposed under that
+    // name: never the current sounding's, whose sheet it would replace.
+    SEV.SEV_Grid.Rows(4);
+    SEV.SEV_Grid.TextMatrix(1, 1, "S1.QD3");
+    SEV.SEV_Grid.TextMatrix(2, 1, "S12.QD3");
+    SEV.SEV_Grid.TextMatrix(3, 1, "S5.v2.qd3");
     SEV.Command14.user_click();
     ASSERT_EQ(SEV.VSPrint1.print_jobs().size(), 1u);
     EXPECT_EQ(SEV.VSPrint1.print_jobs()[0].pages.size(), 2u);
+    EXPECT_EQ(SEV.VSPrint1.print_jobs()[0].title, "S1-S5.v2");
+    EXPECT_EQ(SEV.VSPrint1.print_jobs()[0].file_name, "S1-S5.v2.pdf");
 
     SEV.cmbPercent2.ListIndex(1);
     EXPECT_EQ(SEV.VSPrint1.Zoom(), 50);

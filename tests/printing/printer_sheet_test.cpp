@@ -1,5 +1,6 @@
 #include "printing/printer_sheet.h"
 
+#include "form/applied_array.h"
 #include "plot/loglog_plot.h"
 #include "printing_fixture.h"
 
@@ -173,6 +174,18 @@ TEST_F(PrinterSheet, TextPartWithModelTableAndTheFieldDataPage) {
     EXPECT_DOUBLE_EQ(Layer_Altitude(2).num(), 119.5);
 }
 
+TEST_F(PrinterSheet, LongCommentWrapsWithinThePrintableAreaAboveTheFooter) {
+    Comment = long_comment;
+    Run_Print_Sheet();
+    ASSERT_EQ(Printer.jobs().size(), 1u);
+    const double left = Printer.printable_left();
+    const double right = left + Printer.printable_width();
+    for (int page = 1; page <= 2; ++page) {
+        const double footer = find_text(job_page(page), "Brenkal / Ohmira 6.5").y;
+        EXPECT_GE(comment_lines({job_page(page)}, left, right, footer).size(), 2u) << page;
+    }
+}
+
 TEST_F(PrinterSheet, HeadersFollowTheArrayAndTheLanguage) {
     struct Case {
         int option;
@@ -202,7 +215,9 @@ TEST_F(PrinterSheet, HeadersFollowTheArrayAndTheLanguage) {
     for (const Case &c : cases) {
         Printer.reset();
         set_language(c.language);
-        (c.option == 1 ? SEV.Option1 : c.option == 2 ? SEV.Option2 : SEV.Option3).Value(true);
+        Apply_Array(c.option == 1   ? Array_Type::Schlumberger
+                    : c.option == 2 ? Array_Type::Dipole
+                                    : Array_Type::Wenner);
         Run_Print_Sheet();
         ASSERT_EQ(Printer.jobs().size(), 1u);
         const DisplayList &second = job_page(2);

@@ -16,6 +16,7 @@
 #include "core/forward.h"
 #include "core/language.h"
 #include "core/sounding.h"
+#include "form/applied_array.h"
 #include "form/settings_values.h"
 #include "form/sev_form.h"
 #include "platform/printer.h"
@@ -77,7 +78,7 @@ protected:
         Draw_RMS = 0;
         Decimals_Mode = 0;
         Graphical_Prog.clear();
-        SEV.Option1.Value(true);
+        Apply_Array(Array_Type::Schlumberger);
         File_Name = "S12.QD3";
         File_Path = "/data/S12.QD3";
         Chemin = "/data/";
@@ -139,6 +140,34 @@ protected:
                 return t;
         ADD_FAILURE() << "no text \"" << text << "\" on page " << page;
         return {};
+    }
+    // A comment of some 300 characters, without digits, so that no label or number on the sheet
+    // reads as a piece of it.
+    static constexpr const char *long_comment =
+        "Sondage réalisé en saison sèche près du forage du village, sur un sol argileux et "
+        "compact ; électrodes arrosées à chaque station, forte résistance de contact aux grandes "
+        "ouvertures, mesures répétées trois fois et moyennées ; bruit tellurique notable "
+        "l'après-midi, ligne électrique parallèle au profil à quelques dizaines de mètres.";
+
+    // The lines the comment came out as on the pages, in order: the texts that are pieces of it.
+    // Fails the test unless they are the whole comment and each lies within `left`..`right` and
+    // ends above `bottom` (page twips).
+    static std::vector<TextOp> comment_lines(const std::vector<DisplayList> &pages, double left,
+                                             double right, double bottom) {
+        std::vector<TextOp> lines;
+        std::string joined;
+        for (const DisplayList &page : pages)
+            for (const TextOp &t : page.texts()) {
+                if (t.text.size() < 8 || Comment.find(t.text) == std::string::npos)
+                    continue;
+                lines.push_back(t);
+                joined += (joined.empty() ? "" : " ") + t.text;
+                EXPECT_GE(t.x, left - 1e-6) << t.text;
+                EXPECT_LE(t.x + t.width, right + 1e-6) << t.text;
+                EXPECT_LE(t.y + t.height, bottom + 1e-6) << t.text;
+            }
+        EXPECT_EQ(joined, Comment);
+        return lines;
     }
     static bool has_text(int page, const std::string &text) {
         for (const TextOp &t : sheet_page(page).texts())

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "editor/model_grid.h"
+#include "form/applied_array.h"
 #include "platform/number_text.h"
 #include "plot/sheet_geometry.h"
 #include "printing_fixture.h"
@@ -402,7 +403,9 @@ TEST_F(SheetBuilder, FieldTablesByArray) {
          6},
     };
     for (const Case &c : cases) {
-        (c.option == 1 ? SEV.Option1 : c.option == 2 ? SEV.Option2 : SEV.Option3).Value(true);
+        Apply_Array(c.option == 1   ? Array_Type::Schlumberger
+                    : c.option == 2 ? Array_Type::Dipole
+                                    : Array_Type::Wenner);
         set_language(c.language);
         Data_Source = c.source;
         display_print();
@@ -448,6 +451,41 @@ TEST_F(SheetBuilder, CommentWithoutRoomFollowsOnTheNextLine) {
     display_print();
     ASSERT_EQ(table(0).last_page, 1);
     EXPECT_NEAR(text_op(1, "Dry season").y, bottom, 1e-6);
+    // A long one: the lines that would cross the margin go on to a new page, before the field
+    // data's.
+    Comment = long_comment;
+    display_print();
+    ASSERT_EQ(SEV.VSPrint.PageCount(), 3);
+    const double page_bottom = SEV.VSPrint.PageHeight() - Bottom_Margin;
+    const std::vector<TextOp> lines = comment_lines({sheet_page(1), sheet_page(2)}, 1134,
+                                                    SEV.VSPrint.PageWidth() - 1134, page_bottom);
+    EXPECT_NEAR(lines.front().y, bottom, 1e-6);
+    EXPECT_TRUE(has_text(3, "Field data and calculated values"));
+}
+
+TEST_F(SheetBuilder, LongCommentWrapsWithinTheMarginsAboveTheFooter) {
+    for (const bool landscape : {false, true}) {
+        page(landscape);
+        Comment = long_comment;
+        display_print();
+        const int text_page = landscape ? 2 : 1;
+        const DisplayList shown = SEV.VSPrint.page_picture(text_page);
+        const double bottom = shown.height - SEV.VSPrint.MarginBottom();
+        const std::vector<TextOp> lines = comment_lines(
+            {shown}, SEV.VSPrint.MarginLeft(), shown.width - SEV.VSPrint.MarginRight(), bottom);
+        ASSERT_GE(lines.size(), 2u) << landscape;
+        for (const TextOp &t : shown.texts()) {
+            if (t.text == "Brenkal / Ohmira 6.5") {
+                EXPECT_LE(lines.back().y + lines.back().height, t.y) << "above the footer";
+            }
+        }
+        EXPECT_GT(lines.front().y, table(0).bottom) << "below the model table";
+    }
+    // A comment that fits stays one line at its place.
+    page(false);
+    Comment = "Dry season";
+    display_print();
+    EXPECT_NEAR(text_op(1, "Dry season").y, 15021, 1e-6);
 }
 
 } // namespace

@@ -138,6 +138,11 @@ TEST_F(SheetPage, FontListFilledOnceAndAFontChoiceRebuilds) {
     display_print();
     EXPECT_EQ(SEV.ListePolices.items(), known_font_names());
     EXPECT_FALSE(Use_Screen_Fonts);
+    // A desktop family typed under its own name takes the entry that stands for it.
+    SEV.ListePolices.user_set_text("Liberation Mono");
+    EXPECT_EQ(SEV.ListePolices.user_key_press(vbKeyReturn), 0);
+    EXPECT_EQ(SEV.ListePolices.Text(), "Courier New");
+    EXPECT_EQ(SEV.VSPrint.FontName(), "Courier New");
     // A printer without fonts: the screen's fonts from then on.
     Printer.set_fonts({});
     Screen.set_fonts({"Arial", "Liberation Serif"});

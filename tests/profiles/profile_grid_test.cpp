@@ -1,4 +1,5 @@
 #include "core/sounding.h"
+#include "form/applied_array.h"
 #include "profiles/profile_order.h"
 #include "profiles/profile_selection.h"
 #include "profiles_fixture.h"
@@ -130,10 +131,10 @@ TEST_F(ProfileGrid, SelectingFiveSoundingsFillsOrdersAndScales) {
 TEST_F(ProfileGrid, LowAltitudeFollowsTheArrayOfTheEditor) {
     write("A.QD3", qd3_text({{100, 5}, {50, 0}}, "0", "0", "250", 1000));
     write("B.QD3", qd3_text({{100, 5}, {50, 0}}, "10", "0", "260", 1000));
-    SEV.Option3.Value(true);
+    Apply_Array(Array_Type::Wenner);
     select({"A.QD3", "B.QD3"});
     EXPECT_NEAR(Profile_Low_Alt, 150, 1e-4);
-    SEV.Option1.Value(true);
+    Apply_Array(Array_Type::Schlumberger);
     select({"A.QD3", "B.QD3"});
     EXPECT_NEAR(Profile_Low_Alt, 250 - 2000.0f / 30.0f, 1e-4);
     EXPECT_NEAR(Profile_Low_Alt, 183.33, 0.01);

@@ -10,6 +10,7 @@
 #include "../linked_state.h"
 #include "../platform/temp_folder.h"
 #include "core/language.h"
+#include "form/applied_array.h"
 #include "form/sev_form.h"
 #include "platform/scripted_dialog_host.h"
 #include "platform/text_file.h"
@@ -57,7 +58,7 @@ protected:
         connect_profiles_events();
         Lang_French = Lang_Spanish = Lang_German = false;
         Lang_English = true;
-        SEV.Option1.Value(true); // Schlumberger
+        Apply_Array(Array_Type::Schlumberger); // Schlumberger
     }
     void TearDown() override {
         close_all_files();

@@ -10,12 +10,13 @@
 #include "core/sounding.h"
 #include "form/settings_values.h"
 #include "form/sev_form.h"
+#include "main_window_fixture.h"
 #include "platform/qt/form_view.h"
 #include "plot/loglog_plot.h"
 #include "printing/printer_sheet.h"
-#include "qt_test_app.h"
 
 #include "../conversions/sample_files.h"
+#include "form/applied_array.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -78,24 +79,12 @@ bool is_form_dialog(QDialog &d) {
     return d.findChild<FormView *>() != nullptr;
 }
 
-class BatchWindow : public ::testing::Test {
+class BatchWindow : public testing::MainWindowTest {
 protected:
-    void SetUp() override {
-        testing::app();
-        reset_SEV();
-        Prepare_Main_Window();
-        SEV.Option1.Value(true);
+    void prepare() override {
+        Apply_Array(Array_Type::Schlumberger);
         Niveau = "0";
         Setup_Auto_Threshold_Slider();
-        testing::show_main_window(view);
-        folder = testing::shots_folder(temp);
-    }
-    void TearDown() override {
-        delete view;
-        reset_SEV();
-    }
-    bool shot(QWidget *w, const QString &name) {
-        return w->grab().save(folder + "/" + name + ".png");
     }
     // Chooses `file` in the file dialog once it opens, then runs `next`.
     void choose_file(const QString &file, std::function<void()> next = {}) {
@@ -107,10 +96,7 @@ protected:
     }
 
     std::function<void(QDialog &)> answer_parameters;
-    QTemporaryDir temp;
     QTemporaryDir data;
-    QString folder;
-    FormView *view = nullptr;
 };
 
 TEST_F(BatchWindow, Res2dinvLineCutIntoFittedSoundingsAndOpened) {
@@ -157,7 +143,7 @@ TEST_F(BatchWindow, Res2dinvLineCutIntoFittedSoundingsAndOpened) {
     }
 
     // Each converted sounding opened through File ▸ Read, then its model computed and shown.
-    SEV.Option3.Value(true);
+    Apply_Array(Array_Type::Wenner);
     QAction *read = view->action_of("NFile");
     QAction *model = view->action_of("NModele");
     ASSERT_NE(read, nullptr);
@@ -205,7 +191,7 @@ TEST_F(BatchWindow, ARefusedLineLeavesTheSoundingWhichFileSaveWritesBack) {
         });
     });
     view->action_of("RES2DINV")->trigger();
-    EXPECT_EQ(refusal.toStdString(), "Only for Wenner spread");
+    EXPECT_EQ(refusal, "Only for Wenner spread\n" + line + "\nline 3: 3");
     QtUi::instance().sync_all();
     EXPECT_EQ(view->windowTitle().toStdString(), title.toStdString());
     ASSERT_TRUE(shot(view, "res2dinv-refused"));
@@ -223,6 +209,46 @@ TEST_F(BatchWindow, ARefusedLineLeavesTheSoundingWhichFileSaveWritesBack) {
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
         EXPECT_EQ(f.readAll().toStdString(), bytes.toStdString()) << name.toStdString();
     }
+}
+
+TEST_F(BatchWindow, AWriteErrorEndsTheRunWithOneBoxNamingWhatWasWritten) {
+    const QString line = data.path() + "/line.DAT";
+    {
+        QFile f(line);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(wenner_line());
+    }
+    ASSERT_TRUE(QDir(data.path()).mkdir("line_ 2.QD3")); // no file can be written there
+    testing::BoxSeen seen;
+    answer_parameters = [this, &seen](QDialog &d) {
+        if (!is_form_dialog(d)) {
+            when_open<QDialog>(answer_parameters); // the file dialog is still closing
+            return;
+        }
+        auto *body = d.findChild<FormView *>();
+        auto *count = qobject_cast<QLineEdit *>(body->widget_of("Text1"));
+        ASSERT_NE(count, nullptr);
+        count->setFocus();
+        count->selectAll();
+        QTest::keyClicks(count, "3");
+        // The box that ends the run, once the soundings before the failing one are written.
+        testing::when_open<QMessageBox>([this, &seen](QMessageBox &box) {
+            seen.text = box.text();
+            seen.icon = box.icon();
+            shot(&box, "res2dinv-write-error");
+            box.button(QMessageBox::Ok)->click();
+        });
+        QTest::mouseClick(body->widget_of("Command1"), Qt::LeftButton);
+    };
+    choose_file(line, [this] { when_open<QDialog>(answer_parameters); });
+    view->action_of("RES2DINV")->trigger();
+    EXPECT_EQ(seen.text, "Write protected File...\n" + data.path() +
+                             "/line_ 2.QD3\nSoundings written: line_ 1.QD3");
+    EXPECT_EQ(seen.icon, QMessageBox::Warning);
+    EXPECT_TRUE(QFile::exists(data.path() + "/line_ 1.QD3"));
+    EXPECT_FALSE(QFile::exists(data.path() + "/line_ 3.QD3"));
+    EXPECT_EQ(File_Path, (data.path() + "/line_ 1.QD3").toStdString());
+    EXPECT_TRUE(SEV.Option1.Value()) << "the array option is put back";
 }
 
 } // namespace

@@ -15,11 +15,12 @@
 #include "core/qd3_file.h"
 #include "core/sounding.h"
 #include "editor/data_entry.h"
+#include "form/applied_array.h"
 #include "form/settings_values.h"
 #include "form/sev_form.h"
+#include "main_window_fixture.h"
 #include "platform/number_text.h"
 #include "platform/qt/form_view.h"
-#include "qt_test_app.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -57,27 +58,13 @@ int read_ves(const std::string &name) {
 
 // The main window on a Schlumberger page of the shipped spacing table, the error curve and the
 // model steps drawn, English.
-FormView *schlumberger_window() {
-    testing::app();
-    reset_all_state();
-    reset_SEV();
-    Draw_Model = 1;
-    Draw_RMS = 1;
-    Decimals_Mode = 0;
-    AB2min = -1;
-    Misfit = 0.0;
-    Lang_French = Lang_Spanish = Lang_German = false;
-    Lang_English = true;
-    Prepare_Main_Window();
-    SEV.Option1.Value(true);
-    Niveau = "0";
-    Array_Factor = 1;
-    Spacing_File = std::string(OHMIRA_TEST_DATA) + "/../../data/DATAVES.TXT";
-    Load_build();
-    FormView *view = nullptr;
-    testing::show_main_window(view);
-    return view;
-}
+class ConductiveSoundingWindow : public testing::MainWindowTest {
+protected:
+    void prepare() override {
+        english_with_model_and_error_curve();
+        prepare_schlumberger_page();
+    }
+};
 
 // Opens the sounding file through File ▸ Read, as a user does.
 void read_through_the_menu(FormView *view, const std::string &file) {
@@ -101,11 +88,7 @@ void click(FormView *view, const char *button) {
     QtUi::instance().sync_all();
 }
 
-TEST(ConductiveSoundingWindow, FitButtonGivesAPhysicalModelAndCurve) {
-    FormView *view = schlumberger_window();
-    ASSERT_NE(view, nullptr);
-    QTemporaryDir temp;
-    const QString folder = testing::shots_folder(temp);
+TEST_F(ConductiveSoundingWindow, FitButtonGivesAPhysicalModelAndCurve) {
 
     // The sounding as a QD3 file: AB/2, rho_a and MN/2 of each point.
     ASSERT_EQ(read_ves("example.ves"), 23);
@@ -142,17 +125,10 @@ TEST(ConductiveSoundingWindow, FitButtonGivesAPhysicalModelAndCurve) {
         curve_lines += l.pen.colour == static_cast<Colour>(Curve_Color.num()) ? 1 : 0;
     }
     EXPECT_GT(curve_lines, 20u);
-    EXPECT_TRUE(view->grab().save(folder + "/conductive-sounding-fitted.png"));
-    delete view;
-    reset_SEV();
-    reset_all_state();
+    EXPECT_TRUE(shot("conductive-sounding-fitted"));
 }
 
-TEST(ConductiveSoundingWindow, TrueModelOfAnExactSoundingStands) {
-    FormView *view = schlumberger_window();
-    ASSERT_NE(view, nullptr);
-    QTemporaryDir temp;
-    const QString folder = testing::shots_folder(temp);
+TEST_F(ConductiveSoundingWindow, TrueModelOfAnExactSoundingStands) {
 
     // 80 ohm·m / 1.5 m over 300 ohm·m / 12 m over 0.8 ohm·m, computed exactly at the table's
     // AB/2 (MN/2 beside them), most between the curve's samples, and written with 4 significant
@@ -196,7 +172,7 @@ TEST(ConductiveSoundingWindow, TrueModelOfAnExactSoundingStands) {
     for (int i = 1; i <= n; ++i) {
         EXPECT_LT(Curve(i, 3).num(), 0.3) << "AB/2 " << points[i - 1][0];
     }
-    EXPECT_TRUE(view->grab().save(folder + "/k-exact-true-model.png"));
+    EXPECT_TRUE(shot("k-exact-true-model"));
 
     // Fit: the model grid keeps the true model within 2 %.
     click(view, "Ajuste_Button");
@@ -213,10 +189,7 @@ TEST(ConductiveSoundingWindow, TrueModelOfAnExactSoundingStands) {
     for (int i = 1; i <= n; ++i) {
         EXPECT_LT(Curve(i, 3).num(), 0.3) << "AB/2 " << points[i - 1][0];
     }
-    EXPECT_TRUE(view->grab().save(folder + "/k-exact-fitted.png"));
-    delete view;
-    reset_SEV();
-    reset_all_state();
+    EXPECT_TRUE(shot("k-exact-fitted"));
 }
 
 } // namespace

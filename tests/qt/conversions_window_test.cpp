@@ -93,10 +93,12 @@ TEST_F(ConversionsWindow, EachFormatConvertedFromTheMenu) {
     EXPECT_TRUE(QFile::exists(temp.path() + "/S3.QD3"));
 
     // A refused file: the box, no question, nothing written.
-    convert("SAS1000",
-            write("bad.amp", ohmira::test::amp_sample("Index", 7, {"1 0 0 2 1 1 1 1 0"})),
-            "OHMIRA File selection", "Fichier Ohmira *.amp (*.[aA][mM][pP])", {QMessageBox::Ok});
-    EXPECT_EQ(box_texts.last(), "Array codes other than 1, 2, 3 and 10 not supported");
+    const QString bad =
+        write("bad.amp", ohmira::test::amp_sample("Index", 7, {"1 0 0 2 1 1 1 1 0"}));
+    convert("SAS1000", bad, "OHMIRA File selection", "Fichier Ohmira *.amp (*.[aA][mM][pP])",
+            {QMessageBox::Ok});
+    EXPECT_EQ(box_texts.last(),
+              "Array codes other than 1, 2, 3 and 10 not supported\n" + bad + "\nline 8: 7");
     EXPECT_FALSE(QFile::exists(temp.path() + "/bad.QD3"));
 
     convert("PASI", write("P1.TXT", ohmira::test::pasi_sample()), "OHMIRA File selection",
@@ -123,7 +125,7 @@ TEST_F(ConversionsWindow, EachFormatConvertedFromTheMenu) {
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
     EXPECT_EQ(SEV.SSTab1.Tab(), 0);
     QtUi::instance().sync_all();
-    ASSERT_TRUE(view->grab().save(shots + "/conversions-main.png"));
+    ASSERT_TRUE(shot("conversions-main"));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // through the save button's question and dialog. Set OHMIRA_QT_SHOTS to keep the pictures.
 #include "app/app_state.h"
 #include "app/main_frame.h"
+#include "commands/model_editor.h"
 #include "commands/open_save.h"
 #include "core/qd3_file.h"
 #include "core/sounding.h"
@@ -12,14 +13,17 @@
 #include "platform/number_text.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/grid_widget.h"
+#include "platform/qt/qt_convert.h"
 
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -37,7 +41,6 @@ protected:
         grid = qobject_cast<GridWidget *>(view->widget_of("BuildGrid"));
         ASSERT_NE(grid, nullptr);
     }
-    void shot(const QString &name) { view->grab().save(shots + "/" + name + ".png"); }
 
     void click_cell(int row, int col) {
         QtUi::instance().sync_all();
@@ -163,6 +166,65 @@ TEST_F(DataEntryWindow, TypeComputeAndSaveANewSounding) {
     for (int i = 26; i < 33; ++i)
         EXPECT_EQ(lines[i].toStdString(), "\"\"\r") << i;
     EXPECT_EQ(lines[33], "");
+}
+
+// Every text of both grids shows whole, its ink inside its cell, also in a grid too narrow for
+// its columns (which then scrolls); the ΔV of 4392.676 mV is looked at pixel by pixel too.
+TEST_F(DataEntryWindow, WideValuesShowWholeInBothGrids) {
+    // ΔV in the thousands of mV, as a Geotrade file gives it, and a very resistive layer.
+    Nb_Points = 2;
+    const double points[2][6] = {{1.5, 2650.4, 0.5, 4392.676, 6.28, 10.4},
+                                 {2.5, 1838.2, 0.5, 1517.125, 18.85, 15.6}};
+    for (int i = 0; i < 2; ++i)
+        for (int c = 0; c < 6; ++c)
+            Field_Data(i + 1, c + 1) = points[i][c];
+    Nb_Layers = 2;
+    Model_Layers(1, 1) = 2147483.5;
+    Model_Layers(2, 1) = 12345.75;
+    Model_Layers(1, 2) = 80.0;
+    Set_Model_Editor_Captions();
+    Show_Sounding();
+    SEV.BuildGrid.Row(8);
+    SEV.BuildGrid.Col(1);
+    QtUi::instance().sync_all();
+    ASSERT_EQ(cell(1, 3), " 4392.676");
+    shot("data-entry-wide-values");
+
+    const auto texts_fit = [&](const char *name, const FlexGrid &model) {
+        auto *g = qobject_cast<GridWidget *>(view->widget_of(name));
+        ASSERT_NE(g, nullptr);
+        const QFontMetrics metrics(to_qfont(model.Font()));
+        for (int r = 0; r < model.Rows(); ++r)
+            for (int c = 0; c < model.Cols(); ++c) {
+                const QString ink = QString::fromStdString(model.TextMatrix(r, c)).trimmed();
+                EXPECT_LE(metrics.horizontalAdvance(ink), g->cell_rect(r, c).width() - 2)
+                    << name << " " << r << "," << c << " " << ink.toStdString();
+            }
+    };
+    texts_fit("Grid1", SEV.Grid1);
+    texts_fit("BuildGrid", SEV.BuildGrid);
+    // The field grid keeps its width: no column pushed out of sight.
+    EXPECT_EQ(grid->horizontalScrollBar()->maximum(), 0);
+
+    const QRect dv = grid->cell_rect(1, 3);
+    const QImage image = grid->viewport()->grab().toImage();
+    int left = -1, right = -1;
+    for (int x = dv.left() - 2; x <= dv.right(); ++x)
+        for (int y = dv.top() + 1; y < dv.bottom(); ++y)
+            if (qGray(image.pixel(x, y)) < 128) {
+                left = left < 0 ? x : left;
+                right = x;
+            }
+    const QFontMetrics metrics(to_qfont(SEV.BuildGrid.Font()));
+    EXPECT_GE(left, dv.left());
+    EXPECT_GE(right - left + 1, metrics.boundingRect("4392.676").width() - 1);
+
+    // Half as wide: the columns keep the room their texts need, and the grid scrolls.
+    SEV.BuildGrid.Width(SEV.BuildGrid.Width() / 2);
+    QtUi::instance().sync_all();
+    QTest::qWait(20);
+    texts_fit("BuildGrid", SEV.BuildGrid);
+    EXPECT_GT(grid->horizontalScrollBar()->maximum(), 0);
 }
 
 TEST_F(DataEntryWindow, DoubleClickPastesTheDesktopClipboardDownTheColumn) {

@@ -1,9 +1,14 @@
 #pragma once
-// A test on the real main window: every subsystem reset, the form prepared, `prepare()` for what
-// the test needs before the window shows, then the window shown and active.
+// A test on the real main window: every subsystem reset, the window prepared, `prepare()` for what
+// the test needs before the window shows, then the window shown and active; afterwards the window
+// deleted and every subsystem reset again. A test that sets up more before the window shows (or
+// checks what the first showing does) clears `shown_at_start` and calls show_window() itself.
 #include "app/app_state.h"
 #include "app/main_frame.h"
+#include "core/language.h"
+#include "core/sounding.h"
 #include "editor/data_entry.h"
+#include "form/applied_array.h"
 #include "form/settings_values.h"
 #include "form/sev_form.h"
 #include "platform/qt/form_view.h"
@@ -12,6 +17,7 @@
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 #include <string>
@@ -25,9 +31,10 @@ protected:
         reset_all_state();
         reset_SEV();
         Prepare_Main_Window();
-        prepare();
-        show_main_window(view);
         shots = shots_folder(temp);
+        prepare();
+        if (shown_at_start)
+            show_window();
     }
     void TearDown() override {
         delete view;
@@ -35,14 +42,27 @@ protected:
         reset_all_state();
     }
     virtual void prepare() {}
+    void show_window() { show_main_window(view); }
 
     // The data-entry page of a new Schlumberger sounding, from the shipped spacing table.
     static void prepare_schlumberger_page() {
-        SEV.Option1.Value(true);
+        Apply_Array(Array_Type::Schlumberger);
         Niveau = "0";
         Array_Factor = 1;
         Spacing_File = std::string(OHMIRA_TEST_DATA) + "/../../data/DATAVES.TXT";
         Load_build();
+    }
+
+    // English, the model and the error curve drawn, thickness decimals automatic, the plot from
+    // 0.1 m, no misfit left from a fit.
+    static void english_with_model_and_error_curve() {
+        Lang_French = Lang_Spanish = Lang_German = false;
+        Lang_English = true;
+        Draw_Model = 1;
+        Draw_RMS = 1;
+        Decimals_Mode = 0;
+        AB2min = -1;
+        Misfit = 0.0;
     }
 
     // Writes `bytes` into a file of the test's folder and returns its path.
@@ -53,9 +73,16 @@ protected:
         return f.fileName();
     }
 
+    // Saves a grab of the widget, or of the window, as <name>.png among the shots.
+    bool shot(QWidget *w, const QString &name) const {
+        return w->grab().save(shots + "/" + name + ".png");
+    }
+    bool shot(const QString &name) const { return shot(view, name); }
+
     QTemporaryDir temp;
     QString shots; // where the window grabs go
     FormView *view = nullptr;
+    bool shown_at_start = true;
 };
 
 } // namespace ohmira::qt::testing

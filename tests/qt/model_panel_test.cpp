@@ -9,13 +9,14 @@
 #include "core/language.h"
 #include "core/sounding.h"
 #include "editor/model_grid.h"
+#include "form/applied_array.h"
 #include "form/settings_values.h"
 #include "form/sev_form.h"
+#include "main_window_fixture.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/grid_widget.h"
 #include "platform/scripted_dialog_host.h"
 #include "plot/forward_commands.h"
-#include "qt_test_app.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -27,34 +28,20 @@
 namespace ohmira::qt {
 namespace {
 
-class ModelPanel : public ::testing::Test {
+class ModelPanel : public testing::MainWindowTest {
 protected:
-    void SetUp() override {
-        testing::app();
-        reset_all_state();
-        reset_SEV();
-        Draw_Model = 1;
-        Draw_RMS = 1;
-        Decimals_Mode = 0;
-        AB2min = -1;
-        Misfit = 0.0;
-        Lang_French = Lang_Spanish = Lang_German = false;
-        Lang_English = true;
-        Prepare_Main_Window();
-        SEV.Option1.Value(true);
+    void prepare() override {
+        english_with_model_and_error_curve();
+        Apply_Array(Array_Type::Schlumberger);
         Setup_Field_Points();
         File_Name = "VES12.QD3";
         Fresh_Load = 0;
         Set_Model_Editor_Captions();
-        testing::show_main_window(view);
+    }
+    void SetUp() override {
+        MainWindowTest::SetUp();
         grid = qobject_cast<GridWidget *>(view->widget_of("Grid1"));
         ASSERT_NE(grid, nullptr);
-        folder = testing::shots_folder(temp);
-    }
-    void TearDown() override {
-        delete view;
-        reset_SEV();
-        reset_all_state();
     }
 
     // Field points of a three-layer earth (80 ohm·m over 4 m, 8 over 25 m, 600 below).
@@ -115,11 +102,6 @@ protected:
             n += l.pen.colour == static_cast<Colour>(colour.num()) ? 1 : 0;
         return n;
     }
-    bool shot(const QString &name) { return view->grab().save(folder + "/" + name + ".png"); }
-
-    QTemporaryDir temp;
-    QString folder;
-    FormView *view = nullptr;
     GridWidget *grid = nullptr;
 };
 

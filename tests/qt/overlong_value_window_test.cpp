@@ -55,7 +55,7 @@ TEST_F(OverlongValueWindow, ComputeNamesATypedValueTheFileCannotHold) {
     testing::when_open<QMessageBox>([&](QMessageBox &box) {
         text = box.text();
         box.grab().save(shots + "/overlong-value-box.png");
-        view->grab().save(shots + "/overlong-value-window.png");
+        shot("overlong-value-window");
         box.button(QMessageBox::Ok)->click();
         answered = true;
     });

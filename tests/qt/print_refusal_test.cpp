@@ -8,12 +8,12 @@
 #include "core/language.h"
 #include "core/sounding.h"
 #include "form/sev_form.h"
+#include "main_window_fixture.h"
 #include "platform/printer.h"
 #include "platform/qt/cups_print_system.h"
 #include "platform/qt/print_settings_qt.h"
 #include "platform/scripted_dialog_host.h"
 #include "printing/sheet_preview.h"
-#include "qt_test_app.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -177,8 +177,9 @@ private:
     int port_ = 0;
 };
 
-class PrintRefusal : public ::testing::Test {
+class PrintRefusal : public testing::MainWindowTest {
 protected:
+    PrintRefusal() { shown_at_start = false; } // show_print_tab() shows it
     void SetUp() override {
         // Started before the application, whose printer is the first to ask libcups for its server.
         if (const std::string why = cupsd.start(); !why.empty())
@@ -187,17 +188,12 @@ protected:
         // libcups asks the server of CUPS_SERVER unless this process already asked another.
         if (QPrinterInfo::printerInfo("ohmira-refuses").isNull())
             GTEST_SKIP() << "the print system of this process is not the test's cupsd";
-        reset_SEV();
-        Prepare_Main_Window();
-        reset_all_state();
+        MainWindowTest::SetUp();
+    }
+    void prepare() override {
         Lang_English = true;
         Lang_French = Lang_Spanish = Lang_German = false;
         File_Name = "S12.QD3";
-    }
-    void TearDown() override {
-        delete view;
-        reset_SEV();
-        reset_all_state();
     }
 
     void show_print_tab() {
@@ -206,7 +202,7 @@ protected:
                 if (SEV.SSTab1.TabCaption(SEV.SSTab1.Tab()) == "Print")
                     display_print();
             };
-        testing::show_main_window(view);
+        show_window();
         auto *tabs = view->widget_of("SSTab1")->findChild<QTabBar *>();
         ASSERT_NE(tabs, nullptr);
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
@@ -215,8 +211,6 @@ protected:
     }
 
     LocalCupsd cupsd;
-    QTemporaryDir temp;
-    FormView *view = nullptr;
 };
 
 TEST_F(PrintRefusal, ARefusingQueueGivesTheFailureBoxAndAnAcceptingOneTheJobTitled) {
@@ -226,10 +220,9 @@ TEST_F(PrintRefusal, ARefusingQueueGivesTheFailureBoxAndAnAcceptingOneTheJobTitl
     shared_printer().setPrinterName("ohmira-refuses");
     ASSERT_EQ(shared_printer().printerName(), "ohmira-refuses");
     QString told;
-    const QString shot = testing::shots_folder(temp) + "/print-refused-box.png";
-    testing::when_open<QMessageBox>([&told, shot](QMessageBox &box) {
+    testing::when_open<QMessageBox>([this, &told](QMessageBox &box) {
         told = box.text();
-        box.grab().save(shot);
+        shot(&box, "print-refused-box");
         box.button(QMessageBox::Ok)->click();
     });
     QTest::mouseClick(view->widget_of("cmdPrint"), Qt::LeftButton);

@@ -3,6 +3,7 @@
 #include "app/app_state.h"
 #include "core/forward.h"
 #include "core/sounding.h"
+#include "form/applied_array.h"
 #include "form/settings_values.h"
 #include "form/sev_form.h"
 #include "platform/printer.h"
@@ -30,7 +31,7 @@ TEST(PrinterSheetRender, BothPagesPaintTheSheet) {
     Printer.reset();
     // Jobs are kept to be looked at, not sent to the desktop's printer.
     Printer.print_sink = nullptr;
-    SEV.Option1.Value(true);
+    Apply_Array(Array_Type::Schlumberger);
     File_Name = "S12.QD3";
     const double spacing[] = {1, 2, 3, 5, 10, 20, 30, 50, 100};
     const double rho[] = {80, 70, 55, 40, 33, 45, 60, 85, 120};

@@ -5,6 +5,7 @@
 #include "app/app_state.h"
 #include "app/main_frame.h"
 #include "core/sounding.h"
+#include "main_window_fixture.h"
 #include "platform/qt/display_list_painter.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/grid_cell_editor.h"
@@ -12,7 +13,6 @@
 #include "platform/qt/qt_dialog_host.h"
 #include "profiles/extraction_form.h"
 #include "profiles/section_drawing.h"
-#include "qt_test_app.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -35,21 +35,8 @@ namespace {
 
 using ohmira::test::qd3_text;
 
-class ProfilePage : public ::testing::Test {
+class ProfilePage : public testing::MainWindowTest {
 protected:
-    void SetUp() override {
-        testing::app();
-        reset_SEV();
-        reset_all_state();
-        Prepare_Main_Window();
-        testing::show_main_window(view);
-        shots = testing::shots_folder(temp);
-    }
-    void TearDown() override {
-        delete view;
-        reset_SEV();
-        reset_all_state();
-    }
     std::vector<std::string> write_line() {
         const struct {
             const char *name;
@@ -69,14 +56,7 @@ protected:
         }
         return paths;
     }
-    bool shot(QWidget *w, const QString &name) {
-        return w->grab().save(shots + "/" + name + ".png");
-    }
-
-    QTemporaryDir temp;
-    QString shots;
     TempFolder folder;
-    FormView *view = nullptr;
 };
 
 TEST_F(ProfilePage, SelectEditAndDrawTheSection) {
@@ -189,6 +169,13 @@ TEST_F(ProfilePage, TheSectionIsPrintedInTheFontChosenInItsList) {
     QtUi::instance().sync_all();
     EXPECT_EQ(fonts->lineEdit()->text(), fonts->itemText(0));
     EXPECT_EQ(SEV.VSPrint1.FontName(), fonts->itemText(0).toStdString());
+    // A desktop family typed under its own name is taken, as the entry that stands for it.
+    fonts->lineEdit()->selectAll();
+    QTest::keyClicks(fonts->lineEdit(), "Liberation Mono");
+    QTest::keyClick(fonts->lineEdit(), Qt::Key_Return);
+    QtUi::instance().sync_all();
+    EXPECT_EQ(fonts->lineEdit()->text(), "Courier New");
+    EXPECT_EQ(SEV.VSPrint1.FontName(), "Courier New");
 
     // The list holds the desktop's families; one is picked from its open list.
     const int k = fonts->findText("DejaVu Serif");
@@ -212,7 +199,8 @@ TEST_F(ProfilePage, TheSectionIsPrintedInTheFontChosenInItsList) {
     QTest::mouseClick(view->widget_of("Command14"), Qt::LeftButton);
     ASSERT_TRUE(host.failures().empty()) << host.failures()[0];
     EXPECT_EQ(host.records().back().text, "PDF file written: " + pdf);
-    EXPECT_EQ(host.records()[host.records().size() - 2].default_text, "S3.pdf");
+    // Proposed under the section's name, not the current sounding's (S3), whose sheet it is.
+    EXPECT_EQ(host.records()[host.records().size() - 2].default_text, "S1-S5.pdf");
     QFile f(QString::fromStdString(pdf));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray bytes = f.readAll();

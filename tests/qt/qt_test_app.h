@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -45,6 +46,68 @@ inline void stop_helpers() {
     helper_owner() = nullptr;
 }
 
+// What a box or dialog shows: its class, title and text.
+inline std::string describe(QWidget *w) {
+    std::string text =
+        std::string(w->metaObject()->className()) + " \"" + w->windowTitle().toStdString() + "\"";
+    if (auto *box = qobject_cast<QMessageBox *>(w))
+        text += " saying \"" + box->text().toStdString() + "\"";
+    return text;
+}
+
+// Closes the dialog, so that the `exec` waiting on it returns.
+inline void close_dialog(QWidget *modal) {
+    if (auto *d = qobject_cast<QDialog *>(modal))
+        d->reject();
+    else
+        modal->close();
+    if (modal == QApplication::activeModalWidget())
+        modal->hide();
+}
+
+// Closes every open modal dialog, the topmost first.
+inline void close_modal_dialogs() {
+    for (int i = 0; i < 20; ++i) {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        close_dialog(modal);
+    }
+}
+
+// How long a box or dialog that no helper has taken may stay open: a helper set up before the
+// step that opens it takes it within milliseconds, and a dialog no one answers would keep its
+// `exec` waiting for ever.
+inline constexpr int Unanswered_Ms = 5000;
+// The property a helper sets on the dialog it takes.
+inline constexpr char Answered_Property[] = "ohmira_test_answered";
+
+// Fails the running test, naming the box, when a modal dialog no helper has taken stays open for
+// Unanswered_Ms, and closes it. Runs for the whole program.
+inline void watch_unanswered_dialogs(QObject *owner) {
+    struct Seen {
+        QPointer<QWidget> modal;
+        QElapsedTimer open;
+    };
+    auto seen = std::make_shared<Seen>();
+    auto *timer = new QTimer(owner);
+    QObject::connect(timer, &QTimer::timeout, [seen] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (modal != seen->modal) {
+            seen->modal = modal;
+            seen->open.start();
+            return;
+        }
+        if (!modal || modal->property(Answered_Property).toBool() ||
+            seen->open.elapsed() < Unanswered_Ms)
+            return;
+        ADD_FAILURE() << describe(modal) << " was open " << Unanswered_Ms / 1000
+                      << " s and no helper answered it; closed";
+        close_dialog(modal);
+    });
+    timer->start(100);
+}
+
 inline QApplication &app() {
     static QApplication *a = [] {
         // Offscreen, on a full-HD screen (the plugin's own is 800 x 600, below the window's
@@ -70,6 +133,7 @@ inline QApplication &app() {
         static char *argv[] = {name, nullptr};
         auto *created = new QApplication(argc, argv);
         install_qt_services();
+        watch_unanswered_dialogs(created);
         struct Stopper : ::testing::EmptyTestEventListener {
             void OnTestEnd(const ::testing::TestInfo &) override { stop_helpers(); }
         };
@@ -99,33 +163,11 @@ inline QString shots_folder(const QTemporaryDir &temp) {
 // The helpers below answer a box or dialog that the code under test opens and waits on. They
 // poll from timers owned by helpers(), which is deleted when each test ends, so no helper outlives
 // its test; and none can leave a test waiting for ever: a dialog still open some seconds after it
-// was answered, or another dialog in the way when a helper gives up, fails the test and is closed.
+// was answered, or another dialog in the way when a helper gives up, fails the test and is closed,
+// as is a dialog no helper takes (watch_unanswered_dialogs).
 
 // How long an answered dialog may stay open.
 inline constexpr int Answer_Grace_Ms = 15000;
-
-inline std::string describe(QWidget *w) {
-    std::string text =
-        std::string(w->metaObject()->className()) + " \"" + w->windowTitle().toStdString() + "\"";
-    if (auto *box = qobject_cast<QMessageBox *>(w))
-        text += " saying \"" + box->text().toStdString() + "\"";
-    return text;
-}
-
-// Closes every open modal dialog, the topmost first, so that each waiting `exec` returns.
-inline void close_modal_dialogs() {
-    for (int i = 0; i < 20; ++i) {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
-        if (auto *d = qobject_cast<QDialog *>(modal))
-            d->reject();
-        else
-            modal->close();
-        if (modal == QApplication::activeModalWidget())
-            modal->hide();
-    }
-}
 
 // Fails the test, and closes the dialog, when `answered` is still open some seconds from now
 // without having been closed in between.
@@ -153,6 +195,7 @@ template <typename T> void when_open(std::function<void(T &)> act, int attempts 
     QTimer::singleShot(10, helpers(), [act, attempts] {
         QWidget *modal = QApplication::activeModalWidget();
         if (auto *w = qobject_cast<T *>(modal); w && w->isVisible()) {
+            w->setProperty(Answered_Property, true);
             fail_if_left_open(w);
             act(*w);
             return;

@@ -8,8 +8,8 @@
 #include "core/sounding.h"
 #include "form/settings_values.h"
 #include "form/sev_form.h"
+#include "main_window_fixture.h"
 #include "platform/qt/form_view.h"
-#include "qt_test_app.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -25,29 +25,10 @@
 namespace ohmira::qt {
 namespace {
 
-class SetupTabWindow : public ::testing::Test {
+class SetupTabWindow : public testing::MainWindowTest {
 protected:
-    void SetUp() override {
-        testing::app();
-        reset_all_state();
-        reset_SEV();
-        Prepare_Main_Window();
-        folder = testing::shots_folder(temp);
-    }
-    void TearDown() override {
-        Curve_Color = saved_curve_colour;
-        AB2max = saved_window[0];
-        RHOmax = saved_window[1];
-        AB2max_Value = saved_window[2];
-        RHOmax_Value = saved_window[3];
-        Draw_RMS = saved_rms;
-        delete view;
-        reset_SEV();
-        reset_all_state();
-        Lang_French = Lang_Spanish = Lang_German = false;
-        Lang_English = true;
-        Langue = "E";
-    }
+    SetupTabWindow() { shown_at_start = false; } // start() shows it
+
     // What start-up does for the Setup tab: language list, swatches, lists and captions.
     void start(bool french) {
         Lang_French = french;
@@ -65,7 +46,7 @@ protected:
         SEV.BuildGrid.Rows(3);
         Niveau = "0";
         Load_parameter();
-        testing::show_main_window(view);
+        show_window();
         tabs = view->widget_of("SSTab1")->findChild<QTabBar *>();
         ASSERT_NE(tabs, nullptr);
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
@@ -85,18 +66,7 @@ protected:
         while (w->currentIndex() != target)
             QTest::keyClick(w, w->currentIndex() < target ? Qt::Key_Down : Qt::Key_Up);
     }
-    bool shot(QWidget *w, const QString &name) {
-        return w->grab().save(folder + "/" + name + ".png");
-    }
-
-    QTemporaryDir temp;
-    QString folder;
-    FormView *view = nullptr;
     QTabBar *tabs = nullptr;
-    // Settings the tests change, put back afterwards.
-    Variant saved_curve_colour = Curve_Color;
-    std::int32_t saved_window[4] = {AB2max, RHOmax, AB2max_Value, RHOmax_Value};
-    std::int16_t saved_rms = Draw_RMS;
 };
 
 TEST_F(SetupTabWindow, LanguagePlotWindowAndColourAppliedByOk) {

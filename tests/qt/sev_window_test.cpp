@@ -6,11 +6,11 @@
 #include "editor/data_entry.h"
 #include "form/settings_values.h"
 #include "form/sev_form.h"
+#include "main_window_fixture.h"
 #include "platform/app_info.h"
 #include "platform/dialog_host.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/grid_widget.h"
-#include "qt_test_app.h"
 
 #include <QDir>
 #include <QMenu>
@@ -23,30 +23,14 @@
 namespace ohmira::qt {
 namespace {
 
-class SevWindow : public ::testing::Test {
+class SevWindow : public testing::MainWindowTest {
 protected:
-    void SetUp() override {
-        testing::app();
-        reset_SEV();
-        Prepare_Main_Window();
+    void prepare() override {
         // The spacing table the main tab's page is built from.
         Spacing_File = std::string(OHMIRA_TEST_DATA) + "/../../data/DATAVES.TXT";
         Niveau = "0";
         File_Name = "S1.QD3"; // an opened sounding: the main tab shows its (empty) data
-        testing::show_main_window(view);
-        folder = testing::shots_folder(temp);
     }
-    void TearDown() override {
-        delete view;
-        reset_SEV();
-    }
-    bool shot(QWidget *w, const QString &name) {
-        return w->grab().save(folder + "/" + name + ".png");
-    }
-
-    QTemporaryDir temp;
-    QString folder;
-    FormView *view = nullptr;
 };
 
 TEST_F(SevWindow, TabsMenusGridAndBoxesWorkWithMouseAndKeys) {
@@ -101,7 +85,7 @@ TEST_F(SevWindow, TabsMenusGridAndBoxesWorkWithMouseAndKeys) {
     MsgBox("Automatic model impossible...", vbCritical);
 
     ASSERT_TRUE(shot(view, "sev-final"));
-    EXPECT_FALSE(QImage(folder + "/sev-final.png").isNull());
+    EXPECT_FALSE(QImage(shots + "/sev-final.png").isNull());
 
     view->close();
     EXPECT_FALSE(SEV.loaded());

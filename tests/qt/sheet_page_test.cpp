@@ -8,8 +8,10 @@
 #include "core/forward.h"
 #include "core/language.h"
 #include "core/sounding.h"
+#include "form/applied_array.h"
 #include "form/settings_values.h"
 #include "form/sev_form.h"
+#include "main_window_fixture.h"
 #include "platform/printer.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/preview_widget.h"
@@ -18,7 +20,6 @@
 #include "plot/forward_commands.h"
 #include "plot/loglog_plot.h"
 #include "printing/sheet_preview.h"
-#include "qt_test_app.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -55,7 +56,6 @@ void set_language(bool french) {
 
 // A 4-layer Schlumberger sounding with its curve computed and two stored models shown.
 void four_layer_sounding_with_stored_models() {
-    reset_all_state();
     Left_Margin = Right_Margin = Upper_Margin = 1134;
     Bottom_Margin = 1250;
     AB2min = -1;
@@ -73,7 +73,7 @@ void four_layer_sounding_with_stored_models() {
     Superposed_Color = 32768;
     Draw_Model = 1;
     Draw_RMS = 0;
-    SEV.Option1.Value(true);
+    Apply_Array(Array_Type::Schlumberger);
     File_Name = "S12.QD3";
     Graph_Title = "Line 4 - station 12";
     Comment = "Dry season, measured with a Syscal R1";
@@ -121,27 +121,30 @@ void four_layer_sounding_with_stored_models() {
     Draw_Mode = "";
 }
 
-class SheetPage : public ::testing::Test {
+class SheetPage : public testing::MainWindowTest {
 protected:
-    void SetUp() override {
-        testing::app();
-        reset_SEV();
-        Prepare_Main_Window();
+    SheetPage() { shown_at_start = false; } // each test shows it when its page is ready
+    void prepare() override {
         four_layer_sounding_with_stored_models();
         set_language(false);
-        folder = testing::shots_folder(temp);
     }
     void TearDown() override {
-        delete view;
-        reset_SEV();
-        reset_all_state();
+        MainWindowTest::TearDown();
         set_language(false);
     }
-    void show_window() { testing::show_main_window(view); }
-
-    QTemporaryDir temp;
-    QString folder;
-    FormView *view = nullptr;
+    // The window shown, and the "Print" tab clicked: the tab dispatcher sets the sheet up.
+    void show_print_tab() {
+        if (!SEV.SSTab1.Click)
+            SEV.SSTab1.Click = [] {
+                if (SEV.SSTab1.TabCaption(SEV.SSTab1.Tab()) == "Print")
+                    display_print();
+            };
+        show_window();
+        auto *tabs = view->widget_of("SSTab1")->findChild<QTabBar *>();
+        ASSERT_NE(tabs, nullptr);
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+        QtUi::instance().sync_all();
+    }
 };
 
 // Non-white pixels of an image.
@@ -168,7 +171,7 @@ TEST_F(SheetPage, BothPagesInFrenchAndEnglishRenderedAt100Dpi) {
             EXPECT_NEAR(img.height(), 1169, 2);
             EXPECT_GT(inked(img), p == 1 ? 40000 : 4000);
             const QString name = QString("sheet-%1-page%2.png").arg(french ? "fr" : "en").arg(p);
-            ASSERT_TRUE(img.save(folder + "/" + name));
+            ASSERT_TRUE(img.save(shots + "/" + name));
         }
     }
     // A landscape sheet: plot, texts, field data.
@@ -182,22 +185,12 @@ TEST_F(SheetPage, BothPagesInFrenchAndEnglishRenderedAt100Dpi) {
         ASSERT_TRUE(img.loadFromData(QByteArray(png.data(), static_cast<int>(png.size()))));
         EXPECT_GT(img.width(), img.height());
         EXPECT_GT(inked(img), 2000);
-        ASSERT_TRUE(img.save(folder + QString("/sheet-en-landscape-page%1.png").arg(p)));
+        ASSERT_TRUE(img.save(shots + QString("/sheet-en-landscape-page%1.png").arg(p)));
     }
 }
 
 TEST_F(SheetPage, PrintTabZoomCopiesPdfWmfAndClipboard) {
-    // The tab dispatcher runs the sheet set-up on the "Print" tab.
-    if (!SEV.SSTab1.Click)
-        SEV.SSTab1.Click = [] {
-            if (SEV.SSTab1.TabCaption(SEV.SSTab1.Tab()) == "Print")
-                display_print();
-        };
-    show_window();
-    auto *tabs = view->widget_of("SSTab1")->findChild<QTabBar *>();
-    ASSERT_NE(tabs, nullptr);
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
-    QtUi::instance().sync_all();
+    show_print_tab();
     ASSERT_EQ(SEV.VSPrint.PageCount(), 2);
     auto *preview = qobject_cast<PreviewWidget *>(view->widget_of("VSPrint"));
     ASSERT_NE(preview, nullptr);
@@ -217,7 +210,7 @@ TEST_F(SheetPage, PrintTabZoomCopiesPdfWmfAndClipboard) {
     EXPECT_EQ(SEV.VSPrint.ZoomMode(), zmTwoPages);
     EXPECT_FALSE(view->widget_of("cmbPercent")->isEnabled());
     EXPECT_EQ(label->text(), "1 - 2 of 2");
-    ASSERT_TRUE(view->grab().save(folder + "/sheet-print-tab.png"));
+    ASSERT_TRUE(shot("sheet-print-tab"));
 
     // Two copies asked for, refused: one copy, printed into a PDF file.
     // Without a printer the sheet goes into a PDF file, under the proposed name.
@@ -265,8 +258,44 @@ TEST_F(SheetPage, PrintTabZoomCopiesPdfWmfAndClipboard) {
     const QImage pasted = QImage::fromData(data->data("image/png"), "PNG");
     ASSERT_FALSE(pasted.isNull());
     EXPECT_GT(inked(pasted), 1000);
-    ASSERT_TRUE(pasted.save(folder + "/sheet-clipboard.png"));
+    ASSERT_TRUE(pasted.save(shots + "/sheet-clipboard.png"));
     view->close();
+}
+
+// A long comment on the Print tab, the whole page shown: each of its lines has ink between the
+// margins and none beyond the right one.
+TEST_F(SheetPage, ALongCommentShowsWrappedWithinTheMarginsOnThePrintTab) {
+    Comment = "Sondage réalisé en saison sèche près du forage du village, sur un sol argileux et "
+              "compact ; électrodes arrosées à chaque station, forte résistance de contact aux "
+              "grandes ouvertures, mesures répétées trois fois et moyennées ; bruit tellurique "
+              "notable l'après-midi, ligne électrique parallèle au profil.";
+    SEV.Text18.Text(Comment); // the window shows the sounding's comment
+    show_print_tab();
+    SEV.cmbZoomMode.ListIndex(zmWholePage);
+    QtUi::instance().sync_all();
+    QTest::qWait(20);
+    auto *preview = qobject_cast<PreviewWidget *>(view->widget_of("VSPrint"));
+    ASSERT_NE(preview, nullptr);
+    const QImage image = preview->viewport()->grab().toImage();
+    ASSERT_TRUE(image.save(shots + "/sheet-long-comment.png"));
+    const QRectF page = preview->page_rect(0);
+    const double scale = preview->page_scale().width();
+    const double margin_right = page.left() + (SEV.VSPrint.PageWidth() - 1134) * scale;
+    int lines = 0;
+    for (const TextOp &t : SEV.VSPrint.pages().at(0).texts()) {
+        if (t.text.size() < 8 || Comment.find(t.text) == std::string::npos)
+            continue;
+        ++lines;
+        int inside = 0, beyond = 0;
+        for (int y = int(page.top() + t.y * scale) + 1; y < page.top() + (t.y + t.height) * scale;
+             ++y)
+            for (int x = int(page.left()); x < int(page.right()) - 1; ++x)
+                if (qGray(image.pixel(x, y)) < 160)
+                    ++(x < margin_right + 2 ? inside : beyond);
+        EXPECT_GT(inside, 0) << t.text;
+        EXPECT_EQ(beyond, 0) << t.text;
+    }
+    EXPECT_GE(lines, 2);
 }
 
 // Printing into a PDF file: three copies make one file of three times the pages, drawn in the
@@ -276,15 +305,7 @@ TEST_F(SheetPage, PdfCopiesMakeOneFileInTheChosenFontAndACancelIsQuiet) {
         GTEST_SKIP() << "a printer is installed: jobs go to it, not to a PDF file";
     if (!QFontDatabase::families().contains("DejaVu Serif"))
         GTEST_SKIP() << "DejaVu Serif is not installed";
-    if (!SEV.SSTab1.Click)
-        SEV.SSTab1.Click = [] {
-            if (SEV.SSTab1.TabCaption(SEV.SSTab1.Tab()) == "Print")
-                display_print();
-        };
-    show_window();
-    auto *tabs = view->widget_of("SSTab1")->findChild<QTabBar *>();
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
-    QtUi::instance().sync_all();
+    show_print_tab();
     ASSERT_EQ(SEV.VSPrint.PageCount(), 2);
 
     // The font chosen in the list is the preview's, measured with its own metrics.
@@ -394,7 +415,7 @@ TEST_F(SheetPage, ProfilePageZoomPageSetupWmfAndClipboard) {
     EXPECT_EQ(SEV.Label18.Caption(), "Paper size=  210 /  297");
     EXPECT_EQ(doc.Orientation(), orLandscape);
     EXPECT_EQ(SEV.VSPrint.Orientation(), orPortrait);
-    ASSERT_TRUE(view->grab().save(folder + "/profile-page.png"));
+    ASSERT_TRUE(shot("profile-page"));
 
     const QString wmf = temp.path() + "/S12profil.wmf";
     testing::when_dialog_opens([wmf](QDialog &d) {
@@ -437,7 +458,7 @@ TEST_F(SheetPage, PlotCopiedFromTheMenuPastesAsAPicture) {
     const QImage pasted = QImage::fromData(data->data("image/png"), "PNG");
     ASSERT_FALSE(pasted.isNull());
     EXPECT_GT(inked(pasted), 5000);
-    ASSERT_TRUE(pasted.save(folder + "/plot-clipboard.png"));
+    ASSERT_TRUE(pasted.save(shots + "/plot-clipboard.png"));
     view->close();
 }
 

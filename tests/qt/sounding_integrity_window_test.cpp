@@ -2,15 +2,16 @@
 // menu, its header boxes typed, Ctrl+S, the file opened again; then a file that is no sounding,
 // which leaves the grid showing the points it had; and a sounding opened from the splash window,
 // a ΔV typed into it, Ctrl+S and the file opened again. Set OHMIRA_QT_SHOTS to keep the pictures.
+#include "app/app_events.h"
 #include "app/app_state.h"
 #include "app/main_frame.h"
-#include "app/shell_events.h"
 #include "core/sounding.h"
 #include "editor/data_entry.h"
 #include "form/settings_values.h"
 #include "form/sev_form.h"
 #include "main_window_fixture.h"
 #include "platform/qt/form_view.h"
+#include "platform/program_end.h"
 #include "platform/qt/grid_widget.h"
 #include "program_start_fixture.h"
 
@@ -43,8 +44,8 @@ std::string sounding_bytes() {
 class SoundingIntegrityWindow : public testing::MainWindowTest {
 protected:
     void prepare() override {
+        Apply_Array(Array_Type::Schlumberger);
         Spacing_File = std::string(OHMIRA_TEST_DATA) + "/../../data/DATAVES.TXT";
-        Niveau = "0";
     }
 
     // File ▸ Read: the file picked in the dialog, the boxes that follow answered in order.
@@ -122,7 +123,7 @@ TEST_F(SoundingIntegrityWindow, TypedHeaderBoxesAreSavedAndANonSoundingChangesNo
     EXPECT_EQ(box("Text29")->text(), "VES 7 bis");
     EXPECT_EQ(box("Text19")->text(), "VES 7 bis");
     EXPECT_EQ(Nb_Points, 4);
-    ASSERT_TRUE(view->grab().save(shots + "/integrity-reopened.png"));
+    ASSERT_TRUE(shot("integrity-reopened"));
 
     // A file that is no sounding: the read error, and the grid still shows the four points.
     auto *grid = qobject_cast<GridWidget *>(view->widget_of("BuildGrid"));
@@ -136,7 +137,7 @@ TEST_F(SoundingIntegrityWindow, TypedHeaderBoxesAreSavedAndANonSoundingChangesNo
     EXPECT_EQ(Nb_Points, 4);
     EXPECT_EQ(SEV.BuildGrid.TextMatrix(2, 6), point2);
     EXPECT_EQ(view->windowTitle().toStdString().find("hello"), std::string::npos);
-    ASSERT_TRUE(view->grab().save(shots + "/integrity-after-non-sounding.png"));
+    ASSERT_TRUE(shot("integrity-after-non-sounding"));
 }
 
 class SplashSoundingWindow : public testing::ProgramStartTest<> {};
@@ -194,6 +195,83 @@ TEST_F(SplashSoundingWindow, ADeltaVTypedIntoASoundingFromTheSplashIsSavedByCtrl
     SEV.Toolbar1.user_click_button("bilog");
     QtUi::instance().sync_all();
     EXPECT_EQ(grid->verticalScrollBar()->value(), 0);
+}
+
+// The window is the sounding a save writes: a resistivity deleted mid-grid stops Ctrl+S at the box
+// naming its row; About ▸ "Start a new VES" then Ctrl+S proposes no earlier file; a model value
+// typed is what leaving with No writes.
+TEST_F(SoundingIntegrityWindow, AnEmptiedCellANewSoundingAndATypedModelSaveWhatTheWindowShows) {
+    std::string r = "12.5\r\n";
+    for (int i = 1; i <= 12; ++i)
+        r += std::to_string(20 * i) + "," + std::to_string(10000 + 1000 * i) + ",50,0,0,0\r\n";
+    r += "4000,200,0\r\n20000,0,200\r\n";
+    for (int j = 3; j <= 20; ++j)
+        r += "0,0,0\r\n";
+    for (int t = 0; t < 7; ++t)
+        r += "\"\"\r\n";
+    const QString resistivities = write("R.QD3", r);
+    open_from_menu(resistivities);
+    auto *grid = qobject_cast<GridWidget *>(view->widget_of("BuildGrid"));
+    ASSERT_NE(grid, nullptr);
+    QtUi::instance().sync_all();
+    SEV.BuildGrid.Row(9);
+    SEV.BuildGrid.Col(6);
+    grid->scroll_to_current();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->cell_rect(9, 6).center());
+    QTest::keyClick(grid, Qt::Key_Delete);
+    EXPECT_EQ(SEV.BuildGrid.TextMatrix(9, 6), "");
+    answer({QMessageBox::Ok});
+    QTest::keyClick(view, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return pending.isEmpty(); }));
+    ASSERT_FALSE(texts.isEmpty());
+    EXPECT_EQ(texts.last(), "The data end at row 9 : resistivity empty or 0");
+    QFile kept(resistivities);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll().toStdString(), r) << "nothing written";
+    EXPECT_EQ(SEV.BuildGrid.TextMatrix(12, 6), " 220");
+    ASSERT_TRUE(shot("integrity-emptied-cell"));
+
+    // About ▸ "Start a new VES": the window shows a new sounding; Ctrl+S asks for a name.
+    testing::when_dialog_opens([](QDialog &about) {
+        auto *start = about.findChild<QAbstractButton *>("Command2");
+        ASSERT_NE(start, nullptr);
+        start->click();
+    });
+    view->action_of("WS")->trigger();
+    QtUi::instance().sync_all();
+    EXPECT_EQ(view->windowTitle(), "Ohmira 6.5 [NEW]");
+    EXPECT_EQ(SEV.BuildGrid.TextMatrix(1, 6), "");
+    const int boxes = texts.size();
+    QString proposed = "<no dialog>";
+    testing::when_open<QFileDialog>([&proposed](QFileDialog &d) {
+        auto *name = d.findChild<QLineEdit *>("fileNameEdit");
+        proposed = name ? name->text() : "<no name box>";
+        d.reject();
+    });
+    QTest::keyClick(view, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&proposed] { return proposed != "<no dialog>"; }));
+    EXPECT_EQ(proposed, "") << "no file shown before is proposed";
+    EXPECT_EQ(texts.size(), boxes) << "no question about an earlier file";
+    ASSERT_TRUE(shot("integrity-new-from-about"));
+
+    // A model value typed, then File ▸ Exit answered No: the file holds it.
+    const QString file = write("VES7.QD3", sounding_bytes());
+    open_from_menu(file);
+    auto *model = qobject_cast<GridWidget *>(view->widget_of("Grid1"));
+    ASSERT_NE(model, nullptr);
+    QtUi::instance().sync_all();
+    QTest::mouseClick(model->viewport(), Qt::LeftButton, {}, model->cell_rect(1, 0).center());
+    QTest::keyClicks(model, "55");
+    EXPECT_EQ(SEV.Grid1.TextMatrix(1, 0), "55  ");
+    ASSERT_TRUE(shot("integrity-model-typed"));
+    answer({QMessageBox::No, QMessageBox::Yes}); // leaving: not saved; "Recording File ..."
+    view->action_of("E_M")->trigger();
+    EXPECT_TRUE(QTest::qWaitFor([this] { return pending.isEmpty(); }));
+    EXPECT_TRUE(program_ended());
+    QFile saved(file);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QString bytes = QString::fromLatin1(saved.readAll());
+    EXPECT_TRUE(bytes.contains("\r\n5500,200,0\r\n")) << bytes.toStdString();
 }
 
 } // namespace

@@ -6,10 +6,10 @@
 #include "core/qd3_file.h"
 #include "core/sounding.h"
 #include "form/sev_form.h"
+#include "main_window_fixture.h"
 #include "platform/file_association.h"
 #include "platform/files.h"
 #include "platform/qt/form_view.h"
-#include "qt_test_app.h"
 
 #include <QClipboard>
 #include <QFileDialog>
@@ -27,20 +27,12 @@ namespace {
 
 using testing::when_open;
 
-class ToolbarWindow : public ::testing::Test {
+class ToolbarWindow : public testing::MainWindowTest {
 protected:
-    void SetUp() override {
-        testing::app();
-        reset_all_state();
-        reset_SEV();
-        Prepare_Main_Window();
-        shots = testing::shots_folder(temp);
-    }
+    ToolbarWindow() { shown_at_start = false; } // one test sees what the first showing does
     void TearDown() override {
         set_association_source({});
-        delete view;
-        reset_SEV();
-        reset_all_state();
+        MainWindowTest::TearDown();
     }
 
     // The button of the toolbar key, found by its tooltip as the user sees it.
@@ -65,14 +57,10 @@ protected:
     }
 
     static QString qstr(const std::string &s) { return QString::fromStdString(s); }
-
-    QTemporaryDir temp;
-    QString shots;
-    FormView *view = nullptr;
 };
 
 TEST_F(ToolbarWindow, OpenSaveHelpAndClipboardKeys) {
-    testing::show_main_window(view);
+    show_window();
     // A sounding on disk.
     const double field[][2] = {{1, 80}, {2, 70}, {5, 45}, {10, 35}, {20, 40}, {50, 70}, {100, 110}};
     for (int i = 1; i <= 7; ++i) {
@@ -103,7 +91,7 @@ TEST_F(ToolbarWindow, OpenSaveHelpAndClipboardKeys) {
     EXPECT_EQ(Nb_Points, 7);
     EXPECT_EQ(Comment, "Toolbar test");
     QTest::qWait(50);
-    ASSERT_TRUE(view->grab().save(shots + "/toolbar-open.png"));
+    ASSERT_TRUE(shot("toolbar-open"));
 
     // "save": the question about the current file, answered Yes; the file is written again.
     QWidget *comment_box = view->widget_of("Text18"); // typed over, as a user would
@@ -136,13 +124,13 @@ TEST_F(ToolbarWindow, OpenSaveHelpAndClipboardKeys) {
 TEST_F(ToolbarWindow, TheWindowActivatedWithoutAFocusedControlGivesTheFieldGridTheFocus) {
     // No control holds the focus yet: the window itself gets it, and its GotFocus hands it on.
     ASSERT_EQ(SEV.ActiveControl(), nullptr);
-    testing::show_main_window(view);
+    show_window();
     QTest::qWait(50);
     EXPECT_EQ(SEV.ActiveControl(), &SEV.BuildGrid);
     QWidget *grid = view->widget_of("BuildGrid");
     ASSERT_NE(grid, nullptr);
     EXPECT_TRUE(grid->hasFocus() || grid->isAncestorOf(QApplication::focusWidget()));
-    ASSERT_TRUE(view->grab().save(shots + "/toolbar-start-focus.png"));
+    ASSERT_TRUE(shot("toolbar-start-focus"));
 }
 
 } // namespace

@@ -2,9 +2,9 @@
 // four sizes and brought back to the first, every page looked at. No two controls overlap, none
 // lies outside its container or under the tab row, and every caption fits its control in the
 // control's own font. Set OHMIRA_QT_SHOTS to a folder to keep the pictures.
+#include "app/app_events.h"
 #include "app/app_state.h"
 #include "app/main_frame.h"
-#include "app/shell_events.h"
 #include "app/splash_form.h"
 #include "app/window_layout.h"
 #include "form/sev_form.h"

@@ -6,6 +6,7 @@
 #include <QScrollBar>
 
 #include <algorithm>
+#include <cmath>
 
 namespace ohmira::qt {
 
@@ -53,7 +54,37 @@ int GridWidget::scrolled_height() const {
 }
 
 int GridWidget::col_px(int col) const {
-    return twips_to_px(grid_.ColWidth(col));
+    const int view_width = viewport()->width();
+    if (widths_revision_ != grid_.revision() || widths_view_ != view_width ||
+        col_widths_px_.size() != size_t(grid_.Cols()))
+        measure_columns(view_width);
+    return col < 0 || col >= grid_.Cols() ? 0 : col_widths_px_[size_t(col)];
+}
+
+void GridWidget::measure_columns(int view_width) const {
+    widths_revision_ = grid_.revision();
+    widths_view_ = view_width;
+    const int cols = grid_.Cols();
+    std::vector<int> least(size_t(cols), 0);
+    col_widths_px_.assign(size_t(cols), 0);
+    int overrun = -view_width;
+    for (int c = 0; c < cols; ++c) {
+        // As wide as set, or as the widest text needs; a column set to 0 stays hidden.
+        const int set = twips_to_px(grid_.ColWidth(c));
+        const int needed =
+            set == 0 ? 0 : int(std::ceil(grid_.needed_col_width(c) * screen_px_per_twip()));
+        col_widths_px_[size_t(c)] = std::max(set, needed);
+        least[size_t(c)] = std::max(needed, set / 2);
+        overrun += col_widths_px_[size_t(c)];
+    }
+    // Where the columns overrun the view, those wider than their texts need give up room (down
+    // to half their width at most), from the right: the grid keeps its width while a wide text
+    // shows whole.
+    for (int c = cols - 1; c >= grid_.FixedCols() && overrun > 0; --c) {
+        const int given = std::min(col_widths_px_[size_t(c)] - least[size_t(c)], overrun);
+        col_widths_px_[size_t(c)] -= given;
+        overrun -= given;
+    }
 }
 int GridWidget::row_px(int row) const {
     return twips_to_px(grid_.RowHeight(row));
@@ -209,9 +240,15 @@ void GridWidget::paintEvent(QPaintEvent *) {
             const int a = header_row ? grid_.FixedAlignment(c) : grid_.ColAlignment(c);
             p.setPen(cf != FlexGrid::default_color ? win_colour(cf) : fore);
             // A header a little wider than its column gives up its margins before it is cut.
+            const int margin = twips_to_px(FlexGrid::cell_text_margin);
             const int pad =
-                header_row && p.fontMetrics().horizontalAdvance(text) > rc.width() - 6 ? 1 : 3;
-            p.drawText(rc.adjusted(pad, 0, -pad, 0), int(alignment_of(a, text)), text);
+                header_row && p.fontMetrics().horizontalAdvance(text) > rc.width() - 2 * margin
+                    ? twips_to_px(FlexGrid::header_text_margin)
+                    : margin;
+            // The column is as wide as the text with its margins; a pixel more of the screen
+            // font takes from the margins rather than cut the text.
+            p.drawText(rc.adjusted(pad, 0, -pad, 0), int(alignment_of(a, text)) | Qt::TextDontClip,
+                       text);
         }
     };
     p.save();

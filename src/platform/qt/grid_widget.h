@@ -6,6 +6,9 @@
 
 #include <QAbstractScrollArea>
 
+#include <cstdint>
+#include <vector>
+
 namespace ohmira::qt {
 
 class GridWidget : public QAbstractScrollArea {
@@ -29,6 +32,8 @@ protected:
 
 private:
     int col_px(int col) const;
+    // The columns' pixel widths in a view `view_width` pixels wide.
+    void measure_columns(int view_width) const;
     int row_px(int row) const;
     int fixed_width() const;
     int fixed_height() const;
@@ -39,6 +44,9 @@ private:
     void update_scroll_bars();
 
     FlexGrid &grid_;
+    mutable std::vector<int> col_widths_px_;
+    mutable std::uint64_t widths_revision_ = 0;
+    mutable int widths_view_ = -1;
 };
 
 } // namespace ohmira::qt

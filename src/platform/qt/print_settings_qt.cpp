@@ -152,7 +152,8 @@ PrintOutcome print_job(const PrintJob &job) {
     if (job.pages.empty())
         return PrintOutcome::printed;
     QPrinter &printer = shared_printer();
-    if (const PrintOutcome chosen = choose_printer_output(printer); chosen != PrintOutcome::printed)
+    if (const PrintOutcome chosen = choose_printer_output(printer, job.file_name);
+        chosen != PrintOutcome::printed)
         return chosen;
     set_paper(printer, job.pages.front().width, job.pages.front().height);
     printer.setPrintRange(QPrinter::AllPages);
@@ -186,12 +187,14 @@ PrintOutcome print_job(const PrintJob &job) {
     return PrintOutcome::printed;
 }
 
-PrintOutcome choose_printer_output(QPrinter &printer) {
+PrintOutcome choose_printer_output(QPrinter &printer, const std::string &file_name) {
     if (QPrinterInfo::availablePrinters().isEmpty()) {
         FileDialogRequest r;
         r.title = "Print to a PDF file";
         r.filter = "PDF (*.pdf)|*.pdf";
-        r.file_name = Print_File_Name ? Print_File_Name() : std::string();
+        r.file_name = file_name;
+        if (r.file_name.empty() && Print_File_Name)
+            r.file_name = Print_File_Name();
         if (r.file_name.empty())
             r.file_name = "Ohmira.pdf";
         r.initial_dir = Print_File_Folder ? Print_File_Folder() : std::string();

@@ -33,9 +33,10 @@ bool print_pages(const std::vector<DisplayList> &pages, QPrinter &printer);
 // reported with its path and the reason, a written one is named in a box.
 PrintOutcome print_job(const PrintJob &job);
 // Where the next job goes: the shared printer, or a PDF file chosen by the user when the machine
-// has no printer. Stopped when the user cancelled that choice, or when the file chosen there or
-// with Print to File in the printer set-up cannot be written (a box names it and says why).
-PrintOutcome choose_printer_output(QPrinter &printer);
+// has no printer, proposed as `file_name` (empty: the program's own proposal). Stopped when the
+// user cancelled that choice, or when the file chosen there or with Print to File in the printer
+// set-up cannot be written (a box names it and says why).
+PrintOutcome choose_printer_output(QPrinter &printer, const std::string &file_name = {});
 // Prints the image of a window of the program, scaled to fit the page (the printer's PrintForm).
 bool print_form_image(const Form &form);
 // Connects the program's `Printer` object to the shared printer: its paper, the desktop's fonts

@@ -138,16 +138,9 @@ void qt_end_program() {
 // --- installation -----------------------------------------------------------------------------
 
 std::vector<std::string> desktop_font_names(const std::vector<std::string> &families) {
-    static const std::pair<const char *, const char *> standing_for[] = {
-        {"Liberation Sans", "Arial"},
-        {"Liberation Serif", "Times New Roman"},
-        {"Liberation Mono", "Courier New"},
-    };
     std::vector<std::string> names;
-    for (std::string f : families) {
-        for (const auto &[liberation, name] : standing_for)
-            if (f == liberation)
-                f = name;
+    for (const std::string &family : families) {
+        const std::string f(listed_font_name(family));
         if (!f.empty() && std::find(names.begin(), names.end(), f) == names.end())
             names.push_back(f);
     }

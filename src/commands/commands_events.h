@@ -5,6 +5,6 @@ namespace ohmira {
 
 // Menu items New, "BAK to QD3" and "Model + Calcul", and the automatic-model threshold slider.
 // Runs at start-up and after the main window is rebuilt.
-void connect_core_events();
+void connect_commands_events();
 
 } // namespace ohmira

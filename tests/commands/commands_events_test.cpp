@@ -1,5 +1,5 @@
 #include "../linked_state.h"
-#include "commands/core_events.h"
+#include "commands/commands_events.h"
 #include "core/language.h"
 #include "core/sounding.h"
 #include "form/sev_form.h"
@@ -9,12 +9,12 @@
 
 namespace ohmira {
 
-TEST(CoreEvents, MenusReachTheirCommands) {
+TEST(CommandsEvents, MenusReachTheirCommands) {
     test::reset_linked_state();
     reset_SEV();
     Lang_French = Lang_Spanish = Lang_German = false; // whatever an earlier test chose
     Lang_English = true;
-    connect_core_events();
+    connect_commands_events();
     ScriptedDialogHost host;
     DialogHostGuard guard(host);
 

@@ -1,6 +1,7 @@
 #pragma once
-// Controls of the main window that belong to the application shell: tab strip, toolbar, menus,
-// language list. One control per line: type, name, container, design position and size (twips).
+// Controls of the main window that belong to the program around the pages: tab strip, toolbar,
+// menus, language list. One control per line: type, name, container, design position and size
+// (twips).
 #include "platform/common_dialog.h"
 #include "platform/controls.h"
 #include "platform/form.h"
@@ -12,8 +13,8 @@
 
 namespace ohmira {
 
-struct ShellControls {
-    explicit ShellControls(Form &form);
+struct AppControls {
+    explicit AppControls(Form &form);
     Form &owner;
     void setup_tab_design();
 

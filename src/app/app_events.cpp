@@ -1,4 +1,4 @@
-#include "app/shell_events.h"
+#include "app/app_events.h"
 
 #include "app/command_dispatch.h"
 #include "app/language_options.h"
@@ -14,7 +14,7 @@
 
 namespace ohmira {
 
-void connect_shell_events() {
+void connect_app_events() {
     SEV.Form_Resize = SEV_Form_Resize;
     SEV.Toolbar1.ButtonClick = Toolbar1_ButtonClick;
     SEV.SSTab1.Click = [] { SSTab1_Click(SEV.SSTab1.previous_tab()); };

@@ -1,10 +1,10 @@
 #pragma once
-// Connects the shell commands to the main window's menus and controls.
+// Connects the program's own commands (menus, toolbar, tabs, Setup tab) to the main window.
 
 namespace ohmira {
 
 // Runs at start-up and after the main window is rebuilt.
-void connect_shell_events();
+void connect_app_events();
 
 // The program's start-up and its quit question on the main window's load and unload. The
 // program connects them once its window is ready (tests of single commands leave them out, so

@@ -1,9 +1,9 @@
 // The program's start and end as a user meets them: a prepared settings file, the splash window
 // answered with a click, the window resized, and the close box answered Cancel, then Yes. Set
 // OHMIRA_QT_SHOTS to a folder to keep the pictures.
+#include "app/app_events.h"
 #include "app/app_state.h"
 #include "app/main_frame.h"
-#include "app/shell_events.h"
 #include "app/splash_form.h"
 #include "app/window_layout.h"
 #include "commands/open_save.h"
@@ -31,7 +31,7 @@
 namespace ohmira::qt {
 namespace {
 
-class ShellWindow : public testing::ProgramStartTest<> {
+class ProgramWindow : public testing::ProgramStartTest<> {
 protected:
     void write_ini(const QByteArray &bytes) {
         QFile f(temp.path() + "/Ohmira6.ini");
@@ -47,7 +47,7 @@ protected:
     }
 };
 
-TEST_F(ShellWindow, StartWithSettingsResizeAndCloseWithTheQuestion) {
+TEST_F(ProgramWindow, StartWithSettingsResizeAndCloseWithTheQuestion) {
     write_ini("[Ohmira]\r\nLangue=F\r\nNiveau=1\r\n[File]\r\nFile 1=/data/ves/Puits 12.QD3\r\n");
     File_Path = "/data/ves/Puits 12.QD3";
     Prepare_Main_Window();
@@ -63,7 +63,7 @@ TEST_F(ShellWindow, StartWithSettingsResizeAndCloseWithTheQuestion) {
         for (const char *name : {"Command2", "Command4", "Command3", "Command5"})
             if (auto *b = d.findChild<QAbstractButton *>(name))
                 captions << b->text();
-        shot(&d, "shell-splash");
+        shot(&d, "program-splash");
         QTest::mouseClick(d.findChild<QAbstractButton *>("Command2"), Qt::LeftButton);
     });
     SEV.Show();
@@ -74,8 +74,8 @@ TEST_F(ShellWindow, StartWithSettingsResizeAndCloseWithTheQuestion) {
 
     QtUi::instance().sync_all();
     ASSERT_TRUE(view->isVisible());
-    // The model editor's set-up, the last step of the start-up, captions the window.
-    EXPECT_EQ(view->windowTitle(), QString::fromUtf8("Traçage modèle"));
+    // The start-up ends on a new sounding, named in the caption as every sounding is.
+    EXPECT_EQ(view->windowTitle(), QString::fromUtf8("Ohmira 6.5 [NEW]"));
     QAction *recent = view->action_of("F1_F");
     ASSERT_NE(recent, nullptr);
     EXPECT_EQ(recent->text(), "&1 /data/ves/Puits 12.QD3");
@@ -93,7 +93,7 @@ TEST_F(ShellWindow, StartWithSettingsResizeAndCloseWithTheQuestion) {
     const QRect area = view->screen()->availableGeometry();
     EXPECT_LE(view->height(), area.height());
     EXPECT_LE(view->width(), area.width());
-    ASSERT_TRUE(shot(view, "shell-started"));
+    ASSERT_TRUE(shot(view, "program-started"));
 
     // Resized by the user: the tab strip and the plot follow in proportion.
     view->resize(area.width() - 40, area.height() - 60);
@@ -102,7 +102,7 @@ TEST_F(ShellWindow, StartWithSettingsResizeAndCloseWithTheQuestion) {
     EXPECT_NEAR(SEV.SSTab1.Width(), 0.97 * SEV.Width(), 1);
     EXPECT_NEAR(SEV.Bilog.Width(), 0.62 * SEV.SSTab1.Width(), 1);
     EXPECT_NEAR(view->widget_of("Bilog")->width(), twips_to_px(SEV.Bilog.Width()), 1);
-    ASSERT_TRUE(shot(view, "shell-large"));
+    ASSERT_TRUE(shot(view, "program-large"));
 
     // Shrunk below the minimum: back to it (as far as the screen allows).
     view->resize(200, 150);

@@ -8,8 +8,8 @@
 
 namespace ohmira {
 
-struct CoreControls {
-    explicit CoreControls(Form &form) : owner(form) {
+struct CommandsControls {
+    explicit CommandsControls(Form &form) : owner(form) {
         Bilog.Font(FontSpec{"Arial", 7.5, true, false});
         Text1.Text("Ohmira");
         lastone.Caption("<");

@@ -6,6 +6,6 @@
 
 namespace ohmira::test {
 
-using CoreTest = AppTest;
+using CommandsTest = AppTest;
 
 } // namespace ohmira::test

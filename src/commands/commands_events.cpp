@@ -1,4 +1,4 @@
-#include "commands/core_events.h"
+#include "commands/commands_events.h"
 #include "commands/auto_model_commands.h"
 #include "commands/new_sounding.h"
 #include "commands/older_file_commands.h"
@@ -11,7 +11,7 @@
 
 namespace ohmira {
 
-void connect_core_events() {
+void connect_commands_events() {
     SEV.NewFile.Click = NewFile_Click;
     SEV.Bak_M.Click = Bak_M_Click;
     SEV.NFile.Click = NFile_Click;

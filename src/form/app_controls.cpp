@@ -1,4 +1,4 @@
-#include "form/shell_controls.h"
+#include "form/app_controls.h"
 
 #include <array>
 
@@ -14,7 +14,7 @@ constexpr std::array<const char *, 10> toolbar_image_keys{
     "open", "bilog", "save", "SEV", "computation", "print", "Help", "Clip_Bd", "zoom", "stop"};
 } // namespace
 
-ShellControls::ShellControls(Form &form) : owner(form) {
+AppControls::AppControls(Form &form) : owner(form) {
     SSTab1.Tabs(static_cast<int>(main_tab_captions.size()));
     for (int i = 0; i < SSTab1.Tabs(); ++i)
         SSTab1.TabCaption(i, main_tab_captions[static_cast<size_t>(i)]);
@@ -31,7 +31,7 @@ ShellControls::ShellControls(Form &form) : owner(form) {
     }
 }
 
-void ShellControls::setup_tab_design() {
+void AppControls::setup_tab_design() {
     Frame3.Caption("Type of sounding");
     Frame4.Caption("Bilog range");
     Label22.Caption("min");

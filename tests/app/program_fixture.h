@@ -1,6 +1,7 @@
 #pragma once
-// A fresh program for each shell test: every shared variable and the main window back to their
-// start state, the settings file in a folder of its own, and a scripted user.
+// A fresh program for each test of the start-up, the menus and the exit: every shared variable and
+// the main window back to their start state, the settings file in a folder of its own, and a
+// scripted user.
 #include "../platform/temp_folder.h"
 #include "app/app_state.h"
 #include "app/splash_form.h"
@@ -21,7 +22,7 @@
 
 namespace ohmira {
 
-class ShellTest : public ::testing::Test {
+class ProgramTest : public ::testing::Test {
 protected:
     void SetUp() override {
         const char *saved = std::getenv("XDG_CONFIG_HOME");
