@@ -7,9 +7,9 @@
 // OHMIRA_RANDOM_USERS sets the number of sequences (a few hundred by default), and
 // OHMIRA_RANDOM_SEED the seed of the first; a failure names its seed and its actions.
 #include "../conversions/sample_files.h"
+#include "app/app_events.h"
 #include "app/main_frame.h"
 #include "app/program_exit.h"
-#include "app/app_events.h"
 #include "commands/open_save.h"
 #include "core/sounding.h"
 #include "form/applied_array.h"
@@ -531,8 +531,9 @@ protected:
         case 10: {
             const int tab = 1 + pick(4);
             SEV.SSTab1.user_select_tab(tab);
-            if (pick(4))
-                SEV.SSTab1.user_select_tab(0);
+            if (pick(4) == 0)
+                return "tab " + std::to_string(tab);
+            SEV.SSTab1.user_select_tab(0);
             return "tab " + std::to_string(tab) + " and back";
         }
         case 11: {

@@ -1,13 +1,14 @@
 // The window is read in one place, shown from one place, and a new sounding is new: the paths
 // where a save wrote something other than the window, or targeted a file the user did not save
 // to, each driven as the user drives it.
+#include "../conversions/sample_files.h"
 #include "app/command_dispatch.h"
 #include "app/program_exit.h"
 #include "editor/field_grid.h"
+#include "form/settings_values.h"
 #include "integrity_fixture.h"
 #include "platform/files.h"
 #include "platform/number_text.h"
-#include "form/settings_values.h"
 #include "platform/user_feedback.h"
 #include "printing/picture_export.h"
 
@@ -79,11 +80,13 @@ protected:
         return {
             {"File Save, Ctrl+S", [] { SEV.NRecord.user_click(); }, {answer_box(vbYes)}},
             {"toolbar", [] { SEV.Toolbar1.user_click_button("save"); }, {answer_box(vbYes)}},
-            {"data page Save", [] { SEV.SaveButton.user_click(); },
+            {"data page Save",
+             [] { SEV.SaveButton.user_click(); },
              {answer_box(vbYes), answer_box(vbYes)}},
             {"model panel Save", [] { SEV.Record_Button.user_click(); }, {answer_box(vbYes)}},
             // Last: the program ends when the save goes through.
-            {"the exit question's No", [] { Request_Exit(); },
+            {"the exit question's No",
+             [] { Request_Exit(); },
              {answer_box(vbNo), answer_box(vbYes)}},
         };
     }
@@ -301,11 +304,10 @@ TEST_F(WindowDoors, EveryWayToANewSoundingNamesNoFileShownBefore) {
 
 TEST_F(WindowDoors, AFileWithoutHalfArrayOrShiftOrSourceStartsWithoutThem) {
     // A half-array, compensated PASI sounding first.
-    const std::string pasi = folder.write(
-        "P.QD3", qd3_bytes({{1.5, 94.06, 0.5, 52.4, 12.57, 7},
-                            {2.5, 140, 0.5, 26.3, 38.48, 7},
-                            {2.5, 140, 5, 263, 3.8, 7}},
-                           {}, {"", "PASI", "", "", "", "", ""}));
+    const std::string pasi = folder.write("P.QD3", qd3_bytes({{1.5, 94.06, 0.5, 52.4, 12.57, 7},
+                                                              {2.5, 140, 0.5, 26.3, 38.48, 7},
+                                                              {2.5, 140, 5, 263, 3.8, 7}},
+                                                             {}, {"", "PASI", "", "", "", "", ""}));
     const std::string dos = folder.write("D.SEV", "SITE\r\nULMAR\r\n1,3,0\r\n1,1,120,1.5\r\n"
                                                   "2,1,110,2\r\n3,1,95,3\r\n");
     const std::string one_text = folder.write(
@@ -390,6 +392,90 @@ TEST_F(WindowDoors, SuperposedModelsStayDrawnOnTheMainPlotAfterAnOpen) {
     };
     EXPECT_GT(drawn_in(Superposed_Color), 0) << "A's curve in the superposed colour";
     EXPECT_GT(drawn_in(Curve_Color), 0) << "B's own curve";
+    expect_all_answered();
+}
+
+} // namespace ohmira
+
+namespace ohmira {
+
+// Paths the random user found, each as the short sequence that shows it.
+
+TEST_F(WindowDoors, ANewSoundingShownWholeWhateverTheWindowHeld) {
+    // Typing the window still holds (a current below the data's end), then a conversion shows its
+    // file: the sounding read, not the typing of the one before, whatever the tab does meanwhile.
+    open_by_menu(a);
+    type(SEV.BuildGrid, 7, 4, "181");
+    SEV.Calcul_Button.user_click();
+    SEV.SSTab1.user_select_tab(2); // the conversion's open selects the main tab again
+    const std::string ves = folder.write("abem.VES", test::abem_sample());
+    user.expect(answer_open({ves}));
+    user.expect(answer_box(vbYes)); // "Recording File .../abem.QD3"
+    SEV.NAbem.user_click();
+    EXPECT_EQ(SEV.Text18.Text(), "Well 12, north");
+    EXPECT_EQ(Comment, "Well 12, north");
+    EXPECT_EQ(Nb_Points, 3);
+    EXPECT_EQ(SEV.BuildGrid.TextMatrix(2, 2), " 3");
+    EXPECT_EQ(SEV.BuildGrid.TextMatrix(4, 2), "");
+    EXPECT_EQ(SEV.BuildGrid.TextMatrix(7, 4), "");
+    EXPECT_EQ(read_filed(folder.path() + "/abem.QD3").points.size(), 3u);
+    // A file the toolbar's open refuses leaves the typing in the boxes.
+    SEV.X_Texte1.user_set_text("typed");
+    const std::string garbage = folder.write("garbage.QD3", "no sounding\r\n");
+    user.expect(answer_open({garbage}));
+    user.expect(answer_box(vbOK));
+    SEV.Toolbar1.user_click_button("open");
+    EXPECT_EQ(SEV.X_Texte1.Text(), "typed");
+    expect_all_answered();
+}
+
+TEST_F(WindowDoors, TheGridShowsEveryValueOfThePointsAndNothingElse) {
+    // A current without ΔV is shown; a row whose ΔV is deleted has no K.
+    const std::string c =
+        folder.write("C.QD3", qd3_bytes({{1.5, 50, 0.5, 52.4, 6.68, 7},
+                                         {2.5, 70, 0.5, 0, 0, 7},
+                                         {4, 120, 0.5, 12.2, 49.87, 5}},
+                                        {{40, 2}, {200, 0}}, {"", "", "", "", "", "", ""}));
+    open_by_menu(c);
+    EXPECT_EQ(SEV.BuildGrid.TextMatrix(2, 4), " 7");
+    EXPECT_EQ(SEV.BuildGrid.TextMatrix(2, 3), "");
+    type(SEV.BuildGrid, 3, 3, "");
+    SEV.BuildGrid.user_key_down(vbKeyDown);
+    EXPECT_EQ(SEV.BuildGrid.TextMatrix(3, 5), "") << "no K without ΔV";
+    user.expect(answer_box(vbYes));
+    SEV.NRecord.user_click();
+    EXPECT_EQ(read_filed(c).points[2][4], 0);
+
+    // A spacing typed under Wenner's "-" column is no MN/2: once Schlumberger applies, the cell
+    // shows what the point holds.
+    {
+        HeadlessDialogHost ok;
+        DialogHostGuard answering{ok};
+        SEV.Option3.Value(true);
+        SEV.Command11.user_click();
+        type(SEV.BuildGrid, 1, 1, "96.2");
+        type(SEV.BuildGrid, 1, 3, "52");
+        SEV.Calcul_Button.user_click();
+        SEV.Option1.Value(true);
+        SEV.Command11.user_click();
+    }
+    EXPECT_EQ(SEV.BuildGrid.TextMatrix(1, 1), "");
+    expect_all_answered();
+}
+
+TEST_F(WindowDoors, TheModelGridShowsTheModelTheFileHolds) {
+    open_by_menu(a);
+    // A resistivity below the file's smallest shows as that smallest; a thickness in a row
+    // without resistivity is no layer, in the grid and in the file.
+    type(SEV.Grid1, 1, 0, ".001");
+    type(SEV.Grid1, 6, 1, "89.2");
+    user.expect(answer_box(vbYes));
+    SEV.NRecord.user_click();
+    EXPECT_EQ(SEV.Grid1.TextMatrix(1, 0), " .01  ");
+    EXPECT_EQ(SEV.Grid1.TextMatrix(6, 1), "");
+    const Filed f = read_filed(a);
+    EXPECT_EQ(f.layers[0][0], 1);
+    EXPECT_EQ(f.layers[5], (std::vector<double>{0, 0, 0}));
     expect_all_answered();
 }
 

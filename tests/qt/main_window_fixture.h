@@ -11,6 +11,7 @@
 #include "form/applied_array.h"
 #include "form/settings_values.h"
 #include "form/sev_form.h"
+#include "platform/program_end.h"
 #include "platform/qt/form_view.h"
 #include "qt_test_app.h"
 
@@ -29,6 +30,7 @@ protected:
     void SetUp() override {
         app();
         reset_all_state();
+        reset_program_end();
         reset_SEV();
         Prepare_Main_Window();
         shots = shots_folder(temp);
@@ -40,6 +42,7 @@ protected:
         delete view;
         reset_SEV();
         reset_all_state();
+        reset_program_end(); // a test that left the program leaves none ended for the next
     }
     virtual void prepare() {}
     void show_window() { show_main_window(view); }

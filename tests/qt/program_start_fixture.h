@@ -32,6 +32,7 @@ protected:
         reset_SEV();
         reset_frmSplash();
         reset_all_state();
+        reset_program_end();
         folder = shots_folder(temp);
     }
     void TearDown() override {

@@ -10,8 +10,8 @@
 #include "form/settings_values.h"
 #include "form/sev_form.h"
 #include "main_window_fixture.h"
-#include "platform/qt/form_view.h"
 #include "platform/program_end.h"
+#include "platform/qt/form_view.h"
 #include "platform/qt/grid_widget.h"
 #include "program_start_fixture.h"
 
