@@ -34,14 +34,17 @@ bool Take_Window_Sounding(Window_Take how) {
     const auto model_before = model_values();
     bool redraw = false;
     if (Field_Grid_Changed) {
+        const Field_Grid_State before = Take_Field_Grid_State();
         skipping_errors(Compute_Field_Rows);
         redraw = true;
         // A save leaves nothing of what the grid shows behind; a computation needs every value
-        // it uses to be one the file can hold.
+        // it uses to be one the file can hold. Refused, the window and the sounding stay as they
+        // were, for the user to mend the row the box names.
         const bool refused = how == Window_Take::Save ? Field_Grid_Changed : Field_Value_Refused();
         if (refused && tell) {
-            Redraw_Sounding_Plot();
-            MsgBox(Field_Data_Refusal_Text(), vbExclamation + vbOKOnly, Prog_Title);
+            const std::string why = Field_Data_Refusal_Text();
+            Restore_Field_Grid_State(before);
+            MsgBox(why, vbExclamation + vbOKOnly, Prog_Title);
             return false;
         }
     }
