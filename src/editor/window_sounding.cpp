@@ -31,6 +31,9 @@ bool Take_Window_Sounding(Window_Take how) {
         return true;
     Take_Header_Boxes();
     const bool tell = how != Window_Take::Rebuild;
+    // A model value the file cannot hold refuses before anything is computed.
+    if (tell && !Check_Model_Grid())
+        return false;
     const auto model_before = model_values();
     bool redraw = false;
     if (Field_Grid_Changed) {
@@ -48,23 +51,14 @@ bool Take_Window_Sounding(Window_Take how) {
             return false;
         }
     }
-    bool taken = true;
-    switch (how) {
-    case Window_Take::Save:
-        taken = Take_Model_Grid(true);
-        break;
-    case Window_Take::Compute:
-        taken = Check_Model_Grid();
-        break;
-    case Window_Take::Rebuild:
-        if (Model_Grid_Changed)
-            Take_Model_Grid(false);
-        break;
-    }
+    // The compute and fit commands read the grid themselves, once they have stored the model it
+    // replaces.
+    if (how == Window_Take::Save || (how == Window_Take::Rebuild && Model_Grid_Changed))
+        Take_Model_Grid(tell);
     // A save shows what it writes: the rows computed and the curve of the model taken.
     if (how == Window_Take::Save && (redraw || model_values() != model_before))
         Redraw_Sounding_Plot();
-    return taken;
+    return true;
 }
 
 } // namespace ohmira
