@@ -584,6 +584,11 @@ void Mark_Field_Cell_Fresh() {
     First_Key = 1;
 }
 
+void Marine_Floor_Changed() {
+    // The correction changes the resistivity of every row: each is computed again.
+    Mark_Every_Field_Row_Typed();
+}
+
 void Check10_Click() {
     Array_Factor = static_cast<std::int16_t>(SEV.Check10.Value() + 1);
     // K changes for every row: each resistivity is computed again from ΔV and I.

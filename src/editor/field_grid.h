@@ -81,6 +81,9 @@ void Mark_Field_Cell_Fresh(); // EnterCell: the next key replaces the cell's tex
 
 // The half-array box.
 void Check10_Click();
+// The marine-floor box or the water resistivity changed: every row is computed again at the next
+// computation.
+void Marine_Floor_Changed();
 
 // Rounding of an apparent resistivity: whole above 100, one decimal above 10, else two.
 double round_three_bands(double rho);

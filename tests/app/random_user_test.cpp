@@ -626,6 +626,11 @@ protected:
         case 20: {
             TextBox *boxes[] = {&SEV.Text18,   &SEV.Text29,   &SEV.Text19,
                                 &SEV.X_Texte1, &SEV.Z_Texte3, &SEV.Azimtext};
+            if (pick(4) == 0) { // the marine-floor correction
+                SEV.Reau.user_set_text(std::to_string(pick(3000)));
+                SEV.Marine_floor.user_click();
+                return "marine floor " + SEV.Reau.Text();
+            }
             TextBox *box = boxes[pick(6)];
             const std::string text = "t" + std::to_string(pick(100));
             box->user_set_text(text);
