@@ -16,6 +16,8 @@ void connect_editor_events() {
     SEV.BuildGrid.MouseMove = Ignore_Field_Grid_Event;
     SEV.BuildGrid.EnterCell = Mark_Field_Cell_Fresh;
     SEV.Check10.Click = Check10_Click;
+    SEV.Marine_floor.Click = Marine_Floor_Changed;
+    SEV.Reau.Change = Marine_Floor_Changed;
     SEV.Option1.Click = Option1_Click;
     SEV.Option2.Click = Option2_Click;
     SEV.Option3.Click = Option3_Click;

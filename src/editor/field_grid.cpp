@@ -424,6 +424,30 @@ void Compute_Field_Rows() {
     });
 }
 
+Field_Grid_State Take_Field_Grid_State() {
+    const auto &grid = SEV.BuildGrid;
+    Field_Grid_State state{current_sounding(), Field_Row_Typed, Field_Grid_Changed, Saved, {}};
+    for (int r = 0; r < grid.Rows(); ++r) {
+        state.cells.emplace_back();
+        for (int c = 0; c < grid.Cols(); ++c)
+            state.cells.back().push_back(grid.TextMatrix(r, c));
+    }
+    return state;
+}
+
+void Restore_Field_Grid_State(const Field_Grid_State &state) {
+    auto &grid = SEV.BuildGrid;
+    restore_sounding(state.sounding);
+    Field_Row_Typed = state.typed;
+    Field_Grid_Changed = state.changed;
+    Saved = state.saved;
+    grid.Redraw(false);
+    for (std::size_t r = 0; r < state.cells.size(); ++r)
+        for (std::size_t c = 0; c < state.cells[r].size(); ++c)
+            set_cell(static_cast<int>(r), static_cast<int>(c), state.cells[r][c]);
+    grid.Redraw(true);
+}
+
 std::string Field_Data_Refusal_Text() {
     return data_end_row >= 1 ? data_end_text(data_end_row, data_end_reason) : std::string();
 }
@@ -558,6 +582,11 @@ void Step_Field_Row() {
 
 void Mark_Field_Cell_Fresh() {
     First_Key = 1;
+}
+
+void Marine_Floor_Changed() {
+    // The correction changes the resistivity of every row: each is computed again.
+    Mark_Every_Field_Row_Typed();
 }
 
 void Check10_Click() {

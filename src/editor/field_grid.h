@@ -8,8 +8,10 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "core/bounded_table.h"
+#include "core/sounding.h"
 #include "platform/variant.h"
 
 namespace ohmira {
@@ -36,6 +38,18 @@ inline bool Field_Grid_Changed = false;
 
 // Reads the field grid into Field_Data, computing K and the apparent resistivity of each row.
 void Compute_Field_Rows();
+
+// The field grid's cells and what the sounding holds of them, to put back when a computation of
+// the rows is refused: the window and the sounding as they were.
+struct Field_Grid_State {
+    Sounding_Record sounding;
+    Table1<std::int16_t, 0, 52> typed;
+    bool changed = false;
+    std::int16_t saved = 0;
+    std::vector<std::vector<std::string>> cells;
+};
+Field_Grid_State Take_Field_Grid_State();
+void Restore_Field_Grid_State(const Field_Grid_State &state);
 
 // Every row of the grid to be computed again at the next computation, for a change that alters
 // every resistivity (the half array, the smoothing, the marine-floor correction).
@@ -67,6 +81,9 @@ void Mark_Field_Cell_Fresh(); // EnterCell: the next key replaces the cell's tex
 
 // The half-array box.
 void Check10_Click();
+// The marine-floor box or the water resistivity changed: every row is computed again at the next
+// computation.
+void Marine_Floor_Changed();
 
 // Rounding of an apparent resistivity: whole above 100, one decimal above 10, else two.
 double round_three_bands(double rho);

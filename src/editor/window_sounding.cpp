@@ -31,37 +31,34 @@ bool Take_Window_Sounding(Window_Take how) {
         return true;
     Take_Header_Boxes();
     const bool tell = how != Window_Take::Rebuild;
+    // A model value the file cannot hold refuses before anything is computed.
+    if (tell && !Check_Model_Grid())
+        return false;
     const auto model_before = model_values();
     bool redraw = false;
     if (Field_Grid_Changed) {
+        const Field_Grid_State before = Take_Field_Grid_State();
         skipping_errors(Compute_Field_Rows);
         redraw = true;
         // A save leaves nothing of what the grid shows behind; a computation needs every value
-        // it uses to be one the file can hold.
+        // it uses to be one the file can hold. Refused, the window and the sounding stay as they
+        // were, for the user to mend the row the box names.
         const bool refused = how == Window_Take::Save ? Field_Grid_Changed : Field_Value_Refused();
         if (refused && tell) {
-            Redraw_Sounding_Plot();
-            MsgBox(Field_Data_Refusal_Text(), vbExclamation + vbOKOnly, Prog_Title);
+            const std::string why = Field_Data_Refusal_Text();
+            Restore_Field_Grid_State(before);
+            MsgBox(why, vbExclamation + vbOKOnly, Prog_Title);
             return false;
         }
     }
-    bool taken = true;
-    switch (how) {
-    case Window_Take::Save:
-        taken = Take_Model_Grid(true);
-        break;
-    case Window_Take::Compute:
-        taken = Check_Model_Grid();
-        break;
-    case Window_Take::Rebuild:
-        if (Model_Grid_Changed)
-            Take_Model_Grid(false);
-        break;
-    }
+    // The compute and fit commands read the grid themselves, once they have stored the model it
+    // replaces.
+    if (how == Window_Take::Save || (how == Window_Take::Rebuild && Model_Grid_Changed))
+        Take_Model_Grid(tell);
     // A save shows what it writes: the rows computed and the curve of the model taken.
     if (how == Window_Take::Save && (redraw || model_values() != model_before))
         Redraw_Sounding_Plot();
-    return taken;
+    return true;
 }
 
 } // namespace ohmira

@@ -98,6 +98,8 @@ Files sample_files() {
         {"huge.QD3", qd3({"10,1E+40,0,0,0,0"}, {}, texts)},
         {"abem.VES", test::abem_sample()},
         {"bad.VES", "not an instrument file\r\n"},
+        {"meter.GTR", test::gtr_sample()},
+        {"bad.GTR", "not an instrument file\r\n"},
     };
 }
 
@@ -582,12 +584,20 @@ protected:
             return "BAK to QD3";
         }
         case 15: {
+            // An instrument file converted beside itself: read, refused or the dialog cancelled.
+            const bool abem = pick(2);
+            const std::string stem = abem ? "abem" : "meter";
+            const std::string ending = abem ? ".VES" : ".GTR";
             const int k = pick(3);
             if (k < 2)
-                host.next_open = dir + (k == 0 ? "/abem.VES" : "/bad.VES");
-            host.asked_targets.insert(dir + "/abem.QD3");
-            SEV.NAbem.user_click();
-            return std::string("ABEM conversion: ") + (k == 0 ? "read" : k == 1 ? "bad" : "cancel");
+                host.next_open = dir + "/" + (k == 0 ? stem : std::string("bad")) + ending;
+            host.asked_targets.insert(dir + "/" + stem + ".QD3");
+            host.asked_targets.insert(dir + "/bad.QD3");
+            (abem ? SEV.NAbem : SEV.Geotrade).user_click();
+            return std::string(abem ? "ABEM" : "Geotrade") + " conversion: " +
+                   (k == 0   ? "read"
+                    : k == 1 ? "bad"
+                             : "cancel");
         }
         case 16:
             SEV.Calcul_Button.user_click();
@@ -616,6 +626,11 @@ protected:
         case 20: {
             TextBox *boxes[] = {&SEV.Text18,   &SEV.Text29,   &SEV.Text19,
                                 &SEV.X_Texte1, &SEV.Z_Texte3, &SEV.Azimtext};
+            if (pick(4) == 0) { // the marine-floor correction
+                SEV.Reau.user_set_text(std::to_string(pick(3000)));
+                SEV.Marine_floor.user_click();
+                return "marine floor " + SEV.Reau.Text();
+            }
             TextBox *box = boxes[pick(6)];
             const std::string text = "t" + std::to_string(pick(100));
             box->user_set_text(text);

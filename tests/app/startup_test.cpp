@@ -82,8 +82,13 @@ TEST_F(StartupTest, StartsFromThePreparedSettings) {
     write_ini("[Ohmira]\r\nNiveau=2\r\nAB2max=1\r\nRHOmax=1\r\nLangue=F\r\n[File]\r\n"
               "File 1=/data/a.QD3\r\nFile 2=/data/b.QD3\r\nColor1=12345\r\n");
     File_Path = "/data/a.QD3";
-    start();
+    std::string caption_under_splash;
+    start([&](Form &) {
+        caption_under_splash = SEV.Caption();
+        frmSplash.Command2.user_click();
+    });
     expect_all_answered();
+    EXPECT_EQ(caption_under_splash, "Ohmira 6.5") << "the title alone, no empty brackets";
     EXPECT_EQ(AB2max, 4);
     EXPECT_EQ(AB2max_Value, 10000);
     EXPECT_EQ(RHOmax, 4);

@@ -117,6 +117,7 @@ TEST_F(WindowDoors, AnEmptiedCellNeverTruncatesTheSavedSounding) {
             EXPECT_EQ(shown.back().text, std::string("The data end at row 9 : ") + cell.why);
             EXPECT_EQ(read_file(r).value_or(""), r_bytes) << "nothing written";
             EXPECT_EQ(SEV.BuildGrid.TextMatrix(12, 6), " 220") << "the rows below stay";
+            EXPECT_EQ(Nb_Points, 12) << "nothing of the sounding changed";
             EXPECT_FALSE(program_ended());
             expect_all_answered();
         }

@@ -166,6 +166,18 @@ TEST_F(FieldGridTest, MarineFloorCorrectionOnlyWithAWaterResistivityAbove) {
         EXPECT_EQ(fd(1, 2), c.rho) << c.water;
         EXPECT_EQ(Nb_Points, 1) << c.water;
     }
+
+    // A row kept as computed is corrected once the box or the water resistivity changes.
+    SEV.Marine_floor.Value(vbUnchecked);
+    row(1, "1", "10", "100", "50", "");
+    Compute_Field_Rows();
+    ASSERT_EQ(fd(1, 2), 312);
+    SEV.Reau.user_set_text("1000");
+    SEV.Marine_floor.Value(vbChecked);
+    Compute_Field_Rows();
+    EXPECT_EQ(fd(1, 2), 453) << "312 × 1000 / 688";
+    Compute_Field_Rows();
+    EXPECT_EQ(fd(1, 2), 453) << "corrected once";
 }
 
 TEST_F(FieldGridTest, ShiftCompensation) {

@@ -13,12 +13,15 @@
 #include "form/sev_form.h"
 #include "platform/program_end.h"
 #include "platform/qt/form_view.h"
+#include "printing/sheet_preview.h"
 #include "qt_test_app.h"
 
 #include <QFile>
 #include <QString>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <QtTest>
 
 #include <gtest/gtest.h>
 #include <string>
@@ -46,6 +49,20 @@ protected:
     }
     virtual void prepare() {}
     void show_window() { show_main_window(view); }
+    // The window shown, and its "Print" tab clicked: the tab dispatcher sets the sheet up (a
+    // test without the program's dispatcher gets one that builds the sheet).
+    void show_print_tab() {
+        if (!SEV.SSTab1.Click)
+            SEV.SSTab1.Click = [] {
+                if (SEV.SSTab1.TabCaption(SEV.SSTab1.Tab()) == "Print")
+                    display_print();
+            };
+        show_window();
+        auto *tabs = view->widget_of("SSTab1")->findChild<QTabBar *>();
+        ASSERT_NE(tabs, nullptr);
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+        QtUi::instance().sync_all();
+    }
 
     // The data-entry page of a new Schlumberger sounding, from the shipped spacing table.
     static void prepare_schlumberger_page() {

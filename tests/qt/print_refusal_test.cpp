@@ -196,25 +196,12 @@ protected:
         File_Name = "S12.QD3";
     }
 
-    void show_print_tab() {
-        if (!SEV.SSTab1.Click)
-            SEV.SSTab1.Click = [] {
-                if (SEV.SSTab1.TabCaption(SEV.SSTab1.Tab()) == "Print")
-                    display_print();
-            };
-        show_window();
-        auto *tabs = view->widget_of("SSTab1")->findChild<QTabBar *>();
-        ASSERT_NE(tabs, nullptr);
-        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
-        QtUi::instance().sync_all();
-        ASSERT_GT(SEV.VSPrint.PageCount(), 0);
-    }
-
     LocalCupsd cupsd;
 };
 
 TEST_F(PrintRefusal, ARefusingQueueGivesTheFailureBoxAndAnAcceptingOneTheJobTitled) {
     show_print_tab();
+    ASSERT_GT(SEV.VSPrint.PageCount(), 0);
 
     shared_printer().setOutputFormat(QPrinter::NativeFormat);
     shared_printer().setPrinterName("ohmira-refuses");
@@ -246,6 +233,7 @@ TEST_F(PrintRefusal, ARefusingQueueGivesTheFailureBoxAndAnAcceptingOneTheJobTitl
 // the box names the file with its folder and says why; nothing is printed, no failure box follows.
 TEST_F(PrintRefusal, PrintToFileIntoAMissingFolderNamesIt) {
     show_print_tab();
+    ASSERT_GT(SEV.VSPrint.PageCount(), 0);
     const QString pdf = temp.path() + "/gone/S12.pdf";
     shared_printer().setOutputFormat(QPrinter::PdfFormat);
     shared_printer().setOutputFileName(pdf);

@@ -132,19 +132,6 @@ protected:
         MainWindowTest::TearDown();
         set_language(false);
     }
-    // The window shown, and the "Print" tab clicked: the tab dispatcher sets the sheet up.
-    void show_print_tab() {
-        if (!SEV.SSTab1.Click)
-            SEV.SSTab1.Click = [] {
-                if (SEV.SSTab1.TabCaption(SEV.SSTab1.Tab()) == "Print")
-                    display_print();
-            };
-        show_window();
-        auto *tabs = view->widget_of("SSTab1")->findChild<QTabBar *>();
-        ASSERT_NE(tabs, nullptr);
-        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
-        QtUi::instance().sync_all();
-    }
 };
 
 // Non-white pixels of an image.
