@@ -42,14 +42,13 @@ void skip_lines(ListReader &in, int count) {
 struct ArraySetting {
     OyoArray array;
     const char *file_name; // as the file names it
-    const char *caption;   // Text4
-    const char *niveau;
+    Array_Type applied;    // the array the window then works with
 };
 
 constexpr std::array<ArraySetting, 3> oyo_arrays = {{
-    {OyoArray::Schlumberger, "SCHLUMBERGER", "Schlumberger", "0"},
-    {OyoArray::Dipole, "DIPOLE_DIPOLE", "Dipole", "1"},
-    {OyoArray::Wenner, "", "Wenner", "2"}, // any other name
+    {OyoArray::Schlumberger, "SCHLUMBERGER", Array_Type::Schlumberger},
+    {OyoArray::Dipole, "DIPOLE_DIPOLE", Array_Type::Dipole},
+    {OyoArray::Wenner, "", Array_Type::Wenner}, // any other name
 }};
 
 const ArraySetting &oyo_array_named(const std::string &name) {
@@ -207,9 +206,7 @@ void run_conversion(const ConversionCommand &command) {
     } else {
         if (file.array) {
             // The file's array applies, as with the Setup tab's OK (option, name, code).
-            constexpr Array_Type arrays[] = {Array_Type::Schlumberger, Array_Type::Dipole,
-                                             Array_Type::Wenner};
-            Apply_Array(arrays[static_cast<std::size_t>(*file.array)]);
+            Apply_Array(oyo_arrays[static_cast<std::size_t>(*file.array)].applied);
         }
         if (open_sounding_file(output)) {
             Load_build();
